@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kugelmeister needs to build, test and run.
+# Idempotent: when everything is present it only checks and returns quickly;
+# the package index is refreshed only when something is actually missing.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config make
+  qt6-base-dev libgl-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev
+  qt6-multimedia-dev
+  libcurl4-openssl-dev libcpp-httplib-dev libcli11-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation
+  xvfb xauth imagemagick xdotool tinyproxy-bin
+  qt6-qpa-plugins
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}" >&2
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "model/game.h"
+
+namespace kugel {
+
+class TForm1;
+
+// Shows the draw of the date in DateTimePicker1 (the first draw on or after
+// it, else the newest) and checks the ticket against it.
+void SpeedButton5Click(TForm1& form);
+
+// Makes a record the displayed draw: Datum1, Zahl, Label29 with the given
+// gap after the date and marker before the Powerball, and Label13.
+void showDraw(TForm1& form, const TZiehung& z, const std::string& gap, const std::string& marker);
+
+void registerDrawDisplayHandlers(TForm1& form);
+
+}  // namespace kugel

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "controls/form.h"
+
+namespace kugel {
+
+class TForm9 : public Form {
+public:
+    explicit TForm9(Platform& platform);
+};
+
+}  // namespace kugel

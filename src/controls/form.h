@@ -1,0 +1,81 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "controls/component.h"
+
+namespace kugel {
+
+class Platform;
+
+// Notified of every property change of a form's controls (the view).
+class FormObserver {
+public:
+    virtual ~FormObserver() = default;
+    virtual void propertyChanged(Component& component, std::string_view property) = 0;
+};
+
+using Handler = std::function<void(Component* sender)>;
+
+// A field of the form reachable by name for automation (print/set).
+struct Field {
+    std::function<std::string()> get;
+    std::function<bool(const std::string&)> set;  // empty: read-only
+};
+
+// A window: its own properties (caption, client size, font), its controls in
+// creation order, its handlers and fields by name.
+class Form : public Component {
+public:
+    Form(std::string name, Platform& platform);
+
+    Platform& platform() const { return platform_; }
+
+    // Creates a control owned by this form; creation order is kept.
+    template <typename T, typename... Args>
+    T& create(Args&&... args) {
+        auto owned = std::make_unique<T>(*this, std::forward<Args>(args)...);
+        T& ref = *owned;
+        components_.push_back(std::move(owned));
+        byName_[ref.name()] = &ref;
+        return ref;
+    }
+
+    const std::vector<std::unique_ptr<Component>>& components() const { return components_; }
+    Component* find(std::string_view name) const;
+    template <typename T>
+    T* findAs(std::string_view name) const {
+        return dynamic_cast<T*>(find(name));
+    }
+
+    void addHandler(const std::string& name, Handler handler);
+    const Handler* handler(std::string_view name) const;
+    // Runs a handler by name; throws std::invalid_argument when unknown.
+    void run(std::string_view handlerName, Component* sender);
+
+    void addField(const std::string& name, Field field);
+    const Field* field(std::string_view name) const;
+
+    void addObserver(FormObserver* observer);
+    void removeObserver(FormObserver* observer);
+    void notify(Component& component, std::string_view property);
+
+    // Result a modal showing ends with (1 OK, 2 Cancel, ...); set by the
+    // dialog's buttons, read by whoever showed it.
+    int modalResult = 0;
+
+private:
+    Platform& platform_;
+    std::vector<std::unique_ptr<Component>> components_;
+    std::map<std::string, Component*, std::less<>> byName_;
+    std::map<std::string, Handler, std::less<>> handlers_;
+    std::map<std::string, Field, std::less<>> fields_;
+    std::vector<FormObserver*> observers_;
+};
+
+}  // namespace kugel

@@ -1,0 +1,60 @@
+#include "controls/value_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "platform/dates.h"
+
+namespace kugel {
+
+std::string boolText(bool on) { return on ? "1" : "0"; }
+
+std::optional<bool> parseBool(const std::string& text) {
+    if (text == "1") return true;
+    if (text == "0") return false;
+    return std::nullopt;
+}
+
+std::optional<int> parseInt(const std::string& text) {
+    int v = 0;
+    const char* first = text.data();
+    if (!text.empty() && text[0] == '+') ++first;
+    auto [end, ec] = std::from_chars(first, text.data() + text.size(), v);
+    if (ec != std::errc() || end != text.data() + text.size() || first == end) return std::nullopt;
+    return v;
+}
+
+std::string dayValueText(double day) {
+    const DateParts d = decodeDate(day);
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
+    std::string text = buf;
+    const int seconds = secondsOfDay(day);
+    if (seconds != 0) {
+        std::snprintf(buf, sizeof buf, "T%02d:%02d:%02d", seconds / 3600, seconds / 60 % 60,
+                      seconds % 60);
+        text += buf;
+    }
+    return text;
+}
+
+std::optional<double> parseDayValue(const std::string& text) {
+    int y = 0, m = 0, d = 0, hh = 0, mm = 0, ss = 0;
+    char tail = 0;
+    if (text.size() == 10) {
+        if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &tail) != 3) return std::nullopt;
+    } else if (text.size() == 19) {
+        if (std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d%c", &y, &m, &d, &hh, &mm, &ss,
+                        &tail) != 6)
+            return std::nullopt;
+        if (hh > 23 || mm > 59 || ss > 59) return std::nullopt;
+    } else {
+        return std::nullopt;
+    }
+    const auto day = encodeDate(y, m, d);
+    if (!day) return std::nullopt;
+    return *day + (hh * 3600 + mm * 60 + ss) / 86400.0;
+}
+
+}  // namespace kugel

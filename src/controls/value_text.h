@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace kugel {
+
+// The text forms of property values shared by the driver and the registry.
+std::string boolText(bool on);
+std::optional<bool> parseBool(const std::string& text);
+// Whole decimal integer, optional sign, nothing else.
+std::optional<int> parseInt(const std::string& text);
+// "YYYY-MM-DD" with an optional "THH:MM:SS" for a time fraction.
+std::string dayValueText(double day);
+std::optional<double> parseDayValue(const std::string& text);
+
+}  // namespace kugel

@@ -1,0 +1,95 @@
+#include "model/history_edit.h"
+
+#include <cmath>
+#include <fstream>
+
+#include "checking/draw_display.h"
+#include "model/history_file.h"
+#include "model/manual_entry_dialog.h"
+#include "platform/busy_cursor.h"
+#include "platform/codepage.h"
+#include "platform/dates.h"
+#include "platform/durable_file.h"
+#include "shell/application.h"
+#include "shell/main_window.h"
+
+namespace kugel {
+
+void registerHistoryEditHandlers(TForm1& form) {
+    form.addHandler("BitBtn8Click", [&form](Component*) { BitBtn8Click(form); });
+    form.addHandler("BitBtn4Click", [&form](Component*) { BitBtn4Click(form); });
+    form.addHandler("BitBtn3Click", [&form](Component*) { BitBtn3Click(form); });
+}
+
+void BitBtn8Click(TForm1& form) {
+    const HistoryFile history(form.historyPath());
+    const std::vector<TZiehung> records = history.readAll();
+
+    // Start from the first draw of the chosen date, else the newest one.
+    const double chosen = form.DateTimePicker1->date();
+    std::size_t found = 0;
+    while (found + 1 < records.size() && records[found].Datum != chosen) ++found;
+    const TZiehung start =
+        records.empty() ? TZiehung{ErsteZiehung, {}} : records[found];
+    const bool foundIsLast = records.empty() || found + 1 == records.size();
+    form.aktDatum = start.Datum;
+
+    TForm3& dialog = form.app().form3();
+    dialog.load(start);
+    if (form.app().showModal(dialog) == 1) {
+        const TZiehung entered = dialog.entered();
+        if (entered.Datum > std::round(form.aktDatum) && foundIsLast) {
+            history.append(entered);
+        } else {
+            // Insert before the first draw on or after the new date and drop
+            // every draw of that date: the entry replaces them.
+            std::vector<TZiehung> rewritten;
+            rewritten.reserve(records.size() + 1);
+            bool written = false;
+            for (const TZiehung& old : records) {
+                if (!written && old.Datum >= entered.Datum) {
+                    rewritten.push_back(entered);
+                    written = true;
+                }
+                if (old.Datum != entered.Datum) rewritten.push_back(old);
+            }
+            if (!written) rewritten.push_back(entered);
+            history.rewrite(rewritten, form.Home + form.ZahlenFile + "~");
+        }
+    }
+    form.DateTimePicker1->setDate(form.aktDatum);
+    SpeedButton5Click(form);
+}
+
+void BitBtn4Click(TForm1& form) {
+    {
+        BusyCursor busy(form.platform());
+        const HistoryFile history(form.historyPath());
+        std::vector<TZiehung> kept;
+        for (const TZiehung& z : history.readAll())
+            if (z.Datum != form.Datum1) kept.push_back(z);
+        history.rewrite(kept, form.Home + "Zahlen.da~");
+    }
+    SpeedButton5Click(form);
+}
+
+void BitBtn3Click(TForm1& form) {
+    const auto chosen = form.platform().saveFileDialog(
+        form.SaveDialog1->filter, form.Home + "Zahlen.txt", form.SaveDialog1->defaultExt);
+    if (!chosen) return;
+    const std::vector<TZiehung> records = HistoryFile(form.historyPath()).readAll();
+    std::vector<std::string> lines;
+    lines.reserve(records.size());
+    for (const TZiehung& z : records) {
+        std::string line = formatShortDate(z.Datum, form.locale());
+        for (const std::uint8_t n : z.Zahlen) line += "," + std::to_string(n);
+        lines.push_back(line + ";");
+    }
+    std::ofstream out(*chosen, std::ios::binary | std::ios::trunc);
+    if (!out) throw fileError("Die Datei kann nicht angelegt werden:", *chosen, errno);
+    out << encodeAnsiLines(lines);
+    out.close();
+    if (!out) throw fileError("Die Datei kann nicht geschrieben werden:", *chosen, errno);
+}
+
+}  // namespace kugel

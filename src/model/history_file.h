@@ -1,0 +1,48 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "model/game.h"
+
+namespace kugel {
+
+constexpr std::size_t kRecordSize = 32;
+
+// One record as it lies on disk: day value (little-endian double), the eight
+// number bytes, sixteen reserved zero bytes.
+std::string encodeRecord(const TZiehung& z);
+TZiehung decodeRecord(const char* bytes);
+
+// The draw history "Powerball.dat": a headerless sequence of 32-byte records
+// in ascending date order. Nothing is cached; every call goes to the file.
+class HistoryFile {
+public:
+    explicit HistoryFile(std::filesystem::path path) : path_(std::move(path)) {}
+
+    const std::filesystem::path& path() const { return path_; }
+    bool exists() const;
+
+    // Every whole record in file order. A trailing partial record (an
+    // interrupted append) is ignored. Throws FileError when the file cannot
+    // be opened or read.
+    std::vector<TZiehung> readAll() const;
+
+    // Creates the file empty (replacing nothing that exists).
+    void createEmpty() const;
+
+    // Writes records behind the last whole record; a partial record at the
+    // end is overwritten. Throws FileError.
+    void append(const std::vector<TZiehung>& records) const;
+    void append(const TZiehung& record) const { append(std::vector<TZiehung>{record}); }
+
+    // Replaces the whole file with these records through the temporary file,
+    // which is complete and on disk before it takes the history's place.
+    void rewrite(const std::vector<TZiehung>& records, const std::filesystem::path& temp) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace kugel

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <functional>
+
+#include "platform/platform.h"
+
+namespace kugel {
+
+// Called while a request waits, about every 50 ms, so the caller can keep its
+// window responsive. Returning true abandons the request.
+using HttpPump = std::function<bool()>;
+
+// Sends one GET as the request describes it and waits for the whole answer.
+// Cookies live in one in-memory jar shared by every request of the process.
+// `answered` is true only when a complete HTTP response arrived (any status);
+// a transfer that breaks off after the status line is no answer, because a
+// truncated body would otherwise pass for a shorter one.
+HttpResponse curlHttpGet(const HttpRequest& request);
+HttpResponse curlHttpGet(const HttpRequest& request, const HttpPump& pump);
+
+}  // namespace kugel

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "controls/form.h"
+
+namespace kugel {
+
+class TQCSForm : public Form {
+public:
+    explicit TQCSForm(Platform& platform);
+};
+
+}  // namespace kugel

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kugel {
+
+// The program's ANSI code page is Windows-1252, so text files written here
+// read the same on a Windows machine.
+std::string ansiToUtf8(std::string_view ansi);
+// Characters without a Windows-1252 form become '?'.
+std::string utf8ToAnsi(std::string_view utf8);
+
+// Decodes a text file's bytes by its byte order mark (UTF-16 LE/BE, UTF-8),
+// otherwise as ANSI, and splits it at CR LF, LF or CR.
+std::string decodeTextFile(std::string_view bytes);
+std::vector<std::string> splitLines(std::string_view text);
+
+// Lines joined with CR LF (each line ended), encoded in the ANSI code page.
+std::string encodeAnsiLines(const std::vector<std::string>& lines);
+
+}  // namespace kugel

@@ -1,0 +1,72 @@
+#include "platform/durable_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+
+namespace kugel {
+
+FileError fileError(const char* what, const std::filesystem::path& path, int errorNumber) {
+    return FileError(std::string(what) + " \"" + path.string() + "\": " + std::strerror(errorNumber));
+}
+
+namespace {
+
+void writeAllAndSync(const std::filesystem::path& path, std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) throw fileError("Die Datei kann nicht angelegt werden:", path, errno);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int err = errno;
+            ::close(fd);
+            throw fileError("Die Datei kann nicht geschrieben werden:", path, err);
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0 || ::close(fd) != 0)
+        throw fileError("Die Datei kann nicht geschrieben werden:", path, errno);
+}
+
+void syncDirectory(const std::filesystem::path& dir) {
+    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;  // best effort: the rename itself already happened
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+void replaceFileAtomically(const std::filesystem::path& target, const std::filesystem::path& temp,
+                           std::string_view bytes) {
+    try {
+        writeAllAndSync(temp, bytes);
+    } catch (...) {
+        std::error_code ignored;
+        std::filesystem::remove(temp, ignored);
+        throw;
+    }
+    if (std::rename(temp.c_str(), target.c_str()) != 0) {
+        const int err = errno;
+        std::error_code ignored;
+        std::filesystem::remove(temp, ignored);
+        throw fileError("Die Datei kann nicht ersetzt werden:", target, err);
+    }
+    syncDirectory(target.parent_path());
+}
+
+std::string readWholeFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw fileError("Die Datei kann nicht geöffnet werden:", path, errno ? errno : ENOENT);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) throw fileError("Die Datei kann nicht gelesen werden:", path, errno);
+    return bytes;
+}
+
+}  // namespace kugel

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kugel {
+
+class Form;
+
+enum class MessageButtons { Ok, YesNo };
+
+// Classic modal results.
+enum class DialogResult { None = 0, Ok = 1, Cancel = 2, Abort = 3, Yes = 6, No = 7 };
+
+struct HttpRequest {
+    std::string url;                                         // without query
+    std::vector<std::pair<std::string, std::string>> query;  // URL-encoded by the client
+    std::string userAgent;
+    std::string accept;
+    bool cookies = true;
+    int connectTimeoutMs = 5000;
+    int readTimeoutMs = 5000;
+    int maxRedirects = 15;
+    std::string proxyHost;  // empty: no proxy
+    int proxyPort = 80;
+};
+
+struct HttpResponse {
+    bool answered = false;  // false: no connection, time-out, unknown host...
+    int statusCode = 0;
+    std::string statusLine;  // "HTTP/1.1 200 OK"
+    std::string body;        // decoded to UTF-8 from the ANSI code page
+    std::optional<double> lastModified;  // day value
+    std::string error;                   // why there was no answer
+};
+
+// The user's locale as far as the program formats dates with it.
+struct LocaleInfo {
+    std::array<std::string, 7> shortDayNames;  // Sunday first
+    std::string shortDateFormat;               // e.g. "dd.MM.yyyy", "MM/dd/yy"
+};
+
+// The persistent settings store: named values at one level.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual bool contains(const std::string& name) const = 0;
+    virtual std::optional<int> readInt(const std::string& name) const = 0;
+    virtual std::optional<std::string> readString(const std::string& name) const = 0;
+    virtual std::optional<std::string> readBinary(const std::string& name) const = 0;
+    virtual void writeInt(const std::string& name, int value) = 0;
+    virtual void writeString(const std::string& name, const std::string& value) = 0;
+    virtual void writeBinary(const std::string& name, const std::string& bytes) = 0;
+    virtual void flush() = 0;
+};
+
+// Everything outside the model: dialogs, the event loop, the clock, the
+// network, the shell, sound and the settings store. The desktop program
+// implements it with Qt; tests and the headless driver with a script.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual DialogResult messageBox(const std::string& caption, const std::string& text,
+                                    MessageButtons buttons) = 0;
+    virtual std::optional<std::string> inputBox(const std::string& caption,
+                                                const std::string& prompt,
+                                                const std::string& defaultText) = 0;
+    virtual std::optional<std::string> openFileDialog(const std::string& filter,
+                                                      const std::string& proposedFile,
+                                                      const std::string& defaultExt) = 0;
+    virtual std::optional<std::string> saveFileDialog(const std::string& filter,
+                                                      const std::string& proposedFile,
+                                                      const std::string& defaultExt) = 0;
+    // Shows a dialog form modally and returns its modal result.
+    virtual int showModal(Form& form) = 0;
+
+    // Lets the user's pending clicks and repaints through.
+    virtual void processEvents() = 0;
+    virtual void setBusyCursor(bool busy) = 0;
+
+    virtual void shellOpen(const std::string& target) = 0;
+    virtual void startProgram(const std::string& program, const std::string& parameters) = 0;
+    virtual void playSoundAsync(const std::string& file) = 0;
+
+    virtual HttpResponse httpGet(const HttpRequest& request) = 0;
+
+    virtual SettingsStore& settings() = 0;
+    virtual SettingsStore& toolSettings() = 0;
+
+    // The directory the program's files live in (history, land/, Tipps/ ...).
+    virtual std::string programDirectory() = 0;
+
+    virtual double today() = 0;            // day value, whole
+    virtual double now() = 0;              // day value with time
+    virtual std::uint64_t clockTicks() = 0;  // high-resolution clock
+    virtual const LocaleInfo& locale() = 0;
+    virtual void sleepMs(int ms) = 0;
+};
+
+}  // namespace kugel

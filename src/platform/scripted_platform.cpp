@@ -1,0 +1,209 @@
+#include "platform/scripted_platform.h"
+
+#include <cctype>
+
+#include "controls/form.h"
+
+namespace kugel {
+
+// ---------------------------------------------------------------- settings
+
+bool MemorySettingsStore::contains(const std::string& name) const { return values.count(name) > 0; }
+
+std::optional<int> MemorySettingsStore::readInt(const std::string& name) const {
+    auto it = values.find(name);
+    if (it == values.end()) return std::nullopt;
+    try {
+        return std::stoi(it->second);
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+std::optional<std::string> MemorySettingsStore::readString(const std::string& name) const {
+    auto it = values.find(name);
+    if (it == values.end()) return std::nullopt;
+    return it->second;
+}
+
+std::optional<std::string> MemorySettingsStore::readBinary(const std::string& name) const {
+    return readString(name);
+}
+
+void MemorySettingsStore::writeInt(const std::string& name, int value) {
+    values[name] = std::to_string(value);
+}
+
+void MemorySettingsStore::writeString(const std::string& name, const std::string& value) {
+    values[name] = value;
+}
+
+void MemorySettingsStore::writeBinary(const std::string& name, const std::string& bytes) {
+    values[name] = bytes;
+}
+
+// ---------------------------------------------------------------- platform
+
+std::string quoted(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\r': out += "\\r"; break;
+            case '\n': out += "\\n"; break;
+            default: out += c;
+        }
+    }
+    return out + '"';
+}
+
+LocaleInfo ScriptedPlatform::cLocale() {
+    return {{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}, "MM/dd/yy"};
+}
+
+ScriptedPlatform::ScriptedPlatform(std::ostream& out) : out_(out) {}
+
+ScriptedPlatform::Answer ScriptedPlatform::takeAnswer(const std::string& dialog) {
+    if (answers_.empty()) throw NoAnswerError("no answer queued for " + dialog);
+    Answer a = std::move(answers_.front());
+    answers_.pop_front();
+    return a;
+}
+
+namespace {
+std::string urlEncode(const std::string& s) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char ch : s) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (std::isalnum(c) || c == '-' || c == '_' || c == '.' || c == '~') {
+            out += ch;
+        } else {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        }
+    }
+    return out;
+}
+
+const char* buttonName(DialogResult r) {
+    switch (r) {
+        case DialogResult::Yes: return "yes";
+        case DialogResult::No: return "no";
+        case DialogResult::Cancel: return "cancel";
+        default: return "ok";
+    }
+}
+}  // namespace
+
+DialogResult ScriptedPlatform::messageBox(const std::string& caption, const std::string& text,
+                                          MessageButtons buttons) {
+    out_ << "messagebox " << quoted(caption) << ' ' << quoted(text) << " -> " << std::flush;
+    Answer a;
+    try {
+        a = takeAnswer("messagebox " + quoted(caption) + " " + quoted(text));
+    } catch (...) {
+        out_ << "(no answer)\n";
+        throw;
+    }
+    DialogResult r = a.kind == Answer::Kind::Cancel ? DialogResult::Cancel : a.button;
+    // A box with only OK can end with OK alone, whatever was queued.
+    if (buttons == MessageButtons::Ok) r = DialogResult::Ok;
+    out_ << buttonName(r) << '\n';
+    return r;
+}
+
+std::optional<std::string> ScriptedPlatform::inputBox(const std::string& caption,
+                                                      const std::string& prompt,
+                                                      const std::string& defaultText) {
+    out_ << "inputbox " << quoted(caption) << ' ' << quoted(prompt) << ' ' << quoted(defaultText)
+         << " -> " << std::flush;
+    Answer a;
+    try {
+        a = takeAnswer("inputbox " + quoted(caption));
+    } catch (...) {
+        out_ << "(no answer)\n";
+        throw;
+    }
+    if (a.kind == Answer::Kind::Text) {
+        out_ << quoted(a.text) << '\n';
+        return a.text;
+    }
+    if (a.kind == Answer::Kind::Button && a.button == DialogResult::Ok) {
+        out_ << quoted(defaultText) << '\n';
+        return defaultText;
+    }
+    out_ << "cancel\n";
+    return std::nullopt;
+}
+
+std::optional<std::string> ScriptedPlatform::fileDialog(const char* kind, const std::string& filter,
+                                                        const std::string& proposedFile) {
+    out_ << kind << ' ' << quoted(filter) << ' ' << quoted(proposedFile) << " -> " << std::flush;
+    Answer a;
+    try {
+        a = takeAnswer(std::string(kind));
+    } catch (...) {
+        out_ << "(no answer)\n";
+        throw;
+    }
+    if (a.kind == Answer::Kind::File || a.kind == Answer::Kind::Text) {
+        out_ << a.text << '\n';
+        return a.text;
+    }
+    out_ << "cancel\n";
+    return std::nullopt;
+}
+
+std::optional<std::string> ScriptedPlatform::openFileDialog(const std::string& filter,
+                                                            const std::string& proposedFile,
+                                                            const std::string&) {
+    return fileDialog("opendialog", filter, proposedFile);
+}
+
+std::optional<std::string> ScriptedPlatform::saveFileDialog(const std::string& filter,
+                                                            const std::string& proposedFile,
+                                                            const std::string&) {
+    return fileDialog("savedialog", filter, proposedFile);
+}
+
+int ScriptedPlatform::showModal(Form& form) {
+    if (!onShowModal) throw NoAnswerError("no answer queued for modal " + form.name());
+    const int result = onShowModal(form);
+    out_ << "modal " << form.name() << " -> " << result << '\n';
+    return result;
+}
+
+void ScriptedPlatform::processEvents() {
+    ++processEventsCount_;
+    if (onProcessEvents) onProcessEvents();
+}
+
+void ScriptedPlatform::setBusyCursor(bool busy) { busyDepth_ += busy ? 1 : -1; }
+
+void ScriptedPlatform::shellOpen(const std::string& target) { out_ << "shell open " << target << '\n'; }
+
+void ScriptedPlatform::startProgram(const std::string& program, const std::string& parameters) {
+    out_ << "shell start " << program << ' ' << parameters << '\n';
+}
+
+void ScriptedPlatform::playSoundAsync(const std::string& file) { out_ << "sound " << file << '\n'; }
+
+HttpResponse ScriptedPlatform::httpGet(const HttpRequest& request) {
+    std::string url = request.url;
+    // The printed address shows the query as sent, URL-encoded.
+    for (std::size_t i = 0; i < request.query.size(); ++i) {
+        url += i == 0 ? '?' : '&';
+        url += urlEncode(request.query[i].first) + "=" + urlEncode(request.query[i].second);
+    }
+    HttpResponse response;
+    if (http) response = http(request);
+    else response.error = "no HTTP client";
+    out_ << "http GET " << url << " -> "
+         << (response.answered ? std::to_string(response.statusCode) : response.error) << '\n';
+    return response;
+}
+
+}  // namespace kugel

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <ostream>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace kugel {
+
+// No answer was queued for a dialog that appeared.
+class NoAnswerError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Settings kept in memory (tests; the driver without a settings file).
+class MemorySettingsStore : public SettingsStore {
+public:
+    bool contains(const std::string& name) const override;
+    std::optional<int> readInt(const std::string& name) const override;
+    std::optional<std::string> readString(const std::string& name) const override;
+    std::optional<std::string> readBinary(const std::string& name) const override;
+    void writeInt(const std::string& name, int value) override;
+    void writeString(const std::string& name, const std::string& value) override;
+    void writeBinary(const std::string& name, const std::string& bytes) override;
+    void flush() override {}
+
+    std::map<std::string, std::string> values;  // ints as decimal text
+};
+
+// A Platform played from a script: dialog answers come from a queue, and
+// everything the program shows is printed as one line per event. Used by
+// the headless driver and by the tests.
+class ScriptedPlatform : public Platform {
+public:
+    struct Answer {
+        enum class Kind { Button, Text, File, Cancel } kind = Kind::Button;
+        DialogResult button = DialogResult::Ok;
+        std::string text;
+    };
+
+    explicit ScriptedPlatform(std::ostream& out);
+
+    // ---- script side
+    void queueAnswer(Answer answer) { answers_.push_back(std::move(answer)); }
+    std::size_t queuedAnswers() const { return answers_.size(); }
+    void clearAnswers() { answers_.clear(); }
+    // Called for each modal showing; returns the modal result.
+    std::function<int(Form&)> onShowModal;
+    // Called each time the program handles pending events.
+    std::function<void()> onProcessEvents;
+    // Performs HTTP requests (the real client in the driver).
+    std::function<HttpResponse(const HttpRequest&)> http;
+    void setToday(double day) { today_ = day; }
+    void setClock(std::uint64_t ticks) { clock_ = ticks; }
+    void setProgramDirectory(std::string dir) { programDirectory_ = std::move(dir); }
+    void setLocale(LocaleInfo locale) { locale_ = std::move(locale); }
+    void setSettings(SettingsStore* store) { settings_ = store; }
+    void setToolSettings(SettingsStore* store) { toolSettings_ = store; }
+    bool busy() const { return busyDepth_ > 0; }
+    int processEventsCount() const { return processEventsCount_; }
+
+    // ---- Platform
+    DialogResult messageBox(const std::string& caption, const std::string& text,
+                            MessageButtons buttons) override;
+    std::optional<std::string> inputBox(const std::string& caption, const std::string& prompt,
+                                        const std::string& defaultText) override;
+    std::optional<std::string> openFileDialog(const std::string& filter,
+                                              const std::string& proposedFile,
+                                              const std::string& defaultExt) override;
+    std::optional<std::string> saveFileDialog(const std::string& filter,
+                                              const std::string& proposedFile,
+                                              const std::string& defaultExt) override;
+    int showModal(Form& form) override;
+    void processEvents() override;
+    void setBusyCursor(bool busy) override;
+    void shellOpen(const std::string& target) override;
+    void startProgram(const std::string& program, const std::string& parameters) override;
+    void playSoundAsync(const std::string& file) override;
+    HttpResponse httpGet(const HttpRequest& request) override;
+    SettingsStore& settings() override { return *settings_; }
+    SettingsStore& toolSettings() override { return *toolSettings_; }
+    std::string programDirectory() override { return programDirectory_; }
+    double today() override { return today_; }
+    double now() override { return today_; }
+    std::uint64_t clockTicks() override { return clock_; }
+    const LocaleInfo& locale() override { return locale_; }
+    void sleepMs(int) override {}
+
+    // The C locale: English weekday abbreviations, MM/dd/yy.
+    static LocaleInfo cLocale();
+
+private:
+    Answer takeAnswer(const std::string& dialog);
+    std::optional<std::string> fileDialog(const char* kind, const std::string& filter,
+                                          const std::string& proposedFile);
+
+    std::ostream& out_;
+    std::deque<Answer> answers_;
+    MemorySettingsStore ownSettings_;
+    MemorySettingsStore ownToolSettings_;
+    SettingsStore* settings_ = &ownSettings_;
+    SettingsStore* toolSettings_ = &ownToolSettings_;
+    double today_ = 0;
+    std::uint64_t clock_ = 0;
+    std::string programDirectory_ = ".";
+    LocaleInfo locale_ = cLocale();
+    int busyDepth_ = 0;
+    int processEventsCount_ = 0;
+};
+
+// `"text"` with `\` escaping `"`, `\`, CR and LF.
+std::string quoted(const std::string& text);
+
+}  // namespace kugel

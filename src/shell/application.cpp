@@ -1,0 +1,89 @@
+#include "shell/application.h"
+
+#include <exception>
+
+#include "checking/prize_dialog.h"
+#include "generation/number_choice_dialog.h"
+#include "model/manual_entry_dialog.h"
+#include "online/script_choice_dialog.h"
+#include "online/submission_dialog.h"
+#include "output/print_position_dialog.h"
+#include "output/print_settings_dialog.h"
+#include "platform/platform.h"
+#include "shell/main_window.h"
+
+namespace kugel {
+
+Application::Application(Platform& platform) : platform_(platform) {
+    form1_ = std::make_unique<TForm1>(platform, *this);
+    form3_ = std::make_unique<TForm3>(platform);
+    form5_ = std::make_unique<TForm5>(platform);
+    form6_ = std::make_unique<TForm6>(platform);
+    form8_ = std::make_unique<TForm8>(platform);
+    form9_ = std::make_unique<TForm9>(platform);
+    abgabeForm_ = std::make_unique<TAbgabeForm>(platform);
+    qcsForm_ = std::make_unique<TQCSForm>(platform);
+    forms_ = {form1_.get(), form3_.get(), form5_.get(), form6_.get(),
+              form8_.get(), form9_.get(), abgabeForm_.get(), qcsForm_.get()};
+}
+
+Application::~Application() = default;
+
+Form* Application::form(const std::string& name) const {
+    for (Form* f : forms_)
+        if (f->name() == name) return f;
+    return nullptr;
+}
+
+void Application::start() {
+    invoke(*form1_, "FormShow", form1_.get());
+    activate();
+}
+
+void Application::close() {
+    if (closed_) return;
+    invoke(*form1_, "FormClose", form1_.get());
+    closed_ = true;
+    form1_->setVisible(false);  // the view ends the program when the main window goes
+}
+
+void Application::showError(const std::string& text) {
+    platform_.messageBox(kApplicationTitle, text, MessageButtons::Ok);
+}
+
+void Application::invoke(Form& form, const std::string& handler, Component* sender) {
+    ++depth_;
+    try {
+        form.run(handler, sender);
+    } catch (const std::exception& e) {
+        showError(e.what());
+    }
+    --depth_;
+    if (depth_ == 0) applyPendingActivation();
+}
+
+void Application::fireEvent(Component& control, const std::string& event) {
+    if (const std::string* handler = control.handlerFor(event))
+        invoke(control.owner(), *handler, &control);
+}
+
+void Application::activate() {
+    activationPending_ = true;
+    if (depth_ == 0) applyPendingActivation();
+}
+
+void Application::applyPendingActivation() {
+    if (!activationPending_ || closed_) return;
+    activationPending_ = false;
+    invoke(*form1_, "FormActivate", form1_.get());
+}
+
+int Application::showModal(Form& dialog) {
+    dialog.modalResult = 0;
+    const int result = platform_.showModal(dialog);
+    dialog.modalResult = result;
+    if (&dialog != form1_.get()) activate();
+    return result;
+}
+
+}  // namespace kugel

@@ -1,0 +1,22 @@
+#include "shell/handler_registry.h"
+
+#include "checking/draw_display.h"
+#include "model/history_edit.h"
+#include "shell/hint_display.h"
+#include "shell/main_window.h"
+#include "shell/startup.h"
+#include "statistics/number_statistics.h"
+#include "update/results_download.h"
+
+namespace kugel {
+
+void registerMainWindowHandlers(TForm1& form) {
+    registerStartupHandlers(form);
+    registerHistoryEditHandlers(form);
+    registerDrawDisplayHandlers(form);
+    registerResultsDownloadHandlers(form);
+    registerNumberStatisticsHandlers(form);
+    registerHintDisplay(form);
+}
+
+}  // namespace kugel

@@ -1,0 +1,254 @@
+#include "shell/main_window.h"
+
+#include "controls/value_text.h"
+#include "model/game.h"
+#include "model/message_table.h"
+#include "platform/platform.h"
+#include "shell/application.h"
+#include "shell/handler_registry.h"
+
+namespace kugel {
+namespace {
+
+// Client area of the window as designed; the pages are laid out for it.
+constexpr int kClientWidth = 533;
+constexpr int kClientHeight = 462;
+constexpr int kStatusHeight = 19;
+// Inner size of a page of PageControl1.
+constexpr int kPageWidth = 525;
+constexpr int kPageHeight = 415;
+
+std::string joinInts(const int* first, const int* last) {
+    std::string out;
+    for (const int* p = first; p != last; ++p) {
+        if (!out.empty()) out += ' ';
+        out += std::to_string(*p);
+    }
+    return out;
+}
+
+}  // namespace
+
+TForm1::TForm1(Platform& platform, Application& app) : Form("Form1", platform), app_(app) {
+    setCaption("Quandors Kugelmeister for PowerBall Australia");
+    setBounds(366, 100, kClientWidth, kClientHeight);
+    setFontHeight(13);
+    buildWindow();
+    registerFields();
+    registerMainWindowHandlers(*this);
+}
+
+std::string TForm1::msg(int k) const { return k < 0 ? std::string() : Memo2->line(static_cast<std::size_t>(k)); }
+
+const LocaleInfo& TForm1::locale() const { return platform().locale(); }
+
+void TForm1::buildWindow() {
+    Builder b(*this);
+    bindEvent("OnShow", "FormShow");
+    bindEvent("OnActivate", "FormActivate");
+    bindEvent("OnResize", "FormResize");
+    bindEvent("OnClose", "FormClose");
+
+    MainMenu1 = &create<Panel>(Kind::MainMenu, "MainMenu1", this);
+    Aktualisieren1 = &b.menuItem("Aktualisieren1", MainMenu1, "&Ziehungsdaten laden", "Ctrl+A");
+    Aktualisieren1->bindEvent("OnClick", "Aktualisieren1Click");
+    Berechnen1 = &b.menuItem("Berechnen1", MainMenu1, "&Berechnen", "Ctrl+R");
+    SpracheLanguage1 = &b.menuItem("SpracheLanguage1", MainMenu1, "Sprache/&Language");
+    Abgeben1 = &b.menuItem("Abgeben1", MainMenu1, "&Abgeben", "Ctrl+G");
+    Abgeben1->setVisible(false);
+    Schlieen1 = &b.menuItem("Schlieen1", MainMenu1, "&Schließen");
+    Schlieen1->bindEvent("OnClick", "Schlieen1Click");
+
+    PageControl1 = &b.pageControl("PageControl1", this, {0, 0, kClientWidth, kClientHeight - kStatusHeight});
+    TabSheet1 = &b.tabSheet("TabSheet1", *PageControl1, "Tipp-Übersicht");
+    TabSheet2 = &b.tabSheet("TabSheet2", *PageControl1, "Zahlen der letzten Ziehung");
+    TabSheet2->setTabVisible(false);
+    TabSheet6 = &b.tabSheet("TabSheet6", *PageControl1, "Berechnung");
+    TabSheet5 = &b.tabSheet("TabSheet5", *PageControl1, "Diagramm");
+    TabSheet4 = &b.tabSheet("TabSheet4", *PageControl1, "Datenbank");
+    TabSheet3 = &b.tabSheet("TabSheet3", *PageControl1, "Internet-Optionen");
+    PageControl1->setActivePage(TabSheet1);
+
+    buildOverviewPage(b);
+    buildHiddenPage(b);
+    buildCalculationPage(b);
+    buildChartPage(b);
+    buildDatabasePage(b);
+    buildInternetPage(b);
+
+    StatusBar1 = &create<StatusBar>("StatusBar1", this);
+    StatusBar1->setBounds(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
+    StatusBar1->addPanel(150);
+    StatusBar1->addPanel(0);
+}
+
+void TForm1::buildOverviewPage(Builder& b) {
+    Panel4 = &b.panel("Panel4", TabSheet1, {0, 0, kPageWidth, 34});
+    SpeedButton6 = &b.button("SpeedButton6", Kind::SpeedButton, Panel4, {4, 5, 24, 24}, {},
+                             "vorhergehende Ziehung anzeigen");
+    SpeedButton6->bindEvent("OnClick", "SpeedButton6Click");
+    Label35 = &b.label("Label35", Panel4, {32, 9, 262, 17}, "");
+    SpeedButton7 = &b.button("SpeedButton7", Kind::SpeedButton, Panel4, {298, 5, 24, 24}, {},
+                             "nächste Ziehung anzeigen");
+    SpeedButton7->bindEvent("OnClick", "SpeedButton7Click");
+    Label13 = &b.label("Label13", Panel4, {328, 9, 106, 17}, "Quersumme");
+    SpeedButton10 = &b.button("SpeedButton10", Kind::SpeedButton, Panel4, {438, 5, 24, 24}, {},
+                              "Ziehungsdaten von der Kugelmeister-Webseite laden");
+    SpeedButton10->bindEvent("OnClick", "KugelmeisterClick");
+    Losnummer = &b.label("Losnummer", Panel4, {466, 9, 56, 17}, "");
+
+    Panel3 = &b.panel("Panel3", TabSheet1, {0, kPageHeight - 42, kPageWidth, 42});
+    buildTicketControls(*this, b);
+}
+
+void TForm1::buildHiddenPage(Builder&) {
+    Memo2 = &create<Memo>("Memo2", TabSheet2);
+    Memo2->setBounds(8, 8, 300, 200);
+    Memo2->setVisible(false);
+    Memo2->setLines(defaultMessages());
+}
+
+void TForm1::buildCalculationPage(Builder& b) {
+    PageControl2 = &b.pageControl("PageControl2", TabSheet6, {0, 0, kPageWidth, kPageHeight});
+    TabSheet8 = &b.tabSheet("TabSheet8", *PageControl2, "Statistisch");
+    TabSheet9 = &b.tabSheet("TabSheet9", *PageControl2, "Schein Optimierung");
+    TabSheet7 = &b.tabSheet("TabSheet7", *PageControl2, "Mathematisch");
+    TabSheet11 = &b.tabSheet("TabSheet11", *PageControl2, "Powerball");
+    TabSheet10 = &b.tabSheet("TabSheet10", *PageControl2, "Allgemein");
+    PageControl2->setActivePage(TabSheet8);
+    buildSettingsControls(*this, b);
+}
+
+void TForm1::buildChartPage(Builder& b) {
+    Panel6 = &b.panel("Panel6", TabSheet5, {0, 0, kPageWidth, 34});
+    DateTimePicker2 = &b.datePicker("DateTimePicker2", Panel6, {410, 6, 110, 22},
+                                    "Startdatum der Statistik");
+    DateTimePicker2->setMinDate(ErsteZiehung);
+    DateTimePicker2->setDate(ErsteZiehung);
+    Chart1 = &create<Chart>("Chart1", TabSheet5);
+    Chart1->setBounds(0, 34, kPageWidth, kPageHeight - 34);
+    buildChartPageControls(*this, b);
+}
+
+void TForm1::buildDatabasePage(Builder& b) {
+    Label29 = &b.label("Label29", TabSheet4, {8, 12, 380, 17}, "");
+    DateTimePicker1 = &b.datePicker(
+        "DateTimePicker1", TabSheet4, {8, 38, 110, 22},
+        "Dieses Datum gilt als ENddatum für die Berechnung, Ziehungen danach werden nicht "
+        "berücksichtigt");
+    DateTimePicker1->setMinDate(ErsteZiehung);
+    DateTimePicker1->setDate(ErsteZiehung);
+    SpeedButton5 = &b.button("SpeedButton5", Kind::SpeedButton, TabSheet4, {124, 37, 24, 24}, {},
+                             "Bewertung des Tipps für die Ziehung des gewählten Datums");
+    SpeedButton5->bindEvent("OnClick", "SpeedButton5Click");
+
+    BitBtn1 = &b.button("BitBtn1", Kind::BitBtn, TabSheet4, {8, 78, 190, 28},
+                        "&Datenbank aktualisieren", "aktualieren der Datenbank über Internet");
+    BitBtn1->bindEvent("OnClick", "KugelmeisterClick");
+    SpeedButton8 = &b.button("SpeedButton8", Kind::SpeedButton, TabSheet4, {204, 80, 24, 24}, {},
+                             "Stoppt das Einlesen");
+    SpeedButton8->setVisible(false);
+    SpeedButton8->bindEvent("OnClick", "SpeedButton8Click");
+    BitBtn2 = &b.button("BitBtn2", Kind::BitBtn, TabSheet4, {8, 112, 190, 28},
+                        "Datenbank neu anlegen",
+                        "Beim neu anlegen der Datenbank, wird mit dem Einlesen bei dem "
+                        "Eingestellten Datum begonnen. Ein Datum bis 1994 ist möglich.");
+    BitBtn2->bindEvent("OnClick", "BitBtn2Click");
+    BitBtn8 = &b.button("BitBtn8", Kind::BitBtn, TabSheet4, {8, 158, 92, 28}, "Eingeben",
+                        "manuelle eingaben der Ziehungsdaten.");
+    BitBtn8->bindEvent("OnClick", "BitBtn8Click");
+    BitBtn6 = &b.button("BitBtn6", Kind::BitBtn, TabSheet4, {106, 158, 92, 28}, "Löschen",
+                        "Löschen der aktuell angezeigten Ziehung");
+    BitBtn6->bindEvent("OnClick", "BitBtn4Click");
+    BitBtn3 = &b.button("BitBtn3", Kind::BitBtn, TabSheet4, {8, 192, 190, 28}, "Export nach Text");
+    BitBtn3->setVisible(false);
+    BitBtn3->bindEvent("OnClick", "BitBtn3Click");
+    SaveDialog1 = &create<FileDialog>(Kind::SaveDialog, "SaveDialog1", TabSheet4);
+    SaveDialog1->defaultExt = "txt";
+    SaveDialog1->filter = "Textdatei|*.txt";
+}
+
+void TForm1::buildInternetPage(Builder& b) {
+    b.label("ProxyHostLabel", TabSheet3, {12, 20, 90, 17}, "Proxy-Server");
+    ProxyHostEdit = &b.edit("ProxyHostEdit", TabSheet3, {108, 16, 220, 21});
+    b.label("ProxyPortLabel", TabSheet3, {12, 50, 90, 17}, "Proxy-Port");
+    ProxyPortEdit = &b.edit("ProxyPortEdit", TabSheet3, {108, 46, 64, 21}, "80");
+    URLEdit = &b.edit("URLEdit", TabSheet3, {108, 76, 220, 21});
+    URLEdit->setVisible(false);
+}
+
+void TForm1::registerFields() {
+    auto dayField = [](double& v) {
+        return Field{[&v] { return dayValueText(v); },
+                     [&v](const std::string& s) {
+                         const auto d = parseDayValue(s);
+                         if (d) v = *d;
+                         return d.has_value();
+                     }};
+    };
+    auto intField = [](int& v) {
+        return Field{[&v] { return std::to_string(v); },
+                     [&v](const std::string& s) {
+                         const auto i = parseInt(s);
+                         if (i) v = *i;
+                         return i.has_value();
+                     }};
+    };
+    auto boolField = [](bool& v) {
+        return Field{[&v] { return boolText(v); },
+                     [&v](const std::string& s) {
+                         const auto on = parseBool(s);
+                         if (on) v = *on;
+                         return on.has_value();
+                     }};
+    };
+    auto textField = [](std::string& v) {
+        return Field{[&v] { return v; },
+                     [&v](const std::string& s) {
+                         v = s;
+                         return true;
+                     }};
+    };
+    addField("Zahl", {[this] { return joinInts(Zahl.data() + 1, Zahl.data() + 9); }, {}});
+    addField("Treffer", {[this] {
+                             std::string out;
+                             for (int k = 1; k <= 6; ++k) out += (k > 1 ? " " : "") + boolText(Treffer[static_cast<std::size_t>(k)]);
+                             return out;
+                         },
+                         {}});
+    addField("Statistik", {[this] {
+                               std::string out;
+                               for (const auto& cls : Statistik)
+                                   for (const int n : cls) out += (out.empty() ? "" : " ") + std::to_string(n);
+                               return out;
+                           },
+                           {}});
+    addField("RandSeed", {[this] { return std::to_string(random.seed); },
+                          [this](const std::string& s) {
+                              // Accepts 0..2^32-1, the generator's full range.
+                              if (s.empty() || s.size() > 10 ||
+                                  s.find_first_not_of("0123456789") != std::string::npos)
+                                  return false;
+                              const unsigned long long v = std::stoull(s);
+                              if (v > 0xFFFFFFFFull) return false;
+                              random.seed = static_cast<std::uint32_t>(v);
+                              return true;
+                          }});
+    addField("Datum1", dayField(Datum1));
+    addField("aktDatum", dayField(aktDatum));
+    addField("dfb", dayField(dfb));
+    addField("Position", intField(Position));
+    addField("Gewinn", intField(Gewinn));
+    addField("LaufMax", intField(LaufMax));
+    addField("sprache", intField(sprache));
+    addField("groesse", intField(groesse));
+    addField("Zusatz", boolField(Zusatz));
+    addField("sortieren", boolField(sortieren));
+    addField("Berechnunglaeuft", boolField(Berechnunglaeuft));
+    addField("Home", textField(Home));
+    addField("ZahlenFile", textField(ZahlenFile));
+    addField("SoundName", textField(SoundName));
+    addField("Tippsberechnen", textField(Tippsberechnen));
+}
+
+}  // namespace kugel

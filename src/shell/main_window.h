@@ -1,0 +1,131 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "controls/builder.h"
+#include "controls/chart.h"
+#include "controls/form.h"
+#include "generation/settings_controls.h"
+#include "generation/ticket_controls.h"
+#include "model/random.h"
+#include "platform/platform.h"
+#include "statistics/chart_page_controls.h"
+
+namespace kugel {
+
+class Application;
+
+// Rows of the ticket by hit class: [main hits 0..6][Powerball hit 0/1].
+using HitStatistics = std::array<std::array<int, 2>, 7>;
+
+// The main window: every page's controls, the shared state of the program
+// and the handlers, reachable by name for the view and the driver.
+class TForm1 : public Form {
+public:
+    TForm1(Platform& platform, Application& app);
+
+    Application& app() const { return app_; }
+
+    // Message k of the message table (line k of Memo2), empty beyond the end.
+    std::string msg(int k) const;
+    std::string historyPath() const { return Home + ZahlenFile; }
+    const LocaleInfo& locale() const;
+
+    // ---- shared state; arrays are indexed 1..8 like the draw's positions
+    std::string Home;
+    std::string ZahlenFile;
+    std::array<int, 9> Zahl{};
+    double Datum1 = 0;
+    int Position = 0;
+    double aktDatum = 0;
+    double dfb = 0;
+    std::array<bool, 9> Treffer{};
+    int Gewinn = 0;
+    bool Zusatz = false;
+    HitStatistics Statistik{};
+    bool sortieren = false;
+    bool Berechnunglaeuft = false;
+    int LaufMax = 0;
+    int sprache = 0;
+    int groesse = 0;
+    std::string SoundName;
+    std::string Tippsberechnen;
+    Random random;
+
+    // ---- the window
+    Component* MainMenu1 = nullptr;
+    MenuItem* Aktualisieren1 = nullptr;
+    MenuItem* Berechnen1 = nullptr;
+    MenuItem* SpracheLanguage1 = nullptr;
+    MenuItem* Abgeben1 = nullptr;
+    MenuItem* Schlieen1 = nullptr;
+    PageControl* PageControl1 = nullptr;
+    StatusBar* StatusBar1 = nullptr;
+    TabSheet* TabSheet1 = nullptr;  // Tipp-Übersicht
+    TabSheet* TabSheet2 = nullptr;  // hidden: the message table
+    TabSheet* TabSheet6 = nullptr;  // Berechnung
+    TabSheet* TabSheet5 = nullptr;  // Diagramm
+    TabSheet* TabSheet4 = nullptr;  // Datenbank
+    TabSheet* TabSheet3 = nullptr;  // Internet-Optionen
+
+    // overview page: draw browser panel and the calculation panel
+    Panel* Panel4 = nullptr;
+    Button* SpeedButton6 = nullptr;
+    Label* Label35 = nullptr;
+    Button* SpeedButton7 = nullptr;
+    Label* Label13 = nullptr;
+    Button* SpeedButton10 = nullptr;
+    Label* Losnummer = nullptr;
+    Panel* Panel3 = nullptr;
+    TicketControls ticket;
+
+    // hidden page
+    Memo* Memo2 = nullptr;
+
+    // calculation settings
+    PageControl* PageControl2 = nullptr;
+    TabSheet* TabSheet8 = nullptr;   // Statistisch
+    TabSheet* TabSheet9 = nullptr;   // Schein Optimierung
+    TabSheet* TabSheet7 = nullptr;   // Mathematisch
+    TabSheet* TabSheet11 = nullptr;  // Powerball
+    TabSheet* TabSheet10 = nullptr;  // Allgemein
+    SettingsControls settings;
+
+    // chart page
+    Chart* Chart1 = nullptr;
+    Panel* Panel6 = nullptr;
+    DateTimePicker* DateTimePicker2 = nullptr;
+    ChartPageControls chartPage;
+
+    // database page
+    Label* Label29 = nullptr;
+    DateTimePicker* DateTimePicker1 = nullptr;
+    Button* SpeedButton5 = nullptr;
+    Button* BitBtn1 = nullptr;
+    Button* BitBtn2 = nullptr;
+    Button* BitBtn8 = nullptr;
+    Button* BitBtn6 = nullptr;
+    Button* BitBtn3 = nullptr;
+    Button* SpeedButton8 = nullptr;
+    FileDialog* SaveDialog1 = nullptr;
+
+    // internet options page
+    Edit* ProxyHostEdit = nullptr;
+    Edit* ProxyPortEdit = nullptr;
+    Edit* URLEdit = nullptr;
+
+private:
+    void buildWindow();
+    void buildOverviewPage(Builder& b);
+    void buildHiddenPage(Builder& b);
+    void buildCalculationPage(Builder& b);
+    void buildChartPage(Builder& b);
+    void buildDatabasePage(Builder& b);
+    void buildInternetPage(Builder& b);
+    void registerFields();
+
+    Application& app_;
+};
+
+}  // namespace kugel

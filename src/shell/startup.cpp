@@ -1,0 +1,94 @@
+#include "shell/startup.h"
+
+#include <cmath>
+
+#include "model/game.h"
+#include "shell/application.h"
+#include "shell/language.h"
+#include "shell/main_window.h"
+#include "shell/settings_store.h"
+#include "update/results_download.h"
+
+namespace kugel {
+namespace {
+
+int scaled(int v, int num, int den) {
+    return static_cast<int>(std::lround(static_cast<double>(v) * num / den));
+}
+
+bool isInside(const Component& c, const Component& ancestor) {
+    for (const Component* p = c.parent(); p; p = p->parent())
+        if (p == &ancestor) return true;
+    return false;
+}
+
+}  // namespace
+
+void registerStartupHandlers(TForm1& form) {
+    form.addHandler("FormShow", [&form](Component*) { FormShow(form); });
+    form.addHandler("FormActivate", [&form](Component*) { FormActivate(form); });
+    form.addHandler("FormResize", [&form](Component*) { FormResize(form); });
+    form.addHandler("FormClose", [&form](Component*) { FormClose(form); });
+    form.addHandler("Schlieen1Click", [&form](Component*) { Schlieen1Click(form); });
+}
+
+void FormShow(TForm1& form) {
+    Platform& platform = form.platform();
+    form.groesse = form.bounds().height;
+    form.dfb = platform.today();
+    form.Home = platform.programDirectory();
+    if (form.Home.empty() || form.Home.back() != '/') form.Home += '/';
+    form.SoundName = "yippee.wav";
+    form.LaufMax = 100000;
+    form.sortieren = false;
+    form.Berechnunglaeuft = false;
+
+    restoreSettings(form);
+    form.sortieren = true;
+    restoreNetworkAndDateSettings(form);
+    if (form.DateTimePicker2->date() > platform.today() - ZiehungsAbstand)
+        form.DateTimePicker2->setDate(form.DateTimePicker2->minDate());
+
+    if (auto* upDown7 = form.findAs<UpDown>("UpDown7")) form.LaufMax = upDown7->position() * 1000;
+    if (form.ProxyHostEdit->text().empty()) form.ProxyPortEdit->setText("80");
+    form.ZahlenFile = "Powerball.dat";
+    form.random.seed = static_cast<std::uint32_t>(platform.clockTicks());
+    form.aktDatum = form.DateTimePicker2->date();
+    form.DateTimePicker1->setDate(platform.today());
+    KugelmeisterClick(form);
+}
+
+void FormActivate(TForm1& form) { SpracheSetzen(form); }
+
+void FormResize(TForm1& form) {
+    const int height = form.bounds().height;
+    if (form.groesse <= 0 || height == form.groesse) return;
+    const int num = height;
+    const int den = form.groesse;
+    // The page control follows the window; what it holds grows and shrinks
+    // with the height, fonts included, so the pages keep their proportions.
+    const int inherited = form.PageControl1->fontHeight() ? form.PageControl1->fontHeight()
+                                                          : form.fontHeight();
+    form.PageControl1->setFontHeight(std::max(1, scaled(inherited, num, den)));
+    for (const auto& owned : form.components()) {
+        Component& c = *owned;
+        if (!isInside(c, *form.PageControl1)) continue;
+        const Bounds b = c.bounds();
+        c.setBounds(scaled(b.left, num, den), scaled(b.top, num, den), scaled(b.width, num, den),
+                    scaled(b.height, num, den));
+        if (c.fontHeight() > 0) c.setFontHeight(std::max(1, scaled(c.fontHeight(), num, den)));
+    }
+    form.groesse = height;
+}
+
+void FormClose(TForm1& form) {
+    try {
+        saveSettings(form);
+    } catch (...) {
+        // Closing must not fail because the settings could not be written.
+    }
+}
+
+void Schlieen1Click(TForm1& form) { form.app().close(); }
+
+}  // namespace kugel

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace kugel {
+
+class TForm1;
+
+// The main window's life: start-up, activation, resizing, closing.
+void FormShow(TForm1& form);
+void FormActivate(TForm1& form);
+void FormResize(TForm1& form);
+void FormClose(TForm1& form);
+void Schlieen1Click(TForm1& form);
+
+void registerStartupHandlers(TForm1& form);
+
+}  // namespace kugel

@@ -1,0 +1,89 @@
+// kugelmeister-server: the results script of the draw history, served from a
+// CSV file, so the program works out of the box and tests talk to real HTTP.
+
+#include <httplib.h>
+
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <iostream>
+#include <mutex>
+
+#include "draw_store.h"
+#include "results_routes.h"
+#include "signal_stop.h"
+
+namespace {
+
+constexpr int kDefaultPort = 8089;
+constexpr const char* kDefaultDataName = "draws.csv";
+
+std::filesystem::path executableDir(const char* argv0) {
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::absolute(argv0).parent_path() : self.parent_path();
+}
+
+// The library's default also sets SO_REUSEPORT, which lets a second server
+// bind the same port and silently take half of the requests; only address
+// reuse (a quick restart) is wanted.
+void reuseAddressOnly(httplib::Server& server) {
+    server.set_socket_options([](socket_t sock) {
+        int yes = 1;
+        setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof(yes));
+    });
+}
+
+void logRequests(httplib::Server& server) {
+    static std::mutex outputMutex;
+    server.set_logger([](const httplib::Request& request, const httplib::Response& response) {
+        std::lock_guard lock(outputMutex);
+        std::cout << request.method << ' ' << request.target << ' ' << response.status << std::endl;
+    });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Serves the draw results of a CSV file to Kugelmeister."};
+    std::string address = "127.0.0.1";
+    int port = kDefaultPort;
+    std::string dataFile;
+    app.add_option("--address", address, "address to listen on")->capture_default_str();
+    app.add_option("--port", port, "port to listen on (0: any free port)")
+        ->capture_default_str()
+        ->check(CLI::Range(0, 65535));
+    app.add_option("--data", dataFile, "draws CSV (default: draws.csv beside the program)");
+    CLI11_PARSE(app, argc, argv);
+
+    const std::filesystem::path data = dataFile.empty() ? executableDir(argv[0]) / kDefaultDataName
+                                                        : std::filesystem::path(dataFile);
+    kugel::server::DrawStore store(data, std::cerr);
+    if (!store.load()) {
+        std::cerr << "kugelmeister-server: cannot load draws from " << data.string() << std::endl;
+        return 1;
+    }
+
+    httplib::Server server;
+    kugel::server::SignalStop signalStop([&server] { server.stop(); });
+    reuseAddressOnly(server);
+    kugel::server::registerResultsRoutes(server, store);
+    logRequests(server);
+
+    const int bound = port == 0                            ? server.bind_to_any_port(address)
+                      : server.bind_to_port(address, port) ? port
+                                                           : -1;
+    if (bound < 0) {
+        std::cerr << "kugelmeister-server: cannot listen on " << address << ':' << port
+                  << " (port in use or address not available)" << std::endl;
+        return 1;
+    }
+    std::cout << "listening on http://" << address << ':' << bound << std::endl;
+    std::cerr << "serving " << store.drawCount() << " draws from " << data.string() << std::endl;
+
+    const bool ok = server.listen_after_bind();
+    if (!ok && !signalStop.signalled()) {
+        std::cerr << "kugelmeister-server: the server stopped with an error" << std::endl;
+        return 1;
+    }
+    return 0;
+}
