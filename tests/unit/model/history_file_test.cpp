@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "model/history_file.h"
+#include "platform/durable_file.h"
+#include "support/test_app.h"
+
+namespace kugel {
+namespace {
+
+using test::day;
+using test::draw;
+
+TEST(HistoryFile, RecordLayoutIsThirtyTwoLittleEndianBytes) {
+    const std::string bytes = encodeRecord(ersteZiehungRecord());
+    ASSERT_EQ(bytes.size(), 32u);
+    // 41340.0 as an IEEE double, little-endian.
+    EXPECT_EQ(bytes.substr(0, 8), std::string("\0\0\0\0\x80\x2f\xe4\x40", 8));
+    EXPECT_EQ(bytes.substr(8, 8), std::string("\x08\x10\x13\x19\x1a\x1d\x05\x00", 8));
+    EXPECT_EQ(bytes.substr(16), std::string(16, '\0'));
+    const TZiehung back = decodeRecord(bytes.data());
+    EXPECT_EQ(back.Datum, 41340);
+    EXPECT_EQ(back.Zahlen, ersteZiehungRecord().Zahlen);
+}
+
+TEST(HistoryFile, MissingFileIsAnErrorNamingTheFile) {
+    test::TempDir dir;
+    const HistoryFile h(dir.path() / "Powerball.dat");
+    EXPECT_FALSE(h.exists());
+    try {
+        h.readAll();
+        FAIL() << "no error";
+    } catch (const FileError& e) {
+        EXPECT_NE(std::string(e.what()).find("Powerball.dat"), std::string::npos);
+    }
+    EXPECT_THROW(h.append(ersteZiehungRecord()), FileError);
+}
+
+TEST(HistoryFile, InterruptedAppendIsReadAsWholeRecordsAndRepairedByTheNextAppend) {
+    test::TempDir dir;
+    const auto path = dir.path() / "Powerball.dat";
+    const TZiehung a = draw(day(2013, 3, 7), {8, 16, 19, 25, 26, 29}, 5);
+    const TZiehung b = draw(day(2013, 3, 14), {5, 9, 23, 30, 35, 37}, 18);
+    test::writeHistory(path, {a});
+    {
+        std::ofstream torn(path, std::ios::binary | std::ios::app);
+        torn << encodeRecord(b).substr(0, 13);
+    }
+    const HistoryFile h(path);
+    ASSERT_EQ(h.readAll().size(), 1u);
+    h.append(b);
+    EXPECT_EQ(std::filesystem::file_size(path), 64u);
+    const auto records = h.readAll();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].Datum, b.Datum);
+    EXPECT_EQ(records[1].Zahlen, b.Zahlen);
+}
+
+TEST(HistoryFile, RewriteReplacesInOneStepAndLeavesNoTemporaryFile) {
+    test::TempDir dir;
+    const auto path = dir.path() / "Powerball.dat";
+    const auto temp = dir.path() / "Powerball.dat~";
+    test::writeHistory(path, {ersteZiehungRecord()});
+    const HistoryFile h(path);
+    h.rewrite({ersteZiehungRecord(), draw(day(2013, 3, 14), {1, 2, 3, 4, 5, 6}, 7)}, temp);
+    EXPECT_EQ(h.readAll().size(), 2u);
+    EXPECT_FALSE(std::filesystem::exists(temp));
+}
+
+TEST(HistoryFile, FailedRewriteKeepsTheHistory) {
+    test::TempDir dir;
+    const auto path = dir.path() / "Powerball.dat";
+    test::writeHistory(path, {ersteZiehungRecord()});
+    const HistoryFile h(path);
+    // The temporary file cannot be created: its directory does not exist.
+    EXPECT_THROW(h.rewrite({}, dir.path() / "missing" / "Powerball.dat~"), FileError);
+    ASSERT_EQ(h.readAll().size(), 1u);
+    EXPECT_EQ(h.readAll()[0].Zahlen, ersteZiehungRecord().Zahlen);
+}
+
+}  // namespace
+}  // namespace kugel
