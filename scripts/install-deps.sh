@@ -8,7 +8,7 @@ packages=(
   g++ cmake ninja-build pkg-config make
   qt6-base-dev libgl-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev
   qt6-multimedia-dev
-  libcurl4-openssl-dev libcpp-httplib-dev libcli11-dev
+  curl libcurl4-openssl-dev libcpp-httplib-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   xvfb xauth imagemagick xdotool tinyproxy-bin

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "platform/codepage.h"
+#include "platform/dates.h"
 
 namespace kugel {
 
@@ -22,7 +23,6 @@ constexpr auto kPumpInterval = std::chrono::milliseconds(50);
 // A results answer is a few lines; anything near this size is not one of ours
 // and must not exhaust memory.
 constexpr std::size_t kMaxBodyBytes = 16 * 1024 * 1024;
-constexpr double kUnixEpochDayValue = 25569.0;  // 1970-01-01 as a day value
 constexpr double kSecondsPerDay = 86400.0;
 
 void initCurlOnce() {
@@ -248,7 +248,8 @@ std::optional<double> lastModifiedDay(CURL* easy) {
     if (curl_easy_getinfo(easy, CURLINFO_FILETIME_T, &fileTime) != CURLE_OK || fileTime < 0) {
         return std::nullopt;
     }
-    return static_cast<double>(fileTime) / kSecondsPerDay + kUnixEpochDayValue;
+    static const double unixEpoch = *encodeDate(1970, 1, 1);
+    return static_cast<double>(fileTime) / kSecondsPerDay + unixEpoch;
 }
 
 }  // namespace

@@ -46,6 +46,7 @@ public:
     HitStatistics Statistik{};
     bool sortieren = false;
     bool Berechnunglaeuft = false;
+    bool Aktualisierunglaeuft = false;  // a results download is running
     int LaufMax = 0;
     int sprache = 0;
     int groesse = 0;

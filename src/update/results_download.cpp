@@ -1,11 +1,179 @@
 #include "update/results_download.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "checking/draw_display.h"
+#include "model/conversion.h"
+#include "model/history_file.h"
+#include "platform/codepage.h"
+#include "platform/dates.h"
+#include "shell/application.h"
 #include "shell/main_window.h"
 
 namespace kugel {
+namespace {
 
-void KugelmeisterClick(TForm1&) {}
+// The download's controls: update buttons off and the stop button shown
+// while it runs, and back to idle on every way out.
+class DownloadState {
+public:
+    explicit DownloadState(TForm1& form) : form_(form) {
+        form_.Aktualisierunglaeuft = true;
+        form_.BitBtn1->setEnabled(false);
+        form_.SpeedButton10->setEnabled(false);
+        form_.SpeedButton8->setVisible(true);
+    }
+    ~DownloadState() {
+        form_.BitBtn1->setEnabled(true);
+        form_.SpeedButton10->setEnabled(true);
+        form_.SpeedButton8->setVisible(false);
+        form_.Aktualisierunglaeuft = false;
+    }
+    DownloadState(const DownloadState&) = delete;
+    DownloadState& operator=(const DownloadState&) = delete;
 
-void registerResultsDownloadHandlers(TForm1&) {}
+private:
+    TForm1& form_;
+};
+
+std::string trimmed(std::string_view s) {
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    const auto last = s.find_last_not_of(" \t");
+    return std::string(s.substr(first, last - first + 1));
+}
+
+std::string resultsUrl(const TForm1& form) {
+    std::string base = trimmed(form.URLEdit->text());
+    if (base.empty()) base = kDefaultServerAddress;
+    while (!base.empty() && base.back() == '/') base.pop_back();
+    return base + kResultsPath;
+}
+
+std::string drawTextWithoutPowerball(const TForm1& form, const TZiehung& z) {
+    std::string text = formatDrawDate(z.Datum, form.locale()) + "   ";
+    for (int i = 0; i < ZahlenProReihe; ++i) text += "  " + std::to_string(z.Zahlen[static_cast<std::size_t>(i)]);
+    return text;
+}
+
+bool isBlank(const std::string& line) { return trimmed(line).empty(); }
+
+}  // namespace
+
+std::optional<TZiehung> parseResultLine(const std::string& line, double date) {
+    TZiehung z;
+    z.Datum = date;
+    std::size_t field = 0;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = line.find(',', start);
+        const std::string text = trimmed(std::string_view(line).substr(
+            start, comma == std::string::npos ? std::string::npos : comma - start));
+        if (field >= z.Zahlen.size()) return std::nullopt;
+        long long value = 0;
+        const char* begin = text.data();
+        const char* end = text.data() + text.size();
+        if (begin != end && *begin == '+') ++begin;
+        auto [ptr, ec] = std::from_chars(begin, end, value);
+        if (ec != std::errc() || ptr != end || begin == end) return std::nullopt;
+        // A byte holds the value modulo 256, as the record stores it.
+        z.Zahlen[field++] = static_cast<std::uint8_t>(((value % 256) + 256) % 256);
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    if (field != z.Zahlen.size()) return std::nullopt;
+    std::sort(z.Zahlen.begin(), z.Zahlen.begin() + ZahlenProReihe);
+    // Storing anything but a real draw would corrupt the history.
+    if (!z.isValidDraw()) return std::nullopt;
+    return z;
+}
+
+void registerResultsDownloadHandlers(TForm1& form) {
+    form.addHandler("KugelmeisterClick", [&form](Component*) { KugelmeisterClick(form); });
+    form.addHandler("Aktualisieren1Click", [&form](Component*) { Aktualisieren1Click(form); });
+    form.addHandler("BitBtn2Click", [&form](Component*) { BitBtn2Click(form); });
+    form.addHandler("SpeedButton8Click", [&form](Component*) { SpeedButton8Click(form); });
+}
+
+void KugelmeisterClick(TForm1& form) {
+    if (form.Aktualisierunglaeuft) return;
+    Platform& platform = form.platform();
+    {
+        DownloadState running(form);
+        const HistoryFile history(form.historyPath());
+        if (!history.exists()) {
+            history.createEmpty();
+            history.append(ersteZiehungRecord());
+            form.aktDatum = ErsteZiehung;
+        }
+        const std::vector<TZiehung> records = history.readAll();
+        const double newest = records.empty() ? 0 : records.back().Datum;
+        if (!(newest > 0) || !form.DateTimePicker1->setDate(newest))
+            form.DateTimePicker1->setDate(form.DateTimePicker1->minDate());
+        form.DateTimePicker1->setDate(form.DateTimePicker1->date() + ZiehungsAbstand);
+        form.aktDatum = std::round(form.DateTimePicker1->date());
+
+        const std::string url = resultsUrl(form);
+        while (form.DateTimePicker1->date() <= platform.today() && form.SpeedButton8->visible()) {
+            HttpRequest request;
+            request.url = url;
+            request.query = {{"Programm", "KugelAU"},
+                             {"Datum", formatYyyymmdd(form.DateTimePicker1->date())}};
+            request.userAgent = "Kugelmeister";
+            request.accept = "text/html, */*";
+            request.proxyHost = trimmed(form.ProxyHostEdit->text());
+            request.proxyPort = StrToInt(form.ProxyPortEdit->text());
+            form.StatusBar1->setPanelText(0, "Loading");
+
+            const HttpResponse response = platform.httpGet(request);
+            if (!response.answered) {
+                // Without a connection every further week would wait out its
+                // own time-out; end now and say why.
+                form.StatusBar1->setPanelText(0, response.error);
+                break;
+            }
+            form.StatusBar1->setPanelText(0, response.statusLine);
+            form.StatusBar1->setPanelText(1, form.msg(45));
+
+            if (response.statusCode < 400) {
+                const double date = std::floor(form.DateTimePicker1->date());
+                for (const std::string& line : splitLines(response.body)) {
+                    if (isBlank(line)) continue;
+                    const auto draw = parseResultLine(line, date);
+                    if (!draw) {
+                        platform.messageBox(kApplicationTitle, response.body, MessageButtons::Ok);
+                        return;  // the draws stored so far stay; no display
+                    }
+                    form.Datum1 = date;
+                    form.Label29->setCaption(drawTextWithoutPowerball(form, *draw));
+                    platform.processEvents();
+                    history.append(*draw);
+                    form.aktDatum = draw->Datum;
+                }
+            }
+            form.DateTimePicker1->setDate(form.DateTimePicker1->date() + ZiehungsAbstand);
+        }
+    }
+    SpeedButton5Click(form);
+}
+
+void Aktualisieren1Click(TForm1& form) { KugelmeisterClick(form); }
+
+void BitBtn2Click(TForm1& form) {
+    if (form.Aktualisierunglaeuft) return;
+    const std::string text = "Wollen Sie wirklich alle Ziehungsdaten löschen und dies ab dem " +
+                             formatShortDate(form.DateTimePicker1->date(), form.locale()) +
+                             " aus dem Internet neu aufbauen??";
+    if (form.platform().messageBox("Ziehungsdaten löschen?", text, MessageButtons::YesNo) !=
+        DialogResult::Yes)
+        return;
+    std::error_code ignored;
+    std::filesystem::remove(form.historyPath(), ignored);
+    KugelmeisterClick(form);
+}
+
+void SpeedButton8Click(TForm1& form) { form.SpeedButton8->setVisible(false); }
 
 }  // namespace kugel

@@ -42,18 +42,6 @@ int unusedPort() {
     return port;
 }
 
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kugel-net-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("mkdtemp failed");
-    }
-    path_ = pattern;
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
 
 RawServer::RawServer(std::string reply, bool closeAfterReply)
     : reply_(std::move(reply)), closeAfterReply_(closeAfterReply) {

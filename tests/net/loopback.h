@@ -5,24 +5,12 @@
 #include <string>
 #include <thread>
 
+#include "support/temp_dir.h"
+
 namespace kugel::test {
 
 // A port on 127.0.0.1 that nothing listened on a moment ago.
 int unusedPort();
-
-// A fresh directory under the system's temp directory, removed afterwards.
-class TempDir {
-  public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
 
 // A raw TCP server on 127.0.0.1 for behaviour no well-behaved HTTP server
 // shows: it accepts connections, reads the request and writes `reply` (maybe

@@ -2,27 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <fstream>
-#include <random>
 
 #include "model/history_file.h"
 #include "platform/dates.h"
 
 namespace kugel::test {
-
-TempDir::TempDir() {
-    static std::atomic<int> counter{0};
-    std::random_device rd;
-    path_ = std::filesystem::temp_directory_path() /
-            ("kugel-test-" + std::to_string(rd()) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(path_);
-}
-
-TempDir::~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-}
 
 double day(int year, int month, int dayOfMonth) {
     const auto d = encodeDate(year, month, dayOfMonth);

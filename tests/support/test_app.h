@@ -10,20 +10,9 @@
 #include "platform/scripted_platform.h"
 #include "shell/application.h"
 #include "shell/main_window.h"
+#include "support/temp_dir.h"
 
 namespace kugel::test {
-
-// A fresh temporary program directory, removed again at the end of the test.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    const std::filesystem::path& path() const { return path_; }
-    std::string str() const { return path_.string() + "/"; }
-
-private:
-    std::filesystem::path path_;
-};
 
 // Day value of a calendar date; fails the test when the date does not exist.
 double day(int year, int month, int dayOfMonth);
