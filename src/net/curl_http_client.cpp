@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <memory>
@@ -174,11 +175,23 @@ void configure(CURL* easy, const HttpRequest& request, const std::string& url, c
     curl_easy_setopt(easy, CURLOPT_WRITEDATA, &transfer);
 }
 
+// curl's detail text carries the elapsed time ("... after 3 ms: ..."), which
+// would make the same failure read differently each time; it is left out.
+std::string withoutElapsedTime(std::string detail) {
+    const std::string marker = " after ";
+    const auto at = detail.find(marker);
+    if (at == std::string::npos) return detail;
+    auto end = at + marker.size();
+    while (end < detail.size() && std::isdigit(static_cast<unsigned char>(detail[end]))) ++end;
+    if (detail.compare(end, 3, " ms") != 0) return detail;
+    return detail.erase(at, end + 3 - at);
+}
+
 std::string errorText(CURLcode code, const char* detail) {
     std::string text = curl_easy_strerror(code);
     if (detail != nullptr && *detail != '\0') {
         text += ": ";
-        text += detail;
+        text += withoutElapsedTime(detail);
     }
     return text;
 }

@@ -64,8 +64,18 @@ LocaleInfo ScriptedPlatform::cLocale() {
 
 ScriptedPlatform::ScriptedPlatform(std::ostream& out) : out_(out) {}
 
+void ScriptedPlatform::failNoAnswer(const std::string& dialog) {
+    const std::string message = "no answer queued for " + dialog;
+    if (!unanswered_) unanswered_ = message;
+    throw NoAnswerError(message);
+}
+
+void ScriptedPlatform::checkStopped() const {
+    if (stopAtFirstUnanswered_ && unanswered_) throw NoAnswerError(*unanswered_);
+}
+
 ScriptedPlatform::Answer ScriptedPlatform::takeAnswer(const std::string& dialog) {
-    if (answers_.empty()) throw NoAnswerError("no answer queued for " + dialog);
+    if (answers_.empty()) failNoAnswer(dialog);
     Answer a = std::move(answers_.front());
     answers_.pop_front();
     return a;
@@ -100,6 +110,7 @@ const char* buttonName(DialogResult r) {
 
 DialogResult ScriptedPlatform::messageBox(const std::string& caption, const std::string& text,
                                           MessageButtons buttons) {
+    checkStopped();
     out_ << "messagebox " << quoted(caption) << ' ' << quoted(text) << " -> " << std::flush;
     Answer a;
     try {
@@ -118,6 +129,7 @@ DialogResult ScriptedPlatform::messageBox(const std::string& caption, const std:
 std::optional<std::string> ScriptedPlatform::inputBox(const std::string& caption,
                                                       const std::string& prompt,
                                                       const std::string& defaultText) {
+    checkStopped();
     out_ << "inputbox " << quoted(caption) << ' ' << quoted(prompt) << ' ' << quoted(defaultText)
          << " -> " << std::flush;
     Answer a;
@@ -141,6 +153,7 @@ std::optional<std::string> ScriptedPlatform::inputBox(const std::string& caption
 
 std::optional<std::string> ScriptedPlatform::fileDialog(const char* kind, const std::string& filter,
                                                         const std::string& proposedFile) {
+    checkStopped();
     out_ << kind << ' ' << quoted(filter) << ' ' << quoted(proposedFile) << " -> " << std::flush;
     Answer a;
     try {
@@ -170,7 +183,8 @@ std::optional<std::string> ScriptedPlatform::saveFileDialog(const std::string& f
 }
 
 int ScriptedPlatform::showModal(Form& form) {
-    if (!onShowModal) throw NoAnswerError("no answer queued for modal " + form.name());
+    checkStopped();
+    if (!onShowModal) failNoAnswer("modal " + form.name());
     const int result = onShowModal(form);
     out_ << "modal " << form.name() << " -> " << result << '\n';
     return result;

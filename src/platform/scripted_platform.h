@@ -3,7 +3,9 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 
 #include "platform/platform.h"
@@ -61,6 +63,14 @@ public:
     void setSettings(SettingsStore* store) { settings_ = store; }
     void setToolSettings(SettingsStore* store) { toolSettings_ = store; }
     bool busy() const { return busyDepth_ > 0; }
+    // The first dialog that found no answer, if any.
+    const std::optional<std::string>& unanswered() const { return unanswered_; }
+    // Records the dialog as unanswered and throws NoAnswerError.
+    [[noreturn]] void failNoAnswer(const std::string& dialog);
+    // After the first unanswered dialog every further dialog fails at once,
+    // unprinted: the program's own error box about the failure is not shown.
+    // The driver stops at the first missing answer this way.
+    void setStopAtFirstUnanswered(bool on) { stopAtFirstUnanswered_ = on; }
     int processEventsCount() const { return processEventsCount_; }
 
     // ---- Platform
@@ -95,6 +105,8 @@ public:
 
 private:
     Answer takeAnswer(const std::string& dialog);
+    // Throws again when stopped at an earlier unanswered dialog.
+    void checkStopped() const;
     std::optional<std::string> fileDialog(const char* kind, const std::string& filter,
                                           const std::string& proposedFile);
 
@@ -110,6 +122,8 @@ private:
     LocaleInfo locale_ = cLocale();
     int busyDepth_ = 0;
     int processEventsCount_ = 0;
+    std::optional<std::string> unanswered_;
+    bool stopAtFirstUnanswered_ = false;
 };
 
 // `"text"` with `\` escaping `"`, `\`, CR and LF.

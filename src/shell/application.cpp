@@ -51,15 +51,24 @@ void Application::showError(const std::string& text) {
     platform_.messageBox(kApplicationTitle, text, MessageButtons::Ok);
 }
 
-void Application::invoke(Form& form, const std::string& handler, Component* sender) {
+void Application::userAction(const std::function<void()>& action) {
     ++depth_;
     try {
-        form.run(handler, sender);
-    } catch (const std::exception& e) {
-        showError(e.what());
+        try {
+            action();
+        } catch (const std::exception& e) {
+            showError(e.what());
+        }
+    } catch (...) {
+        --depth_;  // showing the error failed too; let the caller see that
+        throw;
     }
     --depth_;
     if (depth_ == 0) applyPendingActivation();
+}
+
+void Application::invoke(Form& form, const std::string& handler, Component* sender) {
+    userAction([&] { form.run(handler, sender); });
 }
 
 void Application::fireEvent(Component& control, const std::string& event) {

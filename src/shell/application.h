@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,6 +45,10 @@ public:
     void close();
     bool closed() const { return closed_; }
 
+    // Runs whatever a user's action causes (typing into an edit runs its
+    // change handler): an error it raises becomes a message box, and the
+    // main window's activation waits until the outermost action is over.
+    void userAction(const std::function<void()>& action);
     // Runs a handler as a user action; an error it raises becomes a message box.
     void invoke(Form& form, const std::string& handler, Component* sender);
     // Runs the handler bound to a control's event as a user action.

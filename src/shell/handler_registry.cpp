@@ -1,6 +1,9 @@
 #include "shell/handler_registry.h"
 
 #include "checking/draw_display.h"
+#include "checking/tip_distribution.h"
+#include "generation/ticket_editing.h"
+#include "model/draw_browser.h"
 #include "model/history_edit.h"
 #include "shell/hint_display.h"
 #include "shell/main_window.h"
@@ -14,8 +17,11 @@ void registerMainWindowHandlers(TForm1& form) {
     registerStartupHandlers(form);
     registerHistoryEditHandlers(form);
     registerDrawDisplayHandlers(form);
+    registerTicketHandlers(form);
+    registerDrawBrowserHandlers(form);
     registerResultsDownloadHandlers(form);
     registerNumberStatisticsHandlers(form);
+    registerTipDistributionHandlers(form);
     registerHintDisplay(form);
 }
 

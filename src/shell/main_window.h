@@ -53,6 +53,9 @@ public:
     std::string SoundName;
     std::string Tippsberechnen;
     Random random;
+    // A vendor address given on the command line: used instead of the
+    // stored one (URLEdit) for this run only, and never saved.
+    std::string serverOverride;
 
     // ---- the window
     Component* MainMenu1 = nullptr;

@@ -46,7 +46,7 @@ std::string trimmed(std::string_view s) {
 }
 
 std::string resultsUrl(const TForm1& form) {
-    std::string base = trimmed(form.URLEdit->text());
+    std::string base = trimmed(form.serverOverride.empty() ? form.URLEdit->text() : form.serverOverride);
     if (base.empty()) base = kDefaultServerAddress;
     while (!base.empty() && base.back() == '/') base.pop_back();
     return base + kResultsPath;

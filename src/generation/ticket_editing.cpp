@@ -1,0 +1,108 @@
+#include "generation/ticket_editing.h"
+
+#include <array>
+
+#include "checking/ticket_check.h"
+#include "controls/value_text.h"
+#include "model/game.h"
+#include "shell/main_window.h"
+
+namespace kugel {
+namespace {
+
+void normalise(Component* sender, int max) {
+    auto* edit = dynamic_cast<Edit*>(sender);
+    if (!edit) return;
+    // Setting the text runs this handler again; the second pass finds the
+    // text already in its normal form and leaves it.
+    edit->setText(normalisedNumber(edit->text(), max));
+}
+
+// Unchecking the other options notifies them too; their handlers must not
+// take the choice back while one option is being chosen.
+bool choosingPowerballOption = false;
+
+}  // namespace
+
+std::string normalisedNumber(const std::string& text, int max) {
+    const auto value = parseInt(text);
+    if (!value || *value < 1 || *value > max) return {};
+    return std::to_string(*value);
+}
+
+void Edit1Change(TForm1&, Component* sender) { normalise(sender, MaxZahl); }
+
+void Edit6Change(TForm1&, Component* sender) { normalise(sender, MaxPowerball); }
+
+void Edit1Exit(TForm1& form) {
+    if (form.sortieren) Komplettcheck(form);
+}
+
+void Label30Click(TForm1&, Component* sender) {
+    if (!sender) return;
+    sender->setFontColor(sender->fontColor() == clWindowText ? clRed : clWindowText);
+}
+
+void SpeedButton11Click(TForm1& form) {
+    for (const TicketRow& row : form.ticket.rows) {
+        if (isLocked(row)) continue;
+        for (Edit* e : row.numbers) {
+            e->setText("");
+            e->setColor(clWindow);
+        }
+        row.powerball->setText("");
+        row.powerball->setColor(clWindow);
+        row.hits->setCaption("");
+        row.sum->setCaption("");
+    }
+}
+
+void RadioButtonClick(TForm1& form, int which) {
+    if (choosingPowerballOption) return;
+    choosingPowerballOption = true;
+    const std::array<CheckBox*, 3> options{form.settings.RadioButton1, form.settings.RadioButton2,
+                                           form.settings.RadioButton3};
+    for (std::size_t i = 0; i < options.size(); ++i)
+        options[i]->setChecked(static_cast<int>(i) + 1 == which);
+    choosingPowerballOption = false;
+}
+
+void UpDown7Changing(TForm1& form) { form.LaufMax = form.settings.UpDown7->position() * 1000; }
+
+void UpDown15MouseDown(TForm1& form) {
+    form.settings.UpDown15->setMax(ZahlenProReihe - form.settings.UpDown16->position());
+}
+
+void UpDown16MouseDown(TForm1& form) {
+    form.settings.UpDown16->setMax(ZahlenProReihe - form.settings.UpDown15->position());
+}
+
+void UpDown3MouseDown(TForm1& form) {
+    SettingsControls& s = form.settings;
+    s.UpDown9->setMax(s.UpDown3->position());
+    s.UpDown3->setMin(s.UpDown9->position());
+}
+
+void UpDown9MouseUp(TForm1& form) {
+    form.settings.UpDown3->setMin(form.settings.UpDown9->position());
+}
+
+void registerTicketHandlers(TForm1& form) {
+    form.addHandler("Edit1Change", [&form](Component* sender) { Edit1Change(form, sender); });
+    form.addHandler("Edit6Change", [&form](Component* sender) { Edit6Change(form, sender); });
+    form.addHandler("Edit1Exit", [&form](Component*) { Edit1Exit(form); });
+    form.addHandler("Label30Click", [&form](Component* sender) { Label30Click(form, sender); });
+    form.addHandler("SpeedButton11Click", [&form](Component*) { SpeedButton11Click(form); });
+    for (int k = 1; k <= 3; ++k)
+        form.addHandler("RadioButton" + std::to_string(k) + "Click",
+                        [&form, k](Component*) { RadioButtonClick(form, k); });
+    form.addHandler("UpDown7Changing", [&form](Component*) { UpDown7Changing(form); });
+    form.addHandler("UpDown15MouseDown", [&form](Component*) { UpDown15MouseDown(form); });
+    form.addHandler("UpDown15MouseUp", [&form](Component*) { UpDown15MouseDown(form); });
+    form.addHandler("UpDown16MouseDown", [&form](Component*) { UpDown16MouseDown(form); });
+    form.addHandler("UpDown16MouseUp", [&form](Component*) { UpDown16MouseDown(form); });
+    form.addHandler("UpDown3MouseDown", [&form](Component*) { UpDown3MouseDown(form); });
+    form.addHandler("UpDown9MouseUp", [&form](Component*) { UpDown9MouseUp(form); });
+}
+
+}  // namespace kugel

@@ -1,0 +1,39 @@
+#include "qt/dialog_view.h"
+
+#include "platform/platform.h"
+
+namespace kugel {
+
+DialogView::DialogView(Application& app, Form& form, QWidget* parent)
+    : QDialog(parent), form_(form) {
+    setObjectName(QString::fromStdString(form.name()));
+    setWindowTitle(QString::fromStdString(form.caption()));
+    view_ = std::make_unique<FormView>(app, form, this);
+    view_->afterUserAction = [this] { checkModalResult(); };
+    view_->formChanged = [this](std::string_view property) {
+        if (property == "Caption") setWindowTitle(QString::fromStdString(form_.caption()));
+        if (property == "Bounds") setFixedSize(form_.bounds().width, form_.bounds().height);
+    };
+    const Bounds& b = form.bounds();
+    setFixedSize(b.width, b.height);
+    move(b.left, b.top);
+}
+
+DialogView::~DialogView() = default;
+
+int DialogView::showModal() {
+    form_.modalResult = 0;
+    exec();
+    return form_.modalResult;
+}
+
+void DialogView::checkModalResult() {
+    if (isVisible() && form_.modalResult != 0) done(form_.modalResult);
+}
+
+void DialogView::reject() {
+    form_.modalResult = static_cast<int>(DialogResult::Cancel);
+    QDialog::reject();
+}
+
+}  // namespace kugel

@@ -1,0 +1,655 @@
+#include "qt/form_view.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "controls/chart.h"
+#include "qt/chart_widget.h"
+#include "qt/qt_conversions.h"
+#include "shell/application.h"
+
+namespace kugel {
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// Bounds in the form's (already scaled) pixels.
+QRect rectOf(const Bounds& b) { return QRect(b.left, b.top, std::max(0, b.width), std::max(0, b.height)); }
+
+// A colour of the model against a widget palette: plain colours as they are,
+// system colours from the palette's matching role.
+QColor resolve(Color c, const QPalette& palette, QPalette::ColorRole fallback) {
+    if (const auto plain = plainColor(c)) return *plain;
+    switch (c) {
+        case clWindow: return palette.color(QPalette::Base);
+        case clWindowText: return palette.color(QPalette::WindowText);
+        case clBtnFace: return palette.color(QPalette::Window);
+        case clInfoBk: return palette.color(QPalette::ToolTipBase);
+        default: return palette.color(fallback);
+    }
+}
+
+QStyle::StandardPixmap speedButtonIcon(const std::string& name) {
+    if (name == "SpeedButton6") return QStyle::SP_ArrowLeft;
+    if (name == "SpeedButton7") return QStyle::SP_ArrowRight;
+    if (name == "SpeedButton5") return QStyle::SP_DialogApplyButton;
+    if (name == "SpeedButton8") return QStyle::SP_BrowserStop;
+    if (name == "SpeedButton10") return QStyle::SP_BrowserReload;
+    return QStyle::SP_FileDialogContentsView;
+}
+
+// Two stacked arrow buttons, the up-down of an edit.
+class UpDownWidget : public QWidget {
+public:
+    explicit UpDownWidget(QWidget* parent) : QWidget(parent) {
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        for (QToolButton** b : {&up, &down}) {
+            *b = new QToolButton(this);
+            (*b)->setArrowType(b == &up ? Qt::UpArrow : Qt::DownArrow);
+            (*b)->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+            (*b)->setMinimumSize(1, 1);
+            (*b)->setAutoRepeat(true);
+            (*b)->setFocusPolicy(Qt::NoFocus);
+            layout->addWidget(*b);
+        }
+    }
+    QToolButton* up = nullptr;
+    QToolButton* down = nullptr;
+};
+
+bool isButtonKind(Kind k) { return k == Kind::Button || k == Kind::BitBtn || k == Kind::SpeedButton; }
+
+}  // namespace
+
+FormView::FormView(Application& app, Form& form, QWidget* host, QMainWindow* window)
+    : app_(app), form_(form), host_(host), window_(window) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(form.fontHeight() > 0 ? form.fontHeight() : 13);
+    (window_ ? static_cast<QWidget*>(window_) : host_)->setFont(font);
+    host_->installEventFilter(this);
+    syncComponents();
+    form_.addObserver(this);
+}
+
+FormView::~FormView() { form_.removeObserver(this); }
+
+QWidget* FormView::widgetFor(const Component& c) const {
+    auto it = objects_.find(&c);
+    return it == objects_.end() ? nullptr : qobject_cast<QWidget*>(it->second);
+}
+
+QObject* FormView::objectFor(const Component& c) const {
+    auto it = objects_.find(&c);
+    return it == objects_.end() ? nullptr : it->second;
+}
+
+void FormView::setFill(Component* c) {
+    fill_ = c;
+    if (c) applyGeometry(*c);
+}
+
+void FormView::relayout() {
+    for (const auto& owned : form_.components()) applyGeometry(*owned);
+}
+
+// Controls the model creates later (a language menu, say) get their widgets
+// the first time they report a change.
+void FormView::syncComponents() {
+    const auto& all = form_.components();
+    while (seen_ < all.size()) create(*all[seen_++]);
+}
+
+void FormView::propertyChanged(Component& component, std::string_view property) {
+    if (&component == &form_) {
+        if (formChanged) formChanged(property);
+        return;
+    }
+    if (!objects_.count(&component)) {
+        syncComponents();
+        return;
+    }
+    ++updating_;
+    apply(component, property);
+    --updating_;
+}
+
+void FormView::userAction(const std::function<void()>& action) {
+    app_.userAction(action);
+    if (afterUserAction) afterUserAction();
+}
+
+void FormView::userEvent(Component& c, const char* event) {
+    app_.fireEvent(c, event);
+    if (afterUserAction) afterUserAction();
+}
+
+QWidget* FormView::parentWidgetFor(const Component& c) const {
+    const Component* p = c.parent();
+    if (!p || p == &form_) return host_;
+    if (QWidget* w = widgetFor(*p)) return w;
+    return host_;
+}
+
+QWidget* FormView::menuContainerFor(Component& item) {
+    Component* p = item.parent();
+    auto* parentAction = p ? qobject_cast<QAction*>(objectFor(*p)) : nullptr;
+    if (!parentAction) {
+        if (p && p != &form_) {
+            if (auto* bar = qobject_cast<QMenuBar*>(widgetFor(*p))) return bar;
+        }
+        return window_ ? window_->menuBar() : nullptr;
+    }
+    // A menu item that gets items of its own becomes a submenu.
+    if (!parentAction->menu()) {
+        auto* menu = new QMenu(parentWidgetFor(*p));
+        parentAction->setMenu(menu);
+    }
+    return parentAction->menu();
+}
+
+void FormView::create(Component& c) {
+    QWidget* parent = parentWidgetFor(c);
+    QObject* object = createObject(c, parent);
+    if (!object) return;
+    object->setObjectName(qs(c.name()));
+    objects_[&c] = object;
+    if (auto* w = qobject_cast<QWidget*>(object)) watch(w, c);
+    ++updating_;
+    applyAll(c);
+    // A page arrives after its page control: show the active one now.
+    if (c.kind() == Kind::TabSheet && c.parent()) applyTabs(*c.parent());
+    --updating_;
+}
+
+void FormView::watch(QWidget* w, Component& c) {
+    watched_[w] = &c;
+    w->installEventFilter(this);
+    w->setMouseTracking(true);
+    // Mouse and focus events of compound widgets reach their inner parts.
+    if (auto* date = qobject_cast<QDateEdit*>(w)) {
+        if (auto* line = date->findChild<QLineEdit*>()) {
+            watched_[line] = &c;
+            line->installEventFilter(this);
+            line->setMouseTracking(true);
+        }
+    }
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
+        watched_[memo->viewport()] = &c;
+        memo->viewport()->installEventFilter(this);
+        memo->viewport()->setMouseTracking(true);
+    }
+}
+
+QObject* FormView::createObject(Component& c, QWidget* parent) {
+    switch (c.kind()) {
+        case Kind::Form:
+        case Kind::SaveDialog:
+        case Kind::OpenDialog:
+            return nullptr;
+        case Kind::MainMenu:
+            if (window_) return window_->menuBar();
+            return new QMenuBar(parent);
+        case Kind::MenuItem: {
+            QWidget* container = menuContainerFor(c);
+            auto* action = new QAction(container ? static_cast<QObject*>(container) : this);
+            if (c.caption() == "-") action->setSeparator(true);
+            if (container) container->addAction(action);
+            connect(action, &QAction::triggered, this, [this, &c] { userEvent(c, "OnClick"); });
+            return action;
+        }
+        case Kind::PageControl: {
+            auto* tabs = new QTabWidget(parent);
+            tabs->setUsesScrollButtons(true);
+            // Without the pane's frame the page keeps the full designed area
+            // below the tab bar.
+            tabs->setDocumentMode(true);
+            connect(tabs, &QTabWidget::currentChanged, this, [this, &c, tabs](int index) {
+                if (updatingWidgets() || index < 0) return;
+                auto& pc = static_cast<PageControl&>(c);
+                for (TabSheet* page : pc.pages()) {
+                    if (widgetFor(*page) == tabs->widget(index)) {
+                        userAction([&] { pc.setActivePage(page); });
+                        userEvent(pc, "OnChange");
+                        break;
+                    }
+                }
+            });
+            return tabs;
+        }
+        case Kind::TabSheet: {
+            auto* page = new QWidget();
+            if (auto* tabs = qobject_cast<QTabWidget*>(parent))
+                tabs->addTab(page, qs(c.caption()));
+            else
+                page->setParent(parent);
+            return page;
+        }
+        case Kind::Panel: {
+            auto* panel = new QLabel(parent);  // a frame that can show its caption
+            panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+            panel->setLineWidth(1);
+            panel->setAlignment(Qt::AlignCenter);
+            panel->setTextFormat(Qt::PlainText);
+            return panel;
+        }
+        case Kind::GroupBox:
+        case Kind::RadioGroup:
+            return new QGroupBox(parent);
+        case Kind::Label: {
+            auto* label = new QLabel(parent);
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            if (c.handlerFor("OnClick")) label->setCursor(Qt::PointingHandCursor);
+            return label;
+        }
+        case Kind::Edit: {
+            auto* edit = new QLineEdit(parent);
+            connect(edit, &QLineEdit::textEdited, this, [this, &c](const QString& text) {
+                userAction([&] { static_cast<Edit&>(c).setText(text.toStdString()); });
+            });
+            return edit;
+        }
+        case Kind::UpDown: {
+            auto* ud = new UpDownWidget(parent);
+            auto click = [this, &c](int delta) {
+                userEvent(c, "OnMouseDown");
+                userAction([&] { static_cast<UpDown&>(c).step(delta); });
+                userEvent(c, "OnMouseUp");
+            };
+            connect(ud->up, &QToolButton::clicked, this, [click] { click(+1); });
+            connect(ud->down, &QToolButton::clicked, this, [click] { click(-1); });
+            return ud;
+        }
+        case Kind::CheckBox: {
+            auto* box = new QCheckBox(parent);
+            connect(box, &QCheckBox::clicked, this, [this, &c, box](bool on) {
+                auto& model = static_cast<CheckBox&>(c);
+                userAction([&] { model.setChecked(on); });
+                const QSignalBlocker block(box);
+                box->setChecked(model.checked());
+            });
+            return box;
+        }
+        case Kind::RadioButton: {
+            auto* radio = new QRadioButton(parent);
+            // The model's handlers keep the group exclusive.
+            radio->setAutoExclusive(false);
+            connect(radio, &QRadioButton::clicked, this, [this, &c, radio] {
+                auto& model = static_cast<CheckBox&>(c);
+                userAction([&] { model.setChecked(true); });
+                const QSignalBlocker block(radio);
+                radio->setChecked(model.checked());
+            });
+            return radio;
+        }
+        case Kind::Button:
+        case Kind::BitBtn:
+        case Kind::SpeedButton: {
+            QAbstractButton* button = nullptr;
+            if (c.kind() == Kind::SpeedButton) {
+                auto* tool = new QToolButton(parent);
+                tool->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+                if (c.caption().empty()) {
+                    tool->setToolButtonStyle(Qt::ToolButtonIconOnly);
+                    tool->setIcon(tool->style()->standardIcon(speedButtonIcon(c.name())));
+                }
+                button = tool;
+            } else {
+                auto* push = new QPushButton(parent);
+                push->setAutoDefault(false);
+                button = push;
+            }
+            connect(button, &QAbstractButton::clicked, this, [this, &c] {
+                const int result = static_cast<Button&>(c).modalResult;
+                if (result != 0) form_.modalResult = result;
+                userEvent(c, "OnClick");
+            });
+            return button;
+        }
+        case Kind::DateTimePicker: {
+            auto* date = new QDateEdit(parent);
+            date->setCalendarPopup(true);
+            connect(date, &QDateEdit::dateChanged, this, [this, &c, date](const QDate& d) {
+                if (updatingWidgets()) return;
+                auto& model = static_cast<DateTimePicker&>(c);
+                userAction([&] { model.setDate(dayOfDate(d)); });
+                // A date the model refused springs back.
+                const QSignalBlocker block(date);
+                date->setDate(dateOfDay(model.date()));
+            });
+            return date;
+        }
+        case Kind::Memo: {
+            auto* memo = new QPlainTextEdit(parent);
+            memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+            connect(memo, &QPlainTextEdit::textChanged, this, [this, &c, memo] {
+                if (updatingWidgets()) return;
+                std::vector<std::string> lines;
+                for (const QString& line : memo->toPlainText().split(u'\n'))
+                    lines.push_back(line.toStdString());
+                userAction([&] { static_cast<Memo&>(c).setLines(std::move(lines)); });
+            });
+            return memo;
+        }
+        case Kind::StatusBar: {
+            QStatusBar* bar = window_ ? window_->statusBar() : new QStatusBar(parent);
+            bar->setSizeGripEnabled(false);
+            return bar;
+        }
+        case Kind::Chart:
+            return new ChartWidget(static_cast<Chart&>(c), parent);
+        case Kind::Timer: {
+            auto* timer = new QTimer(this);
+            connect(timer, &QTimer::timeout, this, [this, &c] { userEvent(c, "OnTimer"); });
+            return timer;
+        }
+    }
+    return nullptr;
+}
+
+void FormView::applyAll(Component& c) {
+    for (const char* p : {"Caption", "Hint", "Visible", "Enabled", "Color", "FontColor", "Bounds",
+                          "Font", "Text", "ReadOnly", "Checked", "Date", "MinDate", "Lines",
+                          "Panels", "ActivePage", "TabVisible", "ShortCut", "Interval", "Chart"})
+        apply(c, p);
+}
+
+void FormView::apply(Component& c, std::string_view property) {
+    QObject* object = objectFor(c);
+    if (!object) return;
+    QWidget* w = qobject_cast<QWidget*>(object);
+
+    if (property == "Bounds") return applyGeometry(c);
+    if (property == "Font") return applyFont(c);
+    if (property == "Color" || property == "FontColor") return applyColors(c);
+
+    if (auto* action = qobject_cast<QAction*>(object)) {
+        auto& item = static_cast<MenuItem&>(c);
+        if (property == "Caption") action->setText(qs(c.caption()));
+        else if (property == "Visible") action->setVisible(c.visible());
+        else if (property == "Enabled") action->setEnabled(c.enabled());
+        else if (property == "ShortCut") action->setShortcut(QKeySequence(qs(item.shortCut())));
+        else if (property == "Checked") {
+            if (item.checked()) action->setCheckable(true);
+            action->setChecked(item.checked());
+        } else if (property == "Hint") action->setStatusTip(qs(c.hint()));
+        return;
+    }
+    if (qobject_cast<QTimer*>(object)) {
+        if (property == "Enabled" || property == "Interval") applyTimer(c);
+        return;
+    }
+
+    if (property == "Visible") {
+        if (c.kind() == Kind::TabSheet || c.kind() == Kind::MainMenu) return;
+        w->setVisible(c.visible());
+        return;
+    }
+    if (property == "Enabled") {
+        w->setEnabled(c.enabled());
+        return;
+    }
+    if (property == "Hint" || property == "ShowHint") {
+        w->setToolTip(c.showHint() ? qs(c.hint()) : QString());
+        return;
+    }
+    if (property == "TabVisible" || property == "ActivePage") {
+        if (c.kind() == Kind::TabSheet && c.parent()) applyTabs(*c.parent());
+        if (c.kind() == Kind::PageControl) applyTabs(c);
+        return;
+    }
+    if (property == "Panels") {
+        if (c.kind() == Kind::StatusBar) applyPanels(c);
+        return;
+    }
+    if (property == "Chart") {
+        w->update();
+        return;
+    }
+
+    switch (c.kind()) {
+        case Kind::TabSheet:
+            if (property == "Caption" && c.parent()) {
+                if (auto* tabs = qobject_cast<QTabWidget*>(widgetFor(*c.parent())))
+                    tabs->setTabText(tabs->indexOf(w), qs(c.caption()));
+            }
+            break;
+        case Kind::Label:
+        case Kind::Panel:
+            if (property == "Caption") static_cast<QLabel*>(w)->setText(withoutMnemonics(c.caption()));
+            break;
+        case Kind::GroupBox:
+        case Kind::RadioGroup:
+            if (property == "Caption") static_cast<QGroupBox*>(w)->setTitle(qs(c.caption()));
+            break;
+        case Kind::Button:
+        case Kind::BitBtn:
+        case Kind::SpeedButton:
+        case Kind::CheckBox:
+        case Kind::RadioButton: {
+            auto* button = static_cast<QAbstractButton*>(w);
+            if (property == "Caption") button->setText(qs(c.caption()));
+            if (property == "Checked" && !isButtonKind(c.kind())) {
+                const QSignalBlocker block(button);
+                button->setChecked(static_cast<CheckBox&>(c).checked());
+            }
+            break;
+        }
+        case Kind::Edit: {
+            auto* edit = static_cast<QLineEdit*>(w);
+            const auto& model = static_cast<Edit&>(c);
+            if (property == "Text") {
+                // While the user types, an equal text must not move the cursor.
+                const QString text = qs(model.text());
+                if (edit->text() != text) edit->setText(text);
+            } else if (property == "ReadOnly") {
+                edit->setReadOnly(model.readOnly());
+            }
+            break;
+        }
+        case Kind::DateTimePicker: {
+            auto* date = static_cast<QDateEdit*>(w);
+            const auto& model = static_cast<DateTimePicker&>(c);
+            const QSignalBlocker block(date);
+            if (property == "MinDate") date->setMinimumDate(dateOfDay(model.minDate()));
+            if (property == "Date" || property == "MinDate") {
+                date->setDisplayFormat(editorDateFormat(app_.platform().locale().shortDateFormat));
+                date->setDate(dateOfDay(model.date()));
+            }
+            break;
+        }
+        case Kind::Memo:
+            if (property == "Lines") {
+                QStringList lines;
+                for (const std::string& line : static_cast<Memo&>(c).lines()) lines << qs(line);
+                auto* memo = static_cast<QPlainTextEdit*>(w);
+                const QString text = lines.join(u'\n');
+                if (memo->toPlainText() != text) memo->setPlainText(text);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void FormView::applyGeometry(Component& c) {
+    QWidget* w = widgetFor(c);
+    if (!w) return;
+    switch (c.kind()) {
+        case Kind::TabSheet:
+        case Kind::MainMenu:
+            return;
+        case Kind::StatusBar:
+            if (window_) return;
+            break;
+        default:
+            break;
+    }
+    if (&c == fill_) {
+        if (QWidget* parent = w->parentWidget()) w->setGeometry(parent->rect());
+        return;
+    }
+    w->setGeometry(rectOf(c.bounds()));
+}
+
+void FormView::applyFont(Component& c) {
+    QWidget* w = widgetFor(c);
+    if (!w || c.kind() == Kind::MainMenu) return;
+    if (c.fontHeight() > 0) {
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(c.fontHeight());
+        w->setFont(font);
+    } else {
+        w->setFont(QFont());  // inherit the parent's
+    }
+}
+
+void FormView::applyColors(Component& c) {
+    QWidget* w = widgetFor(c);
+    if (!w) return;
+    const QPalette base = w->parentWidget() ? w->parentWidget()->palette() : QPalette();
+    QPalette pal = base;
+    switch (c.kind()) {
+        case Kind::Edit:
+        case Kind::Memo:
+        case Kind::DateTimePicker:
+            pal.setColor(QPalette::Base, resolve(c.color(), base, QPalette::Base));
+            pal.setColor(QPalette::Text, resolve(c.fontColor(), base, QPalette::Text));
+            break;
+        case Kind::Label:
+        case Kind::Panel:
+        case Kind::CheckBox:
+        case Kind::RadioButton:
+        case Kind::GroupBox:
+        case Kind::RadioGroup:
+            pal.setColor(QPalette::WindowText, resolve(c.fontColor(), base, QPalette::WindowText));
+            if (c.color() != clBtnFace) {
+                pal.setColor(QPalette::Window, resolve(c.color(), base, QPalette::Window));
+                w->setAutoFillBackground(true);
+            } else {
+                w->setAutoFillBackground(false);
+            }
+            break;
+        case Kind::Button:
+        case Kind::BitBtn:
+        case Kind::SpeedButton:
+            pal.setColor(QPalette::ButtonText, resolve(c.fontColor(), base, QPalette::ButtonText));
+            break;
+        default:
+            return;
+    }
+    w->setPalette(pal);
+}
+
+void FormView::applyTabs(Component& pc) {
+    auto* tabs = qobject_cast<QTabWidget*>(widgetFor(pc));
+    if (!tabs || pc.kind() != Kind::PageControl) return;
+    auto& control = static_cast<PageControl&>(pc);
+    const QSignalBlocker block(tabs);
+    for (TabSheet* page : control.pages()) {
+        const int index = tabs->indexOf(widgetFor(*page));
+        if (index >= 0) tabs->setTabVisible(index, page->tabVisible());
+    }
+    if (TabSheet* active = control.activePage()) {
+        if (QWidget* page = widgetFor(*active); page && tabs->indexOf(page) >= 0)
+            tabs->setCurrentWidget(page);
+    }
+}
+
+void FormView::applyPanels(Component& c) {
+    auto* bar = qobject_cast<QStatusBar*>(widgetFor(c));
+    if (!bar) return;
+    const auto& panels = static_cast<StatusBar&>(c).panels();
+    auto& labels = panelLabels_[&c];
+    while (labels.size() < panels.size()) {
+        auto* label = new QLabel(bar);
+        label->setTextFormat(Qt::PlainText);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setObjectName(qs(c.name() + ".Panels[" + std::to_string(labels.size()) + "]"));
+        const StatusPanel& panel = panels[labels.size()];
+        if (panel.width > 0) label->setFixedWidth(panel.width);
+        bar->addWidget(label, panel.width > 0 ? 0 : 1);
+        labels.push_back(label);
+    }
+    for (std::size_t i = 0; i < panels.size(); ++i) labels[i]->setText(qs(panels[i].text));
+}
+
+void FormView::applyTimer(Component& c) {
+    auto* timer = qobject_cast<QTimer*>(objectFor(c));
+    const auto& model = static_cast<Timer&>(c);
+    if (!timer) return;
+    timer->setInterval(model.interval());
+    if (model.enabled() && model.interval() > 0)
+        timer->start();
+    else
+        timer->stop();
+}
+
+bool FormView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == host_) {
+        if (event->type() == QEvent::Resize && fill_) applyGeometry(*fill_);
+        return false;
+    }
+    auto it = watched_.find(watched);
+    if (it == watched_.end()) return false;
+    Component& c = *it->second;
+    switch (event->type()) {
+        case QEvent::MouseMove:
+            if (c.handlerFor("OnMouseMove")) userEvent(c, "OnMouseMove");
+            break;
+        case QEvent::MouseButtonPress:
+            if (c.kind() != Kind::UpDown && c.handlerFor("OnMouseDown")) userEvent(c, "OnMouseDown");
+            break;
+        case QEvent::MouseButtonRelease: {
+            if (c.kind() == Kind::UpDown) break;
+            if (c.handlerFor("OnMouseUp")) userEvent(c, "OnMouseUp");
+            // Controls without a click signal of their own still have OnClick.
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const bool plain = c.kind() == Kind::Label || c.kind() == Kind::Panel ||
+                               c.kind() == Kind::Edit || c.kind() == Kind::GroupBox ||
+                               c.kind() == Kind::Chart || c.kind() == Kind::Memo;
+            auto* w = static_cast<QWidget*>(watched);
+            if (plain && mouse->button() == Qt::LeftButton &&
+                w->rect().contains(mouse->position().toPoint()) && c.handlerFor("OnClick"))
+                userEvent(c, "OnClick");
+            break;
+        }
+        case QEvent::MouseButtonDblClick:
+            if (c.handlerFor("OnDblClick")) userEvent(c, "OnDblClick");
+            break;
+        case QEvent::FocusIn:
+            if (watched == objectFor(c) && c.handlerFor("OnEnter")) userEvent(c, "OnEnter");
+            break;
+        case QEvent::FocusOut:
+            if (watched == objectFor(c) && c.handlerFor("OnExit")) userEvent(c, "OnExit");
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+}  // namespace kugel

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "controls/form.h"
+
+class QLabel;
+class QMainWindow;
+class QWidget;
+
+namespace kugel {
+
+class Application;
+
+// The widgets of one form: one per model control, created from the form's
+// component list, named after the control and kept in step both ways. The
+// model's changes arrive as observer calls; the user's actions go back
+// through the Application, which catches what a handler throws.
+class FormView : public QObject, public FormObserver {
+public:
+    // `host` stands for the form's client area. With a main window, the main
+    // menu and the status bar go to the window's own menu bar and status bar.
+    FormView(Application& app, Form& form, QWidget* host, QMainWindow* window = nullptr);
+    ~FormView() override;
+    FormView(const FormView&) = delete;
+    FormView& operator=(const FormView&) = delete;
+
+    Form& form() const { return form_; }
+    QWidget* host() const { return host_; }
+
+    // The widget of a visual control (nothing for menu items, timers, file dialogs).
+    QWidget* widgetFor(const Component& c) const;
+    // The Qt object of any control: widget, QAction of a menu item, QTimer of a timer.
+    QObject* objectFor(const Component& c) const;
+
+    // A control that fills its parent whatever its bounds say.
+    void setFill(Component* c);
+    // Places every widget at its model bounds again.
+    void relayout();
+
+    // Runs after each user action on this form (dialogs watch the modal result).
+    std::function<void()> afterUserAction;
+    // Changes of the form's own properties (caption, size, visibility).
+    std::function<void(std::string_view)> formChanged;
+
+    void propertyChanged(Component& component, std::string_view property) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void syncComponents();
+    void create(Component& c);
+    QObject* createObject(Component& c, QWidget* parent);
+    QWidget* parentWidgetFor(const Component& c) const;
+    void watch(QWidget* w, Component& c);
+    void applyAll(Component& c);
+    void apply(Component& c, std::string_view property);
+    void applyGeometry(Component& c);
+    void applyFont(Component& c);
+    void applyColors(Component& c);
+    void applyTabs(Component& pageControl);
+    void applyPanels(Component& statusBar);
+    void applyTimer(Component& timer);
+    QWidget* menuContainerFor(Component& item);
+
+    // A user action: a model change that runs handlers by itself.
+    void userAction(const std::function<void()>& action);
+    // A user event bound to a handler by name.
+    void userEvent(Component& c, const char* event);
+    bool updatingWidgets() const { return updating_ > 0; }
+
+    Application& app_;
+    Form& form_;
+    QWidget* host_;
+    QMainWindow* window_;
+    Component* fill_ = nullptr;
+    std::unordered_map<const Component*, QObject*> objects_;
+    std::unordered_map<QObject*, Component*> watched_;
+    std::unordered_map<const Component*, std::vector<QLabel*>> panelLabels_;
+    std::size_t seen_ = 0;
+    int updating_ = 0;
+};
+
+}  // namespace kugel

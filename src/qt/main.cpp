@@ -1,0 +1,63 @@
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QTimer>
+
+#include "qt/program_view.h"
+#include "qt/qt_platform.h"
+#include "shell/application.h"
+#include "shell/main_window.h"
+
+int main(int argc, char* argv[]) {
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(kugel::kApplicationTitle));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Kugelmeister for PowerBall Australia"));
+    parser.addHelpOption();
+    const QCommandLineOption homeOption(
+        QStringLiteral("home"),
+        QStringLiteral("Program directory with Powerball.dat, land/ and Script/ "
+                       "(default: the executable's directory)."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption serverOption(
+        QStringLiteral("server"),
+        QStringLiteral("Results server address for this run (not saved)."), QStringLiteral("URL"));
+    const QCommandLineOption pageOption(
+        QStringLiteral("page"),
+        QStringLiteral("Debugging aid: show this page (e.g. TabSheet4, TabSheet9) after start."),
+        QStringLiteral("NAME"));
+    const QCommandLineOption dialogOption(
+        QStringLiteral("dialog"),
+        QStringLiteral("Debugging aid: open this dialog form (e.g. Form3) after start."),
+        QStringLiteral("FORM"));
+    parser.addOptions({homeOption, serverOption, pageOption, dialogOption});
+    parser.process(qapp);
+
+    const QString home = parser.isSet(homeOption) ? parser.value(homeOption)
+                                                  : QCoreApplication::applicationDirPath();
+    kugel::QtPlatform platform(QDir(home).absolutePath().toStdString());
+    kugel::Application app(platform);
+    kugel::ProgramView view(app);
+    platform.setModalShower([&view](kugel::Form& form) { return view.showModal(form); });
+
+    // Used instead of the stored address for this run; never saved.
+    if (parser.isSet(serverOption))
+        app.form1().serverOverride = parser.value(serverOption).toStdString();
+
+    if (!view.start()) return 0;
+
+    if (parser.isSet(pageOption)) {
+        const std::string page = parser.value(pageOption).toStdString();
+        // The page and every page control above it become active.
+        for (auto* c = app.form1().find(page); c && c->parent(); c = c->parent()) {
+            if (auto* pc = dynamic_cast<kugel::PageControl*>(c->parent()))
+                pc->setActivePage(static_cast<kugel::TabSheet*>(c));
+        }
+    }
+    if (parser.isSet(dialogOption)) {
+        if (kugel::Form* form = app.form(parser.value(dialogOption).toStdString()))
+            QTimer::singleShot(0, &qapp, [&app, form] { app.showModal(*form); });
+    }
+    return qapp.exec();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "qt/form_view.h"
+
+namespace kugel {
+
+class Application;
+class TForm1;
+
+// The main window: Form1's widgets in the central area, its main menu in the
+// menu bar and its status bar at the bottom. It reports resizing, closing and
+// the user's return from another application to the model.
+class MainView : public QMainWindow {
+public:
+    MainView(Application& app, TForm1& form);
+    ~MainView() override;
+
+    FormView& view() const { return *view_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void formChanged(std::string_view property);
+    void applyClientSize();
+    void focusWindowChanged(QWindow* window);
+
+    Application& app_;
+    TForm1& form_;
+    QWidget* central_ = nullptr;
+    std::unique_ptr<FormView> view_;
+    bool leftApplication_ = false;
+    bool resizing_ = false;
+};
+
+}  // namespace kugel

@@ -1,0 +1,180 @@
+#include "qt/qt_platform.h"
+
+#include <chrono>
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProcess>
+#include <QSoundEffect>
+#include <QThread>
+#include <QTimer>
+#include <QUrl>
+
+#include "net/curl_http_client.h"
+#include "qt/qt_conversions.h"
+
+namespace kugel {
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// Dialogs belong to whatever window the user is looking at.
+QWidget* dialogParent() { return QApplication::activeWindow(); }
+
+bool looksLikeUrl(const QString& target) {
+    const QUrl url(target);
+    // A drive letter ("C:/...") parses as a one-letter scheme.
+    return url.isValid() && url.scheme().size() > 1;
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform(std::string programDirectory)
+    : programDirectory_(std::move(programDirectory)),
+      settings_(QSettingsStore::native("Quandor", "KugelAU")),
+      toolSettings_(QSettingsStore::native("Quandor", "ClickRunner")),
+      locale_(localeInfoOf(QLocale::system())) {}
+
+QtPlatform::~QtPlatform() {
+    while (busyDepth_ > 0) setBusyCursor(false);
+}
+
+DialogResult QtPlatform::messageBox(const std::string& caption, const std::string& text,
+                                    MessageButtons buttons) {
+    if (buttons == MessageButtons::YesNo) {
+        const auto answer = QMessageBox::question(dialogParent(), qs(caption), qs(text),
+                                                  QMessageBox::Yes | QMessageBox::No,
+                                                  QMessageBox::Yes);
+        return answer == QMessageBox::Yes ? DialogResult::Yes : DialogResult::No;
+    }
+    QMessageBox::information(dialogParent(), qs(caption), qs(text));
+    return DialogResult::Ok;
+}
+
+std::optional<std::string> QtPlatform::inputBox(const std::string& caption,
+                                                const std::string& prompt,
+                                                const std::string& defaultText) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(dialogParent(), qs(caption), qs(prompt),
+                                               QLineEdit::Normal, qs(defaultText), &ok);
+    if (!ok) return std::nullopt;
+    return text.toStdString();
+}
+
+std::optional<std::string> QtPlatform::fileDialog(bool save, const std::string& filter,
+                                                  const std::string& proposedFile,
+                                                  const std::string& defaultExt) {
+    QFileDialog dialog(dialogParent());
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const QString filters = qtFileFilter(filter);
+    if (!filters.isEmpty()) dialog.setNameFilter(filters);
+    QString ext = qs(defaultExt);
+    if (ext.startsWith(u'.')) ext.remove(0, 1);
+    if (!ext.isEmpty()) dialog.setDefaultSuffix(ext);
+    if (!proposedFile.empty()) {
+        const QFileInfo proposed(qs(proposedFile));
+        dialog.setDirectory(proposed.absolutePath());
+        if (!proposed.fileName().isEmpty()) dialog.selectFile(proposed.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().first()).toStdString();
+}
+
+std::optional<std::string> QtPlatform::openFileDialog(const std::string& filter,
+                                                      const std::string& proposedFile,
+                                                      const std::string& defaultExt) {
+    return fileDialog(false, filter, proposedFile, defaultExt);
+}
+
+std::optional<std::string> QtPlatform::saveFileDialog(const std::string& filter,
+                                                      const std::string& proposedFile,
+                                                      const std::string& defaultExt) {
+    return fileDialog(true, filter, proposedFile, defaultExt);
+}
+
+int QtPlatform::showModal(Form& form) {
+    // Before the view exists there is nothing to show; closing counts as Cancel.
+    return modalShower_ ? modalShower_(form) : static_cast<int>(DialogResult::Cancel);
+}
+
+void QtPlatform::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void QtPlatform::setBusyCursor(bool busy) {
+    if (busy) {
+        ++busyDepth_;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (busyDepth_ > 0) {
+        --busyDepth_;
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void QtPlatform::shellOpen(const std::string& target) {
+    const QString t = qs(target);
+    if (looksLikeUrl(t))
+        QDesktopServices::openUrl(QUrl(t));
+    else
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(t).absoluteFilePath()));
+}
+
+void QtPlatform::startProgram(const std::string& program, const std::string& parameters) {
+    QProcess::startDetached(qs(program), QProcess::splitCommand(qs(parameters)));
+}
+
+void QtPlatform::playSoundAsync(const std::string& file) {
+    const QFileInfo info(qs(file));  // relative names: the working directory
+    if (!info.isFile()) return;
+    auto* effect = new QSoundEffect(QCoreApplication::instance());
+    QPointer<QSoundEffect> guard(effect);
+    // The effect lives until it has played, failed, or a generous time ran out.
+    QObject::connect(effect, &QSoundEffect::playingChanged, effect, [effect] {
+        if (!effect->isPlaying() && effect->status() == QSoundEffect::Ready) effect->deleteLater();
+    });
+    QObject::connect(effect, &QSoundEffect::statusChanged, effect, [effect] {
+        if (effect->status() == QSoundEffect::Error) effect->deleteLater();
+    });
+    QTimer::singleShot(std::chrono::minutes(2), QCoreApplication::instance(), [guard] {
+        if (guard) guard->deleteLater();
+    });
+    effect->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
+    effect->play();
+}
+
+HttpResponse QtPlatform::httpGet(const HttpRequest& request) {
+    return curlHttpGet(request, [] {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        return false;
+    });
+}
+
+SettingsStore& QtPlatform::settings() { return *settings_; }
+
+SettingsStore& QtPlatform::toolSettings() { return *toolSettings_; }
+
+double QtPlatform::today() { return dayOfDate(QDate::currentDate()); }
+
+double QtPlatform::now() {
+    const QDateTime t = QDateTime::currentDateTime();
+    return dayOfDate(t.date()) + t.time().msecsSinceStartOfDay() / 86400000.0;
+}
+
+std::uint64_t QtPlatform::clockTicks() {
+    return static_cast<std::uint64_t>(
+        std::chrono::steady_clock::now().time_since_epoch() / std::chrono::nanoseconds(1));
+}
+
+void QtPlatform::sleepMs(int ms) {
+    if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+}  // namespace kugel

@@ -1,0 +1,129 @@
+#include "statistics/group_statistics.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "checking/hit_count.h"
+#include "platform/busy_cursor.h"
+#include "shell/main_window.h"
+#include "statistics/chart_output.h"
+#include "statistics/statistics_window.h"
+
+namespace kugel {
+namespace {
+
+struct GroupKind {
+    int size;       // numbers in a run
+    int lastFirst;  // highest first number examined
+    int bars;       // bars shown; beyond lastFirst they stay 0
+    ValueAxis axis;
+    int foundCaption;  // message naming what was found
+    bool setsEnd;      // leaves the end of the window in dfb
+};
+
+constexpr GroupKind kPairs{2, 39, 39, ValueAxis::Spread, 54, false};
+constexpr GroupKind kTriples{3, 38, 38, ValueAxis::Spread, 55, true};
+// Runs from 38 on would need numbers above 40; the chart still has a bar for
+// every number so that the calculation can index it like the others.
+constexpr GroupKind kQuadruples{4, 38, 40, ValueAxis::Automatic, 57, true};
+
+// The main numbers of a draw as a bit set. Bytes outside 1..40 (a damaged
+// record) are left out, so they can neither complete a run nor shift a bit
+// outside the set.
+std::uint64_t numberSet(const TZiehung& z) {
+    std::uint64_t set = 0;
+    for (int i = 0; i < ZahlenProReihe; ++i) {
+        const int n = z.Zahlen[static_cast<std::size_t>(i)];
+        if (n >= 1 && n <= MaxZahl) set |= std::uint64_t{1} << n;
+    }
+    return set;
+}
+
+std::uint64_t runSet(int first, int size) {
+    std::uint64_t set = 0;
+    for (int n = first; n < first + size; ++n) set |= std::uint64_t{1} << n;
+    return set;
+}
+
+// The row the run is checked as: its numbers first, the other positions and
+// the Powerball 0, which no stored number matches.
+void checkRunAsRow(TForm1& form, int first, int size) {
+    std::string t[ZahlenProReihe];
+    for (int k = 0; k < ZahlenProReihe; ++k) t[k] = k < size ? std::to_string(first + k) : "0";
+    Zettelcheck(form, t[0], t[1], t[2], t[3], t[4], t[5], "0");
+}
+
+void groupStatistic(TForm1& form, const GroupKind& kind) {
+    BusyCursor busy(form.platform());
+    const StatisticsWindow window = readStatisticsWindow(form, StartDay::Excluded);
+    if (kind.setsEnd) form.dfb = window.end;
+
+    std::vector<int> count(static_cast<std::size_t>(kind.bars), 0);
+    int found = 0;
+    for (const TZiehung& z : window.draws) {
+        const std::uint64_t drawn = numberSet(z);
+        for (int n = 1; n <= kind.lastFirst; ++n) {
+            // A run reaching past 40 has a bit no draw sets, so it never counts.
+            const std::uint64_t run = runSet(n, kind.size);
+            if ((drawn & run) == run) {
+                ++count[static_cast<std::size_t>(n - 1)];
+                ++found;
+            }
+        }
+    }
+    // The draw and the hit count of the last run examined stay behind in the
+    // shared fields, exactly as if every run had been checked as a row.
+    if (!window.draws.empty()) {
+        const TZiehung& last = window.draws.back();
+        for (std::size_t i = 0; i < last.Zahlen.size(); ++i) form.Zahl[i + 1] = last.Zahlen[i];
+        checkRunAsRow(form, kind.lastFirst, kind.size);
+    }
+
+    std::vector<ChartPoint> bars;
+    for (int k = 0; k < kind.bars; ++k)
+        bars.push_back(seriesBar(*form.Chart1, k + 1, count[static_cast<std::size_t>(k)]));
+    const std::string title = form.msg(53) + ": " + std::to_string(window.draws.size()) + "   " +
+                              form.msg(kind.foundCaption) + ":" + std::to_string(found);
+    showBars(*form.Chart1, std::move(bars), kind.axis, title);
+    form.PageControl1->setActivePage(form.TabSheet5);
+}
+
+}  // namespace
+
+void Button2Click(TForm1& form) {
+    groupStatistic(form, kPairs);
+}
+void Button3Click(TForm1& form) {
+    groupStatistic(form, kTriples);
+}
+void Button4Click(TForm1& form) {
+    groupStatistic(form, kQuadruples);
+}
+
+void Label89Click(TForm1& form) {
+    form.PageControl1->setActivePage(form.TabSheet5);
+    Button2Click(form);
+}
+
+void Label91Click(TForm1& form) {
+    form.PageControl1->setActivePage(form.TabSheet5);
+    Button3Click(form);
+}
+
+void Label90Click(TForm1& form) {
+    form.PageControl1->setActivePage(form.TabSheet5);
+    Button4Click(form);
+}
+
+void registerGroupStatisticsHandlers(TForm1& form) {
+    const std::pair<const char*, void (*)(TForm1&)> handlers[] = {
+        {"Button2Click", Button2Click}, {"Button3Click", Button3Click},
+        {"Button4Click", Button4Click}, {"Label89Click", Label89Click},
+        {"Label91Click", Label91Click}, {"Label90Click", Label90Click},
+    };
+    for (const auto& [name, handler] : handlers)
+        form.addHandler(name, [&form, handler](Component*) { handler(form); });
+}
+
+}  // namespace kugel

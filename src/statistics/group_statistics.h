@@ -1,0 +1,28 @@
+#pragma once
+
+namespace kugel {
+
+class TForm1;
+
+// How often runs of consecutive main numbers were drawn complete within one
+// draw, over the statistics window without its start day. Each leaves one bar
+// per first number n in Chart1's Series2 (index k holds n = k+1), shows the
+// chart page (also while a tip calculation runs), and leaves Zahl holding the
+// last counting draw and Gewinn/Treffer/Zusatz as its hit count of the last
+// run examined left them.
+
+// Pairs n, n+1 for n = 1..39.
+void Button2Click(TForm1& form);
+// Triples n..n+2 for n = 1..38; sets dfb to the end of the window.
+void Button3Click(TForm1& form);
+// Quadruples n..n+3: forty bars, those of 38, 39 and 40 always 0; sets dfb.
+void Button4Click(TForm1& form);
+
+// Entries from the settings pages: show the chart page, then the statistic.
+void Label89Click(TForm1& form);  // pairs
+void Label91Click(TForm1& form);  // triples
+void Label90Click(TForm1& form);  // quadruples
+
+void registerGroupStatisticsHandlers(TForm1& form);
+
+}  // namespace kugel

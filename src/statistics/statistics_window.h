@@ -1,0 +1,27 @@
+#pragma once
+
+#include <vector>
+
+#include "model/game.h"
+
+namespace kugel {
+
+class TForm1;
+
+// Whether a draw dated exactly on the start day of the window counts.
+enum class StartDay { Included, Excluded };
+
+// The draws between the start date (DateTimePicker2) and the end date
+// (DateTimePicker1) in file order; the end day always counts.
+struct StatisticsWindow {
+    double start = 0;
+    double end = 0;
+    std::vector<TZiehung> draws;
+};
+
+// Reads the whole history afresh and keeps the draws of the window. A missing
+// or unreadable file throws before anything is changed; afterwards `aktDatum`
+// holds the start of the window, as every statistic leaves it.
+StatisticsWindow readStatisticsWindow(TForm1& form, StartDay startDay);
+
+}  // namespace kugel

@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+
+#include "model/manual_entry_dialog.h"
+#include "qt/program_view.h"
+#include "support/test_app.h"
+
+namespace kugel {
+namespace {
+
+// Whether a Qt object is the kind of widget a control of this kind needs.
+bool matchesKind(Kind kind, QObject* o) {
+    switch (kind) {
+        case Kind::MainMenu: return qobject_cast<QMenuBar*>(o);
+        case Kind::MenuItem: return qobject_cast<QAction*>(o);
+        case Kind::PageControl: return qobject_cast<QTabWidget*>(o);
+        case Kind::TabSheet: return qobject_cast<QWidget*>(o);
+        case Kind::Panel: return qobject_cast<QFrame*>(o);
+        case Kind::GroupBox:
+        case Kind::RadioGroup: return qobject_cast<QGroupBox*>(o);
+        case Kind::Label: return qobject_cast<QLabel*>(o);
+        case Kind::Edit: return qobject_cast<QLineEdit*>(o);
+        case Kind::UpDown: return o->findChildren<QToolButton*>().size() == 2;
+        case Kind::CheckBox: return qobject_cast<QCheckBox*>(o);
+        case Kind::RadioButton: return qobject_cast<QRadioButton*>(o);
+        case Kind::Button:
+        case Kind::BitBtn: return qobject_cast<QPushButton*>(o);
+        case Kind::SpeedButton: return qobject_cast<QToolButton*>(o);
+        case Kind::DateTimePicker: return qobject_cast<QDateEdit*>(o);
+        case Kind::Memo: return qobject_cast<QPlainTextEdit*>(o);
+        case Kind::StatusBar: return qobject_cast<QStatusBar*>(o);
+        case Kind::Chart: return qobject_cast<QWidget*>(o);
+        case Kind::Timer: return qobject_cast<QTimer*>(o);
+        case Kind::Form:
+        case Kind::SaveDialog:
+        case Kind::OpenDialog: return o == nullptr;
+    }
+    return false;
+}
+
+class GuiSmokeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::writeHistory(t.historyPath(),
+                           {test::draw(test::day(2018, 3, 29), {3, 9, 14, 22, 30, 38}, 7),
+                            test::draw(test::day(2018, 4, 5), {1, 5, 17, 23, 31, 40}, 12),
+                            test::draw(test::day(2018, 4, 12), {6, 11, 19, 25, 33, 36}, 4)});
+        view = std::make_unique<ProgramView>(*t.app);
+    }
+
+    test::TestApp t;
+    std::unique_ptr<ProgramView> view;
+};
+
+TEST_F(GuiSmokeTest, EveryControlHasItsWidgetByName) {
+    for (Form* form : {static_cast<Form*>(&t.form()), static_cast<Form*>(&t.app->form3())}) {
+        for (const auto& owned : form->components()) {
+            const Component& c = *owned;
+            QObject* o = view->objectFor(c);
+            SCOPED_TRACE(form->name() + "." + c.name());
+            EXPECT_TRUE(matchesKind(c.kind(), o));
+            if (o) EXPECT_EQ(o->objectName().toStdString(), c.name());
+        }
+    }
+}
+
+TEST_F(GuiSmokeTest, ModelChangesReachTheWidgets) {
+    TForm1& f = t.form();
+    f.ProxyHostEdit->setText("proxy.example");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(view->widgetFor(*f.ProxyHostEdit))->text(),
+              QStringLiteral("proxy.example"));
+    f.SpeedButton8->setVisible(true);
+    EXPECT_FALSE(view->widgetFor(*f.SpeedButton8)->isHidden());
+    f.PageControl1->setActivePage(f.TabSheet4);
+    EXPECT_EQ(qobject_cast<QTabWidget*>(view->widgetFor(*f.PageControl1))->currentWidget(),
+              view->widgetFor(*f.TabSheet4));
+    f.StatusBar1->setPanelText(1, "Hinweis");
+    bool shown = false;
+    for (QLabel* l : view->widgetFor(*f.StatusBar1)->findChildren<QLabel*>())
+        shown = shown || l->text() == QStringLiteral("Hinweis");
+    EXPECT_TRUE(shown);
+}
+
+TEST_F(GuiSmokeTest, UserInputReachesTheModel) {
+    TForm1& f = t.form();
+    auto* edit = qobject_cast<QLineEdit*>(view->widgetFor(*f.ProxyPortEdit));
+    ASSERT_NE(edit, nullptr);
+    edit->selectAll();
+    edit->insert(QStringLiteral("8080"));  // as typing does: textEdited
+    EXPECT_EQ(f.ProxyPortEdit->text(), "8080");
+
+    auto* tabs = qobject_cast<QTabWidget*>(view->widgetFor(*f.PageControl1));
+    tabs->setCurrentWidget(view->widgetFor(*f.TabSheet3));
+    EXPECT_EQ(f.PageControl1->activePage(), f.TabSheet3);
+}
+
+TEST_F(GuiSmokeTest, UpDownArrowStepsTheModel) {
+    TForm3& f3 = t.app->form3();
+    UpDown& ud = *f3.upDowns[0];
+    const int before = ud.position();
+    auto* w = view->widgetFor(ud);
+    ASSERT_NE(w, nullptr);
+    const auto arrows = w->findChildren<QToolButton*>();
+    ASSERT_EQ(arrows.size(), 2);
+    arrows[0]->click();  // up
+    EXPECT_EQ(ud.position(), before + 1);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(view->widgetFor(*f3.edits[0]))->text(),
+              QString::number(before + 1));
+}
+
+TEST_F(GuiSmokeTest, DrawButtonClickReachesItsHandler) {
+    TForm1& f = t.form();
+    f.DateTimePicker1->setDate(test::day(2018, 4, 5));
+    const std::string before = f.Label29->caption();
+    auto* button = qobject_cast<QAbstractButton*>(view->widgetFor(*f.SpeedButton5));
+    ASSERT_NE(button, nullptr);
+    button->click();
+    EXPECT_NE(f.Label29->caption(), before);
+    EXPECT_NE(f.Label29->caption().find("17"), std::string::npos) << f.Label29->caption();
+    EXPECT_EQ(qobject_cast<QLabel*>(view->widgetFor(*f.Label29))->text().toStdString(),
+              f.Label29->caption());
+}
+
+TEST_F(GuiSmokeTest, MainWindowOpensAtItsDesignedClientSize) {
+    MainView& w = view->mainWindow();
+    w.show();
+    QApplication::processEvents();
+    const Bounds& b = t.form().bounds();
+    EXPECT_EQ(w.centralWidget()->width(), b.width);
+    EXPECT_EQ(w.centralWidget()->height() + w.statusBar()->height(), b.height);
+}
+
+// The pages are laid out for an inner area of 525x415 pixels; the tab
+// widget's frame and tab bar must leave at least that much.
+TEST_F(GuiSmokeTest, PagesHoldTheirDesignedArea) {
+    MainView& w = view->mainWindow();
+    w.show();
+    QApplication::processEvents();
+    QWidget* page = view->widgetFor(*t.form().TabSheet1);
+    ASSERT_NE(page, nullptr);
+    EXPECT_GE(page->width(), 525);
+    EXPECT_GE(page->height(), 415);
+}
+
+TEST_F(GuiSmokeTest, ScreenshotOfTheMainWindowCanBeSaved) {
+    MainView& w = view->mainWindow();
+    w.show();
+    QApplication::processEvents();
+    const QString file = QString::fromStdString((t.dir.path() / "main.png").string());
+    ASSERT_TRUE(w.grab().save(file));
+    EXPECT_GT(QFileInfo(file).size(), 0);
+}
+
+}  // namespace
+}  // namespace kugel
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <QLocale>
+
+#include "qt/qsettings_store.h"
+#include "qt/qt_conversions.h"
+#include "support/test_app.h"
+
+namespace kugel {
+namespace {
+
+TEST(QtFileFilter, ClassicFilterPairsBecomeQtFilters) {
+    const struct {
+        const char* classic;
+        const char* qt;
+    } cases[] = {
+        {"Textdatei|*.txt", "Textdatei (*.txt)"},
+        {"Tipps|*.qlt|Alle Dateien|*.*", "Tipps (*.qlt);;Alle Dateien (*)"},
+        {"Bilder|*.bmp;*.png", "Bilder (*.bmp *.png)"},
+        {"", ""},
+        {"Ohne Muster", ""},  // a name without its pattern is no filter
+    };
+    for (const auto& c : cases) EXPECT_EQ(qtFileFilter(c.classic).toStdString(), c.qt) << c.classic;
+}
+
+TEST(ShortDatePattern, QtFormatsReduceToTheModelsLetters) {
+    const struct {
+        const char* qt;
+        const char* pattern;
+    } cases[] = {
+        {"dd.MM.yy", "dd.MM.yy"},       {"M/d/yy", "M/d/yy"},
+        {"d/MM/yyyy", "d/MM/yyyy"},     {"yyyy-MM-dd", "yyyy-MM-dd"},
+        {"d. MMM yyyy", "d. MM yyyy"},  {"dddd, d.M.yy", "d.M.yy"},
+        {"dd'.'MM'.'yy", "dd.MM.yy"},   {"yy'年'M'月'd'日'", "yy年M月d日"},
+        {"d 'de' MMMM", "d  MM"},  // quoted text with pattern letters is dropped
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(shortDatePattern(QString::fromUtf8(c.qt)), c.pattern) << c.qt;
+}
+
+TEST(ShortDatePattern, EditorShowsFourDigitYears) {
+    EXPECT_EQ(editorDateFormat("dd.MM.yy"), QStringLiteral("dd.MM.yyyy"));
+    EXPECT_EQ(editorDateFormat("yyyy-MM-dd"), QStringLiteral("yyyy-MM-dd"));
+}
+
+TEST(LocaleInfo, DayNamesStartWithSunday) {
+    const LocaleInfo de = localeInfoOf(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(de.shortDayNames[0], QLocale(QLocale::German).dayName(7, QLocale::ShortFormat).toStdString());
+    EXPECT_EQ(de.shortDayNames[1], QLocale(QLocale::German).dayName(1, QLocale::ShortFormat).toStdString());
+    EXPECT_EQ(de.shortDateFormat, "dd.MM.yy");
+    const LocaleInfo us = localeInfoOf(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(us.shortDayNames[0], "Sun");
+    EXPECT_EQ(us.shortDayNames[6], "Sat");
+    EXPECT_EQ(us.shortDateFormat, "M/d/yy");
+}
+
+TEST(DayValues, CalendarDatesRoundTrip) {
+    const struct {
+        int y, m, d;
+    } cases[] = {{1899, 12, 30}, {1900, 3, 1}, {2013, 3, 7}, {2018, 4, 20}, {100, 1, 1}};
+    for (const auto& c : cases) {
+        const double day = test::day(c.y, c.m, c.d);
+        EXPECT_EQ(dayOfDate(QDate(c.y, c.m, c.d)), day) << c.y << "-" << c.m << "-" << c.d;
+        EXPECT_EQ(dateOfDay(day), QDate(c.y, c.m, c.d));
+        EXPECT_EQ(dateOfDay(day + 0.75), QDate(c.y, c.m, c.d));  // the time does not count
+    }
+}
+
+TEST(Mnemonics, LabelsShowCaptionsWithoutMarks) {
+    EXPECT_EQ(withoutMnemonics("&Datenbank aktualisieren"), QStringLiteral("Datenbank aktualisieren"));
+    EXPECT_EQ(withoutMnemonics("Tom && Jerry"), QStringLiteral("Tom & Jerry"));
+    EXPECT_EQ(withoutMnemonics("Sprache/&Language"), QStringLiteral("Sprache/Language"));
+}
+
+TEST(PlainColor, ClassicEncodingIsBlueGreenRed) {
+    EXPECT_EQ(plainColor(clRed), QColor(255, 0, 0));
+    EXPECT_EQ(plainColor(clGreen), QColor(0, 128, 0));
+    EXPECT_EQ(plainColor(0xFF0000), QColor(0, 0, 255));
+    EXPECT_FALSE(plainColor(clWindow).has_value());
+}
+
+TEST(QSettingsStoreIni, ValuesSurviveReopening) {
+    test::TempDir dir;
+    const std::string ini = (dir.path() / "settings.ini").string();
+    const std::string binary("\x00\x01\xFFz\n", 5);
+    {
+        auto store = QSettingsStore::iniFile(ini, "Settings");
+        EXPECT_FALSE(store->contains("Sprache"));
+        EXPECT_FALSE(store->readInt("Sprache").has_value());
+        store->writeInt("Sprache", 2);
+        store->writeInt("Negativ", -17);
+        store->writeString("URLEdit", "http://127.0.0.1:8080/ äöü");
+        store->writeBinary("Tipps", binary);
+        store->flush();
+    }
+    auto store = QSettingsStore::iniFile(ini, "Settings");
+    EXPECT_TRUE(store->contains("Sprache"));
+    EXPECT_EQ(store->readInt("Sprache"), 2);
+    EXPECT_EQ(store->readInt("Negativ"), -17);
+    EXPECT_EQ(store->readString("URLEdit"), "http://127.0.0.1:8080/ äöü");
+    EXPECT_EQ(store->readBinary("Tipps"), binary);
+    EXPECT_FALSE(store->readInt("URLEdit").has_value());  // not a number
+    // Another group of the same file sees none of it.
+    auto other = QSettingsStore::iniFile(ini, "Andere");
+    EXPECT_FALSE(other->contains("Sprache"));
+}
+
+}  // namespace
+}  // namespace kugel

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include "model/manual_entry_dialog.h"
+#include "support/test_app.h"
+
+namespace kugel {
+namespace {
+
+using test::day;
+
+// A results server that has no draws at all.
+HttpResponse emptyAnswer(const HttpRequest&) {
+    HttpResponse r;
+    r.answered = true;
+    r.statusCode = 200;
+    r.statusLine = "HTTP/1.1 200 OK";
+    return r;
+}
+
+TEST(Startup, FirstStartCreatesTheHistoryAndShowsTheFirstDraw) {
+    test::TestApp t;
+    t.platform.http = emptyAnswer;
+    t.platform.setToday(day(2013, 3, 30));
+    t.platform.setClock(0x1234567890ull);
+    t.app->start();
+    TForm1& f = t.form();
+    EXPECT_EQ(f.Home, t.dir.str());
+    EXPECT_EQ(f.ZahlenFile, "Powerball.dat");
+    EXPECT_EQ(f.SoundName, "yippee.wav");
+    EXPECT_TRUE(f.sortieren);
+    EXPECT_FALSE(f.Berechnunglaeuft);
+    EXPECT_EQ(f.random.seed, 0x34567890u);  // the clock modulo 2^32
+    // Start-up sets dfb to today; the first activation's frequency chart then
+    // ends its window at the displayed draw.
+    EXPECT_EQ(f.dfb, ErsteZiehung);
+    EXPECT_EQ(f.DateTimePicker2->date(), ErsteZiehung);
+    EXPECT_EQ(f.ProxyPortEdit->text(), "80");
+    EXPECT_EQ(f.groesse, 462);
+    const std::string out = t.takeOutput();
+    EXPECT_NE(out.find("Datum=20130314"), std::string::npos);
+    EXPECT_NE(out.find("Datum=20130328"), std::string::npos);
+    EXPECT_EQ(test::readHistory(t.historyPath()).size(), 1u);
+    EXPECT_EQ(f.Datum1, ErsteZiehung);
+    EXPECT_EQ(f.Label29->caption(), "Thu 07.03.13    8  16  19  25  26  29   PB: 5");
+    EXPECT_EQ(f.Position, 0);
+    EXPECT_EQ(f.DateTimePicker1->date(), ErsteZiehung);
+    EXPECT_EQ(f.Label13->caption(), "Quersumme: 123");
+    EXPECT_EQ(f.Label35->caption(), f.Label29->caption());
+}
+
+TEST(Startup, RecentStartDateFallsBackToTheFirstDraw) {
+    test::TestApp t;
+    t.platform.http = emptyAnswer;
+    t.platform.setToday(day(2013, 3, 30));
+    t.form().DateTimePicker2->setDate(day(2013, 3, 25));  // as if restored: within the last 7 days
+    t.app->start();
+    EXPECT_EQ(t.form().DateTimePicker2->date(), ErsteZiehung);
+}
+
+TEST(Startup, ResizingScalesThePagesByTheHeightOnly) {
+    test::TestApp t;
+    TForm1& f = t.form();
+    f.groesse = 462;
+    const Bounds before = f.BitBtn8->bounds();
+    f.setBounds(f.bounds().left, f.bounds().top, 800, 462);  // wider only
+    f.run("FormResize", &f);
+    EXPECT_EQ(f.BitBtn8->bounds().width, before.width);
+    f.setBounds(f.bounds().left, f.bounds().top, 533, 693);  // half as high again
+    f.run("FormResize", &f);
+    EXPECT_EQ(f.groesse, 693);
+    EXPECT_EQ(f.BitBtn8->bounds().left, before.left * 3 / 2);
+    EXPECT_EQ(f.BitBtn8->bounds().top, before.top * 3 / 2);
+    EXPECT_EQ(f.BitBtn8->bounds().width, before.width * 3 / 2);
+    EXPECT_EQ(f.BitBtn8->bounds().height, before.height * 3 / 2);
+    EXPECT_EQ(f.PageControl1->fontHeight(), 20);  // 13 px * 1.5, rounded
+}
+
+TEST(Activation, WaitsForTheOutermostHandler) {
+    test::TestApp t;
+    test::writeHistory(t.historyPath(), {ersteZiehungRecord()});
+    int activations = 0;
+    t.form().addHandler("FormActivate", [&](Component*) { ++activations; });
+    t.form().addHandler("Outer", [&](Component*) {
+        t.app->activate();
+        EXPECT_EQ(activations, 0);
+    });
+    t.app->invoke(t.form(), "Outer", nullptr);
+    EXPECT_EQ(activations, 1);
+    t.app->activate();
+    EXPECT_EQ(activations, 2);
+}
+
+TEST(Activation, ClosingADialogActivatesTheMainWindowAgain) {
+    test::TestApp t;
+    int activations = 0;
+    t.form().addHandler("FormActivate", [&](Component*) { ++activations; });
+    t.platform.onShowModal = [](Form&) { return 2; };
+    t.form().addHandler("ShowDialog", [&](Component*) { t.app->showModal(t.app->form3()); });
+    t.app->invoke(t.form(), "ShowDialog", nullptr);
+    EXPECT_EQ(activations, 1);
+}
+
+TEST(Handlers, ErrorsBecomeAMessageBox) {
+    test::TestApp t;
+    t.form().addHandler("Failing", [](Component*) { throw std::runtime_error("kaputt"); });
+    t.answer(DialogResult::Ok);
+    t.app->invoke(t.form(), "Failing", nullptr);
+    EXPECT_EQ(t.takeOutput(), "messagebox \"Kugelmeister\" \"kaputt\" -> ok\n");
+}
+
+}  // namespace
+}  // namespace kugel
