@@ -31,8 +31,8 @@ void showDraw(TForm1& form, const TZiehung& z, const std::string& gap, const std
 void SpeedButton5Click(TForm1& form) {
     const HistoryFile history(form.historyPath());
     if (!history.exists()) {
-        form.platform().messageBox(kApplicationTitle, "Lesen Sie zuerst die Daten der Ziehungen ein",
-                                   MessageButtons::Ok);
+        form.platform().messageBox(
+            kApplicationTitle, "Lesen Sie zuerst die Daten der Ziehungen ein", MessageButtons::Ok);
         history.createEmpty();
         return;
     }

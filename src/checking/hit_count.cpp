@@ -21,7 +21,9 @@ std::string hitClassText(HitClass c) {
     return std::to_string(c.hits) + (c.powerball ? " + PB" : "");
 }
 
-bool isHighlighted(HitClass c) { return c.hits >= 4 || (c.hits >= 2 && c.powerball); }
+bool isHighlighted(HitClass c) {
+    return c.hits >= 4 || (c.hits >= 2 && c.powerball);
+}
 
 int countedHits(HitClass c, bool powerballCounts) {
     return c.hits + (powerballCounts && c.powerball ? 1 : 0);

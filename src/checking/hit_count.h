@@ -10,7 +10,7 @@ class TForm1;
 // A text that should hold a whole number does not. The message names the
 // text, so the user sees which field is wrong.
 class ConversionError : public std::invalid_argument {
-public:
+  public:
     explicit ConversionError(const std::string& text);
 };
 

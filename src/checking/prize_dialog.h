@@ -5,7 +5,7 @@
 namespace kugel {
 
 class TForm9 : public Form {
-public:
+  public:
     explicit TForm9(Platform& platform);
 };
 

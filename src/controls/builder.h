@@ -10,7 +10,7 @@ namespace kugel {
 // Short-hand for laying out a form's controls in creation order: each call
 // creates one control under its name with its caption, hint and bounds.
 class Builder {
-public:
+  public:
     explicit Builder(Form& form) : form_(form) {}
 
     Form& form() const { return form_; }
@@ -38,7 +38,7 @@ public:
     MenuItem& menuItem(const std::string& name, Component* parent, const std::string& caption,
                        const std::string& shortCut = {});
 
-private:
+  private:
     Form& form_;
 };
 

@@ -21,11 +21,21 @@ std::string jsonString(const std::string& s) {
     std::string out = "\"";
     for (const char c : s) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
                     char buf[8];
@@ -39,16 +49,19 @@ std::string jsonString(const std::string& s) {
     return out + "\"";
 }
 
-const char* boolean(bool b) { return b ? "true" : "false"; }
+const char* boolean(bool b) {
+    return b ? "true" : "false";
+}
 
 std::string seriesJson(const ChartSeries& s) {
     if (!s.active) return R"({"Active":false})";
-    std::string out = std::string(R"({"Active":true,"Marks":)") + boolean(s.marks) + R"(,"Points":[)";
+    std::string out =
+        std::string(R"({"Active":true,"Marks":)") + boolean(s.marks) + R"(,"Points":[)";
     for (std::size_t i = 0; i < s.points.size(); ++i) {
         const ChartPoint& p = s.points[i];
         if (i) out += ',';
-        out += R"({"x":)" + number(p.x) + R"(,"y":)" + number(p.y) +
-               R"(,"color":)" + std::to_string(p.color) + '}';
+        out += R"({"x":)" + number(p.x) + R"(,"y":)" + number(p.y) + R"(,"color":)" +
+               std::to_string(p.color) + '}';
     }
     return out + "]}";
 }
@@ -61,10 +74,12 @@ Chart::Chart(Form& owner, std::string name, Component* parent)
 }
 
 std::string Chart::toJson() const {
-    std::string out = R"({"Series1":)" + seriesJson(Series1) + R"(,"Series2":)" + seriesJson(Series2);
+    std::string out =
+        R"({"Series1":)" + seriesJson(Series1) + R"(,"Series2":)" + seriesJson(Series2);
     out += R"(,"LeftAxis":{"Automatic":)" + std::string(boolean(LeftAxis.automatic));
     if (!LeftAxis.automatic)
-        out += R"(,"Minimum":)" + number(LeftAxis.minimum) + R"(,"Maximum":)" + number(LeftAxis.maximum);
+        out += R"(,"Minimum":)" + number(LeftAxis.minimum) + R"(,"Maximum":)" +
+               number(LeftAxis.maximum);
     out += R"(},"BottomAxis":{"Automatic":)" + std::string(boolean(BottomAxis.automatic)) +
            R"(,"Title":)" + jsonString(BottomAxis.title) + "}}";
     return out;

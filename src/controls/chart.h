@@ -31,7 +31,7 @@ struct ChartAxis {
 // A bar chart with two series. The statistics leave their values here and the
 // tip calculation reads them back, so this state is part of the model.
 class Chart : public Component {
-public:
+  public:
     Chart(Form& owner, std::string name, Component* parent);
 
     ChartSeries Series1;

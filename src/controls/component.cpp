@@ -9,29 +9,52 @@ namespace kugel {
 
 const char* kindClassName(Kind kind) {
     switch (kind) {
-        case Kind::Form: return "TForm";
-        case Kind::MainMenu: return "TMainMenu";
-        case Kind::MenuItem: return "TMenuItem";
-        case Kind::PageControl: return "TPageControl";
-        case Kind::TabSheet: return "TTabSheet";
-        case Kind::Panel: return "TPanel";
-        case Kind::GroupBox: return "TGroupBox";
-        case Kind::RadioGroup: return "TRadioGroup";
-        case Kind::Label: return "TLabel";
-        case Kind::Edit: return "TEdit";
-        case Kind::UpDown: return "TUpDown";
-        case Kind::CheckBox: return "TCheckBox";
-        case Kind::RadioButton: return "TRadioButton";
-        case Kind::Button: return "TButton";
-        case Kind::BitBtn: return "TBitBtn";
-        case Kind::SpeedButton: return "TSpeedButton";
-        case Kind::DateTimePicker: return "TDateTimePicker";
-        case Kind::Memo: return "TMemo";
-        case Kind::StatusBar: return "TStatusBar";
-        case Kind::Chart: return "TChart";
-        case Kind::Timer: return "TTimer";
-        case Kind::SaveDialog: return "TSaveDialog";
-        case Kind::OpenDialog: return "TOpenDialog";
+        case Kind::Form:
+            return "TForm";
+        case Kind::MainMenu:
+            return "TMainMenu";
+        case Kind::MenuItem:
+            return "TMenuItem";
+        case Kind::PageControl:
+            return "TPageControl";
+        case Kind::TabSheet:
+            return "TTabSheet";
+        case Kind::Panel:
+            return "TPanel";
+        case Kind::GroupBox:
+            return "TGroupBox";
+        case Kind::RadioGroup:
+            return "TRadioGroup";
+        case Kind::Label:
+            return "TLabel";
+        case Kind::Edit:
+            return "TEdit";
+        case Kind::UpDown:
+            return "TUpDown";
+        case Kind::CheckBox:
+            return "TCheckBox";
+        case Kind::RadioButton:
+            return "TRadioButton";
+        case Kind::Button:
+            return "TButton";
+        case Kind::BitBtn:
+            return "TBitBtn";
+        case Kind::SpeedButton:
+            return "TSpeedButton";
+        case Kind::DateTimePicker:
+            return "TDateTimePicker";
+        case Kind::Memo:
+            return "TMemo";
+        case Kind::StatusBar:
+            return "TStatusBar";
+        case Kind::Chart:
+            return "TChart";
+        case Kind::Timer:
+            return "TTimer";
+        case Kind::SaveDialog:
+            return "TSaveDialog";
+        case Kind::OpenDialog:
+            return "TOpenDialog";
     }
     return "TComponent";
 }
@@ -41,7 +64,9 @@ const char* kindClassName(Kind kind) {
 Component::Component(Form& owner, Kind kind, std::string name, Component* parent)
     : owner_(owner), kind_(kind), name_(std::move(name)), parent_(parent) {}
 
-void Component::changed(std::string_view property) { owner_.notify(*this, property); }
+void Component::changed(std::string_view property) {
+    owner_.notify(*this, property);
+}
 
 void Component::setCaption(std::string text) {
     if (caption_ == text) return;
@@ -142,16 +167,21 @@ SetResult Component::setProperty(std::string_view name, const std::string& value
     if (name == "Visible" || name == "Enabled" || name == "ShowHint") {
         const auto b = parseBool(value);
         if (!b) return SetResult::BadValue;
-        if (name == "Visible") setVisible(*b);
-        else if (name == "Enabled") setEnabled(*b);
-        else setShowHint(*b);
+        if (name == "Visible")
+            setVisible(*b);
+        else if (name == "Enabled")
+            setEnabled(*b);
+        else
+            setShowHint(*b);
         return SetResult::Ok;
     }
     if (name == "Color" || name == "FontColor") {
         const auto c = colorFromText(value);
         if (!c) return SetResult::BadValue;
-        if (name == "Color") setColor(*c);
-        else setFontColor(*c);
+        if (name == "Color")
+            setColor(*c);
+        else
+            setFontColor(*c);
         return SetResult::Ok;
     }
     if (name == "Tag") {
@@ -212,7 +242,9 @@ SetResult Edit::setProperty(std::string_view name, const std::string& value) {
 UpDown::UpDown(Form& owner, std::string name, Component* parent)
     : Component(owner, Kind::UpDown, std::move(name), parent) {}
 
-int UpDown::clamp(int v) const { return std::clamp(v, std::min(min_, max_), std::max(min_, max_)); }
+int UpDown::clamp(int v) const {
+    return std::clamp(v, std::min(min_, max_), std::max(min_, max_));
+}
 
 int UpDown::position() const {
     // A number typed into the edit counts once it lies in range, as with
@@ -269,9 +301,12 @@ SetResult UpDown::setProperty(std::string_view name, const std::string& value) {
     if (name == "Position" || name == "Min" || name == "Max") {
         const auto v = parseInt(value);
         if (!v) return SetResult::BadValue;
-        if (name == "Position") setPosition(*v);
-        else if (name == "Min") setMin(*v);
-        else setMax(*v);
+        if (name == "Position")
+            setPosition(*v);
+        else if (name == "Min")
+            setMin(*v);
+        else
+            setMax(*v);
         return SetResult::Ok;
     }
     return Component::setProperty(name, value);
@@ -417,7 +452,9 @@ void Memo::setLines(std::vector<std::string> lines) {
     changed("Lines");
 }
 
-std::string Memo::line(std::size_t k) const { return k < lines_.size() ? lines_[k] : std::string(); }
+std::string Memo::line(std::size_t k) const {
+    return k < lines_.size() ? lines_[k] : std::string();
+}
 
 std::optional<std::string> Memo::property(std::string_view name) const {
     if (name == "Lines.Count") return std::to_string(lines_.size());
@@ -434,7 +471,8 @@ SetResult Memo::setProperty(std::string_view name, const std::string& value) {
         const auto k = parseInt(std::string(name.substr(6, name.size() - 7)));
         if (!k || *k < 0) return SetResult::BadValue;
         auto lines = lines_;
-        if (static_cast<std::size_t>(*k) >= lines.size()) lines.resize(static_cast<std::size_t>(*k) + 1);
+        if (static_cast<std::size_t>(*k) >= lines.size())
+            lines.resize(static_cast<std::size_t>(*k) + 1);
         lines[static_cast<std::size_t>(*k)] = value;
         setLines(std::move(lines));
         return SetResult::Ok;
@@ -447,7 +485,9 @@ SetResult Memo::setProperty(std::string_view name, const std::string& value) {
 StatusBar::StatusBar(Form& owner, std::string name, Component* parent)
     : Component(owner, Kind::StatusBar, std::move(name), parent) {}
 
-void StatusBar::addPanel(int width) { panels_.push_back({std::string(), width}); }
+void StatusBar::addPanel(int width) {
+    panels_.push_back({std::string(), width});
+}
 
 void StatusBar::setPanelText(std::size_t index, std::string text) {
     if (index >= panels_.size() || panels_[index].text == text) return;

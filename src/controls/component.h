@@ -56,7 +56,7 @@ enum class SetResult { Ok, UnknownProperty, BadValue, Refused };
 // found by name, and reports each property change to the form's observers so
 // the view can follow. Subclasses add the properties of their kind.
 class Component {
-public:
+  public:
     Component(Form& owner, Kind kind, std::string name, Component* parent);
     virtual ~Component() = default;
     Component(const Component&) = delete;
@@ -104,10 +104,10 @@ public:
     virtual std::optional<std::string> property(std::string_view name) const;
     virtual SetResult setProperty(std::string_view name, const std::string& value);
 
-protected:
+  protected:
     void changed(std::string_view property);
 
-private:
+  private:
     Form& owner_;
     Kind kind_;
     std::string name_;
@@ -128,19 +128,19 @@ private:
 
 // Plain containers and captions.
 class Panel : public Component {
-public:
+  public:
     using Component::Component;
 };
 
 class Label : public Component {
-public:
+  public:
     Label(Form& owner, std::string name, Component* parent);
 };
 
 // One-line edit. Setting the text runs its change handler, exactly as typing
 // does, so normalisation happens however the text arrives.
 class Edit : public Component {
-public:
+  public:
     Edit(Form& owner, std::string name, Component* parent);
     const std::string& text() const { return text_; }
     void setText(std::string text);
@@ -150,7 +150,7 @@ public:
     std::optional<std::string> property(std::string_view name) const override;
     SetResult setProperty(std::string_view name, const std::string& value) override;
 
-private:
+  private:
     std::string text_;
     bool readOnly_ = false;
 };
@@ -158,7 +158,7 @@ private:
 // Up-down spinner bound to an edit: the edit shows the position, and a
 // number typed into the edit becomes the position when it lies in range.
 class UpDown : public Component {
-public:
+  public:
     UpDown(Form& owner, std::string name, Component* parent);
     int position() const;
     void setPosition(int pos);
@@ -176,7 +176,7 @@ public:
     std::optional<std::string> property(std::string_view name) const override;
     SetResult setProperty(std::string_view name, const std::string& value) override;
 
-private:
+  private:
     int clamp(int v) const;
     int position_ = 0;
     int min_ = 0;
@@ -185,7 +185,7 @@ private:
 };
 
 class CheckBox : public Component {
-public:
+  public:
     CheckBox(Form& owner, Kind kind, std::string name, Component* parent);
     bool checked() const { return checked_; }
     // A change of state runs OnClick, as with the classic controls.
@@ -194,19 +194,19 @@ public:
     std::optional<std::string> property(std::string_view name) const override;
     SetResult setProperty(std::string_view name, const std::string& value) override;
 
-private:
+  private:
     bool checked_ = false;
 };
 
 class Button : public Component {
-public:
+  public:
     using Component::Component;
     // A button of a dialog that closes it with this result when clicked (0: none).
     int modalResult = 0;
 };
 
 class TabSheet : public Component {
-public:
+  public:
     TabSheet(Form& owner, std::string name, Component* parent);
     bool tabVisible() const { return tabVisible_; }
     void setTabVisible(bool on);
@@ -214,12 +214,12 @@ public:
     std::optional<std::string> property(std::string_view name) const override;
     SetResult setProperty(std::string_view name, const std::string& value) override;
 
-private:
+  private:
     bool tabVisible_ = true;
 };
 
 class PageControl : public Component {
-public:
+  public:
     PageControl(Form& owner, std::string name, Component* parent);
     TabSheet* activePage() const { return activePage_; }
     void setActivePage(TabSheet* page);
@@ -228,13 +228,13 @@ public:
     std::optional<std::string> property(std::string_view name) const override;
     SetResult setProperty(std::string_view name, const std::string& value) override;
 
-private:
+  private:
     TabSheet* activePage_ = nullptr;
 };
 
 // Date picker holding a day value; it refuses dates before MinDate.
 class DateTimePicker : public Component {
-public:
+  public:
     DateTimePicker(Form& owner, std::string name, Component* parent);
     double date() const { return date_; }
     // Returns false and keeps the date when it lies before MinDate.
@@ -245,13 +245,13 @@ public:
     std::optional<std::string> property(std::string_view name) const override;
     SetResult setProperty(std::string_view name, const std::string& value) override;
 
-private:
+  private:
     double date_ = 0;
     double minDate_ = 0;
 };
 
 class Memo : public Component {
-public:
+  public:
     Memo(Form& owner, std::string name, Component* parent);
     const std::vector<std::string>& lines() const { return lines_; }
     void setLines(std::vector<std::string> lines);
@@ -261,7 +261,7 @@ public:
     std::optional<std::string> property(std::string_view name) const override;
     SetResult setProperty(std::string_view name, const std::string& value) override;
 
-private:
+  private:
     std::vector<std::string> lines_;
 };
 
@@ -271,7 +271,7 @@ struct StatusPanel {
 };
 
 class StatusBar : public Component {
-public:
+  public:
     StatusBar(Form& owner, std::string name, Component* parent);
     const std::vector<StatusPanel>& panels() const { return panels_; }
     void addPanel(int width);
@@ -281,12 +281,12 @@ public:
     std::optional<std::string> property(std::string_view name) const override;
     SetResult setProperty(std::string_view name, const std::string& value) override;
 
-private:
+  private:
     std::vector<StatusPanel> panels_;
 };
 
 class MenuItem : public Component {
-public:
+  public:
     MenuItem(Form& owner, std::string name, Component* parent);
     const std::string& shortCut() const { return shortCut_; }
     void setShortCut(std::string keys);  // "Ctrl+A"
@@ -296,13 +296,13 @@ public:
     std::optional<std::string> property(std::string_view name) const override;
     SetResult setProperty(std::string_view name, const std::string& value) override;
 
-private:
+  private:
     std::string shortCut_;
     bool checked_ = false;
 };
 
 class Timer : public Component {
-public:
+  public:
     Timer(Form& owner, std::string name, Component* parent);
     int interval() const { return interval_; }
     void setInterval(int ms);
@@ -310,13 +310,13 @@ public:
     std::optional<std::string> property(std::string_view name) const override;
     SetResult setProperty(std::string_view name, const std::string& value) override;
 
-private:
+  private:
     int interval_ = 1000;
 };
 
 // Non-visual file dialog settings; the dialog itself is the Platform's.
 class FileDialog : public Component {
-public:
+  public:
     FileDialog(Form& owner, Kind kind, std::string name, Component* parent);
     std::string filter;
     std::string defaultExt;

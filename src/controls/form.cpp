@@ -25,18 +25,23 @@ const Handler* Form::handler(std::string_view name) const {
 
 void Form::run(std::string_view handlerName, Component* sender) {
     const Handler* h = handler(handlerName);
-    if (!h) throw std::invalid_argument("unknown handler " + name() + "." + std::string(handlerName));
+    if (!h)
+        throw std::invalid_argument("unknown handler " + name() + "." + std::string(handlerName));
     (*h)(sender);
 }
 
-void Form::addField(const std::string& name, Field field) { fields_[name] = std::move(field); }
+void Form::addField(const std::string& name, Field field) {
+    fields_[name] = std::move(field);
+}
 
 const Field* Form::field(std::string_view name) const {
     auto it = fields_.find(name);
     return it == fields_.end() ? nullptr : &it->second;
 }
 
-void Form::addObserver(FormObserver* observer) { observers_.push_back(observer); }
+void Form::addObserver(FormObserver* observer) {
+    observers_.push_back(observer);
+}
 
 void Form::removeObserver(FormObserver* observer) {
     observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());

@@ -15,7 +15,7 @@ class Platform;
 
 // Notified of every property change of a form's controls (the view).
 class FormObserver {
-public:
+  public:
     virtual ~FormObserver() = default;
     virtual void propertyChanged(Component& component, std::string_view property) = 0;
 };
@@ -31,7 +31,7 @@ struct Field {
 // A window: its own properties (caption, client size, font), its controls in
 // creation order, its handlers and fields by name.
 class Form : public Component {
-public:
+  public:
     Form(std::string name, Platform& platform);
 
     Platform& platform() const { return platform_; }
@@ -69,7 +69,7 @@ public:
     // dialog's buttons, read by whoever showed it.
     int modalResult = 0;
 
-private:
+  private:
     Platform& platform_;
     std::vector<std::unique_ptr<Component>> components_;
     std::map<std::string, Component*, std::less<>> byName_;

@@ -8,7 +8,9 @@
 
 namespace kugel {
 
-std::string boolText(bool on) { return on ? "1" : "0"; }
+std::string boolText(bool on) {
+    return on ? "1" : "0";
+}
 
 std::optional<bool> parseBool(const std::string& text) {
     if (text == "1") return true;

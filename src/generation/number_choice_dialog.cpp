@@ -1,11 +1,339 @@
 #include "generation/number_choice_dialog.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+
+#include "controls/builder.h"
+#include "controls/color.h"
+#include "controls/value_text.h"
+#include "model/random.h"
+#include "platform/codepage.h"
+#include "platform/dates.h"
+#include "platform/durable_file.h"
+#include "platform/platform.h"
+#include "shell/application.h"
+#include "shell/main_window.h"
+
 namespace kugel {
+
+namespace {
+
+constexpr int kPerRow = 10;
+constexpr int kBoxLeft = 12;
+constexpr int kBoxTop = 12;
+constexpr int kBoxPitchX = 44;
+constexpr int kBoxPitchY = 26;
+constexpr int kBoxWidth = 42;
+constexpr int kBoxHeight = 21;
+constexpr int kButtonTop = kBoxTop + 6 * kBoxPitchY + 12;
+constexpr int kClientWidth = 2 * kBoxLeft + (kPerRow - 1) * kBoxPitchX + kBoxWidth;
+constexpr int kClientHeight = kButtonTop + 28 + 12;
+
+constexpr const char* kListFilter = "Werteliste|*.qlw";
+constexpr const char* kListExtension = "qlw";
+
+// A weight beyond this is no sensible preference; it would only make the
+// rebuilt pool huge.
+constexpr int kMaxWeight = 10000;
+
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+// The weight a hint stands for in a rebuild: at least 1 for a checked number.
+int weightOfHint(const std::string& hint) {
+    const auto w = parseInt(trimmed(hint));
+    if (!w || *w < 1) return 1;
+    return std::min(*w, kMaxWeight);
+}
+
+std::string proposedListFile(Platform& platform) {
+    return formatYyyymmdd(platform.today()) + "." + kListExtension;
+}
+
+}  // namespace
 
 TForm6::TForm6(Platform& platform) : Form("Form6", platform) {
     setCaption("Welche Zahlen für die Berechnung");
-    setBounds(200, 150, 460, 360);
+    setBounds(200, 150, kClientWidth, kClientHeight);
     setFontHeight(13);
+    layout();
+    registerHandlers();
+}
+
+void TForm6::layout() {
+    Builder b(*this);
+    for (int i = 1; i <= kBoxes; ++i) {
+        const int row = (i - 1) / kPerRow;
+        const int col = (i - 1) % kPerRow;
+        CheckBox& c = b.checkBox("CheckBox" + std::to_string(i), this,
+                                 {kBoxLeft + col * kBoxPitchX, kBoxTop + row * kBoxPitchY,
+                                  kBoxWidth, kBoxHeight},
+                                 std::to_string(i));
+        c.setVisible(i <= MaxZahl);
+        checkBoxes[static_cast<std::size_t>(i - 1)] = &c;
+    }
+
+    SpeedButton1 = &b.button("SpeedButton1", Kind::SpeedButton, this,
+                             {kBoxLeft, kButtonTop, 72, 28}, "Speichern", "Speichern der Liste");
+    SpeedButton2 = &b.button("SpeedButton2", Kind::SpeedButton, this,
+                             {kBoxLeft + 78, kButtonTop, 72, 28}, "Laden", "Laden der Liste");
+
+    // "&Rechnen" serves the calculation, "&Zufall" the tip editor; only one
+    // of them shows at a time, so they share a place.
+    const int right = kClientWidth - kBoxLeft;
+    BitBtn3 = &b.button("BitBtn3", Kind::BitBtn, this, {right - 3 * 88 - 2 * 6, kButtonTop, 88, 28},
+                        "&Rechnen");
+    BitBtn3->modalResult = 4;
+    BitBtn4 = &b.button("BitBtn4", Kind::BitBtn, this, {right - 3 * 88 - 2 * 6, kButtonTop, 88, 28},
+                        "&Zufall");
+    BitBtn4->setVisible(false);
+    BitBtn1 = &b.button("BitBtn1", Kind::BitBtn, this, {right - 2 * 88 - 6, kButtonTop, 88, 28}, "OK");
+    BitBtn1->modalResult = 1;
+    BitBtn2 = &b.button("BitBtn2", Kind::BitBtn, this, {right - 88, kButtonTop, 88, 28},
+                        "Abbrechen");
+    BitBtn2->modalResult = 3;
+
+    Timer1 = &create<Timer>("Timer1", this);
+    Timer1->setInterval(25);
+    SaveDialog1 = &create<FileDialog>(Kind::SaveDialog, "SaveDialog1", this);
+    OpenDialog1 = &create<FileDialog>(Kind::OpenDialog, "OpenDialog1", this);
+    for (FileDialog* d : {SaveDialog1, OpenDialog1}) {
+        d->filter = kListFilter;
+        d->defaultExt = kListExtension;
+    }
+}
+
+void TForm6::registerHandlers() {
+    addHandler("FormShow", [this](Component*) { FormShow(); });
+    addHandler("FormClose", [this](Component*) { FormClose(); });
+    addHandler("SpeedButton1Click", [this](Component*) { SpeedButton1Click(); });
+    addHandler("SpeedButton2Click", [this](Component*) { SpeedButton2Click(); });
+    addHandler("BitBtn4Click", [this](Component*) { BitBtn4Click(); });
+    addHandler("Timer1Timer", [this](Component*) { Timer1Timer(); });
+
+    bindEvent("OnShow", "FormShow");
+    bindEvent("OnClose", "FormClose");
+    SpeedButton1->bindEvent("OnClick", "SpeedButton1Click");
+    SpeedButton2->bindEvent("OnClick", "SpeedButton2Click");
+    BitBtn4->bindEvent("OnClick", "BitBtn4Click");
+    Timer1->bindEvent("OnTimer", "Timer1Timer");
+
+    addField("MaxZahl", {[this] { return std::to_string(MaxZahl); },
+                         [this](const std::string& v) {
+                             const auto n = parseInt(v);
+                             if (!n || *n < 1 || *n > kBoxes) return false;
+                             MaxZahl = *n;
+                             return true;
+                         }});
+    addField("MaxTipp", {[this] { return std::to_string(MaxTipp); },
+                         [this](const std::string& v) {
+                             const auto n = parseInt(v);
+                             if (!n || *n < 1 || *n > kMaxPositions) return false;
+                             MaxTipp = *n;
+                             return true;
+                         }});
+    addField("Losgeht", {[this] { return std::to_string(Losgeht); }, {}});
+    addField("Tippreihe", {[this] {
+                               std::string text;
+                               for (int p = 1; p <= pickPositions(); ++p) {
+                                   if (p > 1) text += ' ';
+                                   text += std::to_string(Tippreihe[static_cast<std::size_t>(p)]);
+                               }
+                               return text;
+                           },
+                           {}});
+    addField("Zufall", {[this] { return Zufall; },
+                        [this](const std::string& v) {
+                            Zufall = v;
+                            return true;
+                        }});
+    addField("Stopp", {[this] { return Stopp; },
+                       [this](const std::string& v) {
+                           Stopp = v;
+                           return true;
+                       }});
+}
+
+CheckBox& TForm6::box(int number) const {
+    if (number < 1 || number > kBoxes)
+        throw std::out_of_range("no check box for number " + std::to_string(number));
+    return *checkBoxes[static_cast<std::size_t>(number - 1)];
+}
+
+int TForm6::shownNumbers() const {
+    return std::clamp(MaxZahl, 1, kBoxes);
+}
+
+// The pick can never choose more different numbers than there are.
+int TForm6::pickPositions() const {
+    return std::clamp(MaxTipp, 1, std::min(kMaxPositions, shownNumbers()));
+}
+
+void TForm6::resetBoxes() {
+    const int shown = shownNumbers();
+    for (int i = 1; i <= kBoxes; ++i) {
+        CheckBox& c = box(i);
+        if (i <= shown) {
+            c.setChecked(false);
+            c.setColor(clInfoBk);
+        }
+        c.setVisible(i <= shown);
+    }
+}
+
+void TForm6::FormShow() {
+    const int shown = shownNumbers();
+    for (int i = 1; i <= kBoxes; ++i) box(i).setVisible(i <= shown);
+}
+
+void TForm6::FormClose() {
+    Timer1->setEnabled(false);
+    BitBtn4->setCaption(Zufall);
+    Losgeht = 1;
+}
+
+void TForm6::SpeedButton1Click() {
+    const auto file =
+        platform().saveFileDialog(SaveDialog1->filter, proposedListFile(platform()),
+                                  SaveDialog1->defaultExt);
+    if (!file) return;
+    SaveDialog1->fileName = *file;
+
+    std::vector<std::string> lines;
+    for (int i = 1; i <= shownNumbers(); ++i) {
+        CheckBox& c = box(i);
+        if (c.checked()) {
+            if (c.hint().empty()) c.setHint("1");
+            lines.push_back(c.hint());
+        } else {
+            lines.emplace_back();
+        }
+    }
+    // A failed write leaves an existing list as it was.
+    const std::filesystem::path target(*file);
+    replaceFileAtomically(target, target.string() + ".tmp", encodeAnsiLines(lines));
+}
+
+void TForm6::SpeedButton2Click() {
+    const auto file = platform().openFileDialog(OpenDialog1->filter, proposedListFile(platform()),
+                                                OpenDialog1->defaultExt);
+    if (!file) return;
+    OpenDialog1->fileName = *file;
+
+    const std::vector<std::string> lines = splitLines(decodeTextFile(readWholeFile(*file)));
+    // Every line is checked before the list changes, so a bad file leaves
+    // the list as it was.
+    const int shown = shownNumbers();
+    std::vector<std::string> weights(static_cast<std::size_t>(shown));
+    for (int i = 1; i <= shown; ++i) {
+        const std::size_t k = static_cast<std::size_t>(i - 1);
+        if (k >= lines.size()) continue;
+        const std::string text = trimmed(lines[k]);
+        if (text.empty()) continue;
+        const auto w = parseInt(text);
+        if (!w || *w < 0 || *w > kMaxWeight)
+            throw std::runtime_error("Die Liste " + *file + " kann nicht geladen werden: Zeile " +
+                                     std::to_string(i) + " (\"" + lines[k] +
+                                     "\") ist keine Gewichtung von 0 bis " +
+                                     std::to_string(kMaxWeight) + ".");
+        weights[k] = std::to_string(*w);
+    }
+    for (int i = 1; i <= shown; ++i) {
+        CheckBox& c = box(i);
+        const std::string& w = weights[static_cast<std::size_t>(i - 1)];
+        c.setChecked(!w.empty());
+        c.setHint(w.empty() ? "1" : w);
+    }
+}
+
+void TForm6::BitBtn4Click() {
+    if (!Timer1->enabled()) {
+        if (!random) throw std::logic_error("the random pick has no generator");
+        resetBoxes();
+        Tippreihe.fill(0);
+        Losgeht = 1;
+        Timer1->setEnabled(true);
+    } else if (Losgeht < pickPositions()) {
+        ++Losgeht;
+    } else {
+        // Stopped before any tick: complete the pick so it always ends with
+        // all its numbers chosen.
+        const int positions = pickPositions();
+        for (int p = 1; p <= positions; ++p) {
+            if (Tippreihe[static_cast<std::size_t>(p)] == 0) {
+                Timer1Timer();
+                break;
+            }
+        }
+        Timer1->setEnabled(false);
+        BitBtn4->setCaption(Zufall);
+        Losgeht = 1;
+    }
+}
+
+void TForm6::Timer1Timer() {
+    if (!random) throw std::logic_error("the random pick has no generator");
+    const int shown = shownNumbers();
+    const int positions = pickPositions();
+    Losgeht = std::clamp(Losgeht, 1, positions);
+    BitBtn4->setCaption(std::to_string(Losgeht) + " " + Stopp);
+    for (int i = 1; i <= shown; ++i) {
+        box(i).setChecked(false);
+        box(i).setColor(clInfoBk);
+    }
+    // Frozen positions keep their numbers; one frozen before any tick chose
+    // it is drawn with the rest.
+    for (int p = 1; p < Losgeht; ++p) {
+        const int a = Tippreihe[static_cast<std::size_t>(p)];
+        if (a < 1 || a > shown || box(a).checked()) {
+            Tippreihe[static_cast<std::size_t>(p)] = 0;
+            continue;
+        }
+        box(a).setChecked(true);
+        box(a).setColor(clYellow);
+    }
+    for (int p = 1; p <= positions; ++p) {
+        if (p < Losgeht && Tippreihe[static_cast<std::size_t>(p)] != 0) continue;
+        int a = 0;
+        do {
+            a = static_cast<int>(random->next(static_cast<std::uint32_t>(shown))) + 1;
+        } while (box(a).checked());
+        Tippreihe[static_cast<std::size_t>(p)] = a;
+        box(a).setChecked(true);
+        box(a).setColor(clYellow);
+    }
+}
+
+PoolListResult editPoolInList(TForm1& form, std::vector<int>& pool) {
+    TForm6& list = form.app().form6();
+    list.Zufall = form.msg(60);
+    list.Stopp = form.msg(61);
+    list.MaxZahl = MaxZahl;
+    list.BitBtn3->setVisible(true);
+    list.BitBtn4->setVisible(false);
+    for (int i = 1; i <= MaxZahl; ++i) {
+        const auto c = std::count(pool.begin(), pool.end(), i);
+        list.box(i).setChecked(c > 0);
+        list.box(i).setHint(std::to_string(c));
+    }
+
+    const int result = form.app().showModal(list);
+    if (result == 1) return PoolListResult::Keep;
+    if (result != 4) return PoolListResult::Cancel;
+
+    pool.clear();
+    for (int i = 1; i <= MaxZahl; ++i) {
+        CheckBox& c = list.box(i);
+        if (c.hint().empty()) c.setHint("0");
+        if (!c.checked()) continue;
+        pool.insert(pool.end(), static_cast<std::size_t>(weightOfHint(c.hint())), i);
+    }
+    return PoolListResult::Rebuilt;
 }
 
 }  // namespace kugel

@@ -1,12 +1,78 @@
 #pragma once
 
+#include <array>
+#include <string>
+#include <vector>
+
 #include "controls/form.h"
+#include "model/game.h"
 
 namespace kugel {
 
+class TForm1;
+struct Random;
+
+// The number-choice list: a grid of numbered check boxes. The calculation
+// uses it to show and edit the pool (hints hold the weights), the tip
+// editor to let the user pick the numbers of one row by hand or by an
+// animated random pick.
 class TForm6 : public Form {
-public:
+  public:
+    static constexpr int kBoxes = 59;
+    static constexpr int kMaxPositions = 26;
+
     explicit TForm6(Platform& platform);
+
+    // The random pick draws from the main window's generator, so a lucky
+    // number fixes it as well; without one it cannot run.
+    void setRandom(Random* generator) { random = generator; }
+    Random* random = nullptr;
+
+    // Check box i (1..59) stands for number i.
+    CheckBox& box(int number) const;
+
+    std::array<CheckBox*, kBoxes> checkBoxes{};  // CheckBox1..CheckBox59
+    Button* BitBtn1 = nullptr;                   // OK, result 1
+    Button* BitBtn2 = nullptr;                   // abort, result 3
+    Button* BitBtn3 = nullptr;                   // "&Rechnen", result 4
+    Button* BitBtn4 = nullptr;                   // "&Zufall": the random pick
+    Button* SpeedButton1 = nullptr;              // save the list
+    Button* SpeedButton2 = nullptr;              // load a list
+    Timer* Timer1 = nullptr;                     // drives the random pick
+    FileDialog* SaveDialog1 = nullptr;
+    FileDialog* OpenDialog1 = nullptr;
+
+    int MaxZahl = kugel::MaxZahl;  // highest number shown
+    int MaxTipp = ZahlenProReihe;  // how many numbers the random pick chooses
+    int Losgeht = 1;               // first position of the pick that still changes
+    std::array<int, kMaxPositions + 1> Tippreihe{};  // [1..26]: the pick by position
+    std::string Zufall = "Zufall";                   // idle caption of BitBtn4
+    std::string Stopp = "Stop";                      // shown in BitBtn4 while picking
+
+    // The dialog's own handlers.
+    void FormShow();
+    void FormClose();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void BitBtn4Click();
+    void Timer1Timer();
+
+  private:
+    void layout();
+    void registerHandlers();
+    void resetBoxes();
+    int shownNumbers() const;
+    int pickPositions() const;
 };
+
+// What the user chose in the list the calculation showed.
+enum class PoolListResult { Keep, Rebuilt, Cancel };
+
+// Shows the pool in the number-choice list (checked when a number is in
+// it, the hint its count) and returns the user's choice; on Rebuilt the
+// pool has been rebuilt from the list in number order, each checked number
+// with its weight (at least 1). The user works in the list, so call it
+// without the busy cursor held.
+PoolListResult editPoolInList(TForm1& form, std::vector<int>& pool);
 
 }  // namespace kugel

@@ -10,13 +10,15 @@ namespace {
 // (indicator and gap). The edits that sit in the blank runs of a caption are
 // placed from it.
 constexpr int kBoxTextOffset = 20;
-// Pixel offsets of the blank runs in the captions that carry edits, at the
-// window's 13 px Arial.
-constexpr int kCheckBox9Gap = 125;
+// Where the blank runs in the captions that carry edits begin, in pixels
+// from the caption's start at the window's 13 px Arial. Each run is about
+// 50 px wide (14 blanks), so an edit of 32 px with its arrows fits inside.
+constexpr int kCheckBox9Gap = 124;
 constexpr int kCheckBox28FirstGap = 93;
-constexpr int kCheckBox28SecondGap = 253;
-constexpr int kSumFromGap = 103;
-constexpr int kSumToGap = 192;
+constexpr int kCheckBox28SecondGap = 246;
+constexpr int kInCaptionEditWidth = 32;
+constexpr int kSumFromGap = 103;  // 65 px of blanks
+constexpr int kSumToGap = 185;    // 76 px of blanks
 
 constexpr int kLabelHeight = 17;
 constexpr int kEditHeight = 21;
@@ -115,9 +117,8 @@ void buildStatisticalPage(TForm1& form, Builder& b) {
     s.SpeedButton24 = &chartButton(b, "SpeedButton24", page, kButtonLeft, 152, "Label91Click");
     s.SpeedButton25 = &chartButton(b, "SpeedButton25", page, kButtonLeft, 180, "Label90Click");
 
-    s.CheckBox19 =
-        &box(b, "CheckBox19", page, 8, 218, 340, "benachbarte Zahlen der letzten Ziehung bevorzugen",
-             false);
+    s.CheckBox19 = &box(b, "CheckBox19", page, 8, 218, 340,
+                        "benachbarte Zahlen der letzten Ziehung bevorzugen", false);
     b.label("ProzentErklaerung", page, {8, 256, 500, kTwoLines},
             "Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom "
             "Maximum)");
@@ -142,41 +143,44 @@ void buildOptimisationPage(TForm1& form, Builder& b) {
     s.CheckBox9 = &box(b, "CheckBox9", page, 8, 102, 410,
                        "Tipp darf noch keinen              er aus der Datenbank entsprechen", true,
                        kHistoryHint);
-    s.UpDown6 = &spin(b, "Edit42", "UpDown6", page, 8 + kBoxTextOffset + kCheckBox9Gap + 2, 102, 36,
-                      3, 7, 4, &s.Edit42,
-                      "Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden");
+    s.UpDown6 =
+        &spin(b, "Edit42", "UpDown6", page, 8 + kBoxTextOffset + kCheckBox9Gap + 1, 102,
+              kInCaptionEditWidth, 3, 7, 4, &s.Edit42,
+              "Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden");
     s.CheckBox28 =
         &box(b, "CheckBox28", page, 8, 131, 425,
              "Tipp darf keinen              er aus den letzten              Ziehungen sein", true,
              kHistoryHint);
-    s.UpDown17 = &spin(b, "Edit91", "UpDown17", page, 8 + kBoxTextOffset + kCheckBox28FirstGap + 2,
-                       131, 36, 2, 6, 3, &s.Edit91,
-                       "Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen");
-    s.UpDown18 = &spin(b, "Edit92", "UpDown18", page, 8 + kBoxTextOffset + kCheckBox28SecondGap + 2,
-                       131, 36, 4, 128, 60, &s.Edit92,
-                       "Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen");
+    s.UpDown17 =
+        &spin(b, "Edit91", "UpDown17", page, 8 + kBoxTextOffset + kCheckBox28FirstGap + 1, 131,
+              kInCaptionEditWidth, 2, 6, 3, &s.Edit91,
+              "Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen");
+    s.UpDown18 =
+        &spin(b, "Edit92", "UpDown18", page, 8 + kBoxTextOffset + kCheckBox28SecondGap + 1, 131,
+              kInCaptionEditWidth, 4, 128, 60, &s.Edit92,
+              "Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen");
 
-    s.CheckBox4 = &box(b, "CheckBox4", page, 8, 167, 386,
-                       "maximale Übereinstimmung mit der letzten Ziehung zulassen:", true,
-                       kPreviousDrawHint);
+    s.CheckBox4 =
+        &box(b, "CheckBox4", page, 8, 167, 386,
+             "maximale Übereinstimmung mit der letzten Ziehung zulassen:", true, kPreviousDrawHint);
     s.UpDown4 = &spin(b, "Edit40", "UpDown4", page, kSpinLeft, 167, 30, 0, 5, 0, &s.Edit40);
     s.CheckBox5 = &box(b, "CheckBox5", page, 8, 194, 388,
                        "maximale Übereinstimmung mit Zahlen der vorletzten Ziehung:", true,
                        kPreviousDrawHint);
     s.UpDown5 = &spin(b, "Edit41", "UpDown5", page, kSpinLeft, 194, 30, 0, 5, 0, &s.Edit41);
-    s.CheckBox23 = &box(b, "CheckBox23", page, 8, 221, 386,
-                        "maximale Übereinstimmung mit der vorvorletzten Ziehung:", true,
-                        kPreviousDrawHint);
+    s.CheckBox23 =
+        &box(b, "CheckBox23", page, 8, 221, 386,
+             "maximale Übereinstimmung mit der vorvorletzten Ziehung:", true, kPreviousDrawHint);
     s.UpDown11 = &spin(b, "Edit84", "UpDown11", page, kSpinLeft, 221, 30, 0, 5, 0, &s.Edit84);
 
     s.CheckBox31 = &box(b, "CheckBox31", page, 8, 257, 390,
                         "Powerball in Übereinstimmungsberechnung mit einbeziehen!", true);
-    s.CheckBox29 = &box(b, "CheckBox29", page, 8, 284, 430,
-                        "vermeiden der Zahlen 1-12 (Monat oft getippt durch Datums-Tipper) ", false);
-    s.CheckBox30 =
-        &box(b, "CheckBox30", page, 8, 311, 500,
-             "Wertigkeit der Zahlen von 1-31 verringern (Datum)  -  selterner im Tipp enthalten",
-             false);
+    s.CheckBox29 =
+        &box(b, "CheckBox29", page, 8, 284, 430,
+             "vermeiden der Zahlen 1-12 (Monat oft getippt durch Datums-Tipper) ", false);
+    s.CheckBox30 = &box(
+        b, "CheckBox30", page, 8, 311, 500,
+        "Wertigkeit der Zahlen von 1-31 verringern (Datum)  -  selterner im Tipp enthalten", false);
 }
 
 void buildMathematicalPage(TForm1& form, Builder& b) {
@@ -188,8 +192,10 @@ void buildMathematicalPage(TForm1& form, Builder& b) {
 
     b.label("QuersummenLabel", page, {8, 40, 400, kLabelHeight},
             "Quersummen von                  bis                     im Tipp zulassen");
-    s.UpDown1 = &spin(b, "Edit37", "UpDown1", page, 8 + kSumFromGap + 8, 40, 40, 21, 279, 50, &s.Edit37);
-    s.UpDown2 = &spin(b, "Edit38", "UpDown2", page, 8 + kSumToGap + 14, 40, 40, 21, 239, 200, &s.Edit38);
+    s.UpDown1 =
+        &spin(b, "Edit37", "UpDown1", page, 8 + kSumFromGap + 4, 40, 40, 21, 279, 50, &s.Edit37);
+    s.UpDown2 =
+        &spin(b, "Edit38", "UpDown2", page, 8 + kSumToGap + 10, 40, 40, 21, 239, 200, &s.Edit38);
     s.Label88 = &b.label(
         "Label88", page, {8, 68, 500, kTwoLines},
         "Die Quersummerverteilung der vergangenen Ziehungen sehen Sie im Diagramm unter QS  ");
@@ -205,12 +211,14 @@ void buildMathematicalPage(TForm1& form, Builder& b) {
                         "mindestAnzahl der ungerade Zahlen in jedem Tipp", false);
     s.UpDown16 = &spin(b, "Edit90", "UpDown16", page, kSpinLeft, 166, 30, 0, 6, 2, &s.Edit90);
 
-    s.CheckBox8 = &box(b, "CheckBox8", page, 8, 202, 250, "eine Paarbildung pro Tipp erzwingen", false);
-    s.Label89 = &b.label(
-        "Label89", page, {26, 224, 490, kLabelHeight},
-        "Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden.");
+    s.CheckBox8 =
+        &box(b, "CheckBox8", page, 8, 202, 250, "eine Paarbildung pro Tipp erzwingen", false);
+    s.Label89 =
+        &b.label("Label89", page, {26, 224, 490, kLabelHeight},
+                 "Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden.");
     s.Label89->bindEvent("OnClick", "Label89Click");
-    s.CheckBox18 = &box(b, "CheckBox18", page, 8, 258, 230, "keine Dreier, Vierer... Gruppen", true);
+    s.CheckBox18 =
+        &box(b, "CheckBox18", page, 8, 258, 230, "keine Dreier, Vierer... Gruppen", true);
     s.Label91 = &b.label("Label91", page, {26, 280, 44, kLabelHeight}, "Dreier, ");
     s.Label91->bindEvent("OnClick", "Label91Click");
     s.Label90 = &b.label("Label90", page, {70, 280, 440, kTwoLines},
@@ -222,9 +230,11 @@ void buildMathematicalPage(TForm1& form, Builder& b) {
 void buildPowerballPage(TForm1& form, Builder& b) {
     SettingsControls& s = form.settings;
     Component* page = form.TabSheet11;
-    b.label("PowerballTitel", page, {8, 8, 400, kLabelHeight}, "Berechnungsoptionen für  den Powerball");
+    b.label("PowerballTitel", page, {8, 8, 400, kLabelHeight},
+            "Berechnungsoptionen für  den Powerball");
 
-    s.RadioGroup1 = &b.panel("RadioGroup1", page, {8, 34, 500, 108}, "Powerball Option", Kind::RadioGroup);
+    s.RadioGroup1 =
+        &b.panel("RadioGroup1", page, {8, 34, 500, 108}, "Powerball Option", Kind::RadioGroup);
     Component* group = s.RadioGroup1;
     s.RadioButton1 = &b.radioButton("RadioButton1", group, {12, 22, 360, kLabelHeight},
                                     "einfach per Zufall bestimmen", true);

@@ -54,11 +54,11 @@ struct SettingsControls {
     Edit* Edit91 = nullptr;
     UpDown* UpDown17 = nullptr;
     Edit* Edit92 = nullptr;
-    UpDown* UpDown18 = nullptr;      // ... within this many draws
-    CheckBox* CheckBox4 = nullptr;   // overlap with the reference draw
+    UpDown* UpDown18 = nullptr;     // ... within this many draws
+    CheckBox* CheckBox4 = nullptr;  // overlap with the reference draw
     Edit* Edit40 = nullptr;
     UpDown* UpDown4 = nullptr;
-    CheckBox* CheckBox5 = nullptr;   // ... the draw before it
+    CheckBox* CheckBox5 = nullptr;  // ... the draw before it
     Edit* Edit41 = nullptr;
     UpDown* UpDown5 = nullptr;
     CheckBox* CheckBox23 = nullptr;  // ... the third draw back

@@ -59,7 +59,9 @@ const char* const kLockHint = "Ist \"Tipp\" rot, wird diese Reihe nicht neu bere
 const char* const kEditButtonHint =
     "Klicken Sie hier um den Tipp zu ändern oder per Zufallsgenerator erzeugen wollen";
 
-std::string n(const char* prefix, int number) { return prefix + std::to_string(number); }
+std::string n(const char* prefix, int number) {
+    return prefix + std::to_string(number);
+}
 
 void buildHeader(TForm1& form, Builder& b) {
     Component* page = form.TabSheet1;
@@ -90,18 +92,19 @@ TicketRow buildRow(TForm1& form, Builder& b, int index) {
         row.numbers[static_cast<std::size_t>(k)] = &e;
     }
 
-    row.powerball =
-        &b.edit(n("Edit", names.powerballEdit), page, {kPowerballLeft, top, kNumberWidth, kEditHeight});
+    row.powerball = &b.edit(n("Edit", names.powerballEdit), page,
+                            {kPowerballLeft, top, kNumberWidth, kEditHeight});
     row.powerball->bindEvent("OnChange", "Edit6Change");
     row.powerball->bindEvent("OnExit", "Edit1Exit");
 
     row.sum = &b.label(n("Label", names.sumLabel), page, {kSumLeft, labelTop, kSumWidth, 17}, "");
-    row.hits = &b.label(n("Label", names.hitLabel), page, {kHitsLeft, labelTop, kHitsWidth, 17}, "");
+    row.hits =
+        &b.label(n("Label", names.hitLabel), page, {kHitsLeft, labelTop, kHitsWidth, 17}, "");
 
     const std::string tipp = n("Tipp", index + 1);
-    row.editButton = &b.button(tipp + "Edit", Kind::SpeedButton, page,
-                               {kEditButtonLeft, top, kEditButtonWidth, kEditHeight}, "…",
-                               kEditButtonHint);
+    row.editButton =
+        &b.button(tipp + "Edit", Kind::SpeedButton, page,
+                  {kEditButtonLeft, top, kEditButtonWidth, kEditHeight}, "…", kEditButtonHint);
     row.editButton->bindEvent("OnClick", tipp + "EditClick");
     return row;
 }
@@ -111,8 +114,8 @@ void buildCalculationPanel(TForm1& form, Builder& b) {
     Component* panel = form.Panel3;
     // The right part of the panel (x 380 and beyond) stays free for the
     // file, print and hand-over buttons.
-    t.SpeedButton11 =
-        &b.button("SpeedButton11", Kind::SpeedButton, panel, {6, 9, 24, 24}, "", "Löschen aller Tipps");
+    t.SpeedButton11 = &b.button("SpeedButton11", Kind::SpeedButton, panel, {6, 9, 24, 24}, "",
+                                "Löschen aller Tipps");
     t.SpeedButton11->bindEvent("OnClick", "SpeedButton11Click");
     t.Edit80 = &b.edit("Edit80", panel, {38, 10, 30, 21});
     t.UpDown8 = &b.upDown("UpDown8", *t.Edit80, 1, MaxTipps, 6);
@@ -137,7 +140,9 @@ void buildTicketControls(TForm1& form, Builder& b) {
     buildCalculationPanel(form, b);
 }
 
-bool isLocked(const TicketRow& row) { return row.lock->fontColor() == clRed; }
+bool isLocked(const TicketRow& row) {
+    return row.lock->fontColor() == clRed;
+}
 
 void writeRow(const TicketRow& row, const std::array<int, ZahlenProReihe>& numbers, int powerball) {
     for (std::size_t k = 0; k < numbers.size(); ++k)

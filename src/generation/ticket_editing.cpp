@@ -30,9 +30,13 @@ std::string normalisedNumber(const std::string& text, int max) {
     return std::to_string(*value);
 }
 
-void Edit1Change(TForm1&, Component* sender) { normalise(sender, MaxZahl); }
+void Edit1Change(TForm1&, Component* sender) {
+    normalise(sender, MaxZahl);
+}
 
-void Edit6Change(TForm1&, Component* sender) { normalise(sender, MaxPowerball); }
+void Edit6Change(TForm1&, Component* sender) {
+    normalise(sender, MaxPowerball);
+}
 
 void Edit1Exit(TForm1& form) {
     if (form.sortieren) Komplettcheck(form);
@@ -67,7 +71,9 @@ void RadioButtonClick(TForm1& form, int which) {
     choosingPowerballOption = false;
 }
 
-void UpDown7Changing(TForm1& form) { form.LaufMax = form.settings.UpDown7->position() * 1000; }
+void UpDown7Changing(TForm1& form) {
+    form.LaufMax = form.settings.UpDown7->position() * 1000;
+}
 
 void UpDown15MouseDown(TForm1& form) {
     form.settings.UpDown15->setMax(ZahlenProReihe - form.settings.UpDown16->position());

@@ -7,7 +7,7 @@ namespace kugel {
 
 // A text that should hold a whole number does not; the message names it.
 class ConversionError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

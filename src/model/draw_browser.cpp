@@ -22,8 +22,8 @@ void showRecord(TForm1& form, long long index) {
     TZiehung shown{ErsteZiehung, {}};
     form.Position = 0;
     if (!records.empty()) {
-        form.Position = static_cast<int>(
-            std::clamp(index, 0LL, static_cast<long long>(records.size()) - 1));
+        form.Position =
+            static_cast<int>(std::clamp(index, 0LL, static_cast<long long>(records.size()) - 1));
         shown = records[static_cast<std::size_t>(form.Position)];
     }
     showDraw(form, shown, "  ", "   PB: ");
@@ -34,9 +34,13 @@ void showRecord(TForm1& form, long long index) {
 
 }  // namespace
 
-void SpeedButton6Click(TForm1& form) { showRecord(form, std::max(form.Position - 1LL, 0LL)); }
+void SpeedButton6Click(TForm1& form) {
+    showRecord(form, std::max(form.Position - 1LL, 0LL));
+}
 
-void SpeedButton7Click(TForm1& form) { showRecord(form, form.Position + 1LL); }
+void SpeedButton7Click(TForm1& form) {
+    showRecord(form, form.Position + 1LL);
+}
 
 void registerDrawBrowserHandlers(TForm1& form) {
     form.addHandler("SpeedButton6Click", [&form](Component*) { SpeedButton6Click(form); });

@@ -29,8 +29,7 @@ void BitBtn8Click(TForm1& form) {
     const double chosen = form.DateTimePicker1->date();
     std::size_t found = 0;
     while (found + 1 < records.size() && records[found].Datum != chosen) ++found;
-    const TZiehung start =
-        records.empty() ? TZiehung{ErsteZiehung, {}} : records[found];
+    const TZiehung start = records.empty() ? TZiehung{ErsteZiehung, {}} : records[found];
     const bool foundIsLast = records.empty() || found + 1 == records.size();
     form.aktDatum = start.Datum;
 

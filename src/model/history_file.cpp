@@ -61,8 +61,10 @@ void HistoryFile::append(const std::vector<TZiehung>& records) const {
         const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
                                    whole + static_cast<off_t>(done));
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) ok = false;
-        else done += static_cast<std::size_t>(n);
+        if (n < 0)
+            ok = false;
+        else
+            done += static_cast<std::size_t>(n);
     }
     const int err = errno;
     if (::close(fd) != 0 && ok) ok = false;

@@ -18,7 +18,7 @@ TZiehung decodeRecord(const char* bytes);
 // The draw history "Powerball.dat": a headerless sequence of 32-byte records
 // in ascending date order. Nothing is cached; every call goes to the file.
 class HistoryFile {
-public:
+  public:
     explicit HistoryFile(std::filesystem::path path) : path_(std::move(path)) {}
 
     const std::filesystem::path& path() const { return path_; }
@@ -41,7 +41,7 @@ public:
     // which is complete and on disk before it takes the history's place.
     void rewrite(const std::vector<TZiehung>& records, const std::filesystem::path& temp) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

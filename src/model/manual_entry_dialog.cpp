@@ -16,7 +16,8 @@ TForm3::TForm3(Platform& platform) : Form("Form3", platform) {
     for (int i = 0; i < 6; ++i) {
         const std::string n = std::to_string(i + 1);
         edits[static_cast<std::size_t>(i)] = &b.edit("Edit" + n, this, {12 + i * 52, 46, 30, 21});
-        upDowns[static_cast<std::size_t>(i)] = &b.upDown("UpDown" + n, *edits[static_cast<std::size_t>(i)], 1, MaxZahl, 1);
+        upDowns[static_cast<std::size_t>(i)] =
+            &b.upDown("UpDown" + n, *edits[static_cast<std::size_t>(i)], 1, MaxZahl, 1);
     }
     Label1 = &b.label("Label1", this, {328, 50, 20, 17}, "PB:");
     edits[6] = &b.edit("Edit7", this, {348, 46, 24, 21});
@@ -42,7 +43,8 @@ void TForm3::load(const TZiehung& z) {
 TZiehung TForm3::entered() const {
     TZiehung z;
     z.Datum = std::floor(DateTimePicker1->date());
-    for (std::size_t i = 0; i < 8; ++i) z.Zahlen[i] = static_cast<std::uint8_t>(upDowns[i]->position());
+    for (std::size_t i = 0; i < 8; ++i)
+        z.Zahlen[i] = static_cast<std::uint8_t>(upDowns[i]->position());
     std::sort(z.Zahlen.begin(), z.Zahlen.begin() + ZahlenProReihe);
     return z;
 }

@@ -10,7 +10,7 @@ namespace kugel {
 
 // The dialog for entering one draw by hand.
 class TForm3 : public Form {
-public:
+  public:
     explicit TForm3(Platform& platform);
 
     // Shows a draw in the dialog's controls.
@@ -20,7 +20,7 @@ public:
     TZiehung entered() const;
 
     DateTimePicker* DateTimePicker1 = nullptr;
-    std::array<Edit*, 8> edits{};     // Edit1..Edit8
+    std::array<Edit*, 8> edits{};      // Edit1..Edit8
     std::array<UpDown*, 8> upDowns{};  // UpDown1..UpDown8
     Label* Label1 = nullptr;           // "PB:"
     Label* Label2 = nullptr;           // "PP:", hidden with Edit8

@@ -5,7 +5,7 @@
 namespace kugel {
 
 class TQCSForm : public Form {
-public:
+  public:
     explicit TQCSForm(Platform& platform);
 };
 

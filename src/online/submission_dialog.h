@@ -5,7 +5,7 @@
 namespace kugel {
 
 class TAbgabeForm : public Form {
-public:
+  public:
     explicit TAbgabeForm(Platform& platform);
 };
 

@@ -5,7 +5,7 @@
 namespace kugel {
 
 class TForm8 : public Form {
-public:
+  public:
     explicit TForm8(Platform& platform);
 };
 

@@ -5,7 +5,7 @@
 namespace kugel {
 
 class TForm5 : public Form {
-public:
+  public:
     explicit TForm5(Platform& platform);
 };
 

@@ -6,13 +6,13 @@ namespace kugel {
 
 // Shows the hourglass for the lifetime of the guard, on every way out.
 class BusyCursor {
-public:
+  public:
     explicit BusyCursor(Platform& platform) : platform_(platform) { platform_.setBusyCursor(true); }
     ~BusyCursor() { platform_.setBusyCursor(false); }
     BusyCursor(const BusyCursor&) = delete;
     BusyCursor& operator=(const BusyCursor&) = delete;
 
-private:
+  private:
     Platform& platform_;
 };
 

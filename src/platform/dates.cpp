@@ -51,9 +51,9 @@ std::optional<double> encodeDate(int year, int month, int day) {
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
     const int last = kDays[month - 1] + (month == 2 && leap ? 1 : 0);
     if (day > last) return std::nullopt;
-    return static_cast<double>(daysFromCivil(year, static_cast<unsigned>(month),
-                                             static_cast<unsigned>(day)) +
-                               kUnixEpochDay);
+    return static_cast<double>(
+        daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) +
+        kUnixEpochDay);
 }
 
 int secondsOfDay(double day) {
@@ -70,7 +70,9 @@ int dayOfWeek(double day) {
     return static_cast<int>(((d + 6) % 7 + 7) % 7);
 }
 
-double roundToDay(double day) { return std::round(day); }
+double roundToDay(double day) {
+    return std::round(day);
+}
 
 std::string formatDrawDate(double day, const LocaleInfo& locale) {
     const DateParts d = decodeDate(day);

@@ -11,7 +11,8 @@
 namespace kugel {
 
 FileError fileError(const char* what, const std::filesystem::path& path, int errorNumber) {
-    return FileError(std::string(what) + " \"" + path.string() + "\": " + std::strerror(errorNumber));
+    return FileError(std::string(what) + " \"" + path.string() +
+                     "\": " + std::strerror(errorNumber));
 }
 
 namespace {

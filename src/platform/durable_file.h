@@ -9,7 +9,7 @@ namespace kugel {
 
 // A file operation failed; the text is the system's reason with the file name.
 class FileError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

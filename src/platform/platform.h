@@ -32,8 +32,8 @@ struct HttpRequest {
 struct HttpResponse {
     bool answered = false;  // false: no connection, time-out, unknown host...
     int statusCode = 0;
-    std::string statusLine;  // "HTTP/1.1 200 OK"
-    std::string body;        // decoded to UTF-8 from the ANSI code page
+    std::string statusLine;              // "HTTP/1.1 200 OK"
+    std::string body;                    // decoded to UTF-8 from the ANSI code page
     std::optional<double> lastModified;  // day value
     std::string error;                   // why there was no answer
 };
@@ -46,7 +46,7 @@ struct LocaleInfo {
 
 // The persistent settings store: named values at one level.
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     virtual bool contains(const std::string& name) const = 0;
     virtual std::optional<int> readInt(const std::string& name) const = 0;
@@ -62,7 +62,7 @@ public:
 // network, the shell, sound and the settings store. The desktop program
 // implements it with Qt; tests and the headless driver with a script.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     virtual DialogResult messageBox(const std::string& caption, const std::string& text,
@@ -95,8 +95,8 @@ public:
     // The directory the program's files live in (history, land/, Tipps/ ...).
     virtual std::string programDirectory() = 0;
 
-    virtual double today() = 0;            // day value, whole
-    virtual double now() = 0;              // day value with time
+    virtual double today() = 0;              // day value, whole
+    virtual double now() = 0;                // day value with time
     virtual std::uint64_t clockTicks() = 0;  // high-resolution clock
     virtual const LocaleInfo& locale() = 0;
     virtual void sleepMs(int ms) = 0;

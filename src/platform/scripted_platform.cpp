@@ -8,7 +8,9 @@ namespace kugel {
 
 // ---------------------------------------------------------------- settings
 
-bool MemorySettingsStore::contains(const std::string& name) const { return values.count(name) > 0; }
+bool MemorySettingsStore::contains(const std::string& name) const {
+    return values.count(name) > 0;
+}
 
 std::optional<int> MemorySettingsStore::readInt(const std::string& name) const {
     auto it = values.find(name);
@@ -48,11 +50,20 @@ std::string quoted(const std::string& text) {
     std::string out = "\"";
     for (const char c : text) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\r': out += "\\r"; break;
-            case '\n': out += "\\n"; break;
-            default: out += c;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            default:
+                out += c;
         }
     }
     return out + '"';
@@ -100,10 +111,14 @@ std::string urlEncode(const std::string& s) {
 
 const char* buttonName(DialogResult r) {
     switch (r) {
-        case DialogResult::Yes: return "yes";
-        case DialogResult::No: return "no";
-        case DialogResult::Cancel: return "cancel";
-        default: return "ok";
+        case DialogResult::Yes:
+            return "yes";
+        case DialogResult::No:
+            return "no";
+        case DialogResult::Cancel:
+            return "cancel";
+        default:
+            return "ok";
     }
 }
 }  // namespace
@@ -195,15 +210,21 @@ void ScriptedPlatform::processEvents() {
     if (onProcessEvents) onProcessEvents();
 }
 
-void ScriptedPlatform::setBusyCursor(bool busy) { busyDepth_ += busy ? 1 : -1; }
+void ScriptedPlatform::setBusyCursor(bool busy) {
+    busyDepth_ += busy ? 1 : -1;
+}
 
-void ScriptedPlatform::shellOpen(const std::string& target) { out_ << "shell open " << target << '\n'; }
+void ScriptedPlatform::shellOpen(const std::string& target) {
+    out_ << "shell open " << target << '\n';
+}
 
 void ScriptedPlatform::startProgram(const std::string& program, const std::string& parameters) {
     out_ << "shell start " << program << ' ' << parameters << '\n';
 }
 
-void ScriptedPlatform::playSoundAsync(const std::string& file) { out_ << "sound " << file << '\n'; }
+void ScriptedPlatform::playSoundAsync(const std::string& file) {
+    out_ << "sound " << file << '\n';
+}
 
 HttpResponse ScriptedPlatform::httpGet(const HttpRequest& request) {
     std::string url = request.url;
@@ -213,8 +234,10 @@ HttpResponse ScriptedPlatform::httpGet(const HttpRequest& request) {
         url += urlEncode(request.query[i].first) + "=" + urlEncode(request.query[i].second);
     }
     HttpResponse response;
-    if (http) response = http(request);
-    else response.error = "no HTTP client";
+    if (http)
+        response = http(request);
+    else
+        response.error = "no HTTP client";
     out_ << "http GET " << url << " -> "
          << (response.answered ? std::to_string(response.statusCode) : response.error) << '\n';
     return response;

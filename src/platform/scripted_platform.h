@@ -14,13 +14,13 @@ namespace kugel {
 
 // No answer was queued for a dialog that appeared.
 class NoAnswerError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // Settings kept in memory (tests; the driver without a settings file).
 class MemorySettingsStore : public SettingsStore {
-public:
+  public:
     bool contains(const std::string& name) const override;
     std::optional<int> readInt(const std::string& name) const override;
     std::optional<std::string> readString(const std::string& name) const override;
@@ -37,7 +37,7 @@ public:
 // everything the program shows is printed as one line per event. Used by
 // the headless driver and by the tests.
 class ScriptedPlatform : public Platform {
-public:
+  public:
     struct Answer {
         enum class Kind { Button, Text, File, Cancel } kind = Kind::Button;
         DialogResult button = DialogResult::Ok;
@@ -103,7 +103,7 @@ public:
     // The C locale: English weekday abbreviations, MM/dd/yy.
     static LocaleInfo cLocale();
 
-private:
+  private:
     Answer takeAnswer(const std::string& dialog);
     // Throws again when stopped at an earlier unanswered dialog.
     void checkStopped() const;

@@ -118,9 +118,9 @@ void ChartWidget::paintEvent(QPaintEvent*) {
         const ChartSeries& first = *series.front();
         int widest = 0;
         for (const ChartPoint& pt : first.points)
-            widest = std::max(widest, fm.horizontalAdvance(pt.label.empty()
-                                                               ? valueText(pt.x)
-                                                               : QString::fromStdString(pt.label)));
+            widest = std::max(
+                widest, fm.horizontalAdvance(pt.label.empty() ? valueText(pt.x)
+                                                              : QString::fromStdString(pt.label)));
         const int every = std::max(1, static_cast<int>(std::ceil((widest + 4) / slot)));
         p.setPen(palette().color(QPalette::WindowText));
         for (std::size_t i = 0; i < first.points.size(); i += static_cast<std::size_t>(every)) {

@@ -10,13 +10,13 @@ class Chart;
 // value marks above the bars when the series shows them, a value axis with
 // the model's manual or automatic range and a titled bottom axis.
 class ChartWidget : public QWidget {
-public:
+  public:
     ChartWidget(const Chart& chart, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     const Chart& chart_;
 };
 

@@ -12,7 +12,7 @@ class Application;
 // One of the program's dialog forms as a modal window. A button with a modal
 // result closes it with that result; closing the window counts as Cancel.
 class DialogView : public QDialog {
-public:
+  public:
     DialogView(Application& app, Form& form, QWidget* parent);
     ~DialogView() override;
 
@@ -20,10 +20,10 @@ public:
     // Shows the dialog modally; returns the form's modal result.
     int showModal();
 
-protected:
+  protected:
     void reject() override;
 
-private:
+  private:
     void checkModalResult();
 
     Form& form_;

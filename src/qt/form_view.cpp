@@ -32,21 +32,30 @@
 namespace kugel {
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // Bounds in the form's (already scaled) pixels.
-QRect rectOf(const Bounds& b) { return QRect(b.left, b.top, std::max(0, b.width), std::max(0, b.height)); }
+QRect rectOf(const Bounds& b) {
+    return QRect(b.left, b.top, std::max(0, b.width), std::max(0, b.height));
+}
 
 // A colour of the model against a widget palette: plain colours as they are,
 // system colours from the palette's matching role.
 QColor resolve(Color c, const QPalette& palette, QPalette::ColorRole fallback) {
     if (const auto plain = plainColor(c)) return *plain;
     switch (c) {
-        case clWindow: return palette.color(QPalette::Base);
-        case clWindowText: return palette.color(QPalette::WindowText);
-        case clBtnFace: return palette.color(QPalette::Window);
-        case clInfoBk: return palette.color(QPalette::ToolTipBase);
-        default: return palette.color(fallback);
+        case clWindow:
+            return palette.color(QPalette::Base);
+        case clWindowText:
+            return palette.color(QPalette::WindowText);
+        case clBtnFace:
+            return palette.color(QPalette::Window);
+        case clInfoBk:
+            return palette.color(QPalette::ToolTipBase);
+        default:
+            return palette.color(fallback);
     }
 }
 
@@ -61,7 +70,7 @@ QStyle::StandardPixmap speedButtonIcon(const std::string& name) {
 
 // Two stacked arrow buttons, the up-down of an edit.
 class UpDownWidget : public QWidget {
-public:
+  public:
     explicit UpDownWidget(QWidget* parent) : QWidget(parent) {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
@@ -80,7 +89,9 @@ public:
     QToolButton* down = nullptr;
 };
 
-bool isButtonKind(Kind k) { return k == Kind::Button || k == Kind::BitBtn || k == Kind::SpeedButton; }
+bool isButtonKind(Kind k) {
+    return k == Kind::Button || k == Kind::BitBtn || k == Kind::SpeedButton;
+}
 
 }  // namespace
 
@@ -94,7 +105,9 @@ FormView::FormView(Application& app, Form& form, QWidget* host, QMainWindow* win
     form_.addObserver(this);
 }
 
-FormView::~FormView() { form_.removeObserver(this); }
+FormView::~FormView() {
+    form_.removeObserver(this);
+}
 
 QWidget* FormView::widgetFor(const Component& c) const {
     auto it = objects_.find(&c);
@@ -371,9 +384,10 @@ QObject* FormView::createObject(Component& c, QWidget* parent) {
 }
 
 void FormView::applyAll(Component& c) {
-    for (const char* p : {"Caption", "Hint", "Visible", "Enabled", "Color", "FontColor", "Bounds",
-                          "Font", "Text", "ReadOnly", "Checked", "Date", "MinDate", "Lines",
-                          "Panels", "ActivePage", "TabVisible", "ShortCut", "Interval", "Chart"})
+    for (const char* p :
+         {"Caption", "Hint",       "Visible",    "Enabled",  "Color",    "FontColor", "Bounds",
+          "Font",    "Text",       "ReadOnly",   "Checked",  "Date",     "MinDate",   "Lines",
+          "Panels",  "ActivePage", "TabVisible", "ShortCut", "Interval", "Chart"})
         apply(c, p);
 }
 
@@ -388,14 +402,19 @@ void FormView::apply(Component& c, std::string_view property) {
 
     if (auto* action = qobject_cast<QAction*>(object)) {
         auto& item = static_cast<MenuItem&>(c);
-        if (property == "Caption") action->setText(qs(c.caption()));
-        else if (property == "Visible") action->setVisible(c.visible());
-        else if (property == "Enabled") action->setEnabled(c.enabled());
-        else if (property == "ShortCut") action->setShortcut(QKeySequence(qs(item.shortCut())));
+        if (property == "Caption")
+            action->setText(qs(c.caption()));
+        else if (property == "Visible")
+            action->setVisible(c.visible());
+        else if (property == "Enabled")
+            action->setEnabled(c.enabled());
+        else if (property == "ShortCut")
+            action->setShortcut(QKeySequence(qs(item.shortCut())));
         else if (property == "Checked") {
             if (item.checked()) action->setCheckable(true);
             action->setChecked(item.checked());
-        } else if (property == "Hint") action->setStatusTip(qs(c.hint()));
+        } else if (property == "Hint")
+            action->setStatusTip(qs(c.hint()));
         return;
     }
     if (qobject_cast<QTimer*>(object)) {
@@ -439,7 +458,8 @@ void FormView::apply(Component& c, std::string_view property) {
             break;
         case Kind::Label:
         case Kind::Panel:
-            if (property == "Caption") static_cast<QLabel*>(w)->setText(withoutMnemonics(c.caption()));
+            if (property == "Caption")
+                static_cast<QLabel*>(w)->setText(withoutMnemonics(c.caption()));
             break;
         case Kind::GroupBox:
         case Kind::RadioGroup:
@@ -513,6 +533,9 @@ void FormView::applyGeometry(Component& c) {
         return;
     }
     w->setGeometry(rectOf(c.bounds()));
+    // A label laid out two or more lines high wraps its text.
+    if (auto* label = qobject_cast<QLabel*>(w); label && c.kind() == Kind::Label)
+        label->setWordWrap(c.bounds().height >= 2 * label->fontMetrics().height() - 4);
 }
 
 void FormView::applyFont(Component& c) {
@@ -525,6 +548,7 @@ void FormView::applyFont(Component& c) {
     } else {
         w->setFont(QFont());  // inherit the parent's
     }
+    if (c.kind() == Kind::Label) applyGeometry(c);
 }
 
 void FormView::applyColors(Component& c) {
@@ -621,7 +645,8 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
             if (c.handlerFor("OnMouseMove")) userEvent(c, "OnMouseMove");
             break;
         case QEvent::MouseButtonPress:
-            if (c.kind() != Kind::UpDown && c.handlerFor("OnMouseDown")) userEvent(c, "OnMouseDown");
+            if (c.kind() != Kind::UpDown && c.handlerFor("OnMouseDown"))
+                userEvent(c, "OnMouseDown");
             break;
         case QEvent::MouseButtonRelease: {
             if (c.kind() == Kind::UpDown) break;

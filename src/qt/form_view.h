@@ -21,7 +21,7 @@ class Application;
 // model's changes arrive as observer calls; the user's actions go back
 // through the Application, which catches what a handler throws.
 class FormView : public QObject, public FormObserver {
-public:
+  public:
     // `host` stands for the form's client area. With a main window, the main
     // menu and the status bar go to the window's own menu bar and status bar.
     FormView(Application& app, Form& form, QWidget* host, QMainWindow* window = nullptr);
@@ -49,10 +49,10 @@ public:
 
     void propertyChanged(Component& component, std::string_view property) override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void syncComponents();
     void create(Component& c);
     QObject* createObject(Component& c, QWidget* parent);

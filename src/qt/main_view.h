@@ -14,17 +14,17 @@ class TForm1;
 // menu bar and its status bar at the bottom. It reports resizing, closing and
 // the user's return from another application to the model.
 class MainView : public QMainWindow {
-public:
+  public:
     MainView(Application& app, TForm1& form);
     ~MainView() override;
 
     FormView& view() const { return *view_; }
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void formChanged(std::string_view property);
     void applyClientSize();
     void focusWindowChanged(QWindow* window);

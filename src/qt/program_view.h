@@ -15,7 +15,7 @@ class Form;
 // The whole desktop view: the main window and one modal window per dialog
 // form, all built up front so their widgets follow the model from the start.
 class ProgramView {
-public:
+  public:
     explicit ProgramView(Application& app);
     ~ProgramView();
 
@@ -33,7 +33,7 @@ public:
     // program ended during start-up.
     bool start();
 
-private:
+  private:
     Application& app_;
     std::unique_ptr<MainView> main_;
     std::map<const Form*, std::unique_ptr<DialogView>> dialogs_;

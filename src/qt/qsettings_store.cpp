@@ -8,7 +8,9 @@
 namespace kugel {
 namespace {
 
-QString key(const std::string& name) { return QString::fromStdString(name); }
+QString key(const std::string& name) {
+    return QString::fromStdString(name);
+}
 
 }  // namespace
 
@@ -17,7 +19,9 @@ QSettingsStore::QSettingsStore(std::unique_ptr<QSettings> settings, const std::s
     if (!group.empty()) settings_->beginGroup(QString::fromStdString(group));
 }
 
-QSettingsStore::~QSettingsStore() { settings_->sync(); }
+QSettingsStore::~QSettingsStore() {
+    settings_->sync();
+}
 
 std::unique_ptr<QSettingsStore> QSettingsStore::native(const std::string& organisation,
                                                        const std::string& application,
@@ -30,8 +34,7 @@ std::unique_ptr<QSettingsStore> QSettingsStore::native(const std::string& organi
 
 std::unique_ptr<QSettingsStore> QSettingsStore::iniFile(const std::string& path,
                                                         const std::string& group) {
-    auto settings =
-        std::make_unique<QSettings>(QString::fromStdString(path), QSettings::IniFormat);
+    auto settings = std::make_unique<QSettings>(QString::fromStdString(path), QSettings::IniFormat);
     return std::unique_ptr<QSettingsStore>(new QSettingsStore(std::move(settings), group));
 }
 
@@ -70,10 +73,11 @@ void QSettingsStore::writeString(const std::string& name, const std::string& val
 }
 
 void QSettingsStore::writeBinary(const std::string& name, const std::string& bytes) {
-    settings_->setValue(key(name),
-                        QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    settings_->setValue(key(name), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
-void QSettingsStore::flush() { settings_->sync(); }
+void QSettingsStore::flush() {
+    settings_->sync();
+}
 
 }  // namespace kugel

@@ -13,7 +13,7 @@ namespace kugel {
 // (registry on Windows, a config file elsewhere), or an INI file for the
 // headless driver. Values live flat inside one optional group.
 class QSettingsStore : public SettingsStore {
-public:
+  public:
     // The native store of organisation/application ("Quandor", "KugelAU").
     static std::unique_ptr<QSettingsStore> native(const std::string& organisation,
                                                   const std::string& application,
@@ -35,7 +35,7 @@ public:
     void writeBinary(const std::string& name, const std::string& bytes) override;
     void flush() override;
 
-private:
+  private:
     QSettingsStore(std::unique_ptr<QSettings> settings, const std::string& group);
     std::unique_ptr<QSettings> settings_;
 };

@@ -10,7 +10,9 @@ namespace {
 
 const QDate kDayZero(1899, 12, 30);
 
-bool isPatternLetter(QChar c) { return c == u'd' || c == u'M' || c == u'y'; }
+bool isPatternLetter(QChar c) {
+    return c == u'd' || c == u'M' || c == u'y';
+}
 
 }  // namespace
 
@@ -21,9 +23,13 @@ std::optional<QColor> plainColor(Color c) {
                   static_cast<int>((v >> 16) & 0xFF));
 }
 
-QDate dateOfDay(double day) { return kDayZero.addDays(static_cast<qint64>(std::floor(day))); }
+QDate dateOfDay(double day) {
+    return kDayZero.addDays(static_cast<qint64>(std::floor(day)));
+}
 
-double dayOfDate(const QDate& date) { return static_cast<double>(kDayZero.daysTo(date)); }
+double dayOfDate(const QDate& date) {
+    return static_cast<double>(kDayZero.daysTo(date));
+}
 
 QString qtFileFilter(const std::string& filter) {
     const QStringList parts = QString::fromStdString(filter).split(u'|');
@@ -41,6 +47,9 @@ QString qtFileFilter(const std::string& filter) {
 }
 
 std::string shortDatePattern(const QString& qtFormat) {
+    // Month names (the C locale's "d MMM yyyy") have no numeric short form;
+    // such a locale gets the program's own numeric date.
+    if (qtFormat.contains(QStringLiteral("MMM"))) return "dd.MM.yyyy";
     QString out;
     for (qsizetype i = 0; i < qtFormat.size();) {
         const QChar c = qtFormat[i];
@@ -86,7 +95,8 @@ std::string shortDatePattern(const QString& qtFormat) {
 
 QString editorDateFormat(const std::string& pattern) {
     QString p = QString::fromStdString(pattern);
-    if (!p.contains(QStringLiteral("yyyy"))) p.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    if (!p.contains(QStringLiteral("yyyy")))
+        p.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
     return p;
 }
 

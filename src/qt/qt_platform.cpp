@@ -24,10 +24,14 @@
 namespace kugel {
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // Dialogs belong to whatever window the user is looking at.
-QWidget* dialogParent() { return QApplication::activeWindow(); }
+QWidget* dialogParent() {
+    return QApplication::activeWindow();
+}
 
 bool looksLikeUrl(const QString& target) {
     const QUrl url(target);
@@ -50,9 +54,9 @@ QtPlatform::~QtPlatform() {
 DialogResult QtPlatform::messageBox(const std::string& caption, const std::string& text,
                                     MessageButtons buttons) {
     if (buttons == MessageButtons::YesNo) {
-        const auto answer = QMessageBox::question(dialogParent(), qs(caption), qs(text),
-                                                  QMessageBox::Yes | QMessageBox::No,
-                                                  QMessageBox::Yes);
+        const auto answer =
+            QMessageBox::question(dialogParent(), qs(caption), qs(text),
+                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         return answer == QMessageBox::Yes ? DialogResult::Yes : DialogResult::No;
     }
     QMessageBox::information(dialogParent(), qs(caption), qs(text));
@@ -85,8 +89,7 @@ std::optional<std::string> QtPlatform::fileDialog(bool save, const std::string& 
         dialog.setDirectory(proposed.absolutePath());
         if (!proposed.fileName().isEmpty()) dialog.selectFile(proposed.fileName());
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().first()).toStdString();
 }
 
@@ -107,7 +110,9 @@ int QtPlatform::showModal(Form& form) {
     return modalShower_ ? modalShower_(form) : static_cast<int>(DialogResult::Cancel);
 }
 
-void QtPlatform::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtPlatform::processEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void QtPlatform::setBusyCursor(bool busy) {
     if (busy) {
@@ -157,11 +162,17 @@ HttpResponse QtPlatform::httpGet(const HttpRequest& request) {
     });
 }
 
-SettingsStore& QtPlatform::settings() { return *settings_; }
+SettingsStore& QtPlatform::settings() {
+    return *settings_;
+}
 
-SettingsStore& QtPlatform::toolSettings() { return *toolSettings_; }
+SettingsStore& QtPlatform::toolSettings() {
+    return *toolSettings_;
+}
 
-double QtPlatform::today() { return dayOfDate(QDate::currentDate()); }
+double QtPlatform::today() {
+    return dayOfDate(QDate::currentDate());
+}
 
 double QtPlatform::now() {
     const QDateTime t = QDateTime::currentDateTime();
@@ -169,8 +180,8 @@ double QtPlatform::now() {
 }
 
 std::uint64_t QtPlatform::clockTicks() {
-    return static_cast<std::uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch() / std::chrono::nanoseconds(1));
+    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch() /
+                                      std::chrono::nanoseconds(1));
 }
 
 void QtPlatform::sleepMs(int ms) {

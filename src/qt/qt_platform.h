@@ -13,7 +13,7 @@ namespace kugel {
 // The Platform of the desktop program: Qt dialogs, the Qt event loop,
 // QSettings, QSoundEffect, the desktop shell and the curl HTTP client.
 class QtPlatform : public Platform {
-public:
+  public:
     explicit QtPlatform(std::string programDirectory);
     ~QtPlatform() override;
 
@@ -46,7 +46,7 @@ public:
     const LocaleInfo& locale() override { return locale_; }
     void sleepMs(int ms) override;
 
-private:
+  private:
     std::optional<std::string> fileDialog(bool save, const std::string& filter,
                                           const std::string& proposedFile,
                                           const std::string& defaultExt);

@@ -23,7 +23,8 @@ Application::Application(Platform& platform) : platform_(platform) {
     form9_ = std::make_unique<TForm9>(platform);
     abgabeForm_ = std::make_unique<TAbgabeForm>(platform);
     qcsForm_ = std::make_unique<TQCSForm>(platform);
-    forms_ = {form1_.get(), form3_.get(), form5_.get(), form6_.get(),
+    form6_->setRandom(&form1_->random);
+    forms_ = {form1_.get(), form3_.get(), form5_.get(),      form6_.get(),
               form8_.get(), form9_.get(), abgabeForm_.get(), qcsForm_.get()};
 }
 
@@ -89,9 +90,19 @@ void Application::applyPendingActivation() {
 
 int Application::showModal(Form& dialog) {
     dialog.modalResult = 0;
-    const int result = platform_.showModal(dialog);
+    // The main window's own show and close are the program's start and end.
+    const bool isDialog = &dialog != form1_.get();
+    if (isDialog) fireEvent(dialog, "OnShow");
+    int result = 0;
+    try {
+        result = platform_.showModal(dialog);
+    } catch (...) {
+        if (isDialog) fireEvent(dialog, "OnClose");  // closed on every way out
+        throw;
+    }
     dialog.modalResult = result;
-    if (&dialog != form1_.get()) activate();
+    if (isDialog) fireEvent(dialog, "OnClose");
+    if (isDialog) activate();
     return result;
 }
 

@@ -26,7 +26,7 @@ inline constexpr const char* kApplicationTitle = "Kugelmeister";
 // handler throws and shows it, and it applies the main window's activation
 // only outside running handlers.
 class Application {
-public:
+  public:
     explicit Application(Platform& platform);
     ~Application();
 
@@ -65,7 +65,7 @@ public:
 
     bool insideHandler() const { return depth_ > 0; }
 
-private:
+  private:
     void applyPendingActivation();
 
     Platform& platform_;

@@ -7,15 +7,22 @@ namespace {
 
 const char* handlerForKind(Kind kind) {
     switch (kind) {
-        case Kind::Label: return "Label30MouseMove";
-        case Kind::SpeedButton: return "SpeedButton4MouseMove";
-        case Kind::BitBtn: return "BitBtn7MouseMove";
-        case Kind::Button: return "Button6MouseMove";
+        case Kind::Label:
+            return "Label30MouseMove";
+        case Kind::SpeedButton:
+            return "SpeedButton4MouseMove";
+        case Kind::BitBtn:
+            return "BitBtn7MouseMove";
+        case Kind::Button:
+            return "Button6MouseMove";
         case Kind::CheckBox:
-        case Kind::RadioButton: return "CheckBox16MouseMove";
+        case Kind::RadioButton:
+            return "CheckBox16MouseMove";
         case Kind::Edit:
-        case Kind::DateTimePicker: return "Edit85MouseMove";
-        default: return nullptr;
+        case Kind::DateTimePicker:
+            return "Edit85MouseMove";
+        default:
+            return nullptr;
     }
 }
 

@@ -38,9 +38,13 @@ TForm1::TForm1(Platform& platform, Application& app) : Form("Form1", platform), 
     registerMainWindowHandlers(*this);
 }
 
-std::string TForm1::msg(int k) const { return k < 0 ? std::string() : Memo2->line(static_cast<std::size_t>(k)); }
+std::string TForm1::msg(int k) const {
+    return k < 0 ? std::string() : Memo2->line(static_cast<std::size_t>(k));
+}
 
-const LocaleInfo& TForm1::locale() const { return platform().locale(); }
+const LocaleInfo& TForm1::locale() const {
+    return platform().locale();
+}
 
 void TForm1::buildWindow() {
     Builder b(*this);
@@ -53,13 +57,16 @@ void TForm1::buildWindow() {
     Aktualisieren1 = &b.menuItem("Aktualisieren1", MainMenu1, "&Ziehungsdaten laden", "Ctrl+A");
     Aktualisieren1->bindEvent("OnClick", "Aktualisieren1Click");
     Berechnen1 = &b.menuItem("Berechnen1", MainMenu1, "&Berechnen", "Ctrl+R");
+    Berechnen1->bindEvent("OnClick", "Label28Click");
     SpracheLanguage1 = &b.menuItem("SpracheLanguage1", MainMenu1, "Sprache/&Language");
     Abgeben1 = &b.menuItem("Abgeben1", MainMenu1, "&Abgeben", "Ctrl+G");
     Abgeben1->setVisible(false);
+    Abgeben1->bindEvent("OnClick", "OnlineTippClick");
     Schlieen1 = &b.menuItem("Schlieen1", MainMenu1, "&Schließen");
     Schlieen1->bindEvent("OnClick", "Schlieen1Click");
 
-    PageControl1 = &b.pageControl("PageControl1", this, {0, 0, kClientWidth, kClientHeight - kStatusHeight});
+    PageControl1 =
+        &b.pageControl("PageControl1", this, {0, 0, kClientWidth, kClientHeight - kStatusHeight});
     TabSheet1 = &b.tabSheet("TabSheet1", *PageControl1, "Tipp-Übersicht");
     TabSheet2 = &b.tabSheet("TabSheet2", *PageControl1, "Zahlen der letzten Ziehung");
     TabSheet2->setTabVisible(false);
@@ -121,8 +128,8 @@ void TForm1::buildCalculationPage(Builder& b) {
 
 void TForm1::buildChartPage(Builder& b) {
     Panel6 = &b.panel("Panel6", TabSheet5, {0, 0, kPageWidth, 34});
-    DateTimePicker2 = &b.datePicker("DateTimePicker2", Panel6, {410, 6, 110, 22},
-                                    "Startdatum der Statistik");
+    DateTimePicker2 =
+        &b.datePicker("DateTimePicker2", Panel6, {410, 6, 110, 22}, "Startdatum der Statistik");
     DateTimePicker2->setMinDate(ErsteZiehung);
     DateTimePicker2->setDate(ErsteZiehung);
     Chart1 = &create<Chart>("Chart1", TabSheet5);
@@ -149,10 +156,10 @@ void TForm1::buildDatabasePage(Builder& b) {
                              "Stoppt das Einlesen");
     SpeedButton8->setVisible(false);
     SpeedButton8->bindEvent("OnClick", "SpeedButton8Click");
-    BitBtn2 = &b.button("BitBtn2", Kind::BitBtn, TabSheet4, {8, 112, 190, 28},
-                        "Datenbank neu anlegen",
-                        "Beim neu anlegen der Datenbank, wird mit dem Einlesen bei dem "
-                        "Eingestellten Datum begonnen. Ein Datum bis 1994 ist möglich.");
+    BitBtn2 =
+        &b.button("BitBtn2", Kind::BitBtn, TabSheet4, {8, 112, 190, 28}, "Datenbank neu anlegen",
+                  "Beim neu anlegen der Datenbank, wird mit dem Einlesen bei dem "
+                  "Eingestellten Datum begonnen. Ein Datum bis 1994 ist möglich.");
     BitBtn2->bindEvent("OnClick", "BitBtn2Click");
     BitBtn8 = &b.button("BitBtn8", Kind::BitBtn, TabSheet4, {8, 158, 92, 28}, "Eingeben",
                         "manuelle eingaben der Ziehungsdaten.");
@@ -212,14 +219,17 @@ void TForm1::registerFields() {
     addField("Zahl", {[this] { return joinInts(Zahl.data() + 1, Zahl.data() + 9); }, {}});
     addField("Treffer", {[this] {
                              std::string out;
-                             for (int k = 1; k <= 6; ++k) out += (k > 1 ? " " : "") + boolText(Treffer[static_cast<std::size_t>(k)]);
+                             for (int k = 1; k <= 6; ++k)
+                                 out += (k > 1 ? " " : "") +
+                                        boolText(Treffer[static_cast<std::size_t>(k)]);
                              return out;
                          },
                          {}});
     addField("Statistik", {[this] {
                                std::string out;
                                for (const auto& cls : Statistik)
-                                   for (const int n : cls) out += (out.empty() ? "" : " ") + std::to_string(n);
+                                   for (const int n : cls)
+                                       out += (out.empty() ? "" : " ") + std::to_string(n);
                                return out;
                            },
                            {}});

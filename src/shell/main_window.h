@@ -22,7 +22,7 @@ using HitStatistics = std::array<std::array<int, 2>, 7>;
 // The main window: every page's controls, the shared state of the program
 // and the handlers, reachable by name for the view and the driver.
 class TForm1 : public Form {
-public:
+  public:
     TForm1(Platform& platform, Application& app);
 
     Application& app() const { return app_; }
@@ -119,7 +119,7 @@ public:
     Edit* ProxyPortEdit = nullptr;
     Edit* URLEdit = nullptr;
 
-private:
+  private:
     void buildWindow();
     void buildOverviewPage(Builder& b);
     void buildHiddenPage(Builder& b);

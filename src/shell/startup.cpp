@@ -58,7 +58,9 @@ void FormShow(TForm1& form) {
     KugelmeisterClick(form);
 }
 
-void FormActivate(TForm1& form) { SpracheSetzen(form); }
+void FormActivate(TForm1& form) {
+    SpracheSetzen(form);
+}
 
 void FormResize(TForm1& form) {
     const int height = form.bounds().height;
@@ -67,8 +69,8 @@ void FormResize(TForm1& form) {
     const int den = form.groesse;
     // The page control follows the window; what it holds grows and shrinks
     // with the height, fonts included, so the pages keep their proportions.
-    const int inherited = form.PageControl1->fontHeight() ? form.PageControl1->fontHeight()
-                                                          : form.fontHeight();
+    const int inherited =
+        form.PageControl1->fontHeight() ? form.PageControl1->fontHeight() : form.fontHeight();
     form.PageControl1->setFontHeight(std::max(1, scaled(inherited, num, den)));
     for (const auto& owned : form.components()) {
         Component& c = *owned;
@@ -89,6 +91,8 @@ void FormClose(TForm1& form) {
     }
 }
 
-void Schlieen1Click(TForm1& form) { form.app().close(); }
+void Schlieen1Click(TForm1& form) {
+    form.app().close();
+}
 
 }  // namespace kugel

@@ -18,7 +18,7 @@ namespace {
 // The download's controls: update buttons off and the stop button shown
 // while it runs, and back to idle on every way out.
 class DownloadState {
-public:
+  public:
     explicit DownloadState(TForm1& form) : form_(form) {
         form_.Aktualisierunglaeuft = true;
         form_.BitBtn1->setEnabled(false);
@@ -34,7 +34,7 @@ public:
     DownloadState(const DownloadState&) = delete;
     DownloadState& operator=(const DownloadState&) = delete;
 
-private:
+  private:
     TForm1& form_;
 };
 
@@ -46,7 +46,8 @@ std::string trimmed(std::string_view s) {
 }
 
 std::string resultsUrl(const TForm1& form) {
-    std::string base = trimmed(form.serverOverride.empty() ? form.URLEdit->text() : form.serverOverride);
+    std::string base =
+        trimmed(form.serverOverride.empty() ? form.URLEdit->text() : form.serverOverride);
     if (base.empty()) base = kDefaultServerAddress;
     while (!base.empty() && base.back() == '/') base.pop_back();
     return base + kResultsPath;
@@ -54,11 +55,14 @@ std::string resultsUrl(const TForm1& form) {
 
 std::string drawTextWithoutPowerball(const TForm1& form, const TZiehung& z) {
     std::string text = formatDrawDate(z.Datum, form.locale()) + "   ";
-    for (int i = 0; i < ZahlenProReihe; ++i) text += "  " + std::to_string(z.Zahlen[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < ZahlenProReihe; ++i)
+        text += "  " + std::to_string(z.Zahlen[static_cast<std::size_t>(i)]);
     return text;
 }
 
-bool isBlank(const std::string& line) { return trimmed(line).empty(); }
+bool isBlank(const std::string& line) {
+    return trimmed(line).empty();
+}
 
 }  // namespace
 
@@ -159,7 +163,9 @@ void KugelmeisterClick(TForm1& form) {
     SpeedButton5Click(form);
 }
 
-void Aktualisieren1Click(TForm1& form) { KugelmeisterClick(form); }
+void Aktualisieren1Click(TForm1& form) {
+    KugelmeisterClick(form);
+}
 
 void BitBtn2Click(TForm1& form) {
     if (form.Aktualisierunglaeuft) return;
@@ -174,6 +180,8 @@ void BitBtn2Click(TForm1& form) {
     KugelmeisterClick(form);
 }
 
-void SpeedButton8Click(TForm1& form) { form.SpeedButton8->setVisible(false); }
+void SpeedButton8Click(TForm1& form) {
+    form.SpeedButton8->setVisible(false);
+}
 
 }  // namespace kugel

@@ -29,35 +29,54 @@ namespace {
 // Whether a Qt object is the kind of widget a control of this kind needs.
 bool matchesKind(Kind kind, QObject* o) {
     switch (kind) {
-        case Kind::MainMenu: return qobject_cast<QMenuBar*>(o);
-        case Kind::MenuItem: return qobject_cast<QAction*>(o);
-        case Kind::PageControl: return qobject_cast<QTabWidget*>(o);
-        case Kind::TabSheet: return qobject_cast<QWidget*>(o);
-        case Kind::Panel: return qobject_cast<QFrame*>(o);
+        case Kind::MainMenu:
+            return qobject_cast<QMenuBar*>(o);
+        case Kind::MenuItem:
+            return qobject_cast<QAction*>(o);
+        case Kind::PageControl:
+            return qobject_cast<QTabWidget*>(o);
+        case Kind::TabSheet:
+            return qobject_cast<QWidget*>(o);
+        case Kind::Panel:
+            return qobject_cast<QFrame*>(o);
         case Kind::GroupBox:
-        case Kind::RadioGroup: return qobject_cast<QGroupBox*>(o);
-        case Kind::Label: return qobject_cast<QLabel*>(o);
-        case Kind::Edit: return qobject_cast<QLineEdit*>(o);
-        case Kind::UpDown: return o->findChildren<QToolButton*>().size() == 2;
-        case Kind::CheckBox: return qobject_cast<QCheckBox*>(o);
-        case Kind::RadioButton: return qobject_cast<QRadioButton*>(o);
+        case Kind::RadioGroup:
+            return qobject_cast<QGroupBox*>(o);
+        case Kind::Label:
+            return qobject_cast<QLabel*>(o);
+        case Kind::Edit:
+            return qobject_cast<QLineEdit*>(o);
+        case Kind::UpDown:
+            return o->findChildren<QToolButton*>().size() == 2;
+        case Kind::CheckBox:
+            return qobject_cast<QCheckBox*>(o);
+        case Kind::RadioButton:
+            return qobject_cast<QRadioButton*>(o);
         case Kind::Button:
-        case Kind::BitBtn: return qobject_cast<QPushButton*>(o);
-        case Kind::SpeedButton: return qobject_cast<QToolButton*>(o);
-        case Kind::DateTimePicker: return qobject_cast<QDateEdit*>(o);
-        case Kind::Memo: return qobject_cast<QPlainTextEdit*>(o);
-        case Kind::StatusBar: return qobject_cast<QStatusBar*>(o);
-        case Kind::Chart: return qobject_cast<QWidget*>(o);
-        case Kind::Timer: return qobject_cast<QTimer*>(o);
+        case Kind::BitBtn:
+            return qobject_cast<QPushButton*>(o);
+        case Kind::SpeedButton:
+            return qobject_cast<QToolButton*>(o);
+        case Kind::DateTimePicker:
+            return qobject_cast<QDateEdit*>(o);
+        case Kind::Memo:
+            return qobject_cast<QPlainTextEdit*>(o);
+        case Kind::StatusBar:
+            return qobject_cast<QStatusBar*>(o);
+        case Kind::Chart:
+            return qobject_cast<QWidget*>(o);
+        case Kind::Timer:
+            return qobject_cast<QTimer*>(o);
         case Kind::Form:
         case Kind::SaveDialog:
-        case Kind::OpenDialog: return o == nullptr;
+        case Kind::OpenDialog:
+            return o == nullptr;
     }
     return false;
 }
 
 class GuiSmokeTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         test::writeHistory(t.historyPath(),
                            {test::draw(test::day(2018, 3, 29), {3, 9, 14, 22, 30, 38}, 7),

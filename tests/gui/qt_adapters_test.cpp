@@ -28,11 +28,11 @@ TEST(ShortDatePattern, QtFormatsReduceToTheModelsLetters) {
         const char* qt;
         const char* pattern;
     } cases[] = {
-        {"dd.MM.yy", "dd.MM.yy"},       {"M/d/yy", "M/d/yy"},
-        {"d/MM/yyyy", "d/MM/yyyy"},     {"yyyy-MM-dd", "yyyy-MM-dd"},
-        {"d. MMM yyyy", "d. MM yyyy"},  {"dddd, d.M.yy", "d.M.yy"},
-        {"dd'.'MM'.'yy", "dd.MM.yy"},   {"yy'年'M'月'd'日'", "yy年M月d日"},
-        {"d 'de' MMMM", "d  MM"},  // quoted text with pattern letters is dropped
+        {"dd.MM.yy", "dd.MM.yy"},     {"M/d/yy", "M/d/yy"},
+        {"d/MM/yyyy", "d/MM/yyyy"},   {"yyyy-MM-dd", "yyyy-MM-dd"},
+        {"d MMM yyyy", "dd.MM.yyyy"}, {"dddd, d.M.yy", "d.M.yy"},
+        {"dd'.'MM'.'yy", "dd.MM.yy"}, {"yy'年'M'月'd'日'", "yy年M月d日"},
+        {"d 'de' M", "d  M"},  // quoted text with pattern letters is dropped
     };
     for (const auto& c : cases)
         EXPECT_EQ(shortDatePattern(QString::fromUtf8(c.qt)), c.pattern) << c.qt;
@@ -45,8 +45,10 @@ TEST(ShortDatePattern, EditorShowsFourDigitYears) {
 
 TEST(LocaleInfo, DayNamesStartWithSunday) {
     const LocaleInfo de = localeInfoOf(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(de.shortDayNames[0], QLocale(QLocale::German).dayName(7, QLocale::ShortFormat).toStdString());
-    EXPECT_EQ(de.shortDayNames[1], QLocale(QLocale::German).dayName(1, QLocale::ShortFormat).toStdString());
+    EXPECT_EQ(de.shortDayNames[0],
+              QLocale(QLocale::German).dayName(7, QLocale::ShortFormat).toStdString());
+    EXPECT_EQ(de.shortDayNames[1],
+              QLocale(QLocale::German).dayName(1, QLocale::ShortFormat).toStdString());
     EXPECT_EQ(de.shortDateFormat, "dd.MM.yy");
     const LocaleInfo us = localeInfoOf(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(us.shortDayNames[0], "Sun");
@@ -67,7 +69,8 @@ TEST(DayValues, CalendarDatesRoundTrip) {
 }
 
 TEST(Mnemonics, LabelsShowCaptionsWithoutMarks) {
-    EXPECT_EQ(withoutMnemonics("&Datenbank aktualisieren"), QStringLiteral("Datenbank aktualisieren"));
+    EXPECT_EQ(withoutMnemonics("&Datenbank aktualisieren"),
+              QStringLiteral("Datenbank aktualisieren"));
     EXPECT_EQ(withoutMnemonics("Tom && Jerry"), QStringLiteral("Tom & Jerry"));
     EXPECT_EQ(withoutMnemonics("Sprache/&Language"), QStringLiteral("Sprache/Language"));
 }

@@ -2,11 +2,11 @@
 // reference server (or a misbehaving raw server) over loopback HTTP.
 #include <gtest/gtest.h>
 
+#include "loopback.h"
 #include "model/history_file.h"
 #include "net/curl_http_client.h"
 #include "platform/durable_file.h"
 #include "results_server.h"
-#include "loopback.h"
 #include "support/test_app.h"
 #include "update/results_download.h"
 
@@ -29,7 +29,9 @@ struct DownloadTest : ::testing::Test {
     std::string historyBytes() const { return readWholeFile(t.historyPath()); }
     int requests(const std::string& out) const {
         int n = 0;
-        for (auto at = out.find("http GET"); at != std::string::npos; at = out.find("http GET", at + 1)) ++n;
+        for (auto at = out.find("http GET"); at != std::string::npos;
+             at = out.find("http GET", at + 1))
+            ++n;
         return n;
     }
     void expectIdle() {
@@ -48,8 +50,9 @@ TEST_F(DownloadTest, NewHistoryStartsWithTheFirstDrawAndAsksFromTheWeekAfter) {
     pointAt(server.baseUrl());
     update();
     const std::string out = t.takeOutput();
-    EXPECT_NE(out.find("http GET " + server.resultsUrl() + "?Programm=KugelAU&Datum=20130314 -> 200"),
-              std::string::npos);
+    EXPECT_NE(
+        out.find("http GET " + server.resultsUrl() + "?Programm=KugelAU&Datum=20130314 -> 200"),
+        std::string::npos);
     EXPECT_EQ(requests(out), 3);  // 14, 21 (no draw), 28 March; 4 April is after today
     EXPECT_EQ(historyBytes(), encodeRecord(ersteZiehungRecord()) +
                                   encodeRecord(draw(day(2013, 3, 14), {5, 9, 23, 30, 35, 37}, 18)) +
@@ -62,7 +65,8 @@ TEST_F(DownloadTest, NewHistoryStartsWithTheFirstDrawAndAsksFromTheWeekAfter) {
 }
 
 TEST_F(DownloadTest, UpToDateHistorySendsNoRequest) {
-    test::writeHistory(t.historyPath(), {ersteZiehungRecord(), draw(day(2013, 3, 28), {1, 2, 3, 4, 5, 6}, 7)});
+    test::writeHistory(t.historyPath(),
+                       {ersteZiehungRecord(), draw(day(2013, 3, 28), {1, 2, 3, 4, 5, 6}, 7)});
     pointAt("http://127.0.0.1:" + std::to_string(test::unusedPort()));
     update();
     EXPECT_EQ(requests(t.takeOutput()), 0);
@@ -112,8 +116,8 @@ TEST_F(DownloadTest, MalformedOrImpossibleLinesEndTheUpdateAndKeepEarlierDraws) 
 
 TEST_F(DownloadTest, ErrorStatusWeeksAreSkipped) {
     test::writeHistory(t.historyPath(), {ersteZiehungRecord()});
-    test::RawServer raw("HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\nConnection: close\r\n\r\nnot found",
-                        true);
+    test::RawServer raw(
+        "HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\nConnection: close\r\n\r\nnot found", true);
     pointAt("http://127.0.0.1:" + std::to_string(raw.port()));
     update();
     EXPECT_EQ(requests(t.takeOutput()), 3);
@@ -123,8 +127,9 @@ TEST_F(DownloadTest, ErrorStatusWeeksAreSkipped) {
 }
 
 TEST_F(DownloadTest, StopAfterTheFirstStoredDrawEndsBeforeTheNextRequest) {
-    test::ResultsServer server(std::string(kCsvHeader) + "2013-03-14,5,9,23,30,35,37,18,878\n"
-                                                         "2013-03-21,3,22,26,32,34,38,18,879\n");
+    test::ResultsServer server(std::string(kCsvHeader) +
+                               "2013-03-14,5,9,23,30,35,37,18,878\n"
+                               "2013-03-21,3,22,26,32,34,38,18,879\n");
     pointAt(server.baseUrl());
     t.platform.onProcessEvents = [this] { t.app->fireEvent(*t.form().SpeedButton8, "OnClick"); };
     update();
@@ -141,10 +146,11 @@ TEST_F(DownloadTest, RebuildAsksThenStartsAgainFromTheFirstDraw) {
     t.form().DateTimePicker1->setDate(day(2013, 3, 28));
     t.answer(DialogResult::No);
     t.app->invoke(t.form(), "BitBtn2Click", t.form().BitBtn2);
-    EXPECT_NE(t.takeOutput().find("messagebox \"Ziehungsdaten löschen?\" \"Wollen Sie wirklich alle "
-                                  "Ziehungsdaten löschen und dies ab dem 03/28/13 aus dem Internet "
-                                  "neu aufbauen??\" -> no"),
-              std::string::npos);
+    EXPECT_NE(
+        t.takeOutput().find("messagebox \"Ziehungsdaten löschen?\" \"Wollen Sie wirklich alle "
+                            "Ziehungsdaten löschen und dies ab dem 03/28/13 aus dem Internet "
+                            "neu aufbauen??\" -> no"),
+        std::string::npos);
     EXPECT_EQ(test::readHistory(t.historyPath()).size(), 1u);
     t.answer(DialogResult::Yes);
     t.app->invoke(t.form(), "BitBtn2Click", t.form().BitBtn2);
@@ -205,11 +211,11 @@ TEST(ResultLine, ParsesEightWholeNumbers) {
         const char* line;
         bool ok;
     };
-    const Case cases[] = {{"8,16,19,25,26,29,5,0", true},   {" 29 , 8,26,16,25,19, 5 ,0", true},
-                          {"8,16,19,25,26,29,5,256", true}, {"8,16,19,25,26,29,5", false},
+    const Case cases[] = {{"8,16,19,25,26,29,5,0", true},    {" 29 , 8,26,16,25,19, 5 ,0", true},
+                          {"8,16,19,25,26,29,5,256", true},  {"8,16,19,25,26,29,5", false},
                           {"8,16,19,25,26,29,5,0,1", false}, {"8,16,19,25,26,x,5,0", false},
                           {"8,16,19,25,26,29,5.0,0", false}, {"8,16,19,25,26,41,5,0", false},
-                          {"8,16,19,25,26,29,0,0", false},  {"", false}};
+                          {"8,16,19,25,26,29,0,0", false},   {"", false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
         const auto z = parseResultLine(c.line, 41340);

@@ -7,7 +7,7 @@ namespace kugel::test {
 
 // A fresh directory under the system's temp directory, removed afterwards.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -17,7 +17,7 @@ public:
     // The path with a trailing separator, as the program's Home is kept.
     std::string str() const { return path_.string() + "/"; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -31,7 +31,9 @@ struct TestApp {
     std::unique_ptr<Application> app;
     TForm1& form() const { return app->form1(); }
     std::filesystem::path historyPath() const { return dir.path() / "Powerball.dat"; }
-    void answer(DialogResult button) { platform.queueAnswer({ScriptedPlatform::Answer::Kind::Button, button, {}}); }
+    void answer(DialogResult button) {
+        platform.queueAnswer({ScriptedPlatform::Answer::Kind::Button, button, {}});
+    }
     // Lines printed so far, then cleared.
     std::string takeOutput();
 };

@@ -11,7 +11,7 @@ namespace kugel {
 namespace {
 
 class DrawBrowser : public ::testing::Test {
-protected:
+  protected:
     DrawBrowser() {
         base = test::day(2013, 3, 7);
         records = {
@@ -28,9 +28,7 @@ protected:
         for (std::size_t k = 0; k < 6; ++k) r.numbers[k]->setText(row[k]);
         r.powerball->setText(row[6]);
     }
-    void click(const char* button) {
-        t.app->fireEvent(*t.form().find(button), "OnClick");
-    }
+    void click(const char* button) { t.app->fireEvent(*t.form().find(button), "OnClick"); }
     std::string hits() const { return t.form().ticket.rows[0].hits->caption(); }
 
     test::TestApp t;
@@ -50,10 +48,10 @@ TEST_F(DrawBrowser, StepsBackFromTheNewestAndStopsAtBothEnds) {
         const char* hits;
     };
     const Step steps[] = {
-        {"SpeedButton6", 2, "0"}, {"SpeedButton6", 1, "0"}, {"SpeedButton6", 0, "0"},
-        {"SpeedButton6", 0, "0"},  // the first record again
-        {"SpeedButton7", 1, "0"}, {"SpeedButton7", 2, "0"}, {"SpeedButton7", 3, "6 + PB"},
-        {"SpeedButton7", 3, "6 + PB"},  // the last record again
+        {"SpeedButton6", 2, "0"},      {"SpeedButton6", 1, "0"},
+        {"SpeedButton6", 0, "0"},      {"SpeedButton6", 0, "0"},  // the first record again
+        {"SpeedButton7", 1, "0"},      {"SpeedButton7", 2, "0"},
+        {"SpeedButton7", 3, "6 + PB"}, {"SpeedButton7", 3, "6 + PB"},  // the last record again
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(std::string(s.button) + " -> " + std::to_string(s.position));

@@ -12,7 +12,7 @@ namespace {
 using Texts = std::array<std::string, 6>;
 
 class HitCount : public ::testing::Test {
-protected:
+  protected:
     void setDraw(std::array<int, 6> numbers, int powerball) {
         for (std::size_t i = 0; i < 6; ++i) t.form().Zahl[i + 1] = numbers[i];
         t.form().Zahl[7] = powerball;
@@ -41,22 +41,70 @@ TEST_F(HitCount, ComparesEveryRowNumberWithEveryMainNumber) {
         bool zusatz;
     };
     const Case cases[] = {
-        {"all six and the Powerball", {"3", "7", "12", "25", "31", "40"}, "9",
-         {3, 7, 12, 25, 31, 40}, 9, 6, "111111", true},
+        {"all six and the Powerball",
+         {"3", "7", "12", "25", "31", "40"},
+         "9",
+         {3, 7, 12, 25, 31, 40},
+         9,
+         6,
+         "111111",
+         true},
         {"row order does not matter; flags follow the row positions",
-         {"40", "3", "31", "7", "25", "12"}, "9", {3, 7, 12, 25, 31, 40}, 9, 6, "111111", true},
-        {"draw order does not matter", {"3", "7", "12", "1", "2", "4"}, "9",
-         {40, 12, 31, 7, 25, 3}, 10, 3, "111000", false},
-        {"Powerball never compared with main numbers", {"1", "2", "3", "4", "5", "6"}, "9",
-         {7, 8, 9, 10, 11, 12}, 1, 0, "000000", false},
-        {"row number equal to the draw's Powerball is no hit", {"9", "2", "3", "4", "5", "6"}, "1",
-         {7, 8, 10, 11, 12, 13}, 9, 0, "000000", false},
-        {"a number standing twice counts twice", {"5", "5", "6", "7", "8", "9"}, "2",
-         {5, 20, 21, 22, 23, 24}, 2, 2, "110000", true},
-        {"zero never matches", {"0", "0", "0", "0", "0", "0"}, "0", {1, 2, 3, 4, 5, 6}, 7, 0,
-         "000000", false},
-        {"Powerball alone", {"1", "2", "3", "4", "5", "6"}, "20", {7, 8, 9, 10, 11, 12}, 20, 0,
-         "000000", true},
+         {"40", "3", "31", "7", "25", "12"},
+         "9",
+         {3, 7, 12, 25, 31, 40},
+         9,
+         6,
+         "111111",
+         true},
+        {"draw order does not matter",
+         {"3", "7", "12", "1", "2", "4"},
+         "9",
+         {40, 12, 31, 7, 25, 3},
+         10,
+         3,
+         "111000",
+         false},
+        {"Powerball never compared with main numbers",
+         {"1", "2", "3", "4", "5", "6"},
+         "9",
+         {7, 8, 9, 10, 11, 12},
+         1,
+         0,
+         "000000",
+         false},
+        {"row number equal to the draw's Powerball is no hit",
+         {"9", "2", "3", "4", "5", "6"},
+         "1",
+         {7, 8, 10, 11, 12, 13},
+         9,
+         0,
+         "000000",
+         false},
+        {"a number standing twice counts twice",
+         {"5", "5", "6", "7", "8", "9"},
+         "2",
+         {5, 20, 21, 22, 23, 24},
+         2,
+         2,
+         "110000",
+         true},
+        {"zero never matches",
+         {"0", "0", "0", "0", "0", "0"},
+         "0",
+         {1, 2, 3, 4, 5, 6},
+         7,
+         0,
+         "000000",
+         false},
+        {"Powerball alone",
+         {"1", "2", "3", "4", "5", "6"},
+         "20",
+         {7, 8, 9, 10, 11, 12},
+         20,
+         0,
+         "000000",
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -78,13 +126,18 @@ TEST_F(HitCount, BadTextStopsTheCountAndNamesTheValue) {
     };
     const Case cases[] = {
         {{"3", "7", "", "25", "31", "40"}, "9", "'' ist kein gültiger Integerwert", 0, "000000"},
-        {{"3", "x", "12", "25", "31", "40"}, "9", "'x' ist kein gültiger Integerwert", 0,
-         "000000"},
-        {{"3", "7", "12", "25", "31", "4 0"}, "9", "'4 0' ist kein gültiger Integerwert", 0,
+        {{"3", "x", "12", "25", "31", "40"}, "9", "'x' ist kein gültiger Integerwert", 0, "000000"},
+        {{"3", "7", "12", "25", "31", "4 0"},
+         "9",
+         "'4 0' ist kein gültiger Integerwert",
+         0,
          "000000"},
         // The Powerball is converted last: the main hits are already in place.
         {{"3", "7", "12", "1", "2", "40"}, "", "'' ist kein gültiger Integerwert", 4, "111001"},
-        {{"3", "7", "12", "25", "31", "40"}, "PB", "'PB' ist kein gültiger Integerwert", 6,
+        {{"3", "7", "12", "25", "31", "40"},
+         "PB",
+         "'PB' ist kein gültiger Integerwert",
+         6,
          "111111"},
     };
     setDraw({3, 7, 12, 25, 31, 40}, 9);
@@ -129,7 +182,8 @@ TEST(HitClass, PowerballCountsAsOneMoreHitOnlyWhenTheOptionIsOn) {
         {{6, true}, true, 7}, {{0, true}, true, 1},  {{0, false}, false, 0},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(countedHits(c.cls, c.option), c.counted) << c.cls.hits << c.cls.powerball << c.option;
+        EXPECT_EQ(countedHits(c.cls, c.option), c.counted)
+            << c.cls.hits << c.cls.powerball << c.option;
 }
 
 TEST(Conversion, AcceptsSignedDecimalsOnly) {

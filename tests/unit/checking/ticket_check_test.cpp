@@ -13,14 +13,16 @@ namespace {
 using Row = std::array<const char*, 7>;  // six numbers, then the Powerball
 
 class TicketCheck : public ::testing::Test {
-protected:
+  protected:
     TicketCheck() {
         t.form().SoundName = "yippee.wav";
         // The draw of 7 March 2013: 8 16 19 25 26 29, Powerball 5.
         const std::array<int, 9> zahl{0, 8, 16, 19, 25, 26, 29, 5, 0};
         t.form().Zahl = zahl;
     }
-    const TicketRow& row(int r) const { return t.form().ticket.rows[static_cast<std::size_t>(r - 1)]; }
+    const TicketRow& row(int r) const {
+        return t.form().ticket.rows[static_cast<std::size_t>(r - 1)];
+    }
     void fill(int r, const Row& values) {
         for (std::size_t k = 0; k < 6; ++k) row(r).numbers[k]->setText(values[k]);
         row(r).powerball->setText(values[6]);
@@ -32,7 +34,8 @@ protected:
     }
     std::string colours(int r) const {
         std::string s;
-        for (const Edit* e : row(r).numbers) s += e->color() == clLime ? 'G' : e->color() == clWindow ? '.' : '?';
+        for (const Edit* e : row(r).numbers)
+            s += e->color() == clLime ? 'G' : e->color() == clWindow ? '.' : '?';
         const Color pb = row(r).powerball->color();
         s += pb == clRed ? 'R' : pb == clWindow ? '.' : '?';
         return s;
@@ -70,10 +73,38 @@ TEST_F(TicketCheck, HitLabelsFollowTheHighlightRule) {
         int h, p;
     };
     const Case cases[] = {
-        {{"16", "1", "8", "2", "3", "4", "5"}, "1 2 3 4 8 16", "2 + PB", "....GGR", clRed, true, 2, 1},
-        {{"19", "8", "16", "1", "2", "3", "6"}, "1 2 3 8 16 19", "3", "...GGG.", clBlack, false, 3, 0},
-        {{"8", "1", "2", "3", "4", "6", "5"}, "1 2 3 4 6 8", "1 + PB", ".....GR", clBlack, false, 1, 1},
-        {{"8", "16", "19", "25", "1", "2", "7"}, "1 2 8 16 19 25", "4", "..GGGG.", clRed, true, 4, 0},
+        {{"16", "1", "8", "2", "3", "4", "5"},
+         "1 2 3 4 8 16",
+         "2 + PB",
+         "....GGR",
+         clRed,
+         true,
+         2,
+         1},
+        {{"19", "8", "16", "1", "2", "3", "6"},
+         "1 2 3 8 16 19",
+         "3",
+         "...GGG.",
+         clBlack,
+         false,
+         3,
+         0},
+        {{"8", "1", "2", "3", "4", "6", "5"},
+         "1 2 3 4 6 8",
+         "1 + PB",
+         ".....GR",
+         clBlack,
+         false,
+         1,
+         1},
+        {{"8", "16", "19", "25", "1", "2", "7"},
+         "1 2 8 16 19 25",
+         "4",
+         "..GGGG.",
+         clRed,
+         true,
+         4,
+         0},
         {{"1", "2", "3", "4", "5", "6", "7"}, "1 2 3 4 5 6", "0", ".......", clBlack, false, 0, 0},
     };
     for (const Case& c : cases) {
@@ -86,7 +117,8 @@ TEST_F(TicketCheck, HitLabelsFollowTheHighlightRule) {
         EXPECT_EQ(colours(3), c.colours);
         EXPECT_EQ(row(3).hits->fontColor(), c.font);
         EXPECT_EQ(t.takeOutput(), c.sound ? "sound yippee.wav\n" : "");
-        EXPECT_EQ(t.form().Statistik[static_cast<std::size_t>(c.h)][static_cast<std::size_t>(c.p)], 1);
+        EXPECT_EQ(t.form().Statistik[static_cast<std::size_t>(c.h)][static_cast<std::size_t>(c.p)],
+                  1);
         EXPECT_EQ(counted(), 1);
     }
 }

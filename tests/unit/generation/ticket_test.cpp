@@ -12,7 +12,7 @@ namespace kugel {
 namespace {
 
 class Ticket : public ::testing::Test {
-protected:
+  protected:
     TForm1& f() const { return t.form(); }
     const TicketRow& row(int r) const { return f().ticket.rows[static_cast<std::size_t>(r - 1)]; }
     test::TestApp t;
@@ -27,12 +27,18 @@ TEST_F(Ticket, RowsAreBoundToTheirControls) {
         const char* hits;
     };
     const Names names[12] = {
-        {"Label28", 1, "Edit93", "Label36", "Label22"},   {"Label30", 7, "Edit94", "Label37", "Label23"},
-        {"Label31", 13, "Edit95", "Label38", "Label24"},  {"Label32", 19, "Edit96", "Label39", "Label25"},
-        {"Label33", 25, "Edit97", "Label40", "Label26"},  {"Label34", 31, "Edit98", "Label41", "Label27"},
-        {"Label46", 43, "Edit99", "Label49", "Label45"},  {"Label48", 49, "Edit100", "Label50", "Label47"},
-        {"Label62", 56, "Edit101", "Label67", "Label65"}, {"Label61", 62, "Edit102", "Label68", "Label66"},
-        {"Label63", 68, "Edit103", "Label71", "Label69"}, {"Label64", 74, "Edit104", "Label72", "Label70"},
+        {"Label28", 1, "Edit93", "Label36", "Label22"},
+        {"Label30", 7, "Edit94", "Label37", "Label23"},
+        {"Label31", 13, "Edit95", "Label38", "Label24"},
+        {"Label32", 19, "Edit96", "Label39", "Label25"},
+        {"Label33", 25, "Edit97", "Label40", "Label26"},
+        {"Label34", 31, "Edit98", "Label41", "Label27"},
+        {"Label46", 43, "Edit99", "Label49", "Label45"},
+        {"Label48", 49, "Edit100", "Label50", "Label47"},
+        {"Label62", 56, "Edit101", "Label67", "Label65"},
+        {"Label61", 62, "Edit102", "Label68", "Label66"},
+        {"Label63", 68, "Edit103", "Label71", "Label69"},
+        {"Label64", 74, "Edit104", "Label72", "Label70"},
     };
     for (int r = 1; r <= 12; ++r) {
         SCOPED_TRACE(r);
@@ -40,12 +46,14 @@ TEST_F(Ticket, RowsAreBoundToTheirControls) {
         EXPECT_EQ(row(r).lock->name(), n.lock);
         EXPECT_EQ(row(r).lock->caption(), std::to_string(r) + ". Tipp");
         for (int k = 0; k < 6; ++k)
-            EXPECT_EQ(row(r).numbers[static_cast<std::size_t>(k)]->name(), "Edit" + std::to_string(n.firstEdit + k));
+            EXPECT_EQ(row(r).numbers[static_cast<std::size_t>(k)]->name(),
+                      "Edit" + std::to_string(n.firstEdit + k));
         EXPECT_EQ(row(r).powerball->name(), n.powerball);
         EXPECT_EQ(row(r).sum->name(), n.sum);
         EXPECT_EQ(row(r).hits->name(), n.hits);
         EXPECT_EQ(row(r).editButton->name(), "Tipp" + std::to_string(r) + "Edit");
-        EXPECT_EQ(*row(r).editButton->handlerFor("OnClick"), "Tipp" + std::to_string(r) + "EditClick");
+        EXPECT_EQ(*row(r).editButton->handlerFor("OnClick"),
+                  "Tipp" + std::to_string(r) + "EditClick");
         // The registry finds each control under its own name.
         EXPECT_EQ(f().find(n.lock), row(r).lock);
         EXPECT_EQ(f().find(n.powerball), row(r).powerball);
@@ -59,9 +67,9 @@ TEST_F(Ticket, TypedNumbersAreNormalised) {
         const char* powerball;  // left in a Powerball edit
     };
     const Case cases[] = {
-        {"07", "7", "7"}, {"0", "", ""},     {"41", "", ""},   {"-3", "", ""}, {"x", "", ""},
-        {"40", "40", ""}, {"20", "20", "20"}, {"21", "21", ""}, {"1", "1", "1"}, {"", "", ""},
-        {"+5", "5", "5"}, {"5x", "", ""},
+        {"07", "7", "7"}, {"0", "", ""},    {"41", "", ""},     {"-3", "", ""},
+        {"x", "", ""},    {"40", "40", ""}, {"20", "20", "20"}, {"21", "21", ""},
+        {"1", "1", "1"},  {"", "", ""},     {"+5", "5", "5"},   {"5x", "", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -205,16 +213,16 @@ TEST_F(Ticket, SettingsStartWithTheirDesignedValues) {
         EXPECT_EQ(u->associate()->text(), std::to_string(s.position));
     }
     const std::set<std::string> checkedBoxes = {
-        "CheckBox10", "CheckBox3",  "CheckBox24", "CheckBox27", "CheckBox9",    "CheckBox28",
-        "CheckBox4",  "CheckBox5",  "CheckBox23", "CheckBox31", "CheckBox18",   "CheckBox16",
-        "RadioButton1"};
-    const char* boxes[] = {"CheckBox1",  "CheckBox2",  "CheckBox3",  "CheckBox4",  "CheckBox5",
-                           "CheckBox6",  "CheckBox7",  "CheckBox8",  "CheckBox9",  "CheckBox10",
-                           "CheckBox11", "CheckBox12", "CheckBox13", "CheckBox14", "CheckBox15",
-                           "CheckBox16", "CheckBox18", "CheckBox19", "CheckBox20", "CheckBox22",
-                           "CheckBox23", "CheckBox24", "CheckBox25", "CheckBox26", "CheckBox27",
-                           "CheckBox28", "CheckBox29", "CheckBox30", "CheckBox31", "RadioButton1",
-                           "RadioButton2", "RadioButton3"};
+        "CheckBox10", "CheckBox3",  "CheckBox24",  "CheckBox27", "CheckBox9",
+        "CheckBox28", "CheckBox4",  "CheckBox5",   "CheckBox23", "CheckBox31",
+        "CheckBox18", "CheckBox16", "RadioButton1"};
+    const char* boxes[] = {
+        "CheckBox1",    "CheckBox2",   "CheckBox3",  "CheckBox4",  "CheckBox5",  "CheckBox6",
+        "CheckBox7",    "CheckBox8",   "CheckBox9",  "CheckBox10", "CheckBox11", "CheckBox12",
+        "CheckBox13",   "CheckBox14",  "CheckBox15", "CheckBox16", "CheckBox18", "CheckBox19",
+        "CheckBox20",   "CheckBox22",  "CheckBox23", "CheckBox24", "CheckBox25", "CheckBox26",
+        "CheckBox27",   "CheckBox28",  "CheckBox29", "CheckBox30", "CheckBox31", "RadioButton1",
+        "RadioButton2", "RadioButton3"};
     for (const char* name : boxes) {
         const auto* c = f().findAs<CheckBox>(name);
         ASSERT_NE(c, nullptr) << name;
@@ -226,16 +234,16 @@ TEST_F(Ticket, SettingsStartWithTheirDesignedValues) {
 // and, apart from the edits placed in the blank runs of a caption, overlaps
 // none of its siblings.
 TEST_F(Ticket, LayoutStaysInsideThePagesWithoutOverlaps) {
-    const std::set<std::string> inCaption = {"Edit42", "UpDown6", "Edit91", "UpDown17",
+    const std::set<std::string> inCaption = {"Edit42", "UpDown6",  "Edit91", "UpDown17",
                                              "Edit92", "UpDown18", "Edit37", "UpDown1",
                                              "Edit38", "UpDown2"};
     struct Area {
         const Component* parent;
         int width, height;
     };
-    const Area areas[] = {{f().TabSheet1, 525, 415}, {f().Panel3, 525, 42},
-                          {f().TabSheet8, 517, 388}, {f().TabSheet9, 517, 388},
-                          {f().TabSheet7, 517, 388}, {f().TabSheet11, 517, 388},
+    const Area areas[] = {{f().TabSheet1, 525, 415},  {f().Panel3, 525, 42},
+                          {f().TabSheet8, 517, 388},  {f().TabSheet9, 517, 388},
+                          {f().TabSheet7, 517, 388},  {f().TabSheet11, 517, 388},
                           {f().TabSheet10, 517, 388}, {f().settings.RadioGroup1, 500, 108}};
     for (const Area& a : areas) {
         std::vector<const Component*> children;

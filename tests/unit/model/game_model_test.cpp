@@ -75,7 +75,8 @@ TEST(MessageTable, GermanDefaultsWithTheirBlanks) {
     EXPECT_EQ(m[43], "Quersumme");
     EXPECT_EQ(m[45], "Keine Gewähr für die Richtigkeit der Zahlen!");
     EXPECT_EQ(m[61], "Stop");
-    for (const int unused : {13, 14, 15, 27, 44}) EXPECT_EQ(m[static_cast<std::size_t>(unused)], "");
+    for (const int unused : {13, 14, 15, 27, 44})
+        EXPECT_EQ(m[static_cast<std::size_t>(unused)], "");
 }
 
 TEST(MessageTable, IndexBeyondTheEndIsEmpty) {

@@ -44,15 +44,25 @@ TEST(ManualEntry, PlacesTheDrawByDate) {
     };
     const double mar21 = day(2013, 3, 21);
     const Case cases[] = {
-        {"replace in place", kMar14.Datum, draw(kMar14.Datum, {1, 2, 3, 4, 5, 6}, 7),
+        {"replace in place",
+         kMar14.Datum,
+         draw(kMar14.Datum, {1, 2, 3, 4, 5, 6}, 7),
          {kMar7.Datum, kMar14.Datum, kMar28.Datum}},
-        {"before all", kMar28.Datum, draw(day(2013, 2, 28), {1, 2, 3, 4, 5, 6}, 7),
+        {"before all",
+         kMar28.Datum,
+         draw(day(2013, 2, 28), {1, 2, 3, 4, 5, 6}, 7),
          {day(2013, 2, 28), kMar7.Datum, kMar14.Datum, kMar28.Datum}},
-        {"after all, older draw shown", kMar7.Datum, draw(day(2013, 4, 4), {1, 2, 3, 4, 5, 6}, 7),
+        {"after all, older draw shown",
+         kMar7.Datum,
+         draw(day(2013, 4, 4), {1, 2, 3, 4, 5, 6}, 7),
          {kMar7.Datum, kMar14.Datum, kMar28.Datum, day(2013, 4, 4)}},
-        {"after all, newest shown", kMar28.Datum, draw(day(2013, 4, 4), {1, 2, 3, 4, 5, 6}, 7),
+        {"after all, newest shown",
+         kMar28.Datum,
+         draw(day(2013, 4, 4), {1, 2, 3, 4, 5, 6}, 7),
          {kMar7.Datum, kMar14.Datum, kMar28.Datum, day(2013, 4, 4)}},
-        {"between two", kMar7.Datum, draw(mar21, {1, 2, 3, 4, 5, 6}, 7),
+        {"between two",
+         kMar7.Datum,
+         draw(mar21, {1, 2, 3, 4, 5, 6}, 7),
          {kMar7.Datum, kMar14.Datum, mar21, kMar28.Datum}},
     };
     for (const Case& c : cases) {
@@ -98,7 +108,8 @@ TEST(ManualEntry, EmptyHistoryOffersTheFirstDrawDateAndStoresTheEntry) {
         auto& dialog = static_cast<TForm3&>(f);
         offered = dialog.DateTimePicker1->date();
         offeredFirst = dialog.upDowns[0]->position();
-        for (std::size_t i = 0; i < 6; ++i) dialog.upDowns[i]->setPosition(static_cast<int>(i) + 10);
+        for (std::size_t i = 0; i < 6; ++i)
+            dialog.upDowns[i]->setPosition(static_cast<int>(i) + 10);
         return 1;
     };
     t.app->invoke(t.form(), "BitBtn8Click", t.form().BitBtn8);
@@ -149,8 +160,9 @@ TEST(TextExport, WritesOneLinePerRecordInTheShortDateFormat) {
     const std::string target = t.dir.str() + "out.txt";
     t.platform.queueAnswer({ScriptedPlatform::Answer::Kind::File, DialogResult::Ok, target});
     t.app->invoke(t.form(), "BitBtn3Click", t.form().BitBtn3);
-    EXPECT_NE(t.takeOutput().find("savedialog \"Textdatei|*.txt\" \"" + t.dir.str() + "Zahlen.txt\""),
-              std::string::npos);
+    EXPECT_NE(
+        t.takeOutput().find("savedialog \"Textdatei|*.txt\" \"" + t.dir.str() + "Zahlen.txt\""),
+        std::string::npos);
     std::ifstream in(target, std::ios::binary);
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(text, "03/07/13,8,16,19,25,26,29,5,0;\r\n03/14/13,5,9,23,30,35,37,18,0;\r\n");
