@@ -19,7 +19,7 @@ TForm3::TForm3(Platform& platform) : Form("Form3", platform) {
         upDowns[static_cast<std::size_t>(i)] =
             &b.upDown("UpDown" + n, *edits[static_cast<std::size_t>(i)], 1, MaxZahl, 1);
     }
-    Label1 = &b.label("Label1", this, {328, 50, 20, 17}, "PB:");
+    Label1 = &b.label("Label1", this, {322, 50, 24, 17}, "PB:");
     edits[6] = &b.edit("Edit7", this, {348, 46, 24, 21});
     upDowns[6] = &b.upDown("UpDown7", *edits[6], 1, MaxPowerball, 1);
     Label2 = &b.label("Label2", this, {150, 16, 20, 17}, "PP:");

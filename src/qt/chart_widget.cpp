@@ -4,7 +4,13 @@
 #include <cmath>
 #include <vector>
 
-#include <QPainter>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QEvent>
+#include <QStackedBarSeries>
+#include <QValueAxis>
 
 #include "controls/chart.h"
 #include "qt/qt_conversions.h"
@@ -12,129 +18,204 @@
 namespace kugel {
 namespace {
 
-QString valueText(double v) {
-    if (std::abs(v - std::round(v)) < 1e-9) return QString::number(std::llround(v));
-    return QString::number(v, 'f', 1);
-}
-
-// A tick step of 1, 2 or 5 times a power of ten giving about `count` ticks.
-double tickStep(double span, int count) {
+// A step of 1, 2 or 5 times a power of ten, never below 1 (the axes show
+// whole numbers), that splits `span` into at most `count` parts.
+double niceStep(double span, int count) {
     if (span <= 0) return 1;
     const double raw = span / count;
+    if (raw <= 1) return 1;
     const double mag = std::pow(10.0, std::floor(std::log10(raw)));
     for (double m : {1.0, 2.0, 5.0, 10.0})
         if (raw <= m * mag) return m * mag;
     return 10 * mag;
 }
 
-}  // namespace
-
-ChartWidget::ChartWidget(const Chart& chart, QWidget* parent) : QWidget(parent), chart_(chart) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+QString categoryText(const ChartPoint& pt) {
+    if (!pt.label.empty()) return QString::fromStdString(pt.label);
+    if (std::abs(pt.x - std::round(pt.x)) < 1e-9) return QString::number(std::llround(pt.x));
+    return QString::number(pt.x, 'g', 6);
 }
 
-void ChartWidget::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), Qt::white);
-    p.setPen(palette().color(QPalette::Mid));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+QColor barColor(const ChartPoint& pt, const ChartSeries& s) {
+    return plainColor(pt.color).value_or(plainColor(s.color).value_or(Qt::darkGreen));
+}
 
-    std::vector<const ChartSeries*> series;
+// The x axis: bars sit at 0..n-1; labelled are all of them when they fit, or
+// every k-th x value (k = 2, 5, 10, ...) so that the labels never collide.
+QCategoryAxis* makeCategoryAxis(const std::vector<const ChartPoint*>& points, const QFont& font,
+                                int plotWidth) {
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsFont(font);
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setGridLineVisible(false);
+    const int n = static_cast<int>(points.size());
+    axis->setRange(-0.5, n - 0.5);
+
+    const QFontMetrics fm(font);
+    int widest = 0;
+    for (const ChartPoint* pt : points)
+        widest = std::max(widest, fm.horizontalAdvance(categoryText(*pt)));
+    const double slot = static_cast<double>(std::max(plotWidth, 1)) / std::max(n, 1);
+    const int every = static_cast<int>(niceStep((widest + fm.averageCharWidth() * 2) / slot, 1));
+    for (int i = 0; i < n; ++i) {
+        const ChartPoint& pt = *points[static_cast<std::size_t>(i)];
+        // Thinned labels go to the round x values, where a reader looks.
+        const bool roundX = std::abs(pt.x - std::round(pt.x)) < 1e-9 &&
+                            std::llround(pt.x) % every == 0;
+        if (every == 1 || (pt.label.empty() && roundX)) axis->append(categoryText(pt), i);
+    }
+    return axis;
+}
+
+}  // namespace
+
+ChartWidget::ChartWidget(const Chart& chart, QWidget* parent)
+    : QChartView(new QChart, parent), chart_(chart) {
+    setRenderHint(QPainter::Antialiasing);
+    setFrameShape(QFrame::StyledPanel);
+    // The chart is only looked at; mouse input belongs to the control, so
+    // the view (and whoever watches it) gets it instead of the scene.
+    viewport()->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QChart* c = this->chart();
+    c->legend()->hide();
+    c->setBackgroundRoundness(0);
+    c->setMargins(QMargins(2, 8, 8, 2));
+    c->layout()->setContentsMargins(0, 0, 0, 0);
+    c->setAnimationOptions(QChart::NoAnimation);
+    chart_.owner().addObserver(this);
+    refresh();
+}
+
+ChartWidget::~ChartWidget() {
+    chart_.owner().removeObserver(this);
+}
+
+void ChartWidget::propertyChanged(Component& component, std::string_view property) {
+    if (&component == &chart_ && property == "Chart") refresh();
+}
+
+void ChartWidget::changeEvent(QEvent* event) {
+    QChartView::changeEvent(event);
+    if (event->type() == QEvent::FontChange) refresh();
+}
+
+void ChartWidget::refresh() {
+    QChart* c = chart();
+    c->removeAllSeries();
+    for (QAbstractAxis* axis : c->axes()) {
+        c->removeAxis(axis);
+        delete axis;
+    }
+
+    std::vector<const ChartSeries*> shown;
     for (const ChartSeries* s : {&chart_.Series1, &chart_.Series2})
-        if (s->active && !s->points.empty()) series.push_back(s);
+        if (s->active && !s->points.empty()) shown.push_back(s);
+    if (shown.empty()) return;  // an empty chart
 
-    std::size_t count = 0;
-    double lo = 0, hi = 0;
-    for (const ChartSeries* s : series) {
-        count = std::max(count, s->points.size());
+    // The categories are the positions of the bars; with two series both
+    // stand side by side at each position.
+    const ChartSeries& first =
+        *std::max_element(shown.begin(), shown.end(), [](const auto* a, const auto* b) {
+            return a->points.size() < b->points.size();
+        });
+    std::vector<const ChartPoint*> categories;
+    for (const ChartPoint& pt : first.points) categories.push_back(&pt);
+    const auto n = static_cast<qsizetype>(categories.size());
+
+    double lo = 0;
+    double hi = 0;
+    for (const ChartSeries* s : shown)
         for (const ChartPoint& pt : s->points) {
             lo = std::min(lo, pt.y);
             hi = std::max(hi, pt.y);
         }
+
+    QAbstractBarSeries* bars = nullptr;
+    if (shown.size() == 1) {
+        // Per-bar colours: one set per colour, stacked, with each position's
+        // value in the set of its colour and 0 in the others. Zero parts
+        // carry no label: a value label only appears on the set whose bar
+        // it is, see below.
+        const ChartSeries& s = *shown.front();
+        auto* stacked = new QStackedBarSeries;
+        std::vector<QColor> colors;
+        std::vector<QList<qreal>> values;
+        for (qsizetype i = 0; i < n; ++i) {
+            const ChartPoint& pt = s.points[static_cast<std::size_t>(i)];
+            const QColor color = barColor(pt, s);
+            auto it = std::find(colors.begin(), colors.end(), color);
+            if (it == colors.end()) {
+                colors.push_back(color);
+                values.emplace_back(n, 0.0);
+                it = colors.end() - 1;
+            }
+            values[static_cast<std::size_t>(it - colors.begin())][i] = pt.y;
+        }
+        for (std::size_t k = 0; k < colors.size(); ++k) {
+            auto* set = new QBarSet(colors[k].name());
+            set->setColor(colors[k]);
+            set->setBorderColor(colors[k].darker(140));
+            set->append(values[k]);
+            stacked->append(set);
+        }
+        stacked->setBarWidth(0.7);
+        stacked->setLabelsVisible(s.marks);
+        bars = stacked;
+    } else {
+        // Two series side by side, each in its own colour.
+        auto* grouped = new QBarSeries;
+        for (const ChartSeries* s : shown) {
+            auto* set = new QBarSet(QString());
+            const QColor color = plainColor(s->color).value_or(Qt::darkGreen);
+            set->setColor(color);
+            set->setBorderColor(color.darker(140));
+            for (qsizetype i = 0; i < n; ++i)
+                set->append(static_cast<std::size_t>(i) < s->points.size()
+                                ? s->points[static_cast<std::size_t>(i)].y
+                                : 0.0);
+            grouped->append(set);
+        }
+        grouped->setBarWidth(0.8);
+        grouped->setLabelsVisible(shown.front()->marks || shown.back()->marks);
+        bars = grouped;
     }
+    bars->setLabelsFormat(QStringLiteral("@value"));
+    bars->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+    for (QBarSet* set : bars->barSets()) set->setLabelColor(palette().color(QPalette::Text));
+    c->addSeries(bars);
+
     if (!chart_.LeftAxis.automatic) {
         lo = chart_.LeftAxis.minimum;
         hi = chart_.LeftAxis.maximum;
-    } else if (hi > lo) {
-        hi += (hi - lo) * 0.08;  // room for the marks
     }
     if (hi <= lo) hi = lo + 1;
-
-    const QFontMetrics fm(font());
-    const int lineH = fm.height();
-    const double step = tickStep(hi - lo, 6);
-    int axisW = 0;
-    for (double v = std::ceil(lo / step) * step; v <= hi + step * 1e-6; v += step)
-        axisW = std::max(axisW, fm.horizontalAdvance(valueText(v)));
-    const bool titled = !chart_.BottomAxis.title.empty();
-    const QRect plot(axisW + 12, lineH / 2 + 4, width() - axisW - 20,
-                     height() - lineH / 2 - 4 - lineH - 8 - (titled ? lineH + 2 : 0));
-    if (plot.width() < 10 || plot.height() < 10) return;
-
-    auto yOf = [&](double v) {
-        const double c = std::clamp(v, lo, hi);
-        return plot.bottom() - (c - lo) / (hi - lo) * plot.height();
-    };
-
-    // Grid and value axis.
-    for (double v = std::ceil(lo / step) * step; v <= hi + step * 1e-6; v += step) {
-        const int y = static_cast<int>(std::lround(yOf(v)));
-        p.setPen(QColor(225, 225, 225));
-        p.drawLine(plot.left(), y, plot.right(), y);
-        p.setPen(palette().color(QPalette::WindowText));
-        p.drawText(QRect(2, y - lineH / 2, axisW + 6, lineH), Qt::AlignRight | Qt::AlignVCenter,
-                   valueText(v));
+    const double step = niceStep(hi - lo, 6);
+    if (chart_.LeftAxis.automatic) {
+        lo = std::floor(lo / step) * step;
+        hi = std::ceil(hi / step) * step;
     }
-    p.setPen(palette().color(QPalette::WindowText));
-    p.drawLine(plot.bottomLeft(), plot.bottomRight());
-    p.drawLine(plot.bottomLeft(), plot.topLeft());
 
-    if (count > 0) {
-        const double slot = static_cast<double>(plot.width()) / static_cast<double>(count);
-        const double barW = std::max(1.0, slot * 0.7 / static_cast<double>(series.size()));
-        const double baseY = yOf(std::max(lo, 0.0));
-        for (std::size_t si = 0; si < series.size(); ++si) {
-            const ChartSeries& s = *series[si];
-            for (std::size_t i = 0; i < s.points.size(); ++i) {
-                const ChartPoint& pt = s.points[i];
-                const double x = plot.left() + slot * static_cast<double>(i) + slot * 0.15 +
-                                 barW * static_cast<double>(si);
-                const double top = yOf(pt.y);
-                const QRectF bar(x, std::min(top, baseY), barW, std::abs(baseY - top));
-                const QColor fill =
-                    plainColor(pt.color).value_or(plainColor(s.color).value_or(Qt::darkGreen));
-                p.fillRect(bar, fill);
-                p.setPen(fill.darker(150));
-                p.drawRect(bar);
-                if (s.marks) {
-                    p.setPen(palette().color(QPalette::WindowText));
-                    const QRectF markRect(x + barW / 2 - 30, bar.top() - lineH - 1, 60, lineH);
-                    p.drawText(markRect, Qt::AlignHCenter | Qt::AlignBottom, valueText(pt.y));
-                }
-            }
-        }
-        // Category labels: the point's label, otherwise its x value; thinned
-        // out where they would collide.
-        const ChartSeries& first = *series.front();
-        int widest = 0;
-        for (const ChartPoint& pt : first.points)
-            widest = std::max(
-                widest, fm.horizontalAdvance(pt.label.empty() ? valueText(pt.x)
-                                                              : QString::fromStdString(pt.label)));
-        const int every = std::max(1, static_cast<int>(std::ceil((widest + 4) / slot)));
-        p.setPen(palette().color(QPalette::WindowText));
-        for (std::size_t i = 0; i < first.points.size(); i += static_cast<std::size_t>(every)) {
-            const ChartPoint& pt = first.points[i];
-            const QString text =
-                pt.label.empty() ? valueText(pt.x) : QString::fromStdString(pt.label);
-            const double cx = plot.left() + slot * (static_cast<double>(i) + 0.5);
-            p.drawText(QRectF(cx - slot * every / 2.0, plot.bottom() + 3, slot * every, lineH),
-                       Qt::AlignHCenter | Qt::AlignTop, text);
-        }
-    }
-    if (titled)
-        p.drawText(QRect(plot.left(), plot.bottom() + lineH + 6, plot.width(), lineH),
-                   Qt::AlignHCenter, QString::fromStdString(chart_.BottomAxis.title));
+    auto* valueAxis = new QValueAxis;
+    valueAxis->setLabelsFont(font());
+    valueAxis->setLabelFormat(QStringLiteral("%d"));
+    valueAxis->setRange(lo, hi);
+    valueAxis->setTickType(QValueAxis::TicksDynamic);
+    valueAxis->setTickAnchor(0);
+    valueAxis->setTickInterval(step);
+    valueAxis->setMinorGridLineVisible(false);
+    c->addAxis(valueAxis, Qt::AlignLeft);
+    bars->attachAxis(valueAxis);
+
+    const int plotWidth = static_cast<int>(c->plotArea().width()) > 0
+                              ? static_cast<int>(c->plotArea().width())
+                              : width() - 60;
+    QCategoryAxis* categoryAxis = makeCategoryAxis(categories, font(), plotWidth);
+    QFont titleFont = font();
+    titleFont.setBold(false);
+    categoryAxis->setTitleFont(titleFont);
+    categoryAxis->setTitleText(QString::fromStdString(chart_.BottomAxis.title));
+    c->addAxis(categoryAxis, Qt::AlignBottom);
+    bars->attachAxis(categoryAxis);
 }
 
 }  // namespace kugel

@@ -137,7 +137,10 @@ void QtPlatform::startProgram(const std::string& program, const std::string& par
 }
 
 void QtPlatform::playSoundAsync(const std::string& file) {
-    const QFileInfo info(qs(file));  // relative names: the working directory
+    // The sound ships beside the program, so a relative name is taken from
+    // the program's directory rather than from wherever it was started.
+    QFileInfo info(qs(file));
+    if (info.isRelative()) info = QFileInfo(QDir(qs(programDirectory())), qs(file));
     if (!info.isFile()) return;
     auto* effect = new QSoundEffect(QCoreApplication::instance());
     QPointer<QSoundEffect> guard(effect);

@@ -138,7 +138,7 @@ void TForm1::buildChartPage(Builder& b) {
 }
 
 void TForm1::buildDatabasePage(Builder& b) {
-    Label29 = &b.label("Label29", TabSheet4, {8, 12, 380, 17}, "");
+    Label29 = &b.label("Label29", TabSheet4, {8, 12, 316, 17}, "");
     DateTimePicker1 = &b.datePicker(
         "DateTimePicker1", TabSheet4, {8, 38, 110, 22},
         "Dieses Datum gilt als ENddatum für die Berechnung, Ziehungen danach werden nicht "

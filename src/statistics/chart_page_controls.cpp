@@ -14,7 +14,7 @@ Button* speedButton(Builder& b, Panel* bar, const char* name, int left, int widt
 
 Button* pageButton(Builder& b, TabSheet* page, const char* name, int top, const char* caption,
                    const char* hint, const char* handler) {
-    Button& button = b.button(name, Kind::Button, page, {240, top, 170, 28}, caption, hint);
+    Button& button = b.button(name, Kind::Button, page, {330, top, 170, 28}, caption, hint);
     button.bindEvent("OnClick", handler);
     return &button;
 }

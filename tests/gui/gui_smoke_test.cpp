@@ -96,7 +96,9 @@ TEST_F(GuiSmokeTest, EveryControlHasItsWidgetByName) {
             QObject* o = view->objectFor(c);
             SCOPED_TRACE(form->name() + "." + c.name());
             EXPECT_TRUE(matchesKind(c.kind(), o));
-            if (o) EXPECT_EQ(o->objectName().toStdString(), c.name());
+            if (o) {
+                EXPECT_EQ(o->objectName().toStdString(), c.name());
+            }
         }
     }
 }

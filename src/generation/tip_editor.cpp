@@ -1,0 +1,102 @@
+#include "generation/tip_editor.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "controls/color.h"
+#include "controls/value_text.h"
+#include "generation/number_choice_dialog.h"
+#include "generation/ticket_controls.h"
+#include "shell/application.h"
+#include "shell/main_window.h"
+
+namespace kugel {
+
+namespace {
+
+constexpr int kProposalRange = 99999;  // proposals 0..99998
+
+// Puts the list back into its state for the calculation, however the
+// editing ended.
+class ListRestore {
+  public:
+    ListRestore(TForm1& form, TForm6& list) : form_(form), list_(list) {}
+    ~ListRestore() {
+        list_.BitBtn3->setVisible(true);
+        list_.BitBtn4->setVisible(false);
+        for (int i = 1; i <= MaxZahl; ++i) list_.box(i).setColor(clInfoBk);
+        list_.setCaption(form_.msg(12));
+    }
+    ListRestore(const ListRestore&) = delete;
+    ListRestore& operator=(const ListRestore&) = delete;
+
+  private:
+    TForm1& form_;
+    TForm6& list_;
+};
+
+}  // namespace
+
+void TippEdit(TForm1& form, int row) {
+    const TicketRow& r = form.ticket.rows.at(static_cast<std::size_t>(row));
+    TForm6& list = form.app().form6();
+    ListRestore restore(form, list);
+
+    list.setCaption(form.msg(11) + " " + std::to_string(row + 1));
+    list.Zufall = form.msg(60);
+    list.Stopp = form.msg(61);
+    list.BitBtn3->setVisible(false);
+    list.BitBtn4->setVisible(true);
+    list.BitBtn4->setCaption(list.Zufall);
+    list.MaxTipp = ZahlenProReihe;
+    list.MaxZahl = MaxZahl;
+    for (int i = 1; i <= MaxZahl; ++i) {
+        list.box(i).setChecked(false);
+        list.box(i).setColor(clInfoBk);
+    }
+    // The whole row shows, also numbers after an empty position: what the
+    // user confirms is then the whole row.
+    for (Edit* e : r.numbers) {
+        const auto n = parseInt(e->text());
+        if (!n || *n < 1 || *n > MaxZahl) continue;
+        list.box(*n).setChecked(true);
+        list.box(*n).setColor(clYellow);
+    }
+
+    if (form.app().showModal(list) != 1) return;
+
+    std::vector<int> chosen;
+    for (int i = 1; i <= MaxZahl; ++i)
+        if (list.box(i).checked()) chosen.push_back(i);
+    // Positions beyond the chosen numbers are emptied, so an unchecked
+    // number leaves the row instead of surviving at its old place.
+    for (std::size_t k = 0; k < r.numbers.size(); ++k)
+        r.numbers[k]->setText(k < chosen.size() ? std::to_string(chosen[k]) : std::string());
+}
+
+void TippEditClick(TForm1& form, int rowNumber) {
+    TippEdit(form, rowNumber - 1);
+}
+
+void SpeedButton13Click(TForm1& form) {
+    const std::string proposal = std::to_string(form.random.next(kProposalRange));
+    // Cancelling leaves the proposal, as the classic input box does.
+    const std::string answer =
+        form.platform().inputBox(form.msg(20), form.msg(21), proposal).value_or(proposal);
+    if (const auto lucky = parseInt(answer)) {
+        form.random.seed = static_cast<std::uint32_t>(*lucky);
+        form.StatusBar1->setPanelText(1, form.msg(22) + std::to_string(*lucky) + form.msg(23));
+    } else {
+        form.random.seed = static_cast<std::uint32_t>(form.platform().clockTicks());
+    }
+}
+
+void registerTipEditorHandlers(TForm1& form) {
+    for (int k = 1; k <= MaxTipps; ++k)
+        form.addHandler("Tipp" + std::to_string(k) + "EditClick",
+                        [&form, k](Component*) { TippEditClick(form, k); });
+    form.addHandler("SpeedButton13Click", [&form](Component*) { SpeedButton13Click(form); });
+}
+
+}  // namespace kugel
