@@ -321,7 +321,8 @@ void CheckBox::setChecked(bool on) {
     if (checked_ == on) return;
     checked_ = on;
     changed("Checked");
-    fire("OnClick");
+    // A radio button reports a click only when it becomes the chosen one.
+    if (on || kind() != Kind::RadioButton) fire("OnClick");
 }
 
 std::optional<std::string> CheckBox::property(std::string_view name) const {

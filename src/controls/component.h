@@ -188,7 +188,8 @@ class CheckBox : public Component {
   public:
     CheckBox(Form& owner, Kind kind, std::string name, Component* parent);
     bool checked() const { return checked_; }
-    // A change of state runs OnClick, as with the classic controls.
+    // A change of state runs OnClick (for a radio button only when it gets
+    // checked), as with the classic controls.
     void setChecked(bool on);
 
     std::optional<std::string> property(std::string_view name) const override;

@@ -18,10 +18,6 @@ void normalise(Component* sender, int max) {
     edit->setText(normalisedNumber(edit->text(), max));
 }
 
-// Unchecking the other options notifies them too; their handlers must not
-// take the choice back while one option is being chosen.
-bool choosingPowerballOption = false;
-
 }  // namespace
 
 std::string normalisedNumber(const std::string& text, int max) {
@@ -62,13 +58,10 @@ void SpeedButton11Click(TForm1& form) {
 }
 
 void RadioButtonClick(TForm1& form, int which) {
-    if (choosingPowerballOption) return;
-    choosingPowerballOption = true;
     const std::array<CheckBox*, 3> options{form.settings.RadioButton1, form.settings.RadioButton2,
                                            form.settings.RadioButton3};
     for (std::size_t i = 0; i < options.size(); ++i)
         options[i]->setChecked(static_cast<int>(i) + 1 == which);
-    choosingPowerballOption = false;
 }
 
 void UpDown7Changing(TForm1& form) {
