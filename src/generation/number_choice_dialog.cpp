@@ -26,9 +26,14 @@ constexpr int kBoxPitchX = 44;
 constexpr int kBoxPitchY = 26;
 constexpr int kBoxWidth = 42;
 constexpr int kBoxHeight = 21;
-constexpr int kButtonTop = kBoxTop + 6 * kBoxPitchY + 12;
+constexpr int kButtonHeight = 28;
 constexpr int kClientWidth = 2 * kBoxLeft + (kPerRow - 1) * kBoxPitchX + kBoxWidth;
-constexpr int kClientHeight = kButtonTop + 28 + 12;
+
+// The buttons sit below the last row of numbers shown.
+int buttonTop(int shownNumbers) {
+    const int rows = (shownNumbers + kPerRow - 1) / kPerRow;
+    return kBoxTop + rows * kBoxPitchY + 12;
+}
 
 constexpr const char* kListFilter = "Werteliste|*.qlw";
 constexpr const char* kListExtension = "qlw";
@@ -59,10 +64,11 @@ std::string proposedListFile(Platform& platform) {
 
 TForm6::TForm6(Platform& platform) : Form("Form6", platform) {
     setCaption("Welche Zahlen für die Berechnung");
-    setBounds(200, 150, kClientWidth, kClientHeight);
     setFontHeight(13);
     layout();
     registerHandlers();
+    setBounds(200, 150, kClientWidth, 0);
+    showNumbers();
 }
 
 void TForm6::layout() {
@@ -70,32 +76,32 @@ void TForm6::layout() {
     for (int i = 1; i <= kBoxes; ++i) {
         const int row = (i - 1) / kPerRow;
         const int col = (i - 1) % kPerRow;
-        CheckBox& c = b.checkBox("CheckBox" + std::to_string(i), this,
-                                 {kBoxLeft + col * kBoxPitchX, kBoxTop + row * kBoxPitchY,
-                                  kBoxWidth, kBoxHeight},
-                                 std::to_string(i));
-        c.setVisible(i <= MaxZahl);
+        CheckBox& c = b.checkBox(
+            "CheckBox" + std::to_string(i), this,
+            {kBoxLeft + col * kBoxPitchX, kBoxTop + row * kBoxPitchY, kBoxWidth, kBoxHeight},
+            std::to_string(i));
         checkBoxes[static_cast<std::size_t>(i - 1)] = &c;
     }
 
     SpeedButton1 = &b.button("SpeedButton1", Kind::SpeedButton, this,
-                             {kBoxLeft, kButtonTop, 72, 28}, "Speichern", "Speichern der Liste");
+                             {kBoxLeft, 0, 72, kButtonHeight}, "Speichern", "Speichern der Liste");
     SpeedButton2 = &b.button("SpeedButton2", Kind::SpeedButton, this,
-                             {kBoxLeft + 78, kButtonTop, 72, 28}, "Laden", "Laden der Liste");
+                             {kBoxLeft + 78, 0, 72, kButtonHeight}, "Laden", "Laden der Liste");
 
     // "&Rechnen" serves the calculation, "&Zufall" the tip editor; only one
     // of them shows at a time, so they share a place.
     const int right = kClientWidth - kBoxLeft;
-    BitBtn3 = &b.button("BitBtn3", Kind::BitBtn, this, {right - 3 * 88 - 2 * 6, kButtonTop, 88, 28},
-                        "&Rechnen");
+    BitBtn3 = &b.button("BitBtn3", Kind::BitBtn, this,
+                        {right - 3 * 88 - 2 * 6, 0, 88, kButtonHeight}, "&Rechnen");
     BitBtn3->modalResult = 4;
-    BitBtn4 = &b.button("BitBtn4", Kind::BitBtn, this, {right - 3 * 88 - 2 * 6, kButtonTop, 88, 28},
-                        "&Zufall");
+    BitBtn4 = &b.button("BitBtn4", Kind::BitBtn, this,
+                        {right - 3 * 88 - 2 * 6, 0, 88, kButtonHeight}, "&Zufall");
     BitBtn4->setVisible(false);
-    BitBtn1 = &b.button("BitBtn1", Kind::BitBtn, this, {right - 2 * 88 - 6, kButtonTop, 88, 28}, "OK");
+    BitBtn1 =
+        &b.button("BitBtn1", Kind::BitBtn, this, {right - 2 * 88 - 6, 0, 88, kButtonHeight}, "OK");
     BitBtn1->modalResult = 1;
-    BitBtn2 = &b.button("BitBtn2", Kind::BitBtn, this, {right - 88, kButtonTop, 88, 28},
-                        "Abbrechen");
+    BitBtn2 =
+        &b.button("BitBtn2", Kind::BitBtn, this, {right - 88, 0, 88, kButtonHeight}, "Abbrechen");
     BitBtn2->modalResult = 3;
 
     Timer1 = &create<Timer>("Timer1", this);
@@ -174,21 +180,28 @@ int TForm6::pickPositions() const {
     return std::clamp(MaxTipp, 1, std::min(kMaxPositions, shownNumbers()));
 }
 
-void TForm6::resetBoxes() {
+void TForm6::showNumbers() {
     const int shown = shownNumbers();
-    for (int i = 1; i <= kBoxes; ++i) {
-        CheckBox& c = box(i);
-        if (i <= shown) {
-            c.setChecked(false);
-            c.setColor(clInfoBk);
-        }
-        c.setVisible(i <= shown);
+    for (int i = 1; i <= kBoxes; ++i) box(i).setVisible(i <= shown);
+    const int top = buttonTop(shown);
+    for (Button* b : {SpeedButton1, SpeedButton2, BitBtn1, BitBtn2, BitBtn3, BitBtn4}) {
+        const Bounds& r = b->bounds();
+        if (r.top != top) b->setBounds(r.left, top, r.width, r.height);
     }
+    const int height = top + kButtonHeight + 12;
+    if (bounds().height != height) setBounds(bounds().left, bounds().top, kClientWidth, height);
+}
+
+void TForm6::resetBoxes() {
+    for (int i = 1; i <= shownNumbers(); ++i) {
+        box(i).setChecked(false);
+        box(i).setColor(clInfoBk);
+    }
+    showNumbers();
 }
 
 void TForm6::FormShow() {
-    const int shown = shownNumbers();
-    for (int i = 1; i <= kBoxes; ++i) box(i).setVisible(i <= shown);
+    showNumbers();
 }
 
 void TForm6::FormClose() {
@@ -198,9 +211,8 @@ void TForm6::FormClose() {
 }
 
 void TForm6::SpeedButton1Click() {
-    const auto file =
-        platform().saveFileDialog(SaveDialog1->filter, proposedListFile(platform()),
-                                  SaveDialog1->defaultExt);
+    const auto file = platform().saveFileDialog(SaveDialog1->filter, proposedListFile(platform()),
+                                                SaveDialog1->defaultExt);
     if (!file) return;
     SaveDialog1->fileName = *file;
 

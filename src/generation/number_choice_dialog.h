@@ -60,6 +60,8 @@ class TForm6 : public Form {
   private:
     void layout();
     void registerHandlers();
+    // Shows the numbers 1..MaxZahl and fits the buttons and the height to them.
+    void showNumbers();
     void resetBoxes();
     int shownNumbers() const;
     int pickPositions() const;

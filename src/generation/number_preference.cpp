@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "controls/chart.h"
-#include "generation/number_choice_dialog.h"
 #include "model/game.h"
 #include "shell/main_window.h"
 #include "statistics/group_statistics.h"
@@ -166,7 +165,7 @@ int differentNumbers(const Pool& pool) {
     return count;
 }
 
-PoolOutcome buildPool(TForm1& form, const std::array<DrawFields, 3>& references, Pool& pool) {
+void buildPool(TForm1& form, const std::array<DrawFields, 3>& references, Pool& pool) {
     const SettingsControls& s = form.settings;
     pool.clear();
 
@@ -234,12 +233,6 @@ PoolOutcome buildPool(TForm1& form, const std::array<DrawFields, 3>& references,
         removeDrawNumbers(pool, references[2]);
     if (s.CheckBox29->checked()) removeRange(pool, 1, 12);
     if (s.CheckBox30->checked()) removeFirstOfEach(pool, 1, 31);
-
-    if (s.CheckBox20->checked()) {
-        form.PageControl1->setActivePage(form.TabSheet1);
-        if (editPoolInList(form, pool) == PoolListResult::Cancel) return PoolOutcome::Cancelled;
-    }
-    return PoolOutcome::Ready;
 }
 
 }  // namespace kugel

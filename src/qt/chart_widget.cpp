@@ -9,6 +9,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QEvent>
+#include <QGraphicsLayout>
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
@@ -40,33 +41,6 @@ QColor barColor(const ChartPoint& pt, const ChartSeries& s) {
     return plainColor(pt.color).value_or(plainColor(s.color).value_or(Qt::darkGreen));
 }
 
-// The x axis: bars sit at 0..n-1; labelled are all of them when they fit, or
-// every k-th x value (k = 2, 5, 10, ...) so that the labels never collide.
-QCategoryAxis* makeCategoryAxis(const std::vector<const ChartPoint*>& points, const QFont& font,
-                                int plotWidth) {
-    auto* axis = new QCategoryAxis;
-    axis->setLabelsFont(font);
-    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    axis->setGridLineVisible(false);
-    const int n = static_cast<int>(points.size());
-    axis->setRange(-0.5, n - 0.5);
-
-    const QFontMetrics fm(font);
-    int widest = 0;
-    for (const ChartPoint* pt : points)
-        widest = std::max(widest, fm.horizontalAdvance(categoryText(*pt)));
-    const double slot = static_cast<double>(std::max(plotWidth, 1)) / std::max(n, 1);
-    const int every = static_cast<int>(niceStep((widest + fm.averageCharWidth() * 2) / slot, 1));
-    for (int i = 0; i < n; ++i) {
-        const ChartPoint& pt = *points[static_cast<std::size_t>(i)];
-        // Thinned labels go to the round x values, where a reader looks.
-        const bool roundX = std::abs(pt.x - std::round(pt.x)) < 1e-9 &&
-                            std::llround(pt.x) % every == 0;
-        if (every == 1 || (pt.label.empty() && roundX)) axis->append(categoryText(pt), i);
-    }
-    return axis;
-}
-
 }  // namespace
 
 ChartWidget::ChartWidget(const Chart& chart, QWidget* parent)
@@ -82,6 +56,8 @@ ChartWidget::ChartWidget(const Chart& chart, QWidget* parent)
     c->setMargins(QMargins(2, 8, 8, 2));
     c->layout()->setContentsMargins(0, 0, 0, 0);
     c->setAnimationOptions(QChart::NoAnimation);
+    // The labels along the x axis depend on the room per bar.
+    connect(c, &QChart::plotAreaChanged, this, [this](const QRectF&) { labelCategories(); });
     chart_.owner().addObserver(this);
     refresh();
 }
@@ -101,6 +77,9 @@ void ChartWidget::changeEvent(QEvent* event) {
 
 void ChartWidget::refresh() {
     QChart* c = chart();
+    categoryAxis_ = nullptr;
+    categories_.clear();
+    labelled_ = {};
     c->removeAllSeries();
     for (QAbstractAxis* axis : c->axes()) {
         c->removeAxis(axis);
@@ -114,13 +93,16 @@ void ChartWidget::refresh() {
 
     // The categories are the positions of the bars; with two series both
     // stand side by side at each position.
-    const ChartSeries& first =
-        *std::max_element(shown.begin(), shown.end(), [](const auto* a, const auto* b) {
-            return a->points.size() < b->points.size();
-        });
-    std::vector<const ChartPoint*> categories;
-    for (const ChartPoint& pt : first.points) categories.push_back(&pt);
-    const auto n = static_cast<qsizetype>(categories.size());
+    const ChartSeries& first = **std::max_element(
+        shown.begin(), shown.end(),
+        [](const auto* a, const auto* b) { return a->points.size() < b->points.size(); });
+    for (const ChartPoint& pt : first.points) {
+        Category cat{categoryText(pt), std::nullopt};
+        if (pt.label.empty() && std::abs(pt.x - std::round(pt.x)) < 1e-9)
+            cat.x = std::llround(pt.x);
+        categories_.push_back(std::move(cat));
+    }
+    const auto n = static_cast<qsizetype>(categories_.size());
 
     double lo = 0;
     double hi = 0;
@@ -133,9 +115,8 @@ void ChartWidget::refresh() {
     QAbstractBarSeries* bars = nullptr;
     if (shown.size() == 1) {
         // Per-bar colours: one set per colour, stacked, with each position's
-        // value in the set of its colour and 0 in the others. Zero parts
-        // carry no label: a value label only appears on the set whose bar
-        // it is, see below.
+        // value in the set of its colour and 0 in the others. Qt gives the
+        // empty parts no value label, so each bar shows its value once.
         const ChartSeries& s = *shown.front();
         auto* stacked = new QStackedBarSeries;
         std::vector<QColor> colors;
@@ -154,7 +135,8 @@ void ChartWidget::refresh() {
         for (std::size_t k = 0; k < colors.size(); ++k) {
             auto* set = new QBarSet(colors[k].name());
             set->setColor(colors[k]);
-            set->setBorderColor(colors[k].darker(140));
+            // An outline would swallow the fill of narrow bars.
+            set->setBorderColor(n > 60 ? colors[k] : colors[k].darker(140));
             set->append(values[k]);
             stacked->append(set);
         }
@@ -180,7 +162,7 @@ void ChartWidget::refresh() {
         bars = grouped;
     }
     bars->setLabelsFormat(QStringLiteral("@value"));
-    bars->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+    bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     for (QBarSet* set : bars->barSets()) set->setLabelColor(palette().color(QPalette::Text));
     c->addSeries(bars);
 
@@ -206,16 +188,58 @@ void ChartWidget::refresh() {
     c->addAxis(valueAxis, Qt::AlignLeft);
     bars->attachAxis(valueAxis);
 
-    const int plotWidth = static_cast<int>(c->plotArea().width()) > 0
-                              ? static_cast<int>(c->plotArea().width())
-                              : width() - 60;
-    QCategoryAxis* categoryAxis = makeCategoryAxis(categories, font(), plotWidth);
+    categoryAxis_ = new QCategoryAxis;
+    categoryAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    categoryAxis_->setGridLineVisible(false);
+    categoryAxis_->setRange(-0.5, static_cast<double>(n) - 0.5);
+    labelCategories();
     QFont titleFont = font();
     titleFont.setBold(false);
-    categoryAxis->setTitleFont(titleFont);
-    categoryAxis->setTitleText(QString::fromStdString(chart_.BottomAxis.title));
-    c->addAxis(categoryAxis, Qt::AlignBottom);
-    bars->attachAxis(categoryAxis);
+    categoryAxis_->setTitleFont(titleFont);
+    categoryAxis_->setTitleText(QString::fromStdString(chart_.BottomAxis.title));
+    c->addAxis(categoryAxis_, Qt::AlignBottom);
+    bars->attachAxis(categoryAxis_);
+}
+
+void ChartWidget::labelCategories() {
+    if (!categoryAxis_ || categories_.empty()) return;
+    const double plotWidth =
+        chart()->plotArea().width() > 1 ? chart()->plotArea().width() : std::max(width() - 50, 50);
+    const double slot = plotWidth / static_cast<double>(categories_.size());
+
+    // Every bar gets its label when they fit; otherwise every k-th round x
+    // value (k = 2, 5, 10, ...), so that the labels never collide: Qt would
+    // elide them all to dots. A slightly smaller font is taken where it
+    // allows more labels.
+    auto everyFor = [&](const QFont& f) {
+        const QFontMetrics fm(f);
+        int widest = 0;
+        for (const Category& cat : categories_)
+            widest = std::max(widest, fm.horizontalAdvance(cat.text));
+        // Qt keeps some padding on both sides of an axis label.
+        return static_cast<int>(niceStep((widest + 12) / slot, 1));
+    };
+    QFont labelFont = font();
+    int every = everyFor(labelFont);
+    if (every > 1) {
+        QFont smaller = labelFont;
+        smaller.setPixelSize(std::max(9, QFontInfo(labelFont).pixelSize() - 2));
+        if (const int e = everyFor(smaller); e < every) {
+            labelFont = smaller;
+            every = e;
+        }
+    }
+    if (every == labelled_.every && labelFont == labelled_.font) return;
+    labelled_ = {every, labelFont};
+
+    for (const QString& label : categoryAxis_->categoriesLabels()) categoryAxis_->remove(label);
+    categoryAxis_->setLabelsFont(labelFont);
+    for (std::size_t i = 0; i < categories_.size(); ++i) {
+        const Category& cat = categories_[i];
+        // Thinned labels go to the round x values, where a reader looks.
+        const long long place = cat.x ? *cat.x : static_cast<long long>(i);
+        if (place % every == 0) categoryAxis_->append(cat.text, static_cast<double>(i));
+    }
 }
 
 }  // namespace kugel

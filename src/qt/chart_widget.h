@@ -1,10 +1,16 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include <QChartView>
+#include <QFont>
+#include <QString>
 
 #include "controls/form.h"
+
+class QCategoryAxis;
 
 namespace kugel {
 
@@ -28,8 +34,22 @@ class ChartWidget : public QChartView, private FormObserver {
 
   private:
     void propertyChanged(Component& component, std::string_view property) override;
+    // Labels the x axis for the present room per bar.
+    void labelCategories();
+
+    struct Category {
+        QString text;
+        std::optional<long long> x;  // a whole x value, which may be thinned to
+    };
+    struct Labelling {
+        int every = 0;
+        QFont font;
+    };
 
     const Chart& chart_;
+    QCategoryAxis* categoryAxis_ = nullptr;  // owned by the chart
+    std::vector<Category> categories_;
+    Labelling labelled_;
 };
 
 }  // namespace kugel

@@ -3,6 +3,7 @@
 #include "checking/draw_display.h"
 #include "checking/tip_distribution.h"
 #include "generation/ticket_editing.h"
+#include "generation/tip_calculation.h"
 #include "generation/tip_editor.h"
 #include "model/draw_browser.h"
 #include "model/history_edit.h"
@@ -19,6 +20,7 @@ void registerMainWindowHandlers(TForm1& form) {
     registerHistoryEditHandlers(form);
     registerDrawDisplayHandlers(form);
     registerTicketHandlers(form);
+    registerTipCalculationHandlers(form);
     registerTipEditorHandlers(form);
     registerDrawBrowserHandlers(form);
     registerResultsDownloadHandlers(form);

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+
+#include "generation/powerball_choice.h"
+
+namespace kugel {
+
+class TForm1;
+
+// Every setting the drawing of rows reads, as the controls held them when
+// pending events were last handled. Settings change only while events are
+// handled, so the loop works on this copy and refreshes it after each time.
+struct CalculationSnapshot {
+    bool stopRequested = false;  // the start button no longer reads "Stoppen"
+    int laufMax = 0;             // run budget
+    int rowsWanted = 0;          // UpDown8
+
+    // overlap with the earlier rows of the ticket
+    bool eachEarlierRow = false;  // CheckBox27
+    bool maxOverall = false;      // CheckBox3
+    bool minOverall = false;      // CheckBox24
+    int maxShared = 0;            // UpDown3
+    int minShared = 0;            // UpDown9
+
+    bool forcePair = false;  // CheckBox8
+    bool noTriple = false;   // CheckBox18
+    int sumLow = 0;          // UpDown1
+    int sumHigh = 0;         // UpDown2
+
+    // overlap with the reference draw and the two before it
+    std::array<bool, 3> referenceOn{};  // CheckBox4, CheckBox5, CheckBox23
+    std::array<int, 3> referenceMax{};  // UpDown4, UpDown5, UpDown11
+
+    bool minEvenOn = false;  // CheckBox25
+    int minEven = 0;         // UpDown15
+    bool minOddOn = false;   // CheckBox26
+    int minOdd = 0;          // UpDown16
+    bool primesOn = false;   // CheckBox22
+    int minPrimes = 0;       // UpDown10
+
+    // history tests
+    bool everOn = false;         // CheckBox9
+    int everHits = 0;            // UpDown6
+    bool recentOn = false;       // CheckBox28
+    int recentHits = 0;          // UpDown17
+    int recentWeeks = 0;         // UpDown18
+    bool powerballCounts = false;  // CheckBox31
+    double start = 0;            // DateTimePicker2
+    double end = 0;              // DateTimePicker1
+
+    // Powerball
+    PowerballRule powerballRule = PowerballRule::Random;
+    bool refuseRecentPowerball = false;  // CheckBox16
+    int refuseBelow = 0;                 // UpDown19
+};
+
+CalculationSnapshot readSnapshot(const TForm1& form);
+
+}  // namespace kugel

@@ -1,0 +1,61 @@
+#include "generation/powerball_choice.h"
+
+#include <cmath>
+
+#include "controls/chart.h"
+#include "shell/main_window.h"
+#include "statistics/number_statistics.h"
+
+namespace kugel {
+namespace {
+
+std::array<long long, MaxPowerball + 1> chartBars(const Chart& chart) {
+    std::array<long long, MaxPowerball + 1> values{};
+    const auto& points = chart.Series2.points;
+    for (std::size_t i = 0; i < points.size() && i < MaxPowerball; ++i)
+        values[i + 1] = static_cast<long long>(std::nearbyint(points[i].y));
+    return values;
+}
+
+}  // namespace
+
+PowerballStatistics readPowerballStatistics(TForm1& form) {
+    PowerballStatistics stats;
+    Button8Click(form);
+    stats.outstanding = chartBars(*form.Chart1);
+    SpeedButton3Click(form);
+    stats.frequency = chartBars(*form.Chart1);
+    return stats;
+}
+
+void PowerballChoice::prepare(const PowerballStatistics& stats, PowerballRule rule,
+                              bool refuseRecent, int refuseBelow) {
+    // The longest outstanding: the highest number among the largest values.
+    int longest = 1;
+    for (int p = 1; p <= MaxPowerball; ++p)
+        if (stats.outstanding[static_cast<std::size_t>(p)] >=
+            stats.outstanding[static_cast<std::size_t>(longest)])
+            longest = p;
+
+    allowed_ = 0;
+    for (int p = 1; p <= MaxPowerball; ++p)
+        if (!refuseRecent || stats.outstanding[static_cast<std::size_t>(p)] >= refuseBelow)
+            allowed_ |= 1u << p;
+
+    fixed_ = 0;
+    if (allowed_ == 0 || rule == PowerballRule::LongestOutstanding) {
+        // The longest outstanding is refused only when every Powerball is.
+        fixed_ = longest;
+    } else if (rule == PowerballRule::Rarest) {
+        // Refusing sets a count beyond any real one, so the rarest Powerball
+        // not refused wins, the highest number on ties.
+        for (int p = 1; p <= MaxPowerball; ++p) {
+            if (!((allowed_ >> p) & 1u)) continue;
+            if (fixed_ == 0 || stats.frequency[static_cast<std::size_t>(p)] <=
+                                   stats.frequency[static_cast<std::size_t>(fixed_)])
+                fixed_ = p;
+        }
+    }
+}
+
+}  // namespace kugel

@@ -1,0 +1,181 @@
+#pragma once
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <vector>
+
+#include "generation/calculation_snapshot.h"
+#include "model/game.h"
+#include "model/random.h"
+
+namespace kugel {
+
+// A set of main numbers: bit n stands for number n (1..40). The candidate
+// is kept this way while the filters run, so that sums, runs, overlaps and
+// counts are a few bit operations each; it is sorted only when accepted.
+using NumberSet = std::uint64_t;
+
+constexpr NumberSet numberBit(int n) {
+    return NumberSet{1} << n;
+}
+
+namespace detail {
+constexpr NumberSet numbersWhere(bool (*pred)(int)) {
+    NumberSet s = 0;
+    for (int n = 1; n <= MaxZahl; ++n)
+        if (pred(n)) s |= numberBit(n);
+    return s;
+}
+}  // namespace detail
+
+constexpr NumberSet kAllNumbers = detail::numbersWhere([](int) { return true; });
+constexpr NumberSet kEvenNumbers = detail::numbersWhere([](int n) { return n % 2 == 0; });
+constexpr NumberSet kOddNumbers = detail::numbersWhere([](int n) { return n % 2 != 0; });
+constexpr NumberSet kPrimeNumbers = detail::numbersWhere(isPrime);
+
+// In the history masks the Powerball p sits above the main numbers.
+constexpr NumberSet powerballBit(int p) {
+    return NumberSet{1} << (MaxZahl + p);
+}
+
+struct Candidate {
+    NumberSet numbers = 0;
+    int sum = 0;
+    int powerball = 0;
+};
+
+// Six different numbers, each the entry at a random index of the pool; an
+// entry already drawn (or an empty entry 0) is drawn again. The pool must
+// hold six different numbers 1..40.
+inline void drawSix(Random& rng, const std::uint8_t* pool, std::uint32_t size, Candidate& c) {
+    NumberSet taken = numberBit(0);  // an empty entry is never taken
+    int sum = 0;
+    for (int got = 0; got < ZahlenProReihe;) {
+        const int n = pool[rng.next(size)];
+        const NumberSet bit = numberBit(n);
+        if (taken & bit) continue;
+        taken |= bit;
+        sum += n;
+        ++got;
+    }
+    c.numbers = taken & ~numberBit(0);
+    c.sum = sum;
+}
+
+// The numbers of a set in ascending order, 0 for missing positions.
+std::array<int, ZahlenProReihe> ascendingNumbers(NumberSet numbers);
+NumberSet numberSetOf(const std::array<int, ZahlenProReihe>& numbers);
+
+// A row as its six positions, kept as they stand: a number typed twice
+// counts twice in an overlap, an empty or unreadable position is 0 and
+// matches nothing.
+struct RowPositions {
+    std::array<std::uint8_t, ZahlenProReihe> n{};
+};
+RowPositions rowPositions(const std::array<int, ZahlenProReihe>& numbers);
+
+// How many positions of the row hold a number of the candidate.
+inline int sharedNumbers(NumberSet candidate, const RowPositions& row) {
+    int count = 0;
+    for (const std::uint8_t n : row.n) count += static_cast<int>((candidate >> n) & 1u);
+    return count;
+}
+
+// The stored draws of a date range in a compact form: the main numbers and
+// the Powerball as one mask each, for the history tests.
+class HistoryWindow {
+  public:
+    // Whether some draw of the range shares at least `threshold` numbers with
+    // the candidate; `candidate` holds the Powerball bit when a Powerball hit
+    // counts.
+    bool reaches(NumberSet candidate, int threshold) const {
+        if (!exact_) return reachesCountingEachPosition(candidate, threshold);
+        for (const NumberSet d : masks_)
+            if (std::popcount(candidate & d) >= threshold) return true;
+        return false;
+    }
+    std::size_t size() const { return masks_.size(); }
+
+  private:
+    friend class HistoryIndex;
+    bool reachesCountingEachPosition(NumberSet candidate, int threshold) const;
+
+    std::vector<NumberSet> masks_;
+    std::vector<const std::uint8_t*> raw_;  // the record's bytes, for `exact_ == false`
+    bool exact_ = true;  // no draw of the range holds a number twice
+};
+
+// The whole history read once per calculation.
+class HistoryIndex {
+  public:
+    explicit HistoryIndex(const std::vector<TZiehung>& records);
+    // The draws dated after `after` and on or before `until`, in file order.
+    // Reuses the window's storage, so refreshing it allocates nothing.
+    void select(double after, double until, HistoryWindow& out) const;
+    std::size_t size() const { return records_.size(); }
+
+  private:
+    struct Entry {
+        double date;
+        NumberSet mask;
+        bool simple;  // no main number stands twice
+    };
+    std::vector<Entry> entries_;
+    std::vector<std::array<std::uint8_t, 8>> records_;
+};
+
+// What the filters compare a candidate with.
+struct FilterInputs {
+    const CalculationSnapshot* settings = nullptr;
+    const RowPositions* earlierRows = nullptr;  // accepted rows 1 .. k-1
+    int earlierCount = 0;
+    std::array<RowPositions, 3> references{};  // main numbers of the reference draws
+    const HistoryWindow* ever = nullptr;       // start (exclusive) to end
+    const HistoryWindow* recent = nullptr;     // end - 7 * weeks (exclusive) to end
+};
+
+// 0 when the candidate passes every filter, else the number (1..14) of the
+// first filter that rejects it, in the order they are applied.
+inline int firstRejectingFilter(const FilterInputs& in, const Candidate& c) {
+    const CalculationSnapshot& s = *in.settings;
+    const NumberSet m = c.numbers;
+
+    if (in.earlierCount > 0 && (s.eachEarlierRow || s.maxOverall || s.minOverall)) {
+        int fewest = ZahlenProReihe + 1;
+        int most = -1;
+        bool eachFails = false;
+        for (int i = 0; i < in.earlierCount; ++i) {
+            const int shared = sharedNumbers(m, in.earlierRows[i]);
+            if (shared > s.maxShared || shared < s.minShared) eachFails = true;
+            if (shared < fewest) fewest = shared;
+            if (shared > most) most = shared;
+        }
+        if (s.eachEarlierRow && eachFails) return 1;
+        if (s.maxOverall && fewest > s.maxShared) return 2;
+        if (s.minOverall && most < s.minShared) return 3;
+    }
+    if (s.forcePair && (m & (m >> 1)) == 0) return 4;
+    if (s.noTriple && (m & (m >> 1) & (m >> 2)) != 0) return 5;
+    if (c.sum < s.sumLow || c.sum > s.sumHigh) return 6;
+    for (int r = 0; r < 3; ++r) {
+        const auto ru = static_cast<std::size_t>(r);
+        if (s.referenceOn[ru] && s.referenceMax[ru] > 0 &&
+            sharedNumbers(m, in.references[ru]) > s.referenceMax[ru])
+            return 7 + r;
+    }
+    if (s.minEvenOn && std::popcount(m & kEvenNumbers) < s.minEven) return 10;
+    if (s.minOddOn && std::popcount(m & kOddNumbers) < s.minOdd) return 11;
+    if (s.everOn || s.recentOn) {
+        const NumberSet withPowerball =
+            s.powerballCounts && c.powerball >= 1 && c.powerball <= MaxPowerball
+                ? m | powerballBit(c.powerball)
+                : m;
+        if (s.everOn && in.ever->reaches(withPowerball, s.everHits)) return 12;
+        if (s.recentOn && in.recent->reaches(withPowerball, s.recentHits)) return 13;
+    }
+    if (s.primesOn && std::popcount(m & kPrimeNumbers) < s.minPrimes) return 14;
+    return 0;
+}
+
+}  // namespace kugel

@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include <QApplication>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QStackedBarSeries>
+#include <QValueAxis>
+
+#include "controls/chart.h"
+#include "controls/form.h"
+#include "platform/scripted_platform.h"
+#include "qt/chart_widget.h"
+#include "statistics/chart_output.h"
+
+namespace kugel {
+namespace {
+
+class ChartWidgetTest : public ::testing::Test {
+  protected:
+    std::ostringstream out;
+    ScriptedPlatform platform{out};
+    Form form{"Form1", platform};
+    Chart& chart = form.create<Chart>("Chart1", nullptr);
+    ChartWidget widget{chart, nullptr};
+
+    QList<QAbstractSeries*> series() const { return widget.chart()->series(); }
+    QStackedBarSeries* bars() const {
+        const auto all = series();
+        return all.size() == 1 ? qobject_cast<QStackedBarSeries*>(all.front()) : nullptr;
+    }
+    QValueAxis* valueAxis() const {
+        const auto axes = widget.chart()->axes(Qt::Vertical);
+        return axes.size() == 1 ? qobject_cast<QValueAxis*>(axes.front()) : nullptr;
+    }
+    QCategoryAxis* categoryAxis() const {
+        const auto axes = widget.chart()->axes(Qt::Horizontal);
+        return axes.size() == 1 ? qobject_cast<QCategoryAxis*>(axes.front()) : nullptr;
+    }
+    // The value shown at a position: the sum over the stacked sets.
+    static qreal shownValue(const QStackedBarSeries& s, qsizetype i) {
+        qreal sum = 0;
+        for (const QBarSet* set : s.barSets()) sum += set->at(i);
+        return sum;
+    }
+};
+
+TEST_F(ChartWidgetTest, EachBarStandsInTheSetOfItsOwnColour) {
+    std::vector<ChartPoint> points;
+    for (int n = 1; n <= 40; ++n) points.push_back(numberBar(n, n % 7 + 1));
+    showBars(chart, points, ValueAxis::Automatic, "Zahlen");
+
+    QStackedBarSeries* s = bars();
+    ASSERT_NE(s, nullptr);
+    const auto sets = s->barSets();
+    ASSERT_EQ(sets.size(), 2);  // red primes and green others
+    for (QBarSet* set : sets) {
+        ASSERT_EQ(set->count(), 40);
+        EXPECT_TRUE(set->color() == QColor(0xFF, 0, 0) || set->color() == QColor(0, 0x80, 0))
+            << set->color().name().toStdString();
+    }
+    for (int i = 0; i < 40; ++i) {
+        const ChartPoint& pt = points[static_cast<std::size_t>(i)];
+        SCOPED_TRACE(pt.x);
+        const QColor expected = pt.color == clRed ? QColor(0xFF, 0, 0) : QColor(0, 0x80, 0);
+        int carrying = 0;
+        for (QBarSet* set : sets) {
+            if (set->at(i) == 0) continue;
+            ++carrying;
+            EXPECT_EQ(set->color(), expected);
+            EXPECT_EQ(set->at(i), pt.y);
+        }
+        EXPECT_EQ(carrying, 1);
+        EXPECT_EQ(shownValue(*s, i), pt.y);
+    }
+    QCategoryAxis* x = categoryAxis();
+    ASSERT_NE(x, nullptr);
+    EXPECT_EQ(x->titleText(), QStringLiteral("Zahlen"));
+    EXPECT_FALSE(widget.chart()->legend()->isVisible());
+    EXPECT_TRUE(widget.chart()->title().isEmpty());
+}
+
+TEST_F(ChartWidgetTest, ValueAxisFollowsTheModelsRange) {
+    struct Case {
+        bool automatic;
+        double minimum, maximum;
+        std::vector<double> values;
+        double expectLow, expectHighAtLeast, expectHighAtMost;
+    };
+    const Case cases[] = {
+        {false, 12, 31, {12, 20, 31}, 12, 31, 31},
+        {false, 0, 5, {1, 2, 3}, 0, 5, 5},
+        {true, 50, 60, {3, 9, 17}, 0, 17, 20},  // manual limits ignored
+        {true, 0, 0, {0, 0}, 0, 1, 1},          // nothing to scale: still a range
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expectLow);
+        std::vector<ChartPoint> points;
+        int x = 1;
+        for (double v : c.values) points.push_back({static_cast<double>(x++), v, clGreen, {}});
+        chart.Series2.active = true;
+        chart.Series2.points = points;
+        chart.LeftAxis.automatic = c.automatic;
+        chart.LeftAxis.minimum = c.minimum;
+        chart.LeftAxis.maximum = c.maximum;
+        chart.redraw();
+        QValueAxis* y = valueAxis();
+        ASSERT_NE(y, nullptr);
+        EXPECT_EQ(y->min(), c.expectLow);
+        EXPECT_GE(y->max(), c.expectHighAtLeast);
+        EXPECT_LE(y->max(), c.expectHighAtMost);
+        EXPECT_EQ(y->labelFormat(), QStringLiteral("%d"));
+    }
+}
+
+TEST_F(ChartWidgetTest, NothingToShowLeavesAnEmptyChart) {
+    showBars(chart, {numberBar(1, 4), numberBar(2, 5)}, ValueAxis::Automatic, std::nullopt);
+    ASSERT_EQ(series().size(), 1);
+
+    chart.Series2.active = false;
+    chart.redraw();
+    EXPECT_TRUE(series().isEmpty());
+    EXPECT_TRUE(widget.chart()->axes().isEmpty());
+
+    showBars(chart, {}, ValueAxis::Spread, std::nullopt);
+    EXPECT_TRUE(series().isEmpty());
+}
+
+TEST_F(ChartWidgetTest, MarksSwitchTheValueLabels) {
+    for (bool marks : {true, false}) {
+        chart.Series2.marks = marks;
+        showBars(chart, {numberBar(2, 4), numberBar(4, 6)}, ValueAxis::Automatic, std::nullopt);
+        ASSERT_NE(bars(), nullptr);
+        EXPECT_EQ(bars()->isLabelsVisible(), marks);
+    }
+}
+
+// Many bars: every label would collide, so only round x values carry one,
+// and each label names the x value of the bar it stands under.
+TEST_F(ChartWidgetTest, CrowdedCategoriesAreThinnedToRoundValues) {
+    widget.resize(525, 380);
+    widget.show();
+    std::vector<ChartPoint> points;
+    for (int s = 21; s <= 225; ++s) points.push_back(seriesBar(chart, s, s % 9));
+    showBars(chart, points, ValueAxis::Automatic, std::nullopt);
+    QApplication::processEvents();
+
+    QCategoryAxis* x = categoryAxis();
+    ASSERT_NE(x, nullptr);
+    const QStringList labels = x->categoriesLabels();
+    ASSERT_FALSE(labels.isEmpty());
+    EXPECT_LT(labels.size(), static_cast<qsizetype>(points.size()) / 4);
+    for (const QString& label : labels) {
+        bool ok = false;
+        const int value = label.toInt(&ok);
+        ASSERT_TRUE(ok) << label.toStdString();
+        EXPECT_EQ(value % 5, 0) << value;
+        // The label sits on the bar of that x value.
+        EXPECT_EQ(x->endValue(label), value - 21);
+    }
+}
+
+TEST_F(ChartWidgetTest, FewCategoriesAreAllLabelled) {
+    widget.resize(525, 380);
+    widget.show();
+    std::vector<ChartPoint> points;
+    for (int p = 1; p <= 20; ++p) points.push_back(seriesBar(chart, p, p));
+    showBars(chart, points, ValueAxis::Automatic, std::nullopt);
+    QApplication::processEvents();
+
+    QCategoryAxis* x = categoryAxis();
+    ASSERT_NE(x, nullptr);
+    const QStringList labels = x->categoriesLabels();
+    ASSERT_EQ(labels.size(), 20);
+    for (int p = 1; p <= 20; ++p) EXPECT_EQ(labels[p - 1], QString::number(p));
+}
+
+}  // namespace
+}  // namespace kugel
