@@ -164,7 +164,7 @@ TEST_F(ChartWidgetTest, CrowdedCategoriesAreThinnedToRoundValues) {
 }
 
 TEST_F(ChartWidgetTest, FewCategoriesAreAllLabelled) {
-    widget.resize(525, 380);
+    widget.resize(1000, 380);  // room for every label in any font
     widget.show();
     std::vector<ChartPoint> points;
     for (int p = 1; p <= 20; ++p) points.push_back(seriesBar(chart, p, p));
