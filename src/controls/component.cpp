@@ -59,6 +59,27 @@ const char* kindClassName(Kind kind) {
     return "TComponent";
 }
 
+namespace {
+
+// Parses a property value and applies it; a value of the wrong type is refused.
+template <typename Apply>
+SetResult applyBool(const std::string& value, Apply apply) {
+    const auto b = parseBool(value);
+    if (!b) return SetResult::BadValue;
+    apply(*b);
+    return SetResult::Ok;
+}
+
+template <typename Apply>
+SetResult applyInt(const std::string& value, Apply apply) {
+    const auto v = parseInt(value);
+    if (!v) return SetResult::BadValue;
+    apply(*v);
+    return SetResult::Ok;
+}
+
+}  // namespace
+
 // ---------------------------------------------------------------- Component
 
 Component::Component(Form& owner, Kind kind, std::string name, Component* parent)
@@ -185,10 +206,7 @@ SetResult Component::setProperty(std::string_view name, const std::string& value
         return SetResult::Ok;
     }
     if (name == "Tag") {
-        const auto v = parseInt(value);
-        if (!v) return SetResult::BadValue;
-        setTag(*v);
-        return SetResult::Ok;
+        return applyInt(value, [this](int v) { setTag(v); });
     }
     return SetResult::UnknownProperty;
 }
@@ -229,10 +247,7 @@ SetResult Edit::setProperty(std::string_view name, const std::string& value) {
         return SetResult::Ok;
     }
     if (name == "ReadOnly") {
-        const auto b = parseBool(value);
-        if (!b) return SetResult::BadValue;
-        setReadOnly(*b);
-        return SetResult::Ok;
+        return applyBool(value, [this](bool on) { setReadOnly(on); });
     }
     return Component::setProperty(name, value);
 }
@@ -332,10 +347,7 @@ std::optional<std::string> CheckBox::property(std::string_view name) const {
 
 SetResult CheckBox::setProperty(std::string_view name, const std::string& value) {
     if (name == "Checked") {
-        const auto b = parseBool(value);
-        if (!b) return SetResult::BadValue;
-        setChecked(*b);
-        return SetResult::Ok;
+        return applyBool(value, [this](bool on) { setChecked(on); });
     }
     return Component::setProperty(name, value);
 }
@@ -357,10 +369,7 @@ std::optional<std::string> TabSheet::property(std::string_view name) const {
 
 SetResult TabSheet::setProperty(std::string_view name, const std::string& value) {
     if (name == "TabVisible") {
-        const auto b = parseBool(value);
-        if (!b) return SetResult::BadValue;
-        setTabVisible(*b);
-        return SetResult::Ok;
+        return applyBool(value, [this](bool on) { setTabVisible(on); });
     }
     return Component::setProperty(name, value);
 }
@@ -546,10 +555,7 @@ std::optional<std::string> MenuItem::property(std::string_view name) const {
 
 SetResult MenuItem::setProperty(std::string_view name, const std::string& value) {
     if (name == "Checked") {
-        const auto b = parseBool(value);
-        if (!b) return SetResult::BadValue;
-        setChecked(*b);
-        return SetResult::Ok;
+        return applyBool(value, [this](bool on) { setChecked(on); });
     }
     return Component::setProperty(name, value);
 }
@@ -573,10 +579,7 @@ std::optional<std::string> Timer::property(std::string_view name) const {
 
 SetResult Timer::setProperty(std::string_view name, const std::string& value) {
     if (name == "Interval") {
-        const auto v = parseInt(value);
-        if (!v) return SetResult::BadValue;
-        setInterval(*v);
-        return SetResult::Ok;
+        return applyInt(value, [this](int v) { setInterval(v); });
     }
     return Component::setProperty(name, value);
 }
