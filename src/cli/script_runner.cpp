@@ -170,8 +170,9 @@ void ScriptRunner::doPrint(const Command& c) {
             out_ << name << '=' << field->get() << '\n';
             return;
         }
+        // The chart state is printed as a line of plain JSON, ready for a parser.
         if (const auto* chart = f.findAs<Chart>(c.target.name)) {
-            out_ << name << '=' << chart->toJson() << '\n';
+            out_ << chart->toJson() << '\n';
             return;
         }
         // A property of the form itself: "Form1.Caption".
