@@ -4,13 +4,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "generation/number_preference.h"
@@ -34,12 +34,14 @@ TZiehung parseCsvLine(const std::string& line) {
     std::vector<std::string> fields;
     while (std::getline(in, field, ',')) fields.push_back(field);
     if (fields.size() < 9) throw std::runtime_error("bad history line: " + line);
-    const auto date = encodeDate(std::stoi(fields[0].substr(0, 4)), std::stoi(fields[0].substr(5, 2)),
-                                 std::stoi(fields[0].substr(8, 2)));
+    const auto date =
+        encodeDate(std::stoi(fields[0].substr(0, 4)), std::stoi(fields[0].substr(5, 2)),
+                   std::stoi(fields[0].substr(8, 2)));
     if (!date) throw std::runtime_error("bad date: " + line);
     TZiehung z;
     z.Datum = *date;
-    for (std::size_t i = 0; i < 7; ++i) z.Zahlen[i] = static_cast<std::uint8_t>(std::stoi(fields[i + 1]));
+    for (std::size_t i = 0; i < 7; ++i)
+        z.Zahlen[i] = static_cast<std::uint8_t>(std::stoi(fields[i + 1]));
     z.Zahlen[7] = static_cast<std::uint8_t>(std::stoi(fields[8]) % 256);
     return z;
 }
@@ -49,8 +51,8 @@ struct BenchHistory {
     std::filesystem::path dir;
     double newest = 0;
     BenchHistory() {
-        dir = std::filesystem::temp_directory_path() /
-              ("kugel-bench-" + std::to_string(::getpid()));
+        dir =
+            std::filesystem::temp_directory_path() / ("kugel-bench-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
         std::ifstream csv(KUGEL_HISTORY_CSV);
         if (!csv) throw std::runtime_error("history not found: " KUGEL_HISTORY_CSV);
@@ -99,11 +101,15 @@ void runCalculations(benchmark::State& state, BenchApp& b) {
     for (auto _ : state) {
         f.random.seed = kSeed;
         const auto report = startOrStopCalculation(f);
-        if (!report) state.SkipWithError("no calculation ran");
-        else runs += report->runs;
+        if (!report)
+            state.SkipWithError("no calculation ran");
+        else
+            runs += report->runs;
     }
-    state.counters["runs"] = benchmark::Counter(static_cast<double>(runs) / static_cast<double>(state.iterations()));
-    state.counters["runs_per_s"] = benchmark::Counter(static_cast<double>(runs), benchmark::Counter::kIsRate);
+    state.counters["runs"] =
+        benchmark::Counter(static_cast<double>(runs) / static_cast<double>(state.iterations()));
+    state.counters["runs_per_s"] =
+        benchmark::Counter(static_cast<double>(runs), benchmark::Counter::kIsRate);
 }
 
 // (a) The initial settings, six rows, budget 50 thousand, end to end.
@@ -164,7 +170,8 @@ void BM_BareSampling(benchmark::State& state) {
         benchmark::DoNotOptimize(seen);
         runs += kRunsPerIteration;
     }
-    state.counters["runs_per_s"] = benchmark::Counter(static_cast<double>(runs), benchmark::Counter::kIsRate);
+    state.counters["runs_per_s"] =
+        benchmark::Counter(static_cast<double>(runs), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_BareSampling)->Unit(benchmark::kMillisecond);
 

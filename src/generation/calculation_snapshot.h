@@ -40,14 +40,14 @@ struct CalculationSnapshot {
     int minPrimes = 0;       // UpDown10
 
     // history tests
-    bool everOn = false;         // CheckBox9
-    int everHits = 0;            // UpDown6
-    bool recentOn = false;       // CheckBox28
-    int recentHits = 0;          // UpDown17
-    int recentWeeks = 0;         // UpDown18
+    bool everOn = false;           // CheckBox9
+    int everHits = 0;              // UpDown6
+    bool recentOn = false;         // CheckBox28
+    int recentHits = 0;            // UpDown17
+    int recentWeeks = 0;           // UpDown18
     bool powerballCounts = false;  // CheckBox31
-    double start = 0;            // DateTimePicker2
-    double end = 0;              // DateTimePicker1
+    double start = 0;              // DateTimePicker2
+    double end = 0;                // DateTimePicker1
 
     // Powerball
     PowerballRule powerballRule = PowerballRule::Random;

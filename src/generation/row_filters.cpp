@@ -7,7 +7,39 @@ bool isMainNumber(int n) {
     return n >= 1 && n <= MaxZahl;
 }
 
+bool scanCounting(const NumberSet* masks, std::size_t count, NumberSet candidate, int threshold) {
+    for (std::size_t i = 0; i < count; ++i)
+        if (countOf(candidate & masks[i]) >= threshold) return true;
+    return false;
+}
+
+#if (defined(__GNUC__) || defined(__clang__)) && defined(__x86_64__) && !defined(__POPCNT__)
+#define KUGEL_POPCNT_DISPATCH 1
+__attribute__((target("popcnt"))) bool scanWithInstruction(const NumberSet* masks,
+                                                           std::size_t count, NumberSet candidate,
+                                                           int threshold) {
+    for (std::size_t i = 0; i < count; ++i)
+        if (__builtin_popcountll(candidate & masks[i]) >= threshold) return true;
+    return false;
+}
+
+using Scan = bool (*)(const NumberSet*, std::size_t, NumberSet, int);
+Scan chooseScan() {
+    __builtin_cpu_init();  // may run before the runtime's own initialisation
+    return __builtin_cpu_supports("popcnt") ? scanWithInstruction : scanCounting;
+}
+const Scan kScan = chooseScan();
+#endif
+
 }  // namespace
+
+bool anyDrawReaches(const NumberSet* masks, std::size_t count, NumberSet candidate, int threshold) {
+#ifdef KUGEL_POPCNT_DISPATCH
+    return kScan(masks, count, candidate, threshold);
+#else
+    return scanCounting(masks, count, candidate, threshold);
+#endif
+}
 
 std::array<int, ZahlenProReihe> ascendingNumbers(NumberSet numbers) {
     std::array<int, ZahlenProReihe> out{};
@@ -32,6 +64,10 @@ RowPositions rowPositions(const std::array<int, ZahlenProReihe>& numbers) {
     for (std::size_t k = 0; k < numbers.size(); ++k)
         r.n[k] = static_cast<std::uint8_t>(isMainNumber(numbers[k]) ? numbers[k] : 0);
     return r;
+}
+
+bool passesCostlyFilters(const FilterInputs& in, const Candidate& c) {
+    return firstRejectingFilter(in, c) == 0;
 }
 
 bool HistoryWindow::reachesCountingEachPosition(NumberSet candidate, int threshold) const {

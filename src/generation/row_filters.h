@@ -39,6 +39,20 @@ constexpr NumberSet powerballBit(int p) {
     return NumberSet{1} << (MaxZahl + p);
 }
 
+// The number of members of a set. Written out because without a processor
+// option std::popcount becomes a library call, which costs more than the
+// whole test it serves.
+inline int countOf(NumberSet s) {
+#if defined(__POPCNT__)
+    return std::popcount(s);
+#else
+    s = s - ((s >> 1) & 0x5555555555555555u);
+    s = (s & 0x3333333333333333u) + ((s >> 2) & 0x3333333333333333u);
+    s = (s + (s >> 4)) & 0x0f0f0f0f0f0f0f0fu;
+    return static_cast<int>((s * 0x0101010101010101u) >> 56);
+#endif
+}
+
 struct Candidate {
     NumberSet numbers = 0;
     int sum = 0;
@@ -82,6 +96,11 @@ inline int sharedNumbers(NumberSet candidate, const RowPositions& row) {
     return count;
 }
 
+// Whether some of the masks shares at least `threshold` members with the
+// candidate. Most of the time of the history tests goes here, so it uses the
+// processor's population count where there is one.
+bool anyDrawReaches(const NumberSet* masks, std::size_t count, NumberSet candidate, int threshold);
+
 // The stored draws of a date range in a compact form: the main numbers and
 // the Powerball as one mask each, for the history tests.
 class HistoryWindow {
@@ -91,9 +110,7 @@ class HistoryWindow {
     // counts.
     bool reaches(NumberSet candidate, int threshold) const {
         if (!exact_) return reachesCountingEachPosition(candidate, threshold);
-        for (const NumberSet d : masks_)
-            if (std::popcount(candidate & d) >= threshold) return true;
-        return false;
+        return anyDrawReaches(masks_.data(), masks_.size(), candidate, threshold);
     }
     std::size_t size() const { return masks_.size(); }
 
@@ -103,7 +120,7 @@ class HistoryWindow {
 
     std::vector<NumberSet> masks_;
     std::vector<const std::uint8_t*> raw_;  // the record's bytes, for `exact_ == false`
-    bool exact_ = true;  // no draw of the range holds a number twice
+    bool exact_ = true;                     // no draw of the range holds a number twice
 };
 
 // The whole history read once per calculation.
@@ -164,8 +181,8 @@ inline int firstRejectingFilter(const FilterInputs& in, const Candidate& c) {
             sharedNumbers(m, in.references[ru]) > s.referenceMax[ru])
             return 7 + r;
     }
-    if (s.minEvenOn && std::popcount(m & kEvenNumbers) < s.minEven) return 10;
-    if (s.minOddOn && std::popcount(m & kOddNumbers) < s.minOdd) return 11;
+    if (s.minEvenOn && countOf(m & kEvenNumbers) < s.minEven) return 10;
+    if (s.minOddOn && countOf(m & kOddNumbers) < s.minOdd) return 11;
     if (s.everOn || s.recentOn) {
         const NumberSet withPowerball =
             s.powerballCounts && c.powerball >= 1 && c.powerball <= MaxPowerball
@@ -174,8 +191,22 @@ inline int firstRejectingFilter(const FilterInputs& in, const Candidate& c) {
         if (s.everOn && in.ever->reaches(withPowerball, s.everHits)) return 12;
         if (s.recentOn && in.recent->reaches(withPowerball, s.recentHits)) return 13;
     }
-    if (s.primesOn && std::popcount(m & kPrimeNumbers) < s.minPrimes) return 14;
+    if (s.primesOn && countOf(m & kPrimeNumbers) < s.minPrimes) return 14;
     return 0;
+}
+
+// Whether the candidate passes every filter: the same verdict as
+// firstRejectingFilter() == 0. No filter has a side effect, so the candidate
+// loop tries the cheap bit tests first and leaves the row overlaps and the
+// history scans to the few candidates that get that far.
+bool passesCostlyFilters(const FilterInputs& in, const Candidate& c);
+inline bool passesAllFilters(const FilterInputs& in, const Candidate& c) {
+    const CalculationSnapshot& s = *in.settings;
+    const NumberSet m = c.numbers;
+    if (c.sum < s.sumLow || c.sum > s.sumHigh) return false;
+    if (s.noTriple && (m & (m >> 1) & (m >> 2)) != 0) return false;
+    if (s.forcePair && (m & (m >> 1)) == 0) return false;
+    return passesCostlyFilters(in, c);
 }
 
 }  // namespace kugel

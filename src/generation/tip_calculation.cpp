@@ -112,6 +112,7 @@ class TipCalculation {
     bool prepare();
     void drawRows();
     bool drawRow(int k, Candidate& c);
+    bool drawCandidates(int k, int from, int end, Candidate& out);
     void handleEvents(int k);
     void refreshSnapshot();
     void preparePowerball();
@@ -198,7 +199,8 @@ bool TipCalculation::prepare() {
     // A pool without six different numbers can never complete a row.
     poolUsable_ = differentNumbers(pool) >= ZahlenProReihe;
     pool_.reserve(pool.size());
-    for (const int n : pool) pool_.push_back(static_cast<std::uint8_t>(n >= 0 && n <= MaxZahl ? n : 0));
+    for (const int n : pool)
+        pool_.push_back(static_cast<std::uint8_t>(n >= 0 && n <= MaxZahl ? n : 0));
 
     // The history tests see the draws as they are now, read once.
     history_.emplace(HistoryFile(f.historyPath()).readAll());
@@ -253,31 +255,68 @@ bool TipCalculation::drawRow(int k, Candidate& c) {
     }
     inputs_.earlierCount = k;
     planNextMark(k);
-    const std::uint8_t* pool = pool_.data();
-    const auto size = static_cast<std::uint32_t>(pool_.size());
     for (;;) {
         if (runs_ >= snap_.laufMax || snap_.stopRequested) return false;
         if (runs_ >= nextEvents_) handleEvents(k);
-        ++runs_;
-        if (runs_ >= nextMark_) applyMarks(k);
-
-        drawSix(rng_, pool, size, c);
-        // A stop asked for while this candidate was started throws it away;
-        // the numbers were still drawn, as the generator's sequence has it.
-        if (snap_.stopRequested) continue;
+        if (snap_.stopRequested) {
+            // A stop asked for before this candidate throws it away; its
+            // numbers are still drawn, as the generator's sequence has it.
+            ++runs_;
+            if (runs_ >= nextMark_) applyMarks(k);
+            drawSix(rng_, pool_.data(), static_cast<std::uint32_t>(pool_.size()), c);
+            continue;
+        }
         if (!powerballStats_) preparePowerball();
-        c.powerball = powerball_.choose(rng_);
-
-        lastRow_ = k;
-        last_ = c;
-        haveLast_ = true;
-        if (firstRejectingFilter(inputs_, c) == 0) return true;
+        if (runs_ + 1 >= nextMark_) {
+            // A run that changes settings first goes alone.
+            ++runs_;
+            applyMarks(k);
+            if (drawCandidates(k, runs_ - 1, runs_, c)) return true;
+            continue;
+        }
+        // Up to the next handling of events, mark or the end of the budget
+        // nothing but the candidates changes.
+        const int end = std::min({snap_.laufMax, nextEvents_, nextMark_ - 1});
+        if (drawCandidates(k, runs_, end, c)) return true;
     }
+}
+
+// The candidate loop proper: runs `from`+1 .. `end` with nothing changing
+// but the generator, so everything it reads is copied to locals first.
+bool TipCalculation::drawCandidates(int k, int from, int end, Candidate& out) {
+    const CalculationSnapshot settings = snap_;
+    FilterInputs in = inputs_;
+    in.settings = &settings;
+    const PowerballChoice powerball = powerball_;
+    const std::uint8_t* pool = pool_.data();
+    const auto size = static_cast<std::uint32_t>(pool_.size());
+    Random rng = rng_;
+
+    Candidate c;
+    bool accepted = false;
+    int runs = from;
+    while (runs < end) {
+        ++runs;
+        drawSix(rng, pool, size, c);
+        c.powerball = powerball.choose(rng);
+        if (passesAllFilters(in, c)) {
+            accepted = true;
+            break;
+        }
+    }
+    rng_ = rng;
+    runs_ = runs;
+    lastRow_ = k;
+    last_ = c;
+    haveLast_ = true;
+    if (accepted) out = c;
+    return accepted;
 }
 
 void TipCalculation::handleEvents(int k) {
     const Clock::time_point now = Clock::now();
-    nextEvents_ = runs_ + static_cast<int>(std::max<std::uint32_t>(pacing_.runsBetweenClockChecks, 1));
+    nextEvents_ =
+        runs_ + static_cast<int>(std::max<std::uint32_t>(pacing_.runsBetweenClockChecks, 1));
     if (eventsHandled_ && now - lastEvents_ < pacing_.interval) return;
     eventsHandled_ = true;
     lastEvents_ = now;
