@@ -18,6 +18,7 @@
 #include "cli/script_runner.h"
 #include "cli/system_locale.h"
 #include "controls/value_text.h"
+#include "generation/tip_calculation.h"
 #include "net/curl_http_client.h"
 #include "platform/dates.h"
 #include "platform/scripted_platform.h"
@@ -113,6 +114,10 @@ int run(const Options& options) {
     platform.setSettings(settings.get());
     platform.setToolSettings(toolSettings.get());
     platform.http = [](const kugel::HttpRequest& request) { return kugel::curlHttpGet(request); };
+
+    // Scripts must replay exactly: a long calculation hands control to the
+    // script's `onevents` lines every 4096 runs, never by the wall clock.
+    kugel::setEventPacing({4096, std::chrono::milliseconds(0), std::chrono::milliseconds(0)});
 
     kugel::Application app(platform);
     if (options.server) app.form1().serverOverride = *options.server;
