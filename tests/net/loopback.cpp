@@ -42,7 +42,6 @@ int unusedPort() {
     return port;
 }
 
-
 RawServer::RawServer(std::string reply, bool closeAfterReply)
     : reply_(std::move(reply)), closeAfterReply_(closeAfterReply) {
     listenFd_ = listenOnLoopback(port_);

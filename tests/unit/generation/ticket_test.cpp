@@ -168,7 +168,8 @@ TEST_F(Ticket, OnePowerballOptionIsChosenAtATime) {
     EXPECT_EQ(state(), ".2.");
     ASSERT_EQ(s.RadioButton3->setProperty("Checked", "1"), SetResult::Ok);  // typed in a script
     EXPECT_EQ(state(), "..3");
-    s.RadioButton3->setChecked(false);  // only a program can clear the choice, as with the classic control
+    s.RadioButton3->setChecked(
+        false);  // only a program can clear the choice, as with the classic control
     EXPECT_EQ(state(), "...");
     s.RadioButton1->setChecked(true);
     EXPECT_EQ(state(), "1..");
