@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -44,6 +45,8 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv,
         throw std::runtime_error("fork failed");
     }
     if (pid_ == 0) {
+        // A test that crashes must not leave its servers running.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         redirect(stdoutFile, STDOUT_FILENO);
         redirect(stderrFile, STDERR_FILENO);
         execv(args[0], args.data());
