@@ -1,5 +1,5 @@
 // Writes and dumps draw history files for the scenario tests.
-//   history_fixture write SPEC FILE   one record per line "YYYY-MM-DD n1 .. n8"
+//   history_fixture write LISTING FILE   one record per line "YYYY-MM-DD n1 .. n8"
 //   history_fixture dump FILE         the records in the same form, or "missing"
 
 #include <filesystem>
@@ -13,16 +13,16 @@
 
 namespace {
 
-int write(const std::string& specPath, const std::string& filePath) {
-    std::ifstream spec(specPath);
-    if (!spec) {
-        std::cerr << "cannot read " << specPath << '\n';
+int write(const std::string& listingPath, const std::string& filePath) {
+    std::ifstream listing(listingPath);
+    if (!listing) {
+        std::cerr << "cannot read " << listingPath << '\n';
         return 1;
     }
     std::ofstream out(filePath, std::ios::binary | std::ios::trunc);
     std::string line;
     int lineNo = 0;
-    while (std::getline(spec, line)) {
+    while (std::getline(listing, line)) {
         ++lineNo;
         if (line.empty() || line[0] == '#') continue;
         std::istringstream fields(line);
@@ -34,7 +34,7 @@ int write(const std::string& specPath, const std::string& filePath) {
         for (int n = 0; count < 8 && fields >> n; ++count)
             z.Zahlen[static_cast<std::size_t>(count)] = static_cast<std::uint8_t>(n);
         if (!day || count != 8) {
-            std::cerr << specPath << ':' << lineNo << ": expected a date and 8 numbers\n";
+            std::cerr << listingPath << ':' << lineNo << ": expected a date and 8 numbers\n";
             return 1;
         }
         z.Datum = *day;
@@ -64,6 +64,6 @@ int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "write" && argc == 4) return write(argv[2], argv[3]);
     if (mode == "dump" && argc == 3) return dump(argv[2]);
-    std::cerr << "usage: history_fixture write SPEC FILE | dump FILE\n";
+    std::cerr << "usage: history_fixture write LISTING FILE | dump FILE\n";
     return 2;
 }

@@ -5,7 +5,7 @@
 #   cmake -DCLI=... -DFIXTURE=... -DSCENARIO=<dir>/<name>.kms -DWORK=<dir> -P run_scenario.cmake
 #
 # The history file to start with comes from NAME.history beside the script,
-# or from the spec a line "# history: FILE" names; without one there is none.
+# or from the listing a line "# history: FILE" names; without one there is none.
 # In the script, "# exit: N" states the expected exit status (default 0) and "# stderr: TEXT" a text the error output must
 # contain; @HOME@ stands for the program directory (with its trailing slash).
 foreach(var CLI FIXTURE SCENARIO WORK)
@@ -21,12 +21,12 @@ file(REMOVE_RECURSE "${home}")
 file(MAKE_DIRECTORY "${home}")
 
 file(READ "${SCENARIO}" script)
-set(history_spec "${dir}/${name}.history")
+set(history_listing "${dir}/${name}.history")
 if(script MATCHES "(^|\n)# history: ([^\n]*)")
-  set(history_spec "${dir}/${CMAKE_MATCH_2}")
+  set(history_listing "${dir}/${CMAKE_MATCH_2}")
 endif()
-if(EXISTS "${history_spec}")
-  execute_process(COMMAND "${FIXTURE}" write "${history_spec}" "${home}/Powerball.dat"
+if(EXISTS "${history_listing}")
+  execute_process(COMMAND "${FIXTURE}" write "${history_listing}" "${home}/Powerball.dat"
                   RESULT_VARIABLE rc)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "cannot write the history fixture")
