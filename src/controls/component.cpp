@@ -7,58 +7,6 @@
 
 namespace kugel {
 
-const char* kindClassName(Kind kind) {
-    switch (kind) {
-        case Kind::Form:
-            return "TForm";
-        case Kind::MainMenu:
-            return "TMainMenu";
-        case Kind::MenuItem:
-            return "TMenuItem";
-        case Kind::PageControl:
-            return "TPageControl";
-        case Kind::TabSheet:
-            return "TTabSheet";
-        case Kind::Panel:
-            return "TPanel";
-        case Kind::GroupBox:
-            return "TGroupBox";
-        case Kind::RadioGroup:
-            return "TRadioGroup";
-        case Kind::Label:
-            return "TLabel";
-        case Kind::Edit:
-            return "TEdit";
-        case Kind::UpDown:
-            return "TUpDown";
-        case Kind::CheckBox:
-            return "TCheckBox";
-        case Kind::RadioButton:
-            return "TRadioButton";
-        case Kind::Button:
-            return "TButton";
-        case Kind::BitBtn:
-            return "TBitBtn";
-        case Kind::SpeedButton:
-            return "TSpeedButton";
-        case Kind::DateTimePicker:
-            return "TDateTimePicker";
-        case Kind::Memo:
-            return "TMemo";
-        case Kind::StatusBar:
-            return "TStatusBar";
-        case Kind::Chart:
-            return "TChart";
-        case Kind::Timer:
-            return "TTimer";
-        case Kind::SaveDialog:
-            return "TSaveDialog";
-        case Kind::OpenDialog:
-            return "TOpenDialog";
-    }
-    return "TComponent";
-}
-
 namespace {
 
 // Parses a property value and applies it; a value of the wrong type is refused.

@@ -39,9 +39,6 @@ enum class Kind {
     OpenDialog,
 };
 
-// The classic class name of a kind ("TLabel", "TEdit", ...).
-const char* kindClassName(Kind kind);
-
 struct Bounds {
     int left = 0;
     int top = 0;

@@ -70,10 +70,6 @@ int dayOfWeek(double day) {
     return static_cast<int>(((d + 6) % 7 + 7) % 7);
 }
 
-double roundToDay(double day) {
-    return std::round(day);
-}
-
 std::string formatDrawDate(double day, const LocaleInfo& locale) {
     const DateParts d = decodeDate(day);
     return locale.shortDayNames[static_cast<std::size_t>(dayOfWeek(day))] + " " + twoDigits(d.day) +

@@ -21,8 +21,6 @@ std::optional<double> encodeDate(int year, int month, int day);
 int secondsOfDay(double day);
 // 0 = Sunday ... 6 = Saturday.
 int dayOfWeek(double day);
-// Whole day, rounding half away from zero.
-double roundToDay(double day);
 
 // "DDD dd.mm.yy" with the locale's abbreviated weekday name.
 std::string formatDrawDate(double day, const LocaleInfo& locale);

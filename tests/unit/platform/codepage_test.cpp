@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "platform/codepage.h"
+
+namespace kugel {
+namespace {
+
+TEST(CodePage, Windows1252RoundTrip) {
+    struct Case {
+        std::string ansi;
+        std::string utf8;
+    };
+    const Case cases[] = {
+        {"Gl\xFC"
+         "ckszahl",
+         "Glückszahl"},
+        {"\x80 \x96 \x84", "€ – „"},
+        {"Stra\xDF"
+         "e",
+         "Straße"},
+        {"plain", "plain"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.utf8);
+        EXPECT_EQ(ansiToUtf8(c.ansi), c.utf8);
+        EXPECT_EQ(utf8ToAnsi(c.utf8), c.ansi);
+    }
+    EXPECT_EQ(utf8ToAnsi("Ж"), "?");  // no Windows-1252 form
+}
+
+TEST(CodePage, TextFilesByByteOrderMarkAndLineEnds) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"ANSI, CR LF", "3\r\n\r\n2\r\n", {"3", "", "2"}},
+        {"ANSI, LF and CR", "a\nb\rc", {"a", "b", "c"}},
+        {"UTF-8 BOM", "\xEF\xBB\xBF\xC3\xBC\n", {"ü"}},
+        {"UTF-16 LE",
+         std::string("\xFF\xFE"
+                     "a\0\r\0\n\0\xFC\0",
+                     10),
+         {"a", "ü"}},
+        {"UTF-16 BE", std::string("\xFE\xFF\0a\0\n\0b", 8), {"a", "b"}},
+        {"empty", "", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(splitLines(decodeTextFile(c.bytes)), c.lines);
+    }
+    EXPECT_EQ(encodeAnsiLines({"3", "", "Gew\xC3\xA4hr"}), "3\r\n\r\nGew\xE4hr\r\n");
+}
+
+}  // namespace
+}  // namespace kugel
