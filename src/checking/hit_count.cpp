@@ -2,20 +2,10 @@
 
 #include <array>
 
-#include "controls/value_text.h"
 #include "model/game.h"
 #include "shell/main_window.h"
 
 namespace kugel {
-
-ConversionError::ConversionError(const std::string& text)
-    : std::invalid_argument("'" + text + "' ist kein gültiger Integerwert") {}
-
-int toInteger(const std::string& text) {
-    const auto value = parseInt(text);
-    if (!value) throw ConversionError(text);
-    return *value;
-}
 
 std::string hitClassText(HitClass c) {
     return std::to_string(c.hits) + (c.powerball ? " + PB" : "");

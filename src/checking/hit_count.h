@@ -1,22 +1,12 @@
 #pragma once
 
-#include <stdexcept>
 #include <string>
+
+#include "model/conversion.h"
 
 namespace kugel {
 
 class TForm1;
-
-// A text that should hold a whole number does not. The message names the
-// text, so the user sees which field is wrong.
-class ConversionError : public std::invalid_argument {
-  public:
-    explicit ConversionError(const std::string& text);
-};
-
-// The decimal integer a text holds (optional sign, nothing else); throws
-// ConversionError for an empty or non-numeric text.
-int toInteger(const std::string& text);
 
 // The result class of one row against one draw: main hits and whether the
 // Powerball was hit.

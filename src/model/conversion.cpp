@@ -1,21 +1,16 @@
 #include "model/conversion.h"
 
-#include <charconv>
+#include "controls/value_text.h"
 
 namespace kugel {
 
-int StrToInt(const std::string& text) {
-    std::size_t first = text.find_first_not_of(" \t");
-    std::size_t last = text.find_last_not_of(" \t");
-    int value = 0;
-    if (first != std::string::npos) {
-        const char* begin = text.data() + first;
-        const char* end = text.data() + last + 1;
-        if (*begin == '+') ++begin;
-        auto [ptr, ec] = std::from_chars(begin, end, value);
-        if (ec == std::errc() && ptr == end && begin != end) return value;
-    }
-    throw ConversionError("'" + text + "' ist kein gültiger Integerwert");
+ConversionError::ConversionError(const std::string& text)
+    : std::invalid_argument("'" + text + "' ist kein gültiger Integerwert") {}
+
+int toInteger(const std::string& text) {
+    const auto value = parseInt(text);
+    if (!value) throw ConversionError(text);
+    return *value;
 }
 
 }  // namespace kugel

@@ -5,14 +5,15 @@
 
 namespace kugel {
 
-// A text that should hold a whole number does not; the message names it.
-class ConversionError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
+// A text that should hold a whole number does not. The message names the
+// text, so the user sees which field is wrong.
+class ConversionError : public std::invalid_argument {
+public:
+    explicit ConversionError(const std::string& text);
 };
 
-// The whole decimal number in the text (blanks around it allowed, an
-// optional sign); anything else raises ConversionError naming the text.
-int StrToInt(const std::string& text);
+// The decimal integer a text holds (optional sign, nothing else); throws
+// ConversionError for an empty or non-numeric text.
+int toInteger(const std::string& text);
 
 }  // namespace kugel

@@ -128,7 +128,7 @@ void KugelmeisterClick(TForm1& form) {
             request.userAgent = "Kugelmeister";
             request.accept = "text/html, */*";
             request.proxyHost = trimmed(form.ProxyHostEdit->text());
-            request.proxyPort = StrToInt(form.ProxyPortEdit->text());
+            request.proxyPort = toInteger(form.ProxyPortEdit->text());
             form.StatusBar1->setPanelText(0, "Loading");
 
             const HttpResponse response = platform.httpGet(request);
