@@ -15,17 +15,19 @@ void registerDrawDisplayHandlers(TForm1& form) {
     form.addHandler("SpeedButton5Click", [&form](Component*) { SpeedButton5Click(form); });
 }
 
+std::string drawText(const TZiehung& z, const LocaleInfo& locale, const std::string& gap) {
+    std::string text = formatDrawDate(z.Datum, locale) + gap;
+    for (int i = 0; i < ZahlenProReihe; ++i)
+        text += "  " + std::to_string(z.Zahlen[static_cast<std::size_t>(i)]);
+    return text;
+}
+
 void showDraw(TForm1& form, const TZiehung& z, const std::string& gap, const std::string& marker) {
     form.Datum1 = z.Datum;
     for (std::size_t i = 0; i < 8; ++i) form.Zahl[i + 1] = z.Zahlen[i];
-    std::string text = formatDrawDate(z.Datum, form.locale()) + gap;
-    int sum = 0;
-    for (int i = 1; i <= ZahlenProReihe; ++i) {
-        text += "  " + std::to_string(form.Zahl[static_cast<std::size_t>(i)]);
-        sum += form.Zahl[static_cast<std::size_t>(i)];
-    }
-    form.Label13->setCaption(form.msg(43) + ": " + std::to_string(sum));
-    form.Label29->setCaption(text + marker + std::to_string(form.Zahl[7]));
+    form.Label13->setCaption(form.msg(43) + ": " + std::to_string(z.mainSum()));
+    form.Label29->setCaption(drawText(z, form.locale(), gap) + marker +
+                             std::to_string(form.Zahl[7]));
 }
 
 void SpeedButton5Click(TForm1& form) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/game.h"
+#include "platform/platform.h"
 
 namespace kugel {
 
@@ -11,6 +12,10 @@ class TForm1;
 // Shows the draw of the date in DateTimePicker1 (the first draw on or after
 // it, else the newest) and checks the ticket against it.
 void SpeedButton5Click(TForm1& form);
+
+// A draw's text without its Powerball: the date as "DDD dd.mm.yy", the gap,
+// then two blanks before each main number.
+std::string drawText(const TZiehung& z, const LocaleInfo& locale, const std::string& gap);
 
 // Makes a record the displayed draw: Datum1, Zahl, Label29 with the given
 // gap after the date and marker before the Powerball, and Label13.

@@ -53,13 +53,6 @@ std::string resultsUrl(const TForm1& form) {
     return base + kResultsPath;
 }
 
-std::string drawTextWithoutPowerball(const TForm1& form, const TZiehung& z) {
-    std::string text = formatDrawDate(z.Datum, form.locale()) + "   ";
-    for (int i = 0; i < ZahlenProReihe; ++i)
-        text += "  " + std::to_string(z.Zahlen[static_cast<std::size_t>(i)]);
-    return text;
-}
-
 bool isBlank(const std::string& line) {
     return trimmed(line).empty();
 }
@@ -151,7 +144,7 @@ void KugelmeisterClick(TForm1& form) {
                         return;  // the draws stored so far stay; no display
                     }
                     form.Datum1 = date;
-                    form.Label29->setCaption(drawTextWithoutPowerball(form, *draw));
+                    form.Label29->setCaption(drawText(*draw, form.locale(), "   "));
                     platform.processEvents();
                     history.append(*draw);
                     form.aktDatum = draw->Datum;

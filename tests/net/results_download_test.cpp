@@ -131,8 +131,13 @@ TEST_F(DownloadTest, StopAfterTheFirstStoredDrawEndsBeforeTheNextRequest) {
                                "2013-03-14,5,9,23,30,35,37,18,878\n"
                                "2013-03-21,3,22,26,32,34,38,18,879\n");
     pointAt(server.baseUrl());
-    t.platform.onProcessEvents = [this] { t.app->fireEvent(*t.form().SpeedButton8, "OnClick"); };
+    std::string shownWhileLoading;
+    t.platform.onProcessEvents = [&] {
+        shownWhileLoading = t.form().Label29->caption();
+        t.app->fireEvent(*t.form().SpeedButton8, "OnClick");
+    };
     update();
+    EXPECT_EQ(shownWhileLoading, "Thu 14.03.13     5  9  23  30  35  37");
     EXPECT_EQ(requests(t.takeOutput()), 1);
     EXPECT_EQ(test::readHistory(t.historyPath()).size(), 2u);
     EXPECT_EQ(t.form().Datum1, day(2013, 3, 14));
