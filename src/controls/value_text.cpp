@@ -18,6 +18,13 @@ std::optional<bool> parseBool(const std::string& text) {
     return std::nullopt;
 }
 
+std::string trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(" \t");
+    return std::string(text.substr(first, last - first + 1));
+}
+
 std::optional<int> parseInt(const std::string& text) {
     int v = 0;
     const char* first = text.data();

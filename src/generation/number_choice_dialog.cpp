@@ -42,13 +42,6 @@ constexpr const char* kListExtension = "qlw";
 // rebuilt pool huge.
 constexpr int kMaxWeight = 10000;
 
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 // The weight a hint stands for in a rebuild: at least 1 for a checked number.
 int weightOfHint(const std::string& hint) {
     const auto w = parseInt(trimmed(hint));

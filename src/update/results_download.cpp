@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "checking/draw_display.h"
+#include "controls/value_text.h"
 #include "model/conversion.h"
 #include "model/history_file.h"
 #include "platform/codepage.h"
@@ -37,13 +38,6 @@ class DownloadState {
   private:
     TForm1& form_;
 };
-
-std::string trimmed(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = s.find_last_not_of(" \t");
-    return std::string(s.substr(first, last - first + 1));
-}
 
 std::string resultsUrl(const TForm1& form) {
     std::string base =
