@@ -9,16 +9,27 @@ root=$(cd "$(dirname "$0")" && pwd)
 bin=${KUGEL_BUILD_DIR:-$root/build}/bin
 port=${KUGEL_SERVER_PORT:-8089}
 server_url="http://127.0.0.1:$port"
+probe="$server_url/zahlen/kugelAU.asp?Programm=KugelAU&Datum=20130307"
+
+# A results server answers the probe with success; anything else on the port
+# is not one, and a server of ours cannot start there either.
+answers() { curl -fs -o /dev/null --max-time 2 "$probe"; }
 
 server_pid=
-if ! curl -s -o /dev/null --max-time 2 "$server_url/zahlen/kugelAU.asp?Programm=KugelAU&Datum=20130307"; then
+if ! answers; then
   "$bin/kugelmeister-server" --port "$port" >"$bin/kugelmeister-server.log" 2>&1 &
   server_pid=$!
-  trap '[ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true' EXIT
+  trap 'kill "$server_pid" 2>/dev/null || true' EXIT
   for _ in $(seq 50); do
-    curl -s -o /dev/null --max-time 1 "$server_url/zahlen/kugelAU.asp?Programm=KugelAU&Datum=20130307" && break
+    answers && break
+    kill -0 "$server_pid" 2>/dev/null || break
     sleep 0.1
   done
+  if ! answers; then
+    echo "The results server did not start on port $port:" >&2
+    cat "$bin/kugelmeister-server.log" >&2
+    exit 1
+  fi
 fi
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then

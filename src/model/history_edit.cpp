@@ -14,6 +14,10 @@
 #include "shell/main_window.h"
 
 namespace kugel {
+namespace {
+constexpr const char* kRepeatedNumbers =
+    "Jede Zahl darf in einer Ziehung nur einmal vorkommen. Die Ziehung wurde nicht gespeichert.";
+}  // namespace
 
 void registerHistoryEditHandlers(TForm1& form) {
     form.addHandler("BitBtn8Click", [&form](Component*) { BitBtn8Click(form); });
@@ -37,7 +41,11 @@ void BitBtn8Click(TForm1& form) {
     dialog.load(start);
     if (form.app().showModal(dialog) == 1) {
         const TZiehung entered = dialog.entered();
-        if (entered.Datum > std::round(form.aktDatum) && foundIsLast) {
+        if (!entered.isValidDraw()) {
+            // A draw with a number twice never happened; storing it would
+            // spoil every statistic built on the history.
+            form.platform().messageBox(kApplicationTitle, kRepeatedNumbers, MessageButtons::Ok);
+        } else if (entered.Datum > std::round(form.aktDatum) && foundIsLast) {
             history.append(entered);
         } else {
             // Insert before the first draw on or after the new date and drop

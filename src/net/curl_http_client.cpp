@@ -274,6 +274,11 @@ HttpResponse curlHttpGet(const HttpRequest& request) {
 HttpResponse curlHttpGet(const HttpRequest& request, const HttpPump& pump) {
     initCurlOnce();
     HttpResponse response;
+    // curl would quietly use its own default port for one it cannot take.
+    if (!request.proxyHost.empty() && (request.proxyPort < 1 || request.proxyPort > 65535)) {
+        response.error = "Invalid proxy port " + std::to_string(request.proxyPort);
+        return response;
+    }
     EasyHandle easy(curl_easy_init());
     if (!easy) {
         response.error = curl_easy_strerror(CURLE_FAILED_INIT);

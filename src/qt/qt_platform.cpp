@@ -44,7 +44,7 @@ bool looksLikeUrl(const QString& target) {
 QtPlatform::QtPlatform(std::string programDirectory)
     : programDirectory_(std::move(programDirectory)),
       settings_(QSettingsStore::native("Quandor", "KugelAU")),
-      toolSettings_(QSettingsStore::native("Quandor", "ClickRunner")),
+      toolSettings_(QSettingsStore::native("Quandor", "ClickRunner", "Settings")),
       locale_(localeInfoOf(QLocale::system())) {}
 
 QtPlatform::~QtPlatform() {

@@ -1,6 +1,7 @@
 #include "update/results_download.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -47,6 +48,15 @@ std::string resultsUrl(const TForm1& form) {
     return base + kResultsPath;
 }
 
+// The proxy port as a port number; anything else ends the update before a
+// request goes out, rather than letting the client fall back to a port the
+// user never chose.
+int proxyPort(const std::string& text) {
+    const int port = toInteger(text);
+    if (port < 1 || port > 65535) throw ConversionError(text);
+    return port;
+}
+
 bool isBlank(const std::string& line) {
     return trimmed(line).empty();
 }
@@ -54,30 +64,37 @@ bool isBlank(const std::string& line) {
 }  // namespace
 
 std::optional<TZiehung> parseResultLine(const std::string& line, double date) {
-    TZiehung z;
-    z.Datum = date;
+    std::array<long long, 8> values{};
     std::size_t field = 0;
     std::size_t start = 0;
     while (true) {
         const std::size_t comma = line.find(',', start);
         const std::string text = trimmed(std::string_view(line).substr(
             start, comma == std::string::npos ? std::string::npos : comma - start));
-        if (field >= z.Zahlen.size()) return std::nullopt;
-        long long value = 0;
+        if (field >= values.size()) return std::nullopt;
         const char* begin = text.data();
         const char* end = text.data() + text.size();
         if (begin != end && *begin == '+') ++begin;
-        auto [ptr, ec] = std::from_chars(begin, end, value);
+        auto [ptr, ec] = std::from_chars(begin, end, values[field]);
         if (ec != std::errc() || ptr != end || begin == end) return std::nullopt;
-        // A byte holds the value modulo 256, as the record stores it.
-        z.Zahlen[field++] = static_cast<std::uint8_t>(((value % 256) + 256) % 256);
+        ++field;
         if (comma == std::string::npos) break;
         start = comma + 1;
     }
-    if (field != z.Zahlen.size()) return std::nullopt;
+    if (field != values.size()) return std::nullopt;
+    // Storing anything but a real draw would corrupt the history; the values
+    // are judged as sent, before a byte could wrap them into range.
+    for (int i = 0; i < ZahlenProReihe; ++i)
+        if (values[static_cast<std::size_t>(i)] < 1 ||
+            values[static_cast<std::size_t>(i)] > MaxZahl)
+            return std::nullopt;
+    if (values[6] < 1 || values[6] > MaxPowerball) return std::nullopt;
+    TZiehung z;
+    z.Datum = date;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        z.Zahlen[i] = static_cast<std::uint8_t>(((values[i] % 256) + 256) % 256);
     std::sort(z.Zahlen.begin(), z.Zahlen.begin() + ZahlenProReihe);
-    // Storing anything but a real draw would corrupt the history.
-    if (!z.isValidDraw()) return std::nullopt;
+    if (!z.isValidDraw()) return std::nullopt;  // a number sent twice
     return z;
 }
 
@@ -107,15 +124,18 @@ void KugelmeisterClick(TForm1& form) {
         form.aktDatum = std::round(form.DateTimePicker1->date());
 
         const std::string url = resultsUrl(form);
-        while (form.DateTimePicker1->date() <= platform.today() && form.SpeedButton8->visible()) {
+        // The week asked for is kept here: the user may move the date picker
+        // while a request waits, and the answer belongs to the week asked for.
+        double week = std::floor(form.DateTimePicker1->date());
+        while (week <= platform.today() && form.SpeedButton8->visible()) {
+            form.DateTimePicker1->setDate(week);
             HttpRequest request;
             request.url = url;
-            request.query = {{"Programm", "KugelAU"},
-                             {"Datum", formatYyyymmdd(form.DateTimePicker1->date())}};
+            request.query = {{"Programm", "KugelAU"}, {"Datum", formatYyyymmdd(week)}};
             request.userAgent = "Kugelmeister";
             request.accept = "text/html, */*";
             request.proxyHost = trimmed(form.ProxyHostEdit->text());
-            request.proxyPort = toInteger(form.ProxyPortEdit->text());
+            request.proxyPort = proxyPort(form.ProxyPortEdit->text());
             form.StatusBar1->setPanelText(0, "Loading");
 
             const HttpResponse response = platform.httpGet(request);
@@ -129,7 +149,7 @@ void KugelmeisterClick(TForm1& form) {
             form.StatusBar1->setPanelText(1, form.msg(45));
 
             if (response.statusCode < 400) {
-                const double date = std::floor(form.DateTimePicker1->date());
+                const double date = week;
                 for (const std::string& line : splitLines(response.body)) {
                     if (isBlank(line)) continue;
                     const auto draw = parseResultLine(line, date);
@@ -144,8 +164,9 @@ void KugelmeisterClick(TForm1& form) {
                     form.aktDatum = draw->Datum;
                 }
             }
-            form.DateTimePicker1->setDate(form.DateTimePicker1->date() + ZiehungsAbstand);
+            week += ZiehungsAbstand;
         }
+        form.DateTimePicker1->setDate(week);
     }
     SpeedButton5Click(form);
 }

@@ -73,5 +73,19 @@ TEST(Proxy, NoProxyListeningIsNoAnswer) {
     EXPECT_EQ(server.log().find("GET "), std::string::npos) << server.log();
 }
 
+TEST(Proxy, PortOutsideThePortRangeSendsNothing) {
+    ResultsServer server(kCsv);
+    for (const int port : {0, -1, 65536, 99999}) {
+        SCOPED_TRACE(port);
+        HttpRequest request = resultsRequest(server.resultsUrl(), "20130307");
+        request.proxyHost = "127.0.0.1";
+        request.proxyPort = port;
+        const HttpResponse response = curlHttpGet(request);
+        EXPECT_FALSE(response.answered);
+        EXPECT_EQ(response.error, "Invalid proxy port " + std::to_string(port));
+    }
+    EXPECT_EQ(server.log().find("GET "), std::string::npos) << server.log();
+}
+
 }  // namespace
 }  // namespace kugel::test

@@ -198,6 +198,39 @@ TEST_F(DownloadTest, BadProxyPortEndsBeforeTheFirstRequest) {
     expectIdle();
 }
 
+TEST_F(DownloadTest, ProxyPortOutsideThePortRangeEndsBeforeTheFirstRequest) {
+    for (const char* port : {"0", "65536", "-80"}) {
+        SCOPED_TRACE(port);
+        test::writeHistory(t.historyPath(), {ersteZiehungRecord()});
+        pointAt("http://127.0.0.1:" + std::to_string(test::unusedPort()));
+        t.form().ProxyHostEdit->setText("127.0.0.1");
+        t.form().ProxyPortEdit->setText(port);
+        t.answer(DialogResult::Ok);
+        update();
+        const std::string out = t.takeOutput();
+        EXPECT_EQ(requests(out), 0);
+        EXPECT_NE(out.find(std::string("'") + port + "' ist kein gültiger Integerwert"),
+                  std::string::npos);
+        expectIdle();
+    }
+}
+
+TEST_F(DownloadTest, DrawsKeepTheWeekAskedForWhenThePickerMovesMeanwhile) {
+    test::ResultsServer server(std::string(kCsvHeader) + "2013-03-14,5,9,23,30,35,37,18,878\n");
+    test::writeHistory(t.historyPath(), {ersteZiehungRecord()});
+    pointAt(server.baseUrl());
+    t.platform.setToday(day(2013, 3, 20));
+    t.platform.http = [this](const HttpRequest& r) {
+        t.form().DateTimePicker1->setDate(ErsteZiehung);  // the user looks at another draw
+        return curlHttpGet(r);
+    };
+    update();
+    EXPECT_EQ(requests(t.takeOutput()), 1);
+    const auto records = test::readHistory(t.historyPath());
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].Datum, day(2013, 3, 14));
+}
+
 TEST_F(DownloadTest, OnlyOneUpdateRunsAtATime) {
     test::ResultsServer server(std::string(kCsvHeader) + "2013-03-14,5,9,23,30,35,37,18,878\n");
     test::writeHistory(t.historyPath(), {ersteZiehungRecord()});

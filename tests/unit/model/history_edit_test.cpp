@@ -89,6 +89,17 @@ TEST(ManualEntry, SortsTheNumbersAndReplacesEveryDrawOfTheDate) {
     EXPECT_EQ(records[1].Zahlen, (std::array<std::uint8_t, 8>{1, 3, 9, 17, 22, 40, 20, 3}));
 }
 
+TEST(ManualEntry, ADrawWithANumberTwiceIsRefused) {
+    test::TestApp t;
+    test::writeHistory(t.historyPath(), {kMar7, kMar14});
+    t.answer(DialogResult::Ok);
+    enterDraw(t, kMar14.Datum, draw(day(2013, 3, 21), {1, 1, 3, 4, 5, 40}, 7), 1);
+    EXPECT_NE(t.takeOutput().find("nur einmal vorkommen"), std::string::npos);
+    EXPECT_EQ(datesOf(test::readHistory(t.historyPath())),
+              (std::vector<double>{kMar7.Datum, kMar14.Datum}));
+    EXPECT_EQ(t.form().Datum1, kMar14.Datum);
+}
+
 TEST(ManualEntry, CancelLeavesTheFileAndShowsThePreviousDate) {
     test::TestApp t;
     test::writeHistory(t.historyPath(), {kMar7, kMar14, kMar28});
