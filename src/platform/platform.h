@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -27,6 +28,9 @@ struct HttpRequest {
     int maxRedirects = 15;
     std::string proxyHost;  // empty: no proxy
     int proxyPort = 80;
+    // Asked while the request waits (the user's clicks are being handled
+    // meanwhile); true gives the request up at once.
+    std::function<bool()> abandon;
 };
 
 struct HttpResponse {

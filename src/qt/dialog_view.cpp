@@ -23,8 +23,11 @@ DialogView::~DialogView() = default;
 
 int DialogView::showModal() {
     form_.modalResult = 0;
-    exec();
-    return form_.modalResult;
+    // What closed the dialog decides, even if a handler still running in it
+    // sets a result afterwards.
+    const int result = exec();
+    form_.modalResult = result;
+    return result;
 }
 
 void DialogView::checkModalResult() {
@@ -32,8 +35,9 @@ void DialogView::checkModalResult() {
 }
 
 void DialogView::reject() {
+    // Esc and the window's close button end the dialog with Cancel (2).
     form_.modalResult = static_cast<int>(DialogResult::Cancel);
-    QDialog::reject();
+    done(form_.modalResult);
 }
 
 }  // namespace kugel

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -632,6 +633,16 @@ void FormView::applyTimer(Component& c) {
         timer->stop();
 }
 
+bool FormView::isMenuShortcut(const QKeySequence& keys) const {
+    for (const auto& owned : form_.components()) {
+        if (owned->kind() != Kind::MenuItem) continue;
+        const auto* action = qobject_cast<const QAction*>(objectFor(*owned));
+        if (action && action->isVisible() && action->isEnabled() && action->shortcut() == keys)
+            return true;
+    }
+    return false;
+}
+
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == host_) {
         if (event->type() == QEvent::Resize && fill_) applyGeometry(*fill_);
@@ -666,11 +677,26 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
             if (c.handlerFor("OnDblClick")) userEvent(c, "OnDblClick");
             break;
         case QEvent::FocusIn:
-            if (watched == objectFor(c) && c.handlerFor("OnEnter")) userEvent(c, "OnEnter");
+        case QEvent::FocusOut: {
+            // Entering and leaving mean moving between controls of the window;
+            // switching to another application or opening a popup is neither.
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
+            const char* what = event->type() == QEvent::FocusIn ? "OnEnter" : "OnExit";
+            if (watched == objectFor(c) && c.handlerFor(what)) userEvent(c, what);
             break;
-        case QEvent::FocusOut:
-            if (watched == objectFor(c) && c.handlerFor("OnExit")) userEvent(c, "OnExit");
+        }
+        case QEvent::ShortcutOverride: {
+            // An edit claims Ctrl+A (select all) and the like for itself; the
+            // menu's shortcuts must win, as the menu promises them.
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const QKeySequence pressed(key->keyCombination());
+            if (isMenuShortcut(pressed)) {
+                event->ignore();
+                return true;
+            }
             break;
+        }
         default:
             break;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QObject>
 #include <functional>
 #include <string_view>
@@ -73,6 +74,8 @@ class FormView : public QObject, public FormObserver {
     // A user event bound to a handler by name.
     void userEvent(Component& c, const char* event);
     bool updatingWidgets() const { return updating_ > 0; }
+    // A key sequence one of the form's visible menu items is bound to.
+    bool isMenuShortcut(const QKeySequence& keys) const;
 
     Application& app_;
     Form& form_;

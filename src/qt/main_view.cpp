@@ -77,8 +77,12 @@ void MainView::resizeEvent(QResizeEvent* event) {
 }
 
 void MainView::closeEvent(QCloseEvent* event) {
-    if (!app_.closed()) app_.close();
-    event->accept();
+    // While an operation runs the window stays until it has stopped.
+    app_.requestClose();
+    if (app_.closed())
+        event->accept();
+    else
+        event->ignore();
 }
 
 // The main window is activated again when the user comes back to it from

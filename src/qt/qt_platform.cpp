@@ -159,9 +159,9 @@ void QtPlatform::playSoundAsync(const std::string& file) {
 }
 
 HttpResponse QtPlatform::httpGet(const HttpRequest& request) {
-    return curlHttpGet(request, [] {
+    return curlHttpGet(request, [&request] {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
-        return false;
+        return request.abandon && request.abandon();
     });
 }
 

@@ -11,6 +11,7 @@
 #include "output/print_settings_dialog.h"
 #include "platform/platform.h"
 #include "shell/main_window.h"
+#include "shell/startup.h"
 
 namespace kugel {
 
@@ -48,6 +49,17 @@ void Application::close() {
     form1_->setVisible(false);  // the view ends the program when the main window goes
 }
 
+void Application::requestClose() {
+    if (closed_) return;
+    if (depth_ == 0) {
+        close();
+        return;
+    }
+    if (closePending_) return;
+    closePending_ = true;
+    stopRunningOperations(*form1_);
+}
+
 void Application::showError(const std::string& text) {
     platform_.messageBox(kApplicationTitle, text, MessageButtons::Ok);
 }
@@ -65,7 +77,13 @@ void Application::userAction(const std::function<void()>& action) {
         throw;
     }
     --depth_;
-    if (depth_ == 0) applyPendingActivation();
+    if (depth_ > 0) return;
+    if (closePending_) {
+        closePending_ = false;
+        close();
+        return;
+    }
+    applyPendingActivation();
 }
 
 void Application::invoke(Form& form, const std::string& handler, Component* sender) {

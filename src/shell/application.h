@@ -43,6 +43,10 @@ class Application {
     void start();
     // The main window closes: FormClose.
     void close();
+    // The user closes the main window (its close button, "Schließen"). While
+    // an operation runs, it is asked to stop and the window closes as soon
+    // as the operation has ended, so nothing is saved half done.
+    void requestClose();
     bool closed() const { return closed_; }
 
     // Runs whatever a user's action causes (typing into an edit runs its
@@ -80,6 +84,7 @@ class Application {
     std::vector<Form*> forms_;
     int depth_ = 0;
     bool activationPending_ = false;
+    bool closePending_ = false;
     bool closed_ = false;
 };
 

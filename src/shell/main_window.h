@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "controls/builder.h"
 #include "controls/chart.h"
@@ -56,6 +57,16 @@ class TForm1 : public Form {
     // A vendor address given on the command line: used instead of the
     // stored one (URLEdit) for this run only, and never saved.
     std::string serverOverride;
+
+    // The pages as designed: every resize scales from these, so dragging
+    // the window's edge in many small steps cannot wear the layout down.
+    struct DesignedPlace {
+        Component* control;
+        Bounds bounds;
+        int fontHeight;
+    };
+    std::vector<DesignedPlace> designedPages;
+    int designedHeight = 0;
 
     // ---- the window
     Component* MainMenu1 = nullptr;

@@ -65,20 +65,24 @@ void FormActivate(TForm1& form) {
 void FormResize(TForm1& form) {
     const int height = form.bounds().height;
     if (form.groesse <= 0 || height == form.groesse) return;
-    const int num = height;
-    const int den = form.groesse;
+    if (form.designedPages.empty()) {
+        form.designedHeight = form.groesse;
+        const int inherited =
+            form.PageControl1->fontHeight() ? form.PageControl1->fontHeight() : form.fontHeight();
+        form.designedPages.push_back({form.PageControl1, form.PageControl1->bounds(), inherited});
+        for (const auto& owned : form.components())
+            if (isInside(*owned, *form.PageControl1))
+                form.designedPages.push_back({owned.get(), owned->bounds(), owned->fontHeight()});
+    }
     // The page control follows the window; what it holds grows and shrinks
     // with the height, fonts included, so the pages keep their proportions.
-    const int inherited =
-        form.PageControl1->fontHeight() ? form.PageControl1->fontHeight() : form.fontHeight();
-    form.PageControl1->setFontHeight(std::max(1, scaled(inherited, num, den)));
-    for (const auto& owned : form.components()) {
-        Component& c = *owned;
-        if (!isInside(c, *form.PageControl1)) continue;
-        const Bounds b = c.bounds();
-        c.setBounds(scaled(b.left, num, den), scaled(b.top, num, den), scaled(b.width, num, den),
-                    scaled(b.height, num, den));
-        if (c.fontHeight() > 0) c.setFontHeight(std::max(1, scaled(c.fontHeight(), num, den)));
+    const int num = height;
+    const int den = form.designedHeight;
+    for (const auto& [control, b, font] : form.designedPages) {
+        if (control != form.PageControl1)
+            control->setBounds(scaled(b.left, num, den), scaled(b.top, num, den),
+                               scaled(b.width, num, den), scaled(b.height, num, den));
+        if (font > 0) control->setFontHeight(std::max(1, scaled(font, num, den)));
     }
     form.groesse = height;
 }
@@ -92,7 +96,13 @@ void FormClose(TForm1& form) {
 }
 
 void Schlieen1Click(TForm1& form) {
-    form.app().close();
+    form.app().requestClose();
+}
+
+void stopRunningOperations(TForm1& form) {
+    if (form.Aktualisierunglaeuft) form.run("SpeedButton8Click", form.SpeedButton8);
+    // A second click on the calculation's button stops it.
+    if (form.Berechnunglaeuft) form.run("Label28Click", form.ticket.BitBtn4);
 }
 
 }  // namespace kugel

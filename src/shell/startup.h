@@ -10,6 +10,8 @@ void FormActivate(TForm1& form);
 void FormResize(TForm1& form);
 void FormClose(TForm1& form);
 void Schlieen1Click(TForm1& form);
+// Asks a running download or calculation to stop, as its stop button does.
+void stopRunningOperations(TForm1& form);
 
 void registerStartupHandlers(TForm1& form);
 

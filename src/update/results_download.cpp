@@ -136,10 +136,13 @@ void KugelmeisterClick(TForm1& form) {
             request.accept = "text/html, */*";
             request.proxyHost = trimmed(form.ProxyHostEdit->text());
             request.proxyPort = proxyPort(form.ProxyPortEdit->text());
+            // The stop button works while a request waits, too.
+            request.abandon = [&form] { return !form.SpeedButton8->visible(); };
             form.StatusBar1->setPanelText(0, "Loading");
 
             const HttpResponse response = platform.httpGet(request);
             if (!response.answered) {
+                if (!form.SpeedButton8->visible()) break;  // given up on the user's stop
                 // Without a connection every further week would wait out its
                 // own time-out; end now and say why.
                 form.StatusBar1->setPanelText(0, response.error);

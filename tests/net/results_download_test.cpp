@@ -185,6 +185,25 @@ TEST_F(DownloadTest, SilentServerIsBoundedByTheReadTimeOut) {
     expectIdle();
 }
 
+TEST_F(DownloadTest, StopWhileARequestWaitsGivesItUp) {
+    test::writeHistory(t.historyPath(), {ersteZiehungRecord()});
+    test::RawServer silent("");
+    pointAt("http://127.0.0.1:" + std::to_string(silent.port()));
+    // The desktop handles the user's clicks while a request waits; here the
+    // stop button is clicked during that wait.
+    t.platform.http = [this](const HttpRequest& r) {
+        return curlHttpGet(r, [this, &r] {
+            t.app->fireEvent(*t.form().SpeedButton8, "OnClick");
+            return r.abandon && r.abandon();
+        });
+    };
+    update();
+    EXPECT_EQ(requests(t.takeOutput()), 1);
+    EXPECT_EQ(t.form().StatusBar1->panelText(0), "Loading");  // a stop is no error
+    EXPECT_EQ(t.form().Datum1, ErsteZiehung);
+    expectIdle();
+}
+
 TEST_F(DownloadTest, BadProxyPortEndsBeforeTheFirstRequest) {
     test::writeHistory(t.historyPath(), {ersteZiehungRecord()});
     pointAt("http://127.0.0.1:" + std::to_string(test::unusedPort()));

@@ -75,6 +75,29 @@ TEST(Startup, ResizingScalesThePagesByTheHeightOnly) {
     EXPECT_EQ(f.PageControl1->fontHeight(), 20);  // 13 px * 1.5, rounded
 }
 
+TEST(Startup, ResizingInSmallStepsAndBackRestoresTheDesign) {
+    test::TestApp t;
+    TForm1& f = t.form();
+    f.groesse = 462;
+    const Bounds designed = f.BitBtn8->bounds();
+    for (int h = 470; h <= 700; h += 17) {
+        f.setBounds(f.bounds().left, f.bounds().top, 533, h);
+        f.run("FormResize", &f);
+    }
+    for (int h = 690; h >= 462; h -= 13) {
+        f.setBounds(f.bounds().left, f.bounds().top, 533, h);
+        f.run("FormResize", &f);
+    }
+    f.setBounds(f.bounds().left, f.bounds().top, 533, 462);
+    f.run("FormResize", &f);
+    const Bounds back = f.BitBtn8->bounds();
+    EXPECT_EQ(back.left, designed.left);
+    EXPECT_EQ(back.top, designed.top);
+    EXPECT_EQ(back.width, designed.width);
+    EXPECT_EQ(back.height, designed.height);
+    EXPECT_EQ(f.PageControl1->fontHeight(), 13);
+}
+
 TEST(Activation, WaitsForTheOutermostHandler) {
     test::TestApp t;
     test::writeHistory(t.historyPath(), {ersteZiehungRecord()});
@@ -98,6 +121,37 @@ TEST(Activation, ClosingADialogActivatesTheMainWindowAgain) {
     t.form().addHandler("ShowDialog", [&](Component*) { t.app->showModal(t.app->form3()); });
     t.app->invoke(t.form(), "ShowDialog", nullptr);
     EXPECT_EQ(activations, 1);
+}
+
+TEST(Closing, WhileADownloadRunsStopsItAndClosesAfterwards) {
+    test::TestApp t;
+    test::writeHistory(t.historyPath(), {ersteZiehungRecord()});
+    int requests = 0;
+    t.platform.http = [&](const HttpRequest&) {
+        ++requests;
+        HttpResponse r = emptyAnswer({});
+        r.body = "1,2,3,4,5,6,7,0";
+        return r;
+    };
+    bool closeAsked = false;
+    t.platform.onProcessEvents = [&] {
+        if (closeAsked) return;
+        closeAsked = true;
+        t.app->requestClose();  // the window's close button
+        EXPECT_FALSE(t.app->closed());
+    };
+    t.app->invoke(t.form(), "KugelmeisterClick", t.form().BitBtn1);
+    EXPECT_EQ(requests, 1);
+    EXPECT_TRUE(t.app->closed());
+    EXPECT_FALSE(t.form().visible());
+    EXPECT_EQ(test::readHistory(t.historyPath()).size(), 2u);
+}
+
+TEST(Closing, TheMenuItemClosesOnceItsHandlerIsOver) {
+    test::TestApp t;
+    t.app->fireEvent(*t.form().Schlieen1, "OnClick");
+    EXPECT_TRUE(t.app->closed());
+    EXPECT_FALSE(t.form().visible());
 }
 
 TEST(Handlers, ErrorsBecomeAMessageBox) {
