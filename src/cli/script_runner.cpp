@@ -45,11 +45,6 @@ void ScriptRunner::run(const std::vector<Command>& commands) {
     }
 }
 
-template <typename F>
-void ScriptRunner::userAction(F&& action) {
-    app_.userAction(std::forward<F>(action));
-}
-
 void ScriptRunner::execute(const Command& c) {
     const int outer = currentLine_;
     currentLine_ = c.line;
@@ -114,7 +109,8 @@ void ScriptRunner::doSet(const Command& c) {
     }
     Component& comp = component(c, f, c.target.name);
     SetResult result = SetResult::Ok;
-    userAction([&] { result = comp.setProperty(c.target.property, c.value); });
+    // Set as the user would: an error the program raises becomes its message box.
+    app_.userAction([&] { result = comp.setProperty(c.target.property, c.value); });
     switch (result) {
         case SetResult::Ok:
         case SetResult::Refused:  // e.g. a date before MinDate: the control keeps its value
@@ -155,7 +151,7 @@ void ScriptRunner::doClick(const Command& c) {
         auto& box = static_cast<CheckBox&>(comp);
         const bool next = comp.kind() == Kind::CheckBox ? !box.checked() : true;
         if (next != box.checked()) {
-            userAction([&] { box.setChecked(next); });
+            app_.userAction([&] { box.setChecked(next); });
             return;
         }
     }

@@ -49,11 +49,6 @@ class ScriptRunner {
 
     Form& form(const Command& c) const;
     Component& component(const Command& c, Form& f, const std::string& name) const;
-    // Runs a change made as the user would make it: an error the program
-    // raises becomes its message box, as for any user action.
-    template <typename F>
-    void userAction(F&& action);
-
     Application& app_;
     ScriptedPlatform& platform_;
     std::ostream& out_;
