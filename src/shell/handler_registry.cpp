@@ -1,6 +1,10 @@
 #include "shell/handler_registry.h"
 
 #include "checking/draw_display.h"
+#include "checking/history_analysis.h"
+#include "checking/history_search.h"
+#include "checking/prize_dialog.h"
+#include "checking/settings_analysis.h"
 #include "checking/tip_distribution.h"
 #include "generation/ticket_editing.h"
 #include "generation/tip_calculation.h"
@@ -26,6 +30,10 @@ void registerMainWindowHandlers(TForm1& form) {
     registerResultsDownloadHandlers(form);
     registerNumberStatisticsHandlers(form);
     registerTipDistributionHandlers(form);
+    registerPrizeDialogHandlers(form);
+    registerHistorySearchHandlers(form);
+    registerSettingsAnalysisHandlers(form);
+    registerHistoryAnalysisHandlers(form);
     registerHintDisplay(form);
 }
 

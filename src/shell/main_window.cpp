@@ -87,6 +87,21 @@ void TForm1::buildWindow() {
     StatusBar1->setBounds(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
     StatusBar1->addPanel(150);
     StatusBar1->addPanel(0);
+
+    // Reports are composed here before they are saved; it is never shown
+    // while they are.
+    RichEdit1 = &create<Memo>("RichEdit1", this);
+    RichEdit1->setBounds(8, 40, kPageWidth - 16, kPageHeight - 48);
+    RichEdit1->setVisible(false);
+
+    buildAddedControls(b);
+}
+
+// Controls the program adds to the window as designed. They come after every
+// designed control, so the order the language files walk stays the same.
+void TForm1::buildAddedControls(Builder& b) {
+    Gewinnauswertung1 = &b.menuItem("Gewinnauswertung1", MainMenu1, "&Gewinnauswertung");
+    Gewinnauswertung1->bindEvent("OnClick", "auswertungClick");
 }
 
 void TForm1::buildOverviewPage(Builder& b) {
@@ -106,6 +121,10 @@ void TForm1::buildOverviewPage(Builder& b) {
 
     Panel3 = &b.panel("Panel3", TabSheet1, {0, kPageHeight - 42, kPageWidth, 42});
     buildTicketControls(*this, b);
+    SpeedButton4 = &b.button("SpeedButton4", Kind::SpeedButton, Panel3, {400, 7, 120, 28},
+                             "Tipps in DB suchen",
+                             "Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde");
+    SpeedButton4->bindEvent("OnClick", "SpeedButton4Click");
 }
 
 void TForm1::buildHiddenPage(Builder&) {
@@ -173,6 +192,21 @@ void TForm1::buildDatabasePage(Builder& b) {
     SaveDialog1 = &create<FileDialog>(Kind::SaveDialog, "SaveDialog1", TabSheet4);
     SaveDialog1->defaultExt = "txt";
     SaveDialog1->filter = "Textdatei|*.txt";
+
+    // The two analyses replay the history from the date above.
+    const char* const analysisHint = "Berechnung und Erfolg beginnend mit dem oben gewählten Datum";
+    BitBtn9 = &b.button("BitBtn9", Kind::BitBtn, TabSheet4, {8, 236, 509, 28},
+                        "Historische Analyse der Parameter beginnenden mit oben gewähltem Datum",
+                        analysisHint);
+    BitBtn9->bindEvent("OnClick", "BitBtn9Click");
+    Label94 = &b.label("Label94", TabSheet4, {8, 268, 509, 17},
+                       "Anhand der eingestellten Parameter werden Tipps berechnet und ausgewertet");
+    BitBtn19 =
+        &b.button("BitBtn19", Kind::BitBtn, TabSheet4, {8, 300, 509, 28},
+                  "Historische Analyse beginnend mit dem oben gewähltem Datum", analysisHint);
+    BitBtn19->bindEvent("OnClick", "BitBtn19Click");
+    Label95 = &b.label("Label95", TabSheet4, {8, 332, 509, 17},
+                       "War eine Ziehung schon ein 4er oder 5er?");
 }
 
 void TForm1::buildInternetPage(Builder& b) {

@@ -48,6 +48,7 @@ class TForm1 : public Form {
     bool sortieren = false;
     bool Berechnunglaeuft = false;
     bool Aktualisierunglaeuft = false;  // a results download is running
+    bool analysisRunning = false;       // one of the historical analyses is running
     int LaufMax = 0;
     int sprache = 0;
     int groesse = 0;
@@ -75,6 +76,7 @@ class TForm1 : public Form {
     MenuItem* SpracheLanguage1 = nullptr;
     MenuItem* Abgeben1 = nullptr;
     MenuItem* Schlieen1 = nullptr;
+    MenuItem* Gewinnauswertung1 = nullptr;  // added: opens the prize dialog
     PageControl* PageControl1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
     TabSheet* TabSheet1 = nullptr;  // Tipp-Übersicht
@@ -93,10 +95,14 @@ class TForm1 : public Form {
     Button* SpeedButton10 = nullptr;
     Label* Losnummer = nullptr;
     Panel* Panel3 = nullptr;
+    Button* SpeedButton4 = nullptr;  // search the history for the ticket
     TicketControls ticket;
 
     // hidden page
     Memo* Memo2 = nullptr;
+
+    // The hidden text box reports are composed in.
+    Memo* RichEdit1 = nullptr;
 
     // calculation settings
     PageControl* PageControl2 = nullptr;
@@ -124,6 +130,10 @@ class TForm1 : public Form {
     Button* BitBtn3 = nullptr;
     Button* SpeedButton8 = nullptr;
     FileDialog* SaveDialog1 = nullptr;
+    Button* BitBtn9 = nullptr;  // analysis of the settings
+    Label* Label94 = nullptr;
+    Button* BitBtn19 = nullptr;  // analysis of the history
+    Label* Label95 = nullptr;
 
     // internet options page
     Edit* ProxyHostEdit = nullptr;
@@ -138,6 +148,7 @@ class TForm1 : public Form {
     void buildChartPage(Builder& b);
     void buildDatabasePage(Builder& b);
     void buildInternetPage(Builder& b);
+    void buildAddedControls(Builder& b);
     void registerFields();
 
     Application& app_;

@@ -7,7 +7,9 @@
 # The history file to start with comes from NAME.history beside the script,
 # or from the listing a line "# history: FILE" names; without one there is none.
 # In the script, "# exit: N" states the expected exit status (default 0) and "# stderr: TEXT" a text the error output must
-# contain; @HOME@ stands for the program directory (with its trailing slash).
+# contain; "# file: NAME" adds the bytes of a file the program left in its
+# directory to what is compared; @HOME@ stands for the program directory (with
+# its trailing slash).
 foreach(var CLI FIXTURE SCENARIO WORK)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "${var} is not set")
@@ -51,6 +53,12 @@ execute_process(
 execute_process(COMMAND "${FIXTURE}" dump "${home}/Powerball.dat" OUTPUT_VARIABLE history)
 
 set(actual "${out}exit ${status}\n# Powerball.dat\n${history}")
+string(REGEX MATCHALL "(^|\n)# file: [^\n]*" shown_files "${script}")
+foreach(line ${shown_files})
+  string(REGEX REPLACE "^\n?# file: " "" shown "${line}")
+  execute_process(COMMAND "${FIXTURE}" bytes "${home}/${shown}" OUTPUT_VARIABLE content)
+  string(APPEND actual "# ${shown}\n${content}\n")
+endforeach()
 string(REPLACE "${home}/" "@HOME@" actual "${actual}")
 file(WRITE "${WORK}/${name}.actual" "${actual}")
 
