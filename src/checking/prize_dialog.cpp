@@ -58,7 +58,7 @@ void TForm9::build() {
     Builder b(*this);
     Panel1 = &b.panel("Panel1", this, {0, 0, kClientWidth, kClientHeight - kStatusHeight});
     Label1 = &b.label("Label1", Panel1, {kClassLeft, kHeaderTop, kClassWidth, 17}, "Richtig+Z+S");
-    Label2 = &b.label("Label2", Panel1, {kQuotaLeft, kHeaderTop, 72, 17}, "Gewinnquoten");
+    Label2 = &b.label("Label2", Panel1, {kQuotaLeft, kHeaderTop, kQuotaWidth, 17}, "Gewinnquoten");
     Label3 = &b.label("Label3", Panel1, {kAmountLeft, kHeaderTop, kAmountWidth, 17}, "Summe");
     for (std::size_t k = 0; k < kClasses; ++k)
         classLabels[k] = &b.label("Label" + std::to_string(4 + k), Panel1,
@@ -72,13 +72,13 @@ void TForm9::build() {
     Label20->setAlignment(Alignment::Right);
     Label20->setBold(true);
     Anzahl = &b.label("Anzahl", Panel1, {kCountLeft, kHeaderTop, kCountWidth, 17}, "Anzahl");
-    SpeedButton1 = &b.button("SpeedButton1", Kind::SpeedButton, Panel1,
-                             {kQuotaLeft + kQuotaWidth - 22, kHeaderTop - 4, 22, 22}, "",
-                             "durchschnittlische Quote eintragen");
+    SpeedButton1 =
+        &b.button("SpeedButton1", Kind::SpeedButton, Panel1, {kQuotaLeft, kTotalTop - 4, 24, 24},
+                  "", "durchschnittlische Quote eintragen");
     SpeedButton1->bindEvent("OnClick", "SpeedButton1Click");
     // Without a function; kept for the language files' order, not shown.
     SpeedButton2 = &b.button("SpeedButton2", Kind::SpeedButton, Panel1,
-                             {kClassLeft, kTotalTop - 4, 22, 22}, "");
+                             {kClassLeft, kTotalTop - 4, 24, 24}, "");
     SpeedButton2->setVisible(false);
     for (std::size_t k = 0; k < kClasses; ++k) {
         counts[k] = &b.edit("Edit" + std::to_string(1 + k), Panel1,
