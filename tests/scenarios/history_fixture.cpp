@@ -1,9 +1,6 @@
 // Writes and dumps draw history files for the scenario tests.
 //   history_fixture write LISTING FILE   one record per line "YYYY-MM-DD n1 .. n8"
 //   history_fixture dump FILE         the records in the same form, or "missing"
-//   history_fixture bytes FILE        a text file byte for byte: CR, LF and tab as
-//                                     \r, \n and \t (a new line after each \n),
-//                                     other bytes outside printable ASCII as \xNN
 
 #include <filesystem>
 #include <fstream>
@@ -61,40 +58,12 @@ int dump(const std::string& filePath) {
     return 0;
 }
 
-int bytes(const std::string& filePath) {
-    std::ifstream in(filePath, std::ios::binary);
-    if (!in) {
-        std::cout << "missing\n";
-        return 0;
-    }
-    char c = 0;
-    while (in.get(c)) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '\r')
-            std::cout << "\\r";
-        else if (c == '\n')
-            std::cout << "\\n\n";
-        else if (c == '\t')
-            std::cout << "\\t";
-        else if (c == '\\')
-            std::cout << "\\\\";
-        else if (u < 0x20 || u >= 0x7f) {
-            static const char* const hex = "0123456789ABCDEF";
-            std::cout << "\\x" << hex[u >> 4] << hex[u & 15];
-        } else {
-            std::cout << c;
-        }
-    }
-    return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "write" && argc == 4) return write(argv[2], argv[3]);
     if (mode == "dump" && argc == 3) return dump(argv[2]);
-    if (mode == "bytes" && argc == 3) return bytes(argv[2]);
-    std::cerr << "usage: history_fixture write LISTING FILE | dump FILE | bytes FILE\n";
+    std::cerr << "usage: history_fixture write LISTING FILE | dump FILE\n";
     return 2;
 }
