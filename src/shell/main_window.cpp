@@ -221,7 +221,8 @@ void TForm1::buildInternetPage(Builder& b) {
     // it from the vendor's address. Tag 8 keeps addresses out of translation.
     auto link = [&](const char* heading, const char* headingText, const char* name, int top) {
         b.label(heading, TabSheet3, {12, top, 500, 17}, headingText);
-        Label& l = b.label(name, TabSheet3, {28, top + 20, 484, 17}, "");
+        Label& l =
+            b.label(name, TabSheet3, {28, top + 20, 484, 17}, "", "Diese Seite im Browser öffnen");
         l.setTag(kNoTranslationTag);
         l.setFontColor(kLinkColor);
         l.bindEvent("OnClick", "Label52Click");
