@@ -156,9 +156,9 @@ void TForm1::buildOverviewPage(Builder& b) {
         l->setFontHeight(8);
     }
 
-    // Below the last row, under the hits it searches for.
-    SpeedButton4 = &b.button("SpeedButton4", Kind::SpeedButton, TabSheet1, {414, 355, 100, 18},
-                             "Tipps in DB suchen",
+    // Under the last row, left of the hand-over buttons.
+    SpeedButton4 = &b.button("SpeedButton4", Kind::SpeedButton, TabSheet1,
+                             {194, kPageHeight - 42 - 18, 116, 17}, "Tipps in DB suchen",
                              "Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde");
     SpeedButton4->setFontHeight(11);
     SpeedButton4->bindEvent("OnClick", "SpeedButton4Click");
