@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -32,5 +33,9 @@ void appendAfterWholeRecords(const std::filesystem::path& path, std::string_view
                              std::size_t recordSize);
 
 std::string readWholeFile(const std::filesystem::path& path);  // throws FileError
+
+// When the file was last modified, as a day value in UTC (the time base of
+// the Last-Modified dates servers send); nothing when it cannot be read.
+std::optional<double> modifiedDay(const std::filesystem::path& path);
 
 }  // namespace kugel

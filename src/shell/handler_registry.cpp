@@ -7,6 +7,9 @@
 #include "generation/tip_calculation.h"
 #include "generation/tip_editor.h"
 #include "model/main_window.h"
+#include "online/cart.h"
+#include "online/online_submission.h"
+#include "online/web_links.h"
 #include "shell/hint_display.h"
 #include "shell/startup.h"
 #include "statistics/number_statistics.h"
@@ -26,6 +29,9 @@ void registerMainWindowHandlers(TForm1& form) {
     registerResultsDownloadHandlers(form);
     registerNumberStatisticsHandlers(form);
     registerTipDistributionHandlers(form);
+    registerOnlineSubmissionHandlers(form);
+    registerCartHandlers(form);
+    registerWebLinkHandlers(form);
     registerHintDisplay(form);
 }
 
