@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "model/history_file.h"
+#include "model/main_window.h"
 #include "platform/dates.h"
-#include "shell/main_window.h"
 
 namespace kugel::bench {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "bench_app.h"
 #include "checking/settings_analysis.h"
-#include "shell/main_window.h"
+#include "model/main_window.h"
 
 namespace kugel {
 namespace {

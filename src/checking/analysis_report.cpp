@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
+#include "model/main_window.h"
 #include "platform/codepage.h"
 #include "platform/durable_file.h"
 #include "platform/platform.h"
-#include "shell/main_window.h"
 
 namespace kugel {
 

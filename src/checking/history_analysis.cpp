@@ -6,16 +6,16 @@
 #include <vector>
 
 #include "checking/analysis_report.h"
+#include "checking/draw_browser.h"
 #include "checking/draw_display.h"
 #include "checking/hit_count.h"
 #include "generation/ticket_editing.h"
 #include "model/conversion.h"
-#include "model/draw_browser.h"
 #include "model/history_file.h"
+#include "model/main_window.h"
 #include "platform/busy_cursor.h"
 #include "platform/dates.h"
 #include "platform/platform.h"
-#include "shell/main_window.h"
 
 namespace kugel {
 namespace {

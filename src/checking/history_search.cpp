@@ -9,9 +9,9 @@
 #include "checking/hit_count.h"
 #include "model/conversion.h"
 #include "model/history_file.h"
+#include "model/main_window.h"
 #include "platform/dates.h"
 #include "platform/platform.h"
-#include "shell/main_window.h"
 #include "statistics/chart_output.h"
 
 namespace kugel {

@@ -5,9 +5,9 @@
 #include "checking/amount_text.h"
 #include "controls/builder.h"
 #include "model/conversion.h"
+#include "model/main_window.h"
+#include "model/program_windows.h"
 #include "platform/platform.h"
-#include "shell/application.h"
-#include "shell/main_window.h"
 
 namespace kugel {
 namespace {
@@ -132,7 +132,7 @@ void auswertungClick(TForm1& form) {
     } catch (const ConversionError& e) {
         // A field left without a number must not lock the user out of the
         // dialog where it can be mended.
-        form.app().showError(e.what());
+        form.platform().messageBox(kApplicationTitle, e.what(), MessageButtons::Ok);
     }
     form.app().showModal(dialog);
 }

@@ -11,11 +11,11 @@
 #include "generation/tip_calculation.h"
 #include "model/conversion.h"
 #include "model/game.h"
+#include "model/main_window.h"
+#include "model/program_windows.h"
 #include "platform/busy_cursor.h"
 #include "platform/dates.h"
 #include "platform/platform.h"
-#include "shell/application.h"
-#include "shell/main_window.h"
 
 namespace kugel {
 namespace {

@@ -1,11 +1,9 @@
-#include "shell/main_window.h"
+#include "model/main_window.h"
 
 #include "controls/value_text.h"
 #include "model/game.h"
 #include "model/message_table.h"
 #include "platform/platform.h"
-#include "shell/application.h"
-#include "shell/handler_registry.h"
 
 namespace kugel {
 namespace {
@@ -32,13 +30,12 @@ std::string joinInts(const int* first, const int* last) {
 
 }  // namespace
 
-TForm1::TForm1(Platform& platform, Application& app) : Form("Form1", platform), app_(app) {
+TForm1::TForm1(Platform& platform, ProgramWindows& app) : Form("Form1", platform), app_(app) {
     setCaption("Quandors Kugelmeister for PowerBall Australia");
     setBounds(366, 100, kClientWidth, kClientHeight);
     setFontHeight(13);
     buildWindow();
     registerFields();
-    registerMainWindowHandlers(*this);
 }
 
 std::string TForm1::msg(int k) const {
@@ -100,8 +97,10 @@ void TForm1::buildWindow() {
     buildAddedControls(b);
 }
 
-// Controls the program adds to the window as designed. They come after every
-// designed control, so the order the language files walk stays the same.
+// Controls the window gained after its design. The language files address
+// components by their place in creation order, so every new control is
+// created here, after all designed ones, and the designed ones keep their
+// places: add to the end of this function.
 void TForm1::buildAddedControls(Builder& b) {
     Gewinnauswertung1 = &b.menuItem("Gewinnauswertung1", MainMenu1, "&Gewinnauswertung");
     Gewinnauswertung1->bindEvent("OnClick", "auswertungClick");
