@@ -34,6 +34,7 @@ TForm1::TForm1(Platform& platform, Application& app) : Form("Form1", platform), 
     setBounds(366, 100, kClientWidth, kClientHeight);
     setFontHeight(13);
     buildWindow();
+    buildAddedControls();
     registerFields();
     registerMainWindowHandlers(*this);
 }
@@ -89,6 +90,18 @@ void TForm1::buildWindow() {
     StatusBar1->addPanel(0);
 }
 
+// Controls this program adds to the designed window. They are created after
+// every designed one: the language files walk the components in creation
+// order, so the designed ones keep their places and the added ones follow.
+void TForm1::buildAddedControls() {
+    Builder b(*this);
+    Drucken1 = &b.menuItem("Drucken1", MainMenu1, "&Drucken…", "Ctrl+P");
+    Drucken1->bindEvent("OnClick", "Drucken1Click");
+    DruckButton = &b.button("DruckButton", Kind::SpeedButton, Panel3, {384, 9, 24, 24}, {},
+                            "Druckvorschau des Tipps: drucken oder als PDF speichern");
+    DruckButton->bindEvent("OnClick", "Drucken1Click");
+}
+
 void TForm1::buildOverviewPage(Builder& b) {
     Panel4 = &b.panel("Panel4", TabSheet1, {0, 0, kPageWidth, 34});
     SpeedButton6 = &b.button("SpeedButton6", Kind::SpeedButton, Panel4, {4, 5, 24, 24}, {},
@@ -106,6 +119,18 @@ void TForm1::buildOverviewPage(Builder& b) {
 
     Panel3 = &b.panel("Panel3", TabSheet1, {0, kPageHeight - 42, kPageWidth, 42});
     buildTicketControls(*this, b);
+
+    // Save and load sit above the row labels, a small tool bar of the
+    // ticket; the listing's button ends the calculation panel.
+    SpeedButton15 = &b.button("SpeedButton15", Kind::SpeedButton, TabSheet1, {10, 35, 24, 22}, {},
+                              "Speichern des Tipps");
+    SpeedButton15->bindEvent("OnClick", "SpeedButton15Click");
+    SpeedButton16 = &b.button("SpeedButton16", Kind::SpeedButton, TabSheet1, {38, 35, 24, 22}, {},
+                              "Tipp laden aus Datei");
+    SpeedButton16->bindEvent("OnClick", "SpeedButton16Click");
+    BitBtn7 = &b.button("BitBtn7", Kind::BitBtn, Panel3, {414, 7, 104, 28}, "Tipp ausdrucken",
+                        "Drucken SIe hier die berechneten Tipps aus");
+    BitBtn7->bindEvent("OnClick", "BitBtn7Click");
 }
 
 void TForm1::buildHiddenPage(Builder&) {
@@ -173,6 +198,7 @@ void TForm1::buildDatabasePage(Builder& b) {
     SaveDialog1 = &create<FileDialog>(Kind::SaveDialog, "SaveDialog1", TabSheet4);
     SaveDialog1->defaultExt = "txt";
     SaveDialog1->filter = "Textdatei|*.txt";
+    OpenDialog1 = &create<FileDialog>(Kind::OpenDialog, "OpenDialog1", TabSheet4);
 }
 
 void TForm1::buildInternetPage(Builder& b) {

@@ -7,7 +7,10 @@
 # The history file to start with comes from NAME.history beside the script,
 # or from the listing a line "# history: FILE" names; without one there is none.
 # In the script, "# exit: N" states the expected exit status (default 0) and "# stderr: TEXT" a text the error output must
-# contain; @HOME@ stands for the program directory (with its trailing slash).
+# contain; "# file: NAME" (any number of them) adds the bytes of the file NAME
+# in the program directory to the output compared; "# mkdir: NAME" makes a
+# directory there before the run; @HOME@ stands for the program directory
+# (with its trailing slash).
 foreach(var CLI FIXTURE SCENARIO WORK)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "${var} is not set")
@@ -33,6 +36,12 @@ if(EXISTS "${history_listing}")
   endif()
 endif()
 
+string(REGEX MATCHALL "(^|\n)# mkdir: [^\n]*" made_dirs "${script}")
+foreach(line ${made_dirs})
+  string(REGEX REPLACE "^\n?# mkdir: " "" made_dir "${line}")
+  file(MAKE_DIRECTORY "${home}/${made_dir}")
+endforeach()
+
 string(REPLACE "@HOME@" "${home}/" script "${script}")
 file(WRITE "${WORK}/${name}.run.kms" "${script}")
 
@@ -51,6 +60,12 @@ execute_process(
 execute_process(COMMAND "${FIXTURE}" dump "${home}/Powerball.dat" OUTPUT_VARIABLE history)
 
 set(actual "${out}exit ${status}\n# Powerball.dat\n${history}")
+string(REGEX MATCHALL "(^|\n)# file: [^\n]*" shown_files "${script}")
+foreach(line ${shown_files})
+  string(REGEX REPLACE "^\n?# file: " "" shown "${line}")
+  execute_process(COMMAND "${FIXTURE}" show "${home}/${shown}" OUTPUT_VARIABLE bytes)
+  string(APPEND actual "# ${shown}\n${bytes}")
+endforeach()
 string(REPLACE "${home}/" "@HOME@" actual "${actual}")
 file(WRITE "${WORK}/${name}.actual" "${actual}")
 
