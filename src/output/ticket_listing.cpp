@@ -4,6 +4,7 @@
 
 #include "controls/component.h"
 #include "generation/ticket_controls.h"
+#include "generation/ticket_text.h"
 #include "model/conversion.h"
 #include "output/ticket_date.h"
 #include "platform/codepage.h"
@@ -31,7 +32,7 @@ TicketListing ticketListing(const TForm1& form) {
     listing.heading = listing.rowTitle + " " + formatShortDateTime(listing.date, form.locale());
     for (std::size_t r = 0; r < form.ticket.rows.size(); ++r) {
         const TicketRow& row = form.ticket.rows[r];
-        if (row.numbers[0]->text().empty()) continue;
+        if (!isSavedInTipFile(row)) continue;  // the same rows a tip file holds
         TicketListing::Row listed;
         listed.number = static_cast<int>(r) + 1;
         for (std::size_t k = 0; k < row.numbers.size(); ++k)

@@ -9,6 +9,7 @@
 #include "controls/component.h"
 #include "generation/ticket_controls.h"
 #include "generation/ticket_editing.h"
+#include "generation/ticket_text.h"
 #include "output/ticket_date.h"
 #include "platform/codepage.h"
 #include "platform/dates.h"
@@ -55,17 +56,6 @@ std::string proposedTipFileName(double chosenDate) {
            kTipExtension;
 }
 
-std::vector<std::string> tipFileLines(const TForm1& form) {
-    std::vector<std::string> lines;
-    for (const TicketRow& row : form.ticket.rows) {
-        if (row.numbers[0]->text().empty()) continue;
-        std::string line;
-        for (const Edit* e : row.numbers) line += e->text() + ",";
-        lines.push_back(line + row.powerball->text());
-    }
-    return lines;
-}
-
 TipFields splitTipLine(const std::string& line) {
     TipFields fields;
     std::string rest = line;
@@ -107,7 +97,7 @@ void SpeedButton15Click(TForm1& form) {
     dialog.fileName = *chosen;
     // Written beside the chosen file and then put in its place, so a save
     // that fails half way leaves the file that was there as it was.
-    replaceFileAtomically(*chosen, *chosen + ".tmp", encodeAnsiLines(tipFileLines(form)));
+    replaceFileAtomically(*chosen, *chosen + ".tmp", encodeAnsiLines(tipFileLines(form.ticket)));
 }
 
 void SpeedButton16Click(TForm1& form) {

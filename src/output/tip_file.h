@@ -19,10 +19,6 @@ using TipFields = std::array<std::string, kTipFieldCount>;
 // the ticket is for (Wednesday plus 3 days, any other day plus 4).
 std::string proposedTipFileName(double chosenDate);
 
-// The lines the ticket saves as: every row whose first edit is filled, in
-// row order, its fields as the edits hold them.
-std::vector<std::string> tipFileLines(const TForm1& form);
-
 // Splits one line into the six main number fields and the Powerball field:
 // each main field is the text before the next comma (empty when no comma is
 // left), and whatever remains after the sixth, commas included, is the

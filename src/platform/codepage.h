@@ -20,15 +20,14 @@ std::vector<std::string> splitLines(std::string_view text);
 // Lines joined with CR LF (each line ended), encoded in the ANSI code page.
 std::string encodeAnsiLines(const std::vector<std::string>& lines);
 
-// The encodings a text file may have: the ANSI code page without a mark, or
-// a Unicode form recognised by its byte order mark.
+// How a text file's bytes are encoded, as its byte order mark tells.
 enum class TextEncoding { Ansi, Utf8, Utf16LE, Utf16BE };
-
-// The encoding a file's bytes announce by their byte order mark, else Ansi.
-TextEncoding textEncodingOf(std::string_view bytes);
-
-// Lines joined with CR LF (each line ended) in the given encoding; the
-// Unicode forms begin with their byte order mark.
+TextEncoding detectEncoding(std::string_view bytes);
+// UTF-8 text as the bytes of a file in the encoding, with its byte order mark
+// (none for ANSI, where characters outside the code page become '?').
+std::string encodeText(std::string_view utf8, TextEncoding encoding);
+// Lines joined with CR LF (each line ended) as the bytes of a file in the
+// encoding, with its byte order mark.
 std::string encodeTextLines(const std::vector<std::string>& lines, TextEncoding encoding);
 
 }  // namespace kugel

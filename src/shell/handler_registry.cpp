@@ -7,6 +7,9 @@
 #include "generation/tip_editor.h"
 #include "model/draw_browser.h"
 #include "model/history_edit.h"
+#include "online/cart.h"
+#include "online/online_submission.h"
+#include "online/web_links.h"
 #include "output/ticket_listing.h"
 #include "output/ticket_print.h"
 #include "output/tip_file.h"
@@ -32,6 +35,9 @@ void registerMainWindowHandlers(TForm1& form) {
     registerTipFileHandlers(form);
     registerTicketListingHandlers(form);
     registerTicketPrintHandlers(form);
+    registerOnlineSubmissionHandlers(form);
+    registerCartHandlers(form);
+    registerWebLinkHandlers(form);
     registerHintDisplay(form);
 }
 

@@ -1,9 +1,7 @@
 // Writes and dumps draw history files for the scenario tests.
 //   history_fixture write LISTING FILE   one record per line "YYYY-MM-DD n1 .. n8"
 //   history_fixture dump FILE         the records in the same form, or "missing"
-//   history_fixture show FILE         a text file's bytes, line by line, or "missing"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -60,43 +58,12 @@ int dump(const std::string& filePath) {
     return 0;
 }
 
-// Prints a text file so that its encoding shows: printable ASCII as it is,
-// CR as "\r", every other byte as "\xHH"; a new output line after each LF.
-int show(const std::string& filePath) {
-    std::ifstream in(filePath, std::ios::binary);
-    if (!in) {
-        std::cout << "missing\n";
-        return 0;
-    }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::cout << bytes.size() << " bytes\n";
-    std::string line;
-    for (const char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b == '\n') {
-            std::cout << line << "\\n\n";
-            line.clear();
-        } else if (b == '\r') {
-            line += "\\r";
-        } else if (b >= 0x20 && b < 0x7F && b != '\\') {
-            line += ch;
-        } else {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", b);
-            line += hex;
-        }
-    }
-    if (!line.empty()) std::cout << line << '\n';
-    return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "write" && argc == 4) return write(argv[2], argv[3]);
     if (mode == "dump" && argc == 3) return dump(argv[2]);
-    if (mode == "show" && argc == 3) return show(argv[2]);
-    std::cerr << "usage: history_fixture write LISTING FILE | dump FILE | show FILE\n";
+    std::cerr << "usage: history_fixture write LISTING FILE | dump FILE\n";
     return 2;
 }

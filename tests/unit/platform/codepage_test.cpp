@@ -77,7 +77,7 @@ TEST(CodePage, TextFilesWrittenInEachEncodingReadBack) {
         SCOPED_TRACE(static_cast<int>(c.encoding));
         const std::string bytes = encodeTextLines(lines, c.encoding);
         EXPECT_EQ(bytes, c.bytes);
-        EXPECT_EQ(textEncodingOf(bytes), c.encoding);
+        EXPECT_EQ(detectEncoding(bytes), c.encoding);
         if (c.encoding != TextEncoding::Ansi) {
             EXPECT_EQ(splitLines(decodeTextFile(bytes)), lines);
         }
