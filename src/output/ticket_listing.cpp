@@ -3,14 +3,14 @@
 #include <cstdio>
 
 #include "controls/component.h"
-#include "generation/ticket_controls.h"
 #include "generation/ticket_text.h"
 #include "model/conversion.h"
+#include "model/main_window.h"
+#include "model/ticket_controls.h"
 #include "output/ticket_date.h"
 #include "platform/codepage.h"
 #include "platform/dates.h"
 #include "platform/durable_file.h"
-#include "shell/main_window.h"
 
 namespace kugel {
 namespace {

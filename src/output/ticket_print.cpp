@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "model/main_window.h"
 #include "output/ticket_listing.h"
 #include "platform/dates.h"
-#include "shell/main_window.h"
 
 namespace kugel {
 namespace {

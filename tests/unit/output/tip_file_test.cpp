@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-#include "generation/ticket_controls.h"
+#include "model/ticket_controls.h"
 #include "output/tip_file.h"
 #include "platform/durable_file.h"
 #include "support/test_app.h"

@@ -1,11 +1,9 @@
-#include "shell/main_window.h"
+#include "model/main_window.h"
 
 #include "controls/value_text.h"
 #include "model/game.h"
 #include "model/message_table.h"
 #include "platform/platform.h"
-#include "shell/application.h"
-#include "shell/handler_registry.h"
 
 namespace kugel {
 namespace {
@@ -32,14 +30,12 @@ std::string joinInts(const int* first, const int* last) {
 
 }  // namespace
 
-TForm1::TForm1(Platform& platform, Application& app) : Form("Form1", platform), app_(app) {
+TForm1::TForm1(Platform& platform, ProgramWindows& app) : Form("Form1", platform), app_(app) {
     setCaption("Quandors Kugelmeister for PowerBall Australia");
     setBounds(366, 100, kClientWidth, kClientHeight);
     setFontHeight(13);
     buildWindow();
-    buildAddedControls();
     registerFields();
-    registerMainWindowHandlers(*this);
 }
 
 std::string TForm1::msg(int k) const {
@@ -91,16 +87,18 @@ void TForm1::buildWindow() {
     StatusBar1->setBounds(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
     StatusBar1->addPanel(150);
     StatusBar1->addPanel(0);
+
+    buildAddedControls(b);
 }
 
-// Controls this program adds to the designed window. They are created after
-// every designed one: the language files walk the components in creation
-// order, so the designed ones keep their places and the added ones follow.
-void TForm1::buildAddedControls() {
-    Builder b(*this);
+// Controls the window gained after its design. The language files address
+// components by their place in creation order, so every new control is
+// created here, after all designed ones, and the designed ones keep their
+// places: add to the end of this function.
+void TForm1::buildAddedControls(Builder& b) {
     Drucken1 = &b.menuItem("Drucken1", MainMenu1, "&Drucken…", "Ctrl+P");
     Drucken1->bindEvent("OnClick", "Drucken1Click");
-    DruckButton = &b.button("DruckButton", Kind::SpeedButton, Panel3, {380, 2, 19, 19}, {},
+    DruckButton = &b.button("DruckButton", Kind::SpeedButton, Panel3, {384, 9, 24, 24}, {},
                             "Druckvorschau des Tipps: drucken oder als PDF speichern");
     DruckButton->bindEvent("OnClick", "Drucken1Click");
 }
@@ -124,26 +122,27 @@ void TForm1::buildOverviewPage(Builder& b) {
     buildTicketControls(*this, b);
 
     // Save and load sit above the row labels, a small tool bar of the
-    // ticket; the listing's button takes the upper half of Panel3's right
-    // part, beside the printer button added later.
+    // ticket; the listing's button ends Panel3, with room left of it for
+    // the printer button added later.
     SpeedButton15 = &b.button("SpeedButton15", Kind::SpeedButton, TabSheet1, {10, 35, 24, 22}, {},
                               "Speichern des Tipps");
     SpeedButton15->bindEvent("OnClick", "SpeedButton15Click");
     SpeedButton16 = &b.button("SpeedButton16", Kind::SpeedButton, TabSheet1, {38, 35, 24, 22}, {},
                               "Tipp laden aus Datei");
     SpeedButton16->bindEvent("OnClick", "SpeedButton16Click");
-    BitBtn7 = &b.button("BitBtn7", Kind::BitBtn, Panel3, {402, 2, 120, 19}, "Tipp ausdrucken",
+    BitBtn7 = &b.button("BitBtn7", Kind::BitBtn, Panel3, {414, 7, 106, 28}, "Tipp ausdrucken",
                         "Drucken SIe hier die berechneten Tipps aus");
-    BitBtn7->setFontHeight(11);
     BitBtn7->bindEvent("OnClick", "BitBtn7Click");
-    // The lower half of Panel3's right part; the upper half is kept for the
-    // file and print buttons.
-    OnlineTipp = &b.button("OnlineTipp", Kind::BitBtn, Panel3, {380, 21, 64, 19}, "Tipp &abgeben",
-                           "Hier können Sie den Tipp Online abgeben");
+    // Under the last row, beside the Powerball, sum and hit columns; Panel3's
+    // right part is kept for the file and print buttons.
+    constexpr int kHandOverTop = kPageHeight - 42 - 18;
+    OnlineTipp = &b.button("OnlineTipp", Kind::BitBtn, TabSheet1, {314, kHandOverTop, 96, 17},
+                           "Tipp &abgeben", "Hier können Sie den Tipp Online abgeben");
     OnlineTipp->setFontHeight(11);
     OnlineTipp->bindEvent("OnClick", "OnlineTippClick");
-    Warenkorb = &b.button("Warenkorb", Kind::BitBtn, Panel3, {446, 21, 76, 19}, "Warenkorb / Cart",
-                          "Den Tipp in den Warenkorb eines Online-Anbieters legen");
+    Warenkorb =
+        &b.button("Warenkorb", Kind::BitBtn, TabSheet1, {414, kHandOverTop, 100, 17},
+                  "Warenkorb / Cart", "Den Tipp in den Warenkorb eines Online-Anbieters legen");
     Warenkorb->setFontHeight(11);
     Warenkorb->bindEvent("OnClick", "WarenkorbClick");
 
@@ -246,7 +245,8 @@ void TForm1::buildInternetPage(Builder& b) {
     // it from the vendor's address. Tag 8 keeps addresses out of translation.
     auto link = [&](const char* heading, const char* headingText, const char* name, int top) {
         b.label(heading, TabSheet3, {12, top, 500, 17}, headingText);
-        Label& l = b.label(name, TabSheet3, {28, top + 20, 484, 17}, "");
+        Label& l =
+            b.label(name, TabSheet3, {28, top + 20, 484, 17}, "", "Diese Seite im Browser öffnen");
         l.setTag(kNoTranslationTag);
         l.setFontColor(kLinkColor);
         l.bindEvent("OnClick", "Label52Click");
