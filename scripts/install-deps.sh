@@ -12,7 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   xvfb xauth imagemagick xdotool tinyproxy-bin
-  qt6-qpa-plugins
+  qt6-qpa-plugins qt6-translations-l10n libqt6svg6
 )
 
 missing=()

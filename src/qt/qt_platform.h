@@ -37,6 +37,7 @@ class QtPlatform : public Platform {
     void startProgram(const std::string& program, const std::string& parameters) override;
     void playSoundAsync(const std::string& file) override;
     HttpResponse httpGet(const HttpRequest& request) override;
+    std::unique_ptr<HttpRequestQueue> httpRequestQueue() override;
     SettingsStore& settings() override;
     SettingsStore& toolSettings() override;
     std::string programDirectory() override { return programDirectory_; }
