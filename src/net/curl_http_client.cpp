@@ -278,6 +278,9 @@ class CurlRequestQueue : public HttpRequestQueue {
         prepare(*p);
         queue_.push_back(std::move(p));
         startWaiting();
+        // On its way at once, not only when the next answer is waited for:
+        // the answers already in are taken without waiting.
+        if (multi_) step();
     }
 
     HttpResponse takeNext() override {
@@ -412,15 +415,13 @@ class CurlRequestQueue : public HttpRequestQueue {
             response.answered = status > 0;
             response.statusCode = static_cast<int>(status);
             response.body = ansiToUtf8(p.transfer.body);
+            response.bytes = std::move(p.transfer.body);
             response.lastModified = lastModifiedDay(p.easy.get());
             if (!response.answered) {
                 response.failure = HttpFailure::BrokenOff;
                 response.error = "No HTTP status received";
             }
         }
-        // The answer is complete; the memory of the transfer is not needed.
-        p.transfer.body.clear();
-        p.transfer.body.shrink_to_fit();
     }
 
     int capacity_;
