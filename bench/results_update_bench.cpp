@@ -20,7 +20,7 @@
 #include "net/curl_http_client.h"
 #include "platform/scripted_platform.h"
 #include "shell/application.h"
-#include "shell/main_window.h"
+#include "model/main_window.h"
 #include "update/results_download.h"
 
 namespace kugel {

@@ -8,8 +8,8 @@
 #include <QWindow>
 #include <cmath>
 
+#include "model/main_window.h"
 #include "shell/application.h"
-#include "shell/main_window.h"
 
 namespace kugel {
 namespace {
