@@ -94,6 +94,7 @@ class ScriptedPlatform : public Platform {
     void shellOpen(const std::string& target) override;
     void startProgram(const std::string& program, const std::string& parameters) override;
     void playSoundAsync(const std::string& file) override;
+    void print(const PrintJob& job) override;
     HttpResponse httpGet(const HttpRequest& request) override;
     std::unique_ptr<HttpRequestQueue> httpRequestQueue() override;
     SettingsStore& settings() override { return *settings_; }
