@@ -14,7 +14,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation poppler-utils
   xvfb xauth imagemagick xdotool tinyproxy-bin
-  qt6-qpa-plugins
+  qt6-qpa-plugins qt6-translations-l10n libqt6svg6
 )
 if [ "${1:-}" = "--tests" ]; then
   packages+=(chromium)

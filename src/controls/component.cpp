@@ -289,6 +289,14 @@ void UpDown::setAssociate(Edit* edit) {
     if (associate_) associate_->setText(std::to_string(position_));
 }
 
+void UpDown::settleText() {
+    if (!associate_) return;
+    const auto typed = parseInt(associate_->text());
+    const int settled = typed ? clamp(*typed) : position_;
+    if (associate_->text() == std::to_string(settled) && settled == position_) return;
+    setPosition(settled);
+}
+
 void UpDown::step(int delta) {
     fire("OnChanging");
     setPosition(position() + delta);
@@ -486,7 +494,7 @@ StatusBar::StatusBar(Form& owner, std::string name, Component* parent)
     : Component(owner, Kind::StatusBar, std::move(name), parent) {}
 
 void StatusBar::addPanel(int width) {
-    panels_.push_back({std::string(), width});
+    panels_.push_back({std::string(), width, std::string()});
 }
 
 void StatusBar::setPanelText(std::size_t index, std::string text) {
@@ -497,6 +505,24 @@ void StatusBar::setPanelText(std::size_t index, std::string text) {
 
 std::string StatusBar::panelText(std::size_t index) const {
     return index < panels_.size() ? panels_[index].text : std::string();
+}
+
+void StatusBar::setPanelHint(std::size_t index, std::string hint) {
+    if (index >= panels_.size() || panels_[index].hint == hint) return;
+    panels_[index].hint = std::move(hint);
+    changed("Panels");
+}
+
+std::string StatusBar::panelHint(std::size_t index) const {
+    return index < panels_.size() ? panels_[index].hint : std::string();
+}
+
+void StatusBar::setProgress(StatusProgress progress) {
+    if (progress.position == progress_.position && progress.maximum == progress_.maximum &&
+        progress.text == progress_.text)
+        return;
+    progress_ = std::move(progress);
+    changed("Progress");
 }
 
 namespace {
@@ -510,6 +536,7 @@ std::optional<std::size_t> panelIndex(std::string_view name) {
 
 std::optional<std::string> StatusBar::property(std::string_view name) const {
     if (const auto k = panelIndex(name); k && *k < panels_.size()) return panels_[*k].text;
+    if (name == "Progress") return progress_.maximum > 0 ? progress_.text : std::string();
     return Component::property(name);
 }
 

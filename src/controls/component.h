@@ -197,6 +197,10 @@ class UpDown : public Component {
 
     // One click on an arrow: runs OnChanging, then moves by one within range.
     void step(int delta);
+    // The user has left the edit (or pressed Enter): its text becomes the
+    // position, a number outside the range clamped into it, anything else
+    // replaced by the position, so the edit shows the value in use.
+    void settleText();
 
     std::optional<std::string> property(std::string_view name) const override;
     SetResult setProperty(std::string_view name, const std::string& value) override;
@@ -293,7 +297,15 @@ class Memo : public Component {
 
 struct StatusPanel {
     std::string text;
-    int width = 0;  // 0 for the last panel: the rest of the bar
+    int width = 0;     // 0 for the last panel: the rest of the bar
+    std::string hint;  // the panel's tool-tip: its whole text where the panel is too narrow
+};
+
+// A progress bar in the status bar while a long operation runs.
+struct StatusProgress {
+    int position = 0;
+    int maximum = 0;  // 0: no progress bar
+    std::string text;
 };
 
 class StatusBar : public Component {
@@ -303,12 +315,17 @@ class StatusBar : public Component {
     void addPanel(int width);
     void setPanelText(std::size_t index, std::string text);
     std::string panelText(std::size_t index) const;
+    void setPanelHint(std::size_t index, std::string hint);
+    std::string panelHint(std::size_t index) const;
+    const StatusProgress& progress() const { return progress_; }
+    void setProgress(StatusProgress progress);
 
     std::optional<std::string> property(std::string_view name) const override;
     SetResult setProperty(std::string_view name, const std::string& value) override;
 
   private:
     std::vector<StatusPanel> panels_;
+    StatusProgress progress_;
 };
 
 class MenuItem : public Component {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -35,14 +36,39 @@ struct HttpRequest {
     std::function<bool()> abandon;
 };
 
+// Why a request got no answer, as far as the user can act on it.
+enum class HttpFailure {
+    None,
+    HostUnknown,   // the server's (or the proxy's) name does not resolve
+    NoConnection,  // refused or unreachable
+    TimedOut,      // no connection or no data within the time-outs
+    BrokenOff,     // the connection ended before a whole answer arrived
+    Abandoned,     // given up on the caller's request
+    Other
+};
+
 struct HttpResponse {
     bool answered = false;  // false: no connection, time-out, unknown host...
+    HttpFailure failure = HttpFailure::None;
     int statusCode = 0;
     std::string statusLine;              // "HTTP/1.1 200 OK"
     std::string body;                    // decoded to UTF-8 from the ANSI code page
     std::string bytes;                   // the body exactly as received
     std::optional<double> lastModified;  // day value
     std::string error;                   // why there was no answer
+};
+
+// Requests that wait for their answers together, as many at once as the
+// queue allows; answers are taken strictly in the order the requests were
+// sent. Requests not taken when the queue goes are given up.
+class HttpRequestQueue {
+  public:
+    virtual ~HttpRequestQueue() = default;
+    // How many requests may wait for their answers at once.
+    virtual int capacity() const = 0;
+    virtual void send(const HttpRequest& request) = 0;
+    // The answer to the oldest request not taken yet, once it is complete.
+    virtual HttpResponse takeNext() = 0;
 };
 
 // The user's locale as far as the program formats dates with it.
@@ -99,6 +125,9 @@ class Platform {
     virtual void print(const PrintJob& job) = 0;
 
     virtual HttpResponse httpGet(const HttpRequest& request) = 0;
+    // A queue for a series of requests. By default one request at a time:
+    // each goes out through httpGet only when its answer is taken.
+    virtual std::unique_ptr<HttpRequestQueue> httpRequestQueue();
 
     virtual SettingsStore& settings() = 0;
     virtual SettingsStore& toolSettings() = 0;

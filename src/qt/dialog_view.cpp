@@ -1,5 +1,8 @@
 #include "qt/dialog_view.h"
 
+#include <QPushButton>
+
+#include "controls/component.h"
 #include "platform/platform.h"
 
 namespace kugel {
@@ -17,6 +20,21 @@ DialogView::DialogView(Application& app, Form& form, QWidget* parent)
     const Bounds& b = form.bounds();
     setFixedSize(b.width, b.height);
     move(b.left, b.top);
+    // Enter presses the OK button (modal result 1) wherever the focus is
+    // in the dialog, except on another button.
+    for (const auto& owned : form.components()) {
+        if (owned->kind() != Kind::Button && owned->kind() != Kind::BitBtn) continue;
+        const int result = static_cast<Button&>(*owned).modalResult;
+        auto* button = qobject_cast<QPushButton*>(view_->widgetFor(*owned));
+        if (!button) continue;
+        if (result == static_cast<int>(DialogResult::Ok)) {
+            button->setAutoDefault(true);
+            button->setDefault(true);
+        } else if (!cancelButton_ && (result == static_cast<int>(DialogResult::Cancel) ||
+                                      result == static_cast<int>(DialogResult::Abort))) {
+            cancelButton_ = button;
+        }
+    }
 }
 
 DialogView::~DialogView() = default;
@@ -35,7 +53,13 @@ void DialogView::checkModalResult() {
 }
 
 void DialogView::reject() {
-    // Esc and the window's close button end the dialog with Cancel (2).
+    // Esc and the window's close button press the dialog's cancel button,
+    // so its result and handler are those of a click; without one the
+    // dialog ends with Cancel (2).
+    if (cancelButton_ && cancelButton_->isVisible() && cancelButton_->isEnabled() && isVisible()) {
+        cancelButton_->click();
+        if (!isVisible()) return;
+    }
     form_.modalResult = static_cast<int>(DialogResult::Cancel);
     done(form_.modalResult);
 }

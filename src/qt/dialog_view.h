@@ -5,6 +5,8 @@
 
 #include "qt/form_view.h"
 
+class QPushButton;
+
 namespace kugel {
 
 class Application;
@@ -28,6 +30,7 @@ class DialogView : public QDialog {
 
     Form& form_;
     std::unique_ptr<FormView> view_;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace kugel

@@ -20,6 +20,7 @@
 #include <QPen>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -32,6 +33,7 @@
 #include <QVBoxLayout>
 
 #include "controls/chart.h"
+#include "qt/button_icons.h"
 #include "qt/chart_widget.h"
 #include "qt/qt_conversions.h"
 #include "shell/application.h"
@@ -117,6 +119,13 @@ class UpDownWidget : public QWidget {
     QToolButton* up = nullptr;
     QToolButton* down = nullptr;
 };
+
+// A text colour of the model holds for an enabled control; a disabled one
+// keeps the palette's greyed text, so that it looks disabled.
+void setTextColor(QPalette& pal, QPalette::ColorRole role, const QColor& color) {
+    pal.setColor(QPalette::Active, role, color);
+    pal.setColor(QPalette::Inactive, role, color);
+}
 
 // A label in a narrow upright strip, its text running bottom to top.
 class VerticalLabel : public QLabel {
@@ -332,6 +341,11 @@ QObject* FormView::createObject(Component& c, QWidget* parent) {
             connect(edit, &QLineEdit::textEdited, this, [this, &c](const QString& text) {
                 userAction([&] { static_cast<Edit&>(c).setText(text.toStdString()); });
             });
+            // The edit of an up-down shows the value the program uses once
+            // the user leaves it or presses Enter.
+            connect(edit, &QLineEdit::editingFinished, this, [this, &c] {
+                if (UpDown* upDown = upDownOf(c)) userAction([upDown] { upDown->settleText(); });
+            });
             return edit;
         }
         case Kind::ComboBox: {
@@ -384,10 +398,12 @@ QObject* FormView::createObject(Component& c, QWidget* parent) {
             if (c.kind() == Kind::SpeedButton) {
                 auto* tool = new QToolButton(parent);
                 tool->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+                QIcon icon = buttonIcon(form_.name(), c.name(), app_.platform().programDirectory());
                 if (c.caption().empty()) {
                     tool->setToolButtonStyle(Qt::ToolButtonIconOnly);
-                    tool->setIcon(speedButtonIcon(*tool->style(), c.name()));
+                    if (icon.isNull()) icon = speedButtonIcon(*tool->style(), c.name());
                 }
+                tool->setIcon(icon);
                 button = tool;
             } else {
                 auto* push = new QPushButton(parent);
@@ -443,10 +459,10 @@ QObject* FormView::createObject(Component& c, QWidget* parent) {
 }
 
 void FormView::applyAll(Component& c) {
-    for (const char* p :
-         {"Caption", "Hint",       "Visible",    "Enabled",  "Color",    "FontColor", "Bounds",
-          "Font",    "Text",       "ReadOnly",   "Checked",  "Date",     "MinDate",   "Lines",
-          "Panels",  "ActivePage", "TabVisible", "ShortCut", "Interval", "Chart",     "Items",     "Alignment"})
+    for (const char* p : {"Caption",  "Hint",     "Visible", "Enabled",  "Color",      "FontColor",
+                          "Bounds",   "Font",     "Text",    "ReadOnly", "Checked",    "Date",
+                          "MinDate",  "Lines",    "Panels",  "Progress", "ActivePage", "TabVisible",
+                          "ShortCut", "Interval", "Chart",   "Items",    "Alignment"})
         apply(c, p);
 }
 
@@ -506,6 +522,10 @@ void FormView::apply(Component& c, std::string_view property) {
         if (c.kind() == Kind::StatusBar) applyPanels(c);
         return;
     }
+    if (property == "Progress") {
+        if (c.kind() == Kind::StatusBar) applyProgress(c);
+        return;
+    }
     if (property == "Chart") {
         w->update();
         return;
@@ -520,8 +540,10 @@ void FormView::apply(Component& c, std::string_view property) {
             break;
         case Kind::Label:
         case Kind::Panel:
-            if (property == "Caption")
+            if (property == "Caption") {
                 static_cast<QLabel*>(w)->setText(withoutMnemonics(c.caption()));
+                if (c.kind() == Kind::Label) applyGeometry(c);
+            }
             if (property == "Alignment" && c.kind() == Kind::Label) {
                 const bool right = static_cast<Label&>(c).alignment() == Alignment::Right;
                 static_cast<QLabel*>(w)->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) |
@@ -538,7 +560,10 @@ void FormView::apply(Component& c, std::string_view property) {
         case Kind::CheckBox:
         case Kind::RadioButton: {
             auto* button = static_cast<QAbstractButton*>(w);
-            if (property == "Caption") button->setText(qs(c.caption()));
+            if (property == "Caption") {
+                button->setText(qs(c.caption()));
+                if (c.kind() == Kind::SpeedButton) applyGeometry(c);
+            }
             if (property == "Checked" && !isButtonKind(c.kind())) {
                 const QSignalBlocker block(button);
                 button->setChecked(static_cast<CheckBox&>(c).checked());
@@ -614,9 +639,28 @@ void FormView::applyGeometry(Component& c) {
         return;
     }
     w->setGeometry(rectOf(c.bounds()));
-    // A label laid out two or more lines high wraps its text.
-    if (auto* label = qobject_cast<QLabel*>(w); label && c.kind() == Kind::Label)
-        label->setWordWrap(c.bounds().height >= 2 * label->fontMetrics().height() - 4);
+    // Pictures grow and shrink with the button they are on.
+    if (auto* tool = qobject_cast<QToolButton*>(w); tool && c.kind() == Kind::SpeedButton) {
+        const int side = std::max(8, std::min(c.bounds().width, c.bounds().height) - 8);
+        tool->setIconSize(QSize(side, side));
+        // A caption comes first: the picture beside it only where both fit.
+        if (!tool->text().isEmpty() && !tool->icon().isNull()) {
+            const int needed = tool->fontMetrics().horizontalAdvance(tool->text()) + side + 16;
+            tool->setToolButtonStyle(needed <= c.bounds().width ? Qt::ToolButtonTextBesideIcon
+                                                                : Qt::ToolButtonTextOnly);
+        }
+    }
+    // A label laid out two or more lines high wraps its text; one laid out
+    // for a single line gets the width its text needs at the current font,
+    // which does not grow quite in step with the scaled bounds.
+    if (auto* label = qobject_cast<QLabel*>(w); label && c.kind() == Kind::Label) {
+        const bool wraps = c.bounds().height >= 2 * label->fontMetrics().height() - 4;
+        label->setWordWrap(wraps);
+        const int needed =
+            label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->frameWidth() + 1;
+        if (!wraps && !isUpright(c) && needed > label->width())
+            label->resize(needed, label->height());
+    }
 }
 
 void FormView::applyFont(Component& c) {
@@ -649,7 +693,7 @@ void FormView::applyColors(Component& c) {
         case Kind::Memo:
         case Kind::DateTimePicker:
             pal.setColor(QPalette::Base, resolve(c.color(), base, QPalette::Base));
-            pal.setColor(QPalette::Text, resolve(c.fontColor(), base, QPalette::Text));
+            setTextColor(pal, QPalette::Text, resolve(c.fontColor(), base, QPalette::Text));
             break;
         case Kind::Label:
         case Kind::Panel:
@@ -657,7 +701,11 @@ void FormView::applyColors(Component& c) {
         case Kind::RadioButton:
         case Kind::GroupBox:
         case Kind::RadioGroup:
-            pal.setColor(QPalette::WindowText, resolve(c.fontColor(), base, QPalette::WindowText));
+            setTextColor(pal, QPalette::WindowText,
+                         resolve(c.fontColor(), base, QPalette::WindowText));
+            // The colour fills the control's whole cell, not only the box of
+            // a check box.
+            w->setBackgroundRole(QPalette::Window);
             if (c.color() != clBtnFace) {
                 pal.setColor(QPalette::Window, resolve(c.color(), base, QPalette::Window));
                 w->setAutoFillBackground(true);
@@ -668,7 +716,8 @@ void FormView::applyColors(Component& c) {
         case Kind::Button:
         case Kind::BitBtn:
         case Kind::SpeedButton:
-            pal.setColor(QPalette::ButtonText, resolve(c.fontColor(), base, QPalette::ButtonText));
+            setTextColor(pal, QPalette::ButtonText,
+                         resolve(c.fontColor(), base, QPalette::ButtonText));
             break;
         default:
             return;
@@ -699,14 +748,45 @@ void FormView::applyPanels(Component& c) {
     while (labels.size() < panels.size()) {
         auto* label = new QLabel(bar);
         label->setTextFormat(Qt::PlainText);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // A line between the panels instead of a frame around each: a frame
+        // above and below would need more height than the bar has for a
+        // line of text.
+        label->setStyleSheet(
+            QStringLiteral("QLabel { border-right: 1px solid palette(mid); "
+                           "padding-left: 2px; }"));
         label->setObjectName(qs(c.name() + ".Panels[" + std::to_string(labels.size()) + "]"));
         const StatusPanel& panel = panels[labels.size()];
         if (panel.width > 0) label->setFixedWidth(panel.width);
         bar->addWidget(label, panel.width > 0 ? 0 : 1);
         labels.push_back(label);
     }
-    for (std::size_t i = 0; i < panels.size(); ++i) labels[i]->setText(qs(panels[i].text));
+    for (std::size_t i = 0; i < panels.size(); ++i) {
+        labels[i]->setText(qs(panels[i].text));
+        labels[i]->setToolTip(qs(panels[i].hint));
+    }
+}
+
+void FormView::applyProgress(Component& c) {
+    auto* bar = qobject_cast<QStatusBar*>(widgetFor(c));
+    if (!bar) return;
+    const StatusProgress& progress = static_cast<StatusBar&>(c).progress();
+    if (!progressBar_) {
+        progressBar_ = new QProgressBar(bar);
+        progressBar_->setObjectName(qs(c.name() + ".Progress"));
+        progressBar_->setTextVisible(true);
+        progressBar_->setFixedWidth(160);
+        progressBar_->setMinimumHeight(0);
+        bar->addPermanentWidget(progressBar_);
+        progressBar_->hide();
+    }
+    if (progress.maximum <= 0) {
+        progressBar_->hide();
+        return;
+    }
+    progressBar_->setRange(0, progress.maximum);
+    progressBar_->setValue(progress.position);
+    progressBar_->setFormat(qs(progress.text));
+    progressBar_->show();
 }
 
 void FormView::applyTimer(Component& c) {
@@ -718,6 +798,15 @@ void FormView::applyTimer(Component& c) {
         timer->start();
     else
         timer->stop();
+}
+
+UpDown* FormView::upDownOf(const Component& edit) const {
+    for (const auto& owned : form_.components()) {
+        if (owned->kind() != Kind::UpDown) continue;
+        auto* upDown = static_cast<UpDown*>(owned.get());
+        if (upDown->associate() == &edit) return upDown;
+    }
+    return nullptr;
 }
 
 void FormView::syncHiddenShortcut(Component& item, QAction* action) {

@@ -27,6 +27,7 @@ class MainView : public QMainWindow {
   private:
     void formChanged(std::string_view property);
     void applyClientSize();
+    void applyScale(double scale);
     void focusWindowChanged(QWindow* window);
 
     Application& app_;
@@ -35,6 +36,7 @@ class MainView : public QMainWindow {
     std::unique_ptr<FormView> view_;
     bool leftApplication_ = false;
     bool resizing_ = false;
+    double scale_ = 0;
 };
 
 }  // namespace kugel

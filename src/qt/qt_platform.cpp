@@ -88,8 +88,13 @@ std::optional<std::string> QtPlatform::fileDialog(bool save, const std::string& 
     QString ext = qs(defaultExt);
     if (ext.startsWith(u'.')) ext.remove(0, 1);
     if (!ext.isEmpty()) dialog.setDefaultSuffix(ext);
+    // A proposal without a directory opens in the program's directory, where
+    // the program keeps its files, never in wherever it was started from.
+    dialog.setDirectory(qs(programDirectory()));
     if (!proposedFile.empty()) {
-        const QFileInfo proposed(qs(proposedFile));
+        QFileInfo proposed(qs(proposedFile));
+        if (proposed.isRelative())
+            proposed = QFileInfo(QDir(qs(programDirectory())), qs(proposedFile));
         dialog.setDirectory(proposed.absolutePath());
         if (!proposed.fileName().isEmpty()) dialog.selectFile(proposed.fileName());
     }
@@ -181,6 +186,16 @@ HttpResponse QtPlatform::httpGet(const HttpRequest& request) {
     return curlHttpGet(request, [&request] {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         return request.abandon && request.abandon();
+    });
+}
+
+std::unique_ptr<HttpRequestQueue> QtPlatform::httpRequestQueue() {
+    // A handful of requests in flight hides most of the round trips of a
+    // long update without burdening the server.
+    constexpr int kRequestsInFlight = 6;
+    return curlRequestQueue(kRequestsInFlight, [] {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        return false;  // each request says itself when it is given up
     });
 }
 

@@ -38,6 +38,7 @@ class QtPlatform : public Platform {
     void playSoundAsync(const std::string& file) override;
     void print(const PrintJob& job) override;
     HttpResponse httpGet(const HttpRequest& request) override;
+    std::unique_ptr<HttpRequestQueue> httpRequestQueue() override;
     SettingsStore& settings() override;
     SettingsStore& toolSettings() override;
     std::string programDirectory() override { return programDirectory_; }

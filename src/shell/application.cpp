@@ -32,6 +32,8 @@ Application::Application(Platform& platform) : platform_(platform) {
     abgabeForm_ = std::make_unique<TAbgabeForm>(platform);
     qcsForm_ = std::make_unique<TQCSForm>(platform);
     form6_->setRandom(&form1_->random);
+    // The main window appears during its start-up, when FormShow shows it.
+    form1_->setVisible(false);
     forms_ = {form1_.get(), form3_.get(), form5_.get(),      form6_.get(),
               form8_.get(), form9_.get(), abgabeForm_.get(), qcsForm_.get()};
 }

@@ -57,7 +57,10 @@ void FormShow(TForm1& form) {
     form.random.seed = static_cast<std::uint32_t>(platform.clockTicks());
     form.aktDatum = form.DateTimePicker2->date();
     form.DateTimePicker1->setDate(platform.today());
-    KugelmeisterClick(form);
+    // The window is up before the update, so the user sees its progress and
+    // can stop it; the update hands control to the window system as it goes.
+    form.setVisible(true);
+    KugelmeisterClick(form, UpdateStart::AtStartup);
 }
 
 void FormActivate(TForm1& form) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <deque>
 
 #include "checking/draw_display.h"
 #include "controls/value_text.h"
@@ -27,6 +28,7 @@ class DownloadState {
         form_.SpeedButton8->setVisible(true);
     }
     ~DownloadState() {
+        form_.StatusBar1->setProgress({});
         form_.BitBtn1->setEnabled(true);
         form_.SpeedButton10->setEnabled(true);
         form_.SpeedButton8->setVisible(false);
@@ -41,6 +43,50 @@ class DownloadState {
 
 bool isBlank(const std::string& line) {
     return trimmed(line).empty();
+}
+
+// The update's own texts (German defaults).
+constexpr const char* kStoppedText = "Gestoppt";
+constexpr const char* kProgressText = "Woche %1 von %2";
+constexpr const char* kNoAnswerText = "Keine Antwort von %1: %2";
+
+std::string failureReason(const HttpResponse& response) {
+    switch (response.failure) {
+        case HttpFailure::HostUnknown:
+            return "Rechnername unbekannt";
+        case HttpFailure::NoConnection:
+            return "Verbindung nicht möglich";
+        case HttpFailure::TimedOut:
+            return "Zeitüberschreitung";
+        case HttpFailure::BrokenOff:
+            return "Verbindung abgebrochen";
+        default:
+            return "Übertragungsfehler (" + response.error + ")";
+    }
+}
+
+std::string withArguments(std::string text, const std::string& first, const std::string& second) {
+    for (const auto& [marker, value] : {std::pair{"%1", &first}, std::pair{"%2", &second}}) {
+        const auto at = text.find(marker);
+        if (at != std::string::npos) text.replace(at, 2, *value);
+    }
+    return text;
+}
+
+// Where the request could not get through to: the proxy when one is set
+// (it is the one the program talks to), else the server's address.
+std::string addressOf(const HttpRequest& request) {
+    if (!request.proxyHost.empty())
+        return "Proxy " + request.proxyHost + ":" + std::to_string(request.proxyPort);
+    return request.url;
+}
+
+HttpRequest weekRequest(TForm1& form, double week) {
+    HttpRequest request = vendorRequest(form, kResultsPath);
+    request.query = {{"Programm", "KugelAU"}, {"Datum", formatYyyymmdd(week)}};
+    // The stop button works while a request waits, too.
+    request.abandon = [&form] { return !form.SpeedButton8->visible(); };
+    return request;
 }
 
 }  // namespace
@@ -88,10 +134,15 @@ void registerResultsDownloadHandlers(TForm1& form) {
 }
 
 void KugelmeisterClick(TForm1& form) {
+    KugelmeisterClick(form, UpdateStart::ByUser);
+}
+
+void KugelmeisterClick(TForm1& form, UpdateStart start) {
     if (form.Aktualisierunglaeuft) return;
     Platform& platform = form.platform();
     {
         DownloadState running(form);
+        form.StatusBar1->setPanelHint(0, {});
         const HistoryFile history(form.historyPath());
         if (!history.exists()) {
             history.createEmpty();
@@ -108,20 +159,52 @@ void KugelmeisterClick(TForm1& form) {
         // The week asked for is kept here: the user may move the date picker
         // while a request waits, and the answer belongs to the week asked for.
         double week = std::floor(form.DateTimePicker1->date());
-        while (week <= platform.today() && form.SpeedButton8->visible()) {
+        const double firstWeek = week;
+        const int weeks = week <= platform.today()
+                              ? static_cast<int>((platform.today() - week) / ZiehungsAbstand) + 1
+                              : 0;
+        // Requests for the following weeks go out ahead, as many as the
+        // queue holds; their answers are still taken week by week, in order,
+        // and those after a week that ends the update are given up unread.
+        const std::unique_ptr<HttpRequestQueue> requests = platform.httpRequestQueue();
+        double nextToSend = week;
+        std::deque<std::string> addresses;  // of the requests not answered yet, oldest first
+        bool stopped = false;
+        while (week <= platform.today()) {
+            if (!form.SpeedButton8->visible()) {
+                stopped = true;
+                break;
+            }
             form.DateTimePicker1->setDate(week);
-            HttpRequest request = vendorRequest(form, kResultsPath);
-            request.query = {{"Programm", "KugelAU"}, {"Datum", formatYyyymmdd(week)}};
-            // The stop button works while a request waits, too.
-            request.abandon = [&form] { return !form.SpeedButton8->visible(); };
+            while (static_cast<int>(addresses.size()) < requests->capacity() &&
+                   nextToSend <= platform.today()) {
+                const HttpRequest request = weekRequest(form, nextToSend);
+                requests->send(request);
+                addresses.push_back(addressOf(request));
+                nextToSend += ZiehungsAbstand;
+            }
+            const int done = static_cast<int>((week - firstWeek) / ZiehungsAbstand);
+            form.StatusBar1->setProgress(
+                {done, weeks,
+                 withArguments(kProgressText, std::to_string(done + 1), std::to_string(weeks))});
             form.StatusBar1->setPanelText(0, "Loading");
 
-            const HttpResponse response = platform.httpGet(request);
+            const HttpResponse response = requests->takeNext();
+            const std::string address = addresses.front();
+            addresses.pop_front();
             if (!response.answered) {
-                if (!form.SpeedButton8->visible()) break;  // given up on the user's stop
+                if (!form.SpeedButton8->visible()) {  // given up on the user's stop
+                    stopped = true;
+                    break;
+                }
                 // Without a connection every further week would wait out its
                 // own time-out; end now and say why.
-                form.StatusBar1->setPanelText(0, response.error);
+                const std::string text =
+                    withArguments(kNoAnswerText, address, failureReason(response));
+                form.StatusBar1->setPanelText(0, text);
+                form.StatusBar1->setPanelHint(0, text);
+                if (start == UpdateStart::ByUser)
+                    platform.messageBox(kApplicationTitle, text, MessageButtons::Ok);
                 break;
             }
             form.StatusBar1->setPanelText(0, response.statusLine);
@@ -145,6 +228,7 @@ void KugelmeisterClick(TForm1& form) {
             }
             week += ZiehungsAbstand;
         }
+        if (stopped) form.StatusBar1->setPanelText(0, kStoppedText);
         form.DateTimePicker1->setDate(week);
     }
     SpeedButton5Click(form);

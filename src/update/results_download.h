@@ -16,6 +16,10 @@ inline constexpr const char* kResultsPath = "/zahlen/kugelAU.asp";
 // the week after the newest stored draw up to today; ends with the newest
 // draw displayed and the ticket checked. One download runs at a time.
 void KugelmeisterClick(TForm1& form);
+// Who started the update: a failure to reach the server is shown in a
+// message box only to a user who asked for the update.
+enum class UpdateStart { ByUser, AtStartup };
+void KugelmeisterClick(TForm1& form, UpdateStart start);
 // Menu "Ziehungsdaten laden".
 void Aktualisieren1Click(TForm1& form);
 // Deletes the history after asking and downloads it again from the first draw.
