@@ -95,7 +95,12 @@ void TForm1::buildWindow() {
 // components by their place in creation order, so every new control is
 // created here, after all designed ones, and the designed ones keep their
 // places: add to the end of this function.
-void TForm1::buildAddedControls(Builder&) {}
+void TForm1::buildAddedControls(Builder& b) {
+    Gewinnchancen1 = &b.menuItem("Gewinnchancen1", MainMenu1, "&Gewinnchancen");
+    Gewinnchancen1->setHint(
+        "Die Gewinnklassen mit ihren genauen Chancen und der erwarteten Auszahlung");
+    Gewinnchancen1->bindEvent("OnClick", "GewinnchancenClick");
+}
 
 void TForm1::buildOverviewPage(Builder& b) {
     Panel4 = &b.panel("Panel4", TabSheet1, {0, 0, kPageWidth, 34});

@@ -76,6 +76,7 @@ class TForm1 : public Form {
     MenuItem* SpracheLanguage1 = nullptr;
     MenuItem* Abgeben1 = nullptr;
     MenuItem* Schlieen1 = nullptr;
+    MenuItem* Gewinnchancen1 = nullptr;  // added after the designed controls
     PageControl* PageControl1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
     TabSheet* TabSheet1 = nullptr;  // Tipp-Übersicht

@@ -7,6 +7,7 @@ class Platform;
 class TForm3;
 class TForm6;
 class TQCSForm;
+class TOddsForm;
 
 // The short product name the window system shows and message boxes carry.
 inline constexpr const char* kApplicationTitle = "Kugelmeister";
@@ -22,6 +23,7 @@ class ProgramWindows {
     virtual TForm3& form3() const = 0;
     virtual TForm6& form6() const = 0;
     virtual TQCSForm& qcsForm() const = 0;
+    virtual TOddsForm& oddsForm() const = 0;
     // Shows one of the program's dialogs modally and returns how it was
     // closed; the main window is activated again afterwards.
     virtual int showModal(Form& dialog) = 0;

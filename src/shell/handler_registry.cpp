@@ -2,6 +2,7 @@
 
 #include "checking/draw_browser.h"
 #include "checking/draw_display.h"
+#include "checking/odds_dialog.h"
 #include "checking/tip_distribution.h"
 #include "generation/ticket_editing.h"
 #include "generation/tip_calculation.h"
@@ -32,6 +33,7 @@ void registerMainWindowHandlers(TForm1& form) {
     registerOnlineSubmissionHandlers(form);
     registerCartHandlers(form);
     registerWebLinkHandlers(form);
+    registerOddsHandlers(form);
     registerHintDisplay(form);
 }
 
