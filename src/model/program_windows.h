@@ -6,6 +6,7 @@ class Form;
 class Platform;
 class TForm3;
 class TForm6;
+class TForm9;
 class TQCSForm;
 class TOddsForm;
 
@@ -22,6 +23,7 @@ class ProgramWindows {
     virtual Platform& platform() const = 0;
     virtual TForm3& form3() const = 0;
     virtual TForm6& form6() const = 0;
+    virtual TForm9& form9() const = 0;
     virtual TQCSForm& qcsForm() const = 0;
     virtual TOddsForm& oddsForm() const = 0;
     // Shows one of the program's dialogs modally and returns how it was

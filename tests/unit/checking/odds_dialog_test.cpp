@@ -31,6 +31,9 @@ TEST(OddsDialog, AFieldWithoutANumberIsNamedAndNothingElseBreaks) {
 TEST(OddsDialog, TheMenuOpensItAfterTheDesignedWindows) {
     test::TestApp t;
     EXPECT_EQ(t.app->forms().back(), &t.app->oddsForm());
+    // Closing the dialog activates the main window, which shows a draw.
+    test::writeHistory(t.historyPath(),
+                       {test::draw(test::day(2018, 4, 19), {1, 2, 3, 4, 5, 6}, 7)});
     t.platform.onShowModal = [](Form&) { return static_cast<int>(DialogResult::Cancel); };
     t.app->invoke(t.form(), "GewinnchancenClick", t.form().Gewinnchancen1);
     EXPECT_NE(t.takeOutput().find("modal OddsForm -> 2"), std::string::npos);
