@@ -5,6 +5,7 @@
 
 #include "controls/chart.h"
 #include "model/game.h"
+#include "model/message_table.h"
 #include "shell/main_window.h"
 #include "statistics/group_statistics.h"
 #include "statistics/number_statistics.h"
@@ -46,7 +47,7 @@ void addBandPasses(TForm1& form, Pool& pool, const StatisticValues& s, int perce
 struct GroupStep {
     CheckBox* frequent;
     CheckBox* rare;
-    int message;
+    Msg message;
     void (*statistic)(TForm1&);
     int size;
     const char* rareGap;
@@ -172,9 +173,9 @@ void buildPool(TForm1& form, const std::array<DrawFields, 3>& references, Pool& 
     // Frequent and rare groups of one size share one computation of the
     // statistic; the frequent step always computes it.
     const GroupStep groups[] = {
-        {s.CheckBox1, s.CheckBox11, 35, Button2Click, 2, "  "},
-        {s.CheckBox6, s.CheckBox12, 36, Button3Click, 3, "  "},
-        {s.CheckBox7, s.CheckBox13, 37, Button4Click, 4, " "},
+        {s.CheckBox1, s.CheckBox11, Msg::CalculatingPairs, Button2Click, 2, "  "},
+        {s.CheckBox6, s.CheckBox12, Msg::CalculatingTriples, Button3Click, 3, "  "},
+        {s.CheckBox7, s.CheckBox13, Msg::CalculatingQuadruples, Button4Click, 4, " "},
     };
     for (const GroupStep& g : groups) {
         StatisticValues values;
@@ -197,28 +198,28 @@ void buildPool(TForm1& form, const std::array<DrawFields, 3>& references, Pool& 
     // Drawn often, drawn rarely (sharing the frequency statistic), outstanding.
     StatisticValues frequency;
     if (s.CheckBox2->checked()) {
-        status(form, form.msg(38));
+        status(form, form.msg(Msg::CalculatingFrequency));
         SpeedButton2Click(form);
         frequency = chartValues(*form.Chart1);
         addBandPasses(form, pool, frequency, s.UpDown12->position(), "  ", highBandWindow);
     }
     if (s.CheckBox14->checked()) {
         if (!s.CheckBox2->checked()) {
-            status(form, form.msg(38));
+            status(form, form.msg(Msg::CalculatingFrequency));
             SpeedButton2Click(form);
             frequency = chartValues(*form.Chart1);
         }
         addBandPasses(form, pool, frequency, s.UpDown14->position(), "  ", lowBandWindow);
     }
     if (s.CheckBox10->checked()) {
-        status(form, form.msg(39));
+        status(form, form.msg(Msg::CalculatingOutstanding));
         Button5Click(form);
         const StatisticValues outstanding = chartValues(*form.Chart1);
         addBandPasses(form, pool, outstanding, s.UpDown13->position(), " ", highBandWindow);
     }
 
     if (s.CheckBox19->checked()) {
-        status(form, form.msg(40));
+        status(form, form.msg(Msg::CalculatingNeighbours));
         addNeighbours(pool, references[0]);
     }
 

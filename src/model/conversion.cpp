@@ -5,7 +5,7 @@
 namespace kugel {
 
 ConversionError::ConversionError(const std::string& text)
-    : std::invalid_argument("'" + text + "' ist kein gültiger Integerwert") {}
+    : TextError(AddedText::NotAnInteger, {text}) {}
 
 int toInteger(const std::string& text) {
     const auto value = parseInt(text);

@@ -1,14 +1,15 @@
 #pragma once
 
-#include <stdexcept>
 #include <string>
+
+#include "model/added_texts.h"
 
 namespace kugel {
 
 // A text that should hold a whole number does not. The message names the
 // text, so the user sees which field is wrong.
-class ConversionError : public std::invalid_argument {
-public:
+class ConversionError : public TextError {
+  public:
     explicit ConversionError(const std::string& text);
 };
 

@@ -43,13 +43,13 @@ std::vector<TZiehung> HistoryFile::readAll() const {
 
 void HistoryFile::createEmpty() const {
     const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) throw fileError("Die Datei kann nicht angelegt werden:", path_, errno);
+    if (fd < 0) throw FileError(FileOperation::Create, path_, errno);
     ::close(fd);
 }
 
 void HistoryFile::append(const std::vector<TZiehung>& records) const {
     const int fd = ::open(path_.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0) throw fileError("Die Datei kann nicht geöffnet werden:", path_, errno);
+    if (fd < 0) throw FileError(FileOperation::Open, path_, errno);
     const off_t size = ::lseek(fd, 0, SEEK_END);
     const off_t whole = size < 0 ? 0 : size - size % static_cast<off_t>(kRecordSize);
     std::string bytes;
@@ -68,7 +68,7 @@ void HistoryFile::append(const std::vector<TZiehung>& records) const {
     }
     const int err = errno;
     if (::close(fd) != 0 && ok) ok = false;
-    if (!ok) throw fileError("Die Datei kann nicht geschrieben werden:", path_, err ? err : errno);
+    if (!ok) throw FileError(FileOperation::Write, path_, err ? err : errno);
 }
 
 void HistoryFile::rewrite(const std::vector<TZiehung>& records,

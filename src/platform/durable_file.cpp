@@ -10,16 +10,39 @@
 
 namespace kugel {
 
-FileError fileError(const char* what, const std::filesystem::path& path, int errorNumber) {
-    return FileError(std::string(what) + " \"" + path.string() +
-                     "\": " + std::strerror(errorNumber));
+namespace {
+
+const char* verb(FileOperation op) {
+    switch (op) {
+        case FileOperation::Create:
+            return "create";
+        case FileOperation::Open:
+            return "open";
+        case FileOperation::Read:
+            return "read";
+        case FileOperation::Write:
+            return "write";
+        case FileOperation::Replace:
+            return "replace";
+    }
+    return "use";
 }
+
+}  // namespace
+
+// what() is for logs and tests; the user sees the program's own wording.
+FileError::FileError(FileOperation operation, std::filesystem::path path, int errorNumber)
+    : std::runtime_error(std::string("cannot ") + verb(operation) + " \"" + path.string() +
+                         "\": " + std::strerror(errorNumber)),
+      operation_(operation),
+      path_(std::move(path)),
+      reason_(std::strerror(errorNumber)) {}
 
 namespace {
 
 void writeAllAndSync(const std::filesystem::path& path, std::string_view bytes) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) throw fileError("Die Datei kann nicht angelegt werden:", path, errno);
+    if (fd < 0) throw FileError(FileOperation::Create, path, errno);
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -27,12 +50,11 @@ void writeAllAndSync(const std::filesystem::path& path, std::string_view bytes) 
             if (errno == EINTR) continue;
             const int err = errno;
             ::close(fd);
-            throw fileError("Die Datei kann nicht geschrieben werden:", path, err);
+            throw FileError(FileOperation::Write, path, err);
         }
         done += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0)
-        throw fileError("Die Datei kann nicht geschrieben werden:", path, errno);
+    if (::fsync(fd) != 0 || ::close(fd) != 0) throw FileError(FileOperation::Write, path, errno);
 }
 
 void syncDirectory(const std::filesystem::path& dir) {
@@ -57,16 +79,16 @@ void replaceFileAtomically(const std::filesystem::path& target, const std::files
         const int err = errno;
         std::error_code ignored;
         std::filesystem::remove(temp, ignored);
-        throw fileError("Die Datei kann nicht ersetzt werden:", target, err);
+        throw FileError(FileOperation::Replace, target, err);
     }
     syncDirectory(target.parent_path());
 }
 
 std::string readWholeFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw fileError("Die Datei kann nicht geöffnet werden:", path, errno ? errno : ENOENT);
+    if (!in) throw FileError(FileOperation::Open, path, errno ? errno : ENOENT);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw fileError("Die Datei kann nicht gelesen werden:", path, errno);
+    if (in.bad()) throw FileError(FileOperation::Read, path, errno);
     return bytes;
 }
 

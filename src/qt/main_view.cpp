@@ -6,6 +6,7 @@
 #include <QStatusBar>
 #include <QWindow>
 
+#include "controls/property_names.h"
 #include "shell/application.h"
 #include "shell/main_window.h"
 
@@ -49,12 +50,12 @@ void MainView::applyClientSize() {
 }
 
 void MainView::formChanged(std::string_view property) {
-    if (property == "Caption") {
+    if (property == prop::Caption) {
         setWindowTitle(QString::fromStdString(form_.caption()));
-    } else if (property == "Visible") {
+    } else if (property == prop::Visible) {
         // The model closes the program by hiding its main window.
         if (!form_.visible() && isVisible()) close();
-    } else if (property == "Bounds") {
+    } else if (property == prop::Bounds) {
         const Bounds& b = form_.bounds();
         const int clientHeight = central_->height() + statusBar()->height();
         if (!resizing_ && (b.width != central_->width() || b.height != clientHeight))

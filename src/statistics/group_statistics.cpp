@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "checking/hit_count.h"
+#include "model/message_table.h"
 #include "platform/busy_cursor.h"
 #include "shell/main_window.h"
 #include "statistics/chart_output.h"
@@ -18,15 +19,15 @@ struct GroupKind {
     int lastFirst;  // highest first number examined
     int bars;       // bars shown; beyond lastFirst they stay 0
     ValueAxis axis;
-    int foundCaption;  // message naming what was found
+    Msg foundCaption;  // message naming what was found
     bool setsEnd;      // leaves the end of the window in dfb
 };
 
-constexpr GroupKind kPairs{2, 39, 39, ValueAxis::Spread, 54, false};
-constexpr GroupKind kTriples{3, 38, 38, ValueAxis::Spread, 55, true};
+constexpr GroupKind kPairs{2, 39, 39, ValueAxis::Spread, Msg::PairsFound, false};
+constexpr GroupKind kTriples{3, 38, 38, ValueAxis::Spread, Msg::TriplesFound, true};
 // Runs from 38 on would need numbers above 40; the chart still has a bar for
 // every number so that the calculation can index it like the others.
-constexpr GroupKind kQuadruples{4, 38, 40, ValueAxis::Automatic, 57, true};
+constexpr GroupKind kQuadruples{4, 38, 40, ValueAxis::Automatic, Msg::QuadruplesFound, true};
 
 // The main numbers of a draw as a bit set. Bytes outside 1..40 (a damaged
 // record) are left out, so they can neither complete a run nor shift a bit
@@ -83,7 +84,8 @@ void groupStatistic(TForm1& form, const GroupKind& kind) {
     std::vector<ChartPoint> bars;
     for (int k = 0; k < kind.bars; ++k)
         bars.push_back(seriesBar(*form.Chart1, k + 1, count[static_cast<std::size_t>(k)]));
-    const std::string title = form.msg(53) + ": " + std::to_string(window.draws.size()) + "   " +
+    const std::string title = form.msg(Msg::WindowDraws) + ": " +
+                              std::to_string(window.draws.size()) + "   " +
                               form.msg(kind.foundCaption) + ":" + std::to_string(found);
     showBars(*form.Chart1, std::move(bars), kind.axis, title);
     form.PageControl1->setActivePage(form.TabSheet5);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/message_table.h"
 #include "platform/busy_cursor.h"
 #include "shell/main_window.h"
 #include "statistics/chart_output.h"
@@ -37,10 +38,10 @@ long roundedAverage(long total, long count) {
     return q;
 }
 
-std::string distributionTitle(const TForm1& form, int caption, int drawsCaption, long draws,
+std::string distributionTitle(const TForm1& form, Msg caption, Msg drawsCaption, long draws,
                               long sumTotal) {
     return form.msg(caption) + "     " + form.msg(drawsCaption) + ": " + std::to_string(draws) +
-           "    " + form.msg(43) + ": " + std::to_string(roundedAverage(sumTotal, draws));
+           "    " + form.msg(Msg::RowSum) + ": " + std::to_string(roundedAverage(sumTotal, draws));
 }
 
 void showChartPage(TForm1& form) {
@@ -71,7 +72,8 @@ void SpeedButton2Click(TForm1& form) {
 
     const long draws = static_cast<long>(window.draws.size());
     std::optional<std::string> title;
-    if (draws > 0) title = distributionTitle(form, 46, 32, draws, sumTotal);
+    if (draws > 0)
+        title = distributionTitle(form, Msg::FrequencyTitle, Msg::FrequencyDraws, draws, sumTotal);
     showBars(*form.Chart1, std::move(bars), ValueAxis::Spread, title);
 }
 
@@ -90,7 +92,8 @@ void Button5Click(TForm1& form) {
     std::vector<ChartPoint> bars;
     for (int n = 1; n <= MaxZahl; ++n)
         bars.push_back(numberBar(n, gap[static_cast<std::size_t>(n)]));
-    showBars(*form.Chart1, std::move(bars), ValueAxis::Spread, form.msg(26));
+    showBars(*form.Chart1, std::move(bars), ValueAxis::Spread,
+             form.msg(Msg::OutstandingNumbersTitle));
     showChartPage(form);
 }
 
@@ -104,7 +107,8 @@ void SpeedButton3Click(TForm1& form) {
     std::vector<ChartPoint> bars;
     for (int p = 1; p <= MaxPowerball; ++p)
         bars.push_back(seriesBar(*form.Chart1, p, count[static_cast<std::size_t>(p)]));
-    showBars(*form.Chart1, std::move(bars), ValueAxis::Spread, form.msg(47));
+    showBars(*form.Chart1, std::move(bars), ValueAxis::Spread,
+             form.msg(Msg::PowerballFrequencyTitle));
 }
 
 void Button8Click(TForm1& form) {
@@ -122,9 +126,10 @@ void Button8Click(TForm1& form) {
     std::vector<ChartPoint> bars;
     for (int p = 1; p <= MaxPowerball; ++p)
         bars.push_back(seriesBar(*form.Chart1, p, gap[static_cast<std::size_t>(p)]));
-    showBars(*form.Chart1, std::move(bars), ValueAxis::Spread, form.msg(10));
+    showBars(*form.Chart1, std::move(bars), ValueAxis::Spread,
+             form.msg(Msg::OutstandingPowerballTitle));
     // The calculation runs this between its steps and keeps its own page.
-    if (!form.Berechnunglaeuft) showChartPage(form);
+    if (!form.calculationRunning()) showChartPage(form);
 }
 
 void SpeedButton9Click(TForm1& form) {
@@ -150,7 +155,9 @@ void SpeedButton9Click(TForm1& form) {
 
     const long draws = static_cast<long>(window.draws.size());
     std::optional<std::string> title;
-    if (draws > 0) title = distributionTitle(form, 56, 53, draws, sumTotal);
+    if (draws > 0)
+        title = distributionTitle(form, Msg::RowSumDistributionTitle, Msg::WindowDraws, draws,
+                                  sumTotal);
     showBars(*form.Chart1, std::move(bars), ValueAxis::Automatic, title);
 }
 
