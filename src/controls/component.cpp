@@ -184,7 +184,10 @@ Label::Label(Form& owner, std::string name, Component* parent)
 // ---------------------------------------------------------------- Edit
 
 Edit::Edit(Form& owner, std::string name, Component* parent)
-    : Component(owner, Kind::Edit, std::move(name), parent) {
+    : Edit(owner, Kind::Edit, std::move(name), parent) {}
+
+Edit::Edit(Form& owner, Kind kind, std::string name, Component* parent)
+    : Component(owner, kind, std::move(name), parent) {
     setColor(clWindow);
 }
 
@@ -215,6 +218,26 @@ SetResult Edit::setProperty(std::string_view name, const std::string& value) {
         return applyBool(value, [this](bool on) { setReadOnly(on); });
     }
     return Component::setProperty(name, value);
+}
+
+// ---------------------------------------------------------------- ComboBox
+
+ComboBox::ComboBox(Form& owner, std::string name, Component* parent)
+    : Edit(owner, Kind::ComboBox, std::move(name), parent) {}
+
+void ComboBox::setItems(std::vector<std::string> items) {
+    items_ = std::move(items);
+    changed(prop::Items);
+}
+
+std::optional<std::string> ComboBox::property(std::string_view name) const {
+    if (name == prop::ItemsCount) return std::to_string(items_.size());
+    if (namesItemOf(name, prop::Items)) {
+        const auto k = itemIndex(name, prop::Items);
+        if (!k || *k >= items_.size()) return std::nullopt;
+        return items_[*k];
+    }
+    return Edit::property(name);
 }
 
 // ---------------------------------------------------------------- UpDown

@@ -38,6 +38,10 @@ inline constexpr std::string_view Chart = "Chart";  // a chart's series and axes
 // written as "Lines[k]", their number as "Lines.Count".
 inline constexpr std::string_view Lines = "Lines";
 inline constexpr std::string_view LinesCount = "Lines.Count";
+// A combo box's list works like a memo's lines: "Items", "Items[k]",
+// "Items.Count".
+inline constexpr std::string_view Items = "Items";
+inline constexpr std::string_view ItemsCount = "Items.Count";
 // A status bar's panels change together as "Panels"; one is "Panels[k]".
 inline constexpr std::string_view Panels = "Panels";
 

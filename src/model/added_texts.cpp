@@ -19,8 +19,12 @@ const std::array<const char*, kAddedTextCount> kBuiltIn{
     "'%1' ist kein gültiger Integerwert",
     "Jede Zahl darf in einer Ziehung nur einmal vorkommen. Die Ziehung wurde nicht gespeichert.",
     "Die Liste %1 kann nicht geladen werden: Zeile %2 (\"%3\") ist keine Gewichtung von 0 bis %4.",
+    "Das Verzeichnis kann nicht angelegt werden: \"%1\": %2",
+    "Der Server hat keine Web-Adresse für den Warenkorb geliefert; der Warenkorb wird nicht "
+    "geöffnet.",
+    "Die Adresse des Warenkorbs ist länger als %1 Zeichen und wird nicht geöffnet.",
 };
-static_assert(messageNumber(AddedText::BadWeightLine) + 1 ==
+static_assert(messageNumber(AddedText::CartAddressTooLong) + 1 ==
               kDesignedMessageCount + kAddedTextCount);
 
 template <typename Words>
@@ -53,6 +57,8 @@ AddedText textOf(FileOperation op) {
             return AddedText::FileCannotWrite;
         case FileOperation::Replace:
             return AddedText::FileCannotReplace;
+        case FileOperation::CreateDirectory:
+            return AddedText::DirectoryCannotCreate;
     }
     return AddedText::FileCannotOpen;
 }

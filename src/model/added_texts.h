@@ -24,11 +24,14 @@ enum class AddedText : int {
     FileCannotRead,
     FileCannotWrite,
     FileCannotReplace,
-    NotAnInteger,     // %1 the text that is no whole number
-    RepeatedNumbers,  // a draw entered by hand names a number twice
-    BadWeightLine,    // %1 file, %2 line number, %3 the line, %4 the highest weight
+    NotAnInteger,           // %1 the text that is no whole number
+    RepeatedNumbers,        // a draw entered by hand names a number twice
+    BadWeightLine,          // %1 file, %2 line number, %3 the line, %4 the highest weight
+    DirectoryCannotCreate,  // %1 directory, %2 the system's reason
+    CartNotWebAddress,      // the cart service named no web address
+    CartAddressTooLong,     // %1 the longest address a browser takes
 };
-inline constexpr int kAddedTextCount = 8;
+inline constexpr int kAddedTextCount = 11;
 
 constexpr int messageNumber(AddedText t) {
     return static_cast<int>(t);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
 #include <QFrame>
@@ -14,9 +15,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
@@ -86,6 +89,26 @@ class UpDownWidget : public QWidget {
     QToolButton* up = nullptr;
     QToolButton* down = nullptr;
 };
+
+// A label in a narrow upright strip, its text running bottom to top.
+class VerticalLabel : public QLabel {
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.translate(0, height());
+        painter.rotate(-90);
+        painter.drawText(QRect(0, 0, height(), width()), Qt::AlignCenter, text());
+    }
+};
+
+// Upright strips far taller than wide carry their text turned.
+bool isUpright(const Component& c) {
+    return c.bounds().height >= 4 * c.bounds().width && c.bounds().width > 0;
+}
 
 bool isButtonKind(Kind k) {
     return k == Kind::Button || k == Kind::BitBtn || k == Kind::SpeedButton;
@@ -270,7 +293,7 @@ QObject* FormView::createObject(Component& c, QWidget* parent) {
         case Kind::RadioGroup:
             return new QGroupBox(parent);
         case Kind::Label: {
-            auto* label = new QLabel(parent);
+            auto* label = isUpright(c) ? new VerticalLabel(parent) : new QLabel(parent);
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             if (c.handlerFor("OnClick")) label->setCursor(Qt::PointingHandCursor);
@@ -282,6 +305,16 @@ QObject* FormView::createObject(Component& c, QWidget* parent) {
                 userAction([&] { static_cast<Edit&>(c).setText(text.toStdString()); });
             });
             return edit;
+        }
+        case Kind::ComboBox: {
+            auto* combo = new QComboBox(parent);
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            connect(combo, &QComboBox::currentTextChanged, this, [this, &c](const QString& text) {
+                if (updatingWidgets()) return;
+                userAction([&] { static_cast<Edit&>(c).setText(text.toStdString()); });
+            });
+            return combo;
         }
         case Kind::UpDown: {
             auto* ud = new UpDownWidget(parent);
@@ -386,7 +419,8 @@ void FormView::applyAll(Component& c) {
          {prop::Caption,    prop::Hint,       prop::Visible,  prop::Enabled,  prop::Color,
           prop::FontColor,  prop::Bounds,     prop::Font,     prop::Text,     prop::ReadOnly,
           prop::Checked,    prop::Date,       prop::MinDate,  prop::Lines,    prop::Panels,
-          prop::ActivePage, prop::TabVisible, prop::ShortCut, prop::Interval, prop::Chart})
+          prop::ActivePage, prop::TabVisible, prop::ShortCut, prop::Interval, prop::Chart,
+          prop::Items})
         apply(c, p);
 }
 
@@ -403,13 +437,16 @@ void FormView::apply(Component& c, std::string_view property) {
         auto& item = static_cast<MenuItem&>(c);
         if (property == prop::Caption)
             action->setText(qs(c.caption()));
-        else if (property == prop::Visible)
+        else if (property == prop::Visible) {
             action->setVisible(c.visible());
-        else if (property == prop::Enabled)
+            syncHiddenShortcut(c, action);
+        } else if (property == prop::Enabled) {
             action->setEnabled(c.enabled());
-        else if (property == prop::ShortCut)
+            syncHiddenShortcut(c, action);
+        } else if (property == prop::ShortCut) {
             action->setShortcut(QKeySequence(qs(item.shortCut())));
-        else if (property == prop::Checked) {
+            syncHiddenShortcut(c, action);
+        } else if (property == prop::Checked) {
             if (item.checked()) action->setCheckable(true);
             action->setChecked(item.checked());
         } else if (property == prop::Hint)
@@ -489,6 +526,20 @@ void FormView::apply(Component& c, std::string_view property) {
             }
             break;
         }
+        case Kind::ComboBox: {
+            auto* combo = static_cast<QComboBox*>(w);
+            const auto& model = static_cast<ComboBox&>(c);
+            const QSignalBlocker block(combo);
+            if (property == prop::Items) {
+                combo->clear();
+                for (const std::string& item : model.items()) combo->addItem(qs(item));
+            }
+            if (property == prop::Items || property == prop::Text) {
+                const QString text = qs(model.text());
+                if (combo->currentText() != text) combo->setEditText(text);
+            }
+            break;
+        }
         case Kind::DateTimePicker: {
             auto* date = static_cast<QDateEdit*>(w);
             const auto& model = static_cast<DateTimePicker&>(c);
@@ -557,6 +608,7 @@ void FormView::applyColors(Component& c) {
     QPalette pal = base;
     switch (c.kind()) {
         case Kind::Edit:
+        case Kind::ComboBox:
         case Kind::Memo:
         case Kind::DateTimePicker:
             pal.setColor(QPalette::Base, resolve(c.color(), base, QPalette::Base));
@@ -629,6 +681,22 @@ void FormView::applyTimer(Component& c) {
         timer->start();
     else
         timer->stop();
+}
+
+void FormView::syncHiddenShortcut(Component& item, QAction* action) {
+    if (!window_) return;
+    auto* shortcut = qobject_cast<QShortcut*>(action->property("hiddenShortcut").value<QObject*>());
+    if (!shortcut) {
+        if (action->shortcut().isEmpty()) return;
+        shortcut = new QShortcut(window_);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, &item] { userEvent(item, "OnClick"); });
+        action->setProperty("hiddenShortcut", QVariant::fromValue<QObject*>(shortcut));
+    }
+    shortcut->setKey(action->shortcut());
+    // The model's state: Qt reports a hidden action as disabled too.
+    shortcut->setEnabled(!item.visible() && item.enabled());
 }
 
 bool FormView::isMenuShortcut(const QKeySequence& keys) const {

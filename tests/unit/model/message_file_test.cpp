@@ -19,10 +19,12 @@ std::vector<std::string> numberedLines(int count, const std::string& prefix) {
 }
 
 const AddedText kAllAdded[] = {
-    AddedText::FileCannotCreate, AddedText::FileCannotOpen,    AddedText::FileCannotRead,
-    AddedText::FileCannotWrite,  AddedText::FileCannotReplace, AddedText::NotAnInteger,
-    AddedText::RepeatedNumbers,  AddedText::BadWeightLine,
+    AddedText::FileCannotCreate,  AddedText::FileCannotOpen,     AddedText::FileCannotRead,
+    AddedText::FileCannotWrite,   AddedText::FileCannotReplace,  AddedText::NotAnInteger,
+    AddedText::RepeatedNumbers,   AddedText::BadWeightLine,      AddedText::DirectoryCannotCreate,
+    AddedText::CartNotWebAddress, AddedText::CartAddressTooLong,
 };
+static_assert(std::size(kAllAdded) == kAddedTextCount);
 
 TEST(MessageFile, DesignedMessagesTakeTheWholeFileAddedTextsOnlyTheirOwnLines) {
     struct Case {
