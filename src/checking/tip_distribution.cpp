@@ -5,9 +5,9 @@
 
 #include "controls/value_text.h"
 #include "model/game.h"
+#include "model/main_window.h"
 #include "model/message_table.h"
 #include "platform/busy_cursor.h"
-#include "shell/main_window.h"
 #include "statistics/chart_output.h"
 
 namespace kugel {

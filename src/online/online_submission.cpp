@@ -6,11 +6,11 @@
 
 #include "generation/ticket_text.h"
 #include "model/game.h"
+#include "model/main_window.h"
 #include "online/click_script.h"
 #include "platform/codepage.h"
 #include "platform/dates.h"
 #include "platform/durable_file.h"
-#include "shell/main_window.h"
 
 namespace kugel {
 

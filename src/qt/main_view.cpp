@@ -7,8 +7,8 @@
 #include <QWindow>
 
 #include "controls/property_names.h"
+#include "model/main_window.h"
 #include "shell/application.h"
-#include "shell/main_window.h"
 
 namespace kugel {
 namespace {
