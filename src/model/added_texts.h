@@ -30,8 +30,9 @@ enum class AddedText : int {
     DirectoryCannotCreate,  // %1 directory, %2 the system's reason
     CartNotWebAddress,      // the cart service named no web address
     CartAddressTooLong,     // %1 the longest address a browser takes
+    NotATipFile,            // %1 file: too large to be a tip file
 };
-inline constexpr int kAddedTextCount = 11;
+inline constexpr int kAddedTextCount = 12;
 
 constexpr int messageNumber(AddedText t) {
     return static_cast<int>(t);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/dialog_result.h"
+#include "platform/print_job.h"
 
 namespace kugel {
 
@@ -90,6 +91,9 @@ class Platform {
     virtual void shellOpen(const std::string& target) = 0;
     virtual void startProgram(const std::string& program, const std::string& parameters) = 0;
     virtual void playSoundAsync(const std::string& file) = 0;
+    // Offers the pages to the user for printing (the desktop shows a print
+    // preview from which the user prints or saves a PDF, or gives up).
+    virtual void print(const PrintJob& job) = 0;
 
     virtual HttpResponse httpGet(const HttpRequest& request) = 0;
 

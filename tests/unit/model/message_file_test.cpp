@@ -22,7 +22,7 @@ const AddedText kAllAdded[] = {
     AddedText::FileCannotCreate,  AddedText::FileCannotOpen,     AddedText::FileCannotRead,
     AddedText::FileCannotWrite,   AddedText::FileCannotReplace,  AddedText::NotAnInteger,
     AddedText::RepeatedNumbers,   AddedText::BadWeightLine,      AddedText::DirectoryCannotCreate,
-    AddedText::CartNotWebAddress, AddedText::CartAddressTooLong,
+    AddedText::CartNotWebAddress, AddedText::CartAddressTooLong, AddedText::NotATipFile,
 };
 static_assert(std::size(kAllAdded) == kAddedTextCount);
 
