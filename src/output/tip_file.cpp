@@ -110,7 +110,7 @@ void SpeedButton16Click(TForm1& form) {
             // The file is read whole before the ticket changes: a file that
             // cannot be read leaves the ticket as it was.
             const std::vector<std::string> lines = readTipFileLines(*chosen);
-            SpeedButton11Click(form);
+            clearUnlockedRows(form);
             for (std::size_t r = 0; r < form.ticket.rows.size(); ++r) {
                 const TicketRow& row = form.ticket.rows[r];
                 const TipFields fields = splitTipLine(r < lines.size() ? lines[r] : std::string());
