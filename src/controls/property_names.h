@@ -17,6 +17,7 @@ inline constexpr std::string_view Enabled = "Enabled";
 inline constexpr std::string_view Color = "Color";
 inline constexpr std::string_view FontColor = "FontColor";
 inline constexpr std::string_view Font = "Font";
+inline constexpr std::string_view Alignment = "Alignment";  // a label's text
 inline constexpr std::string_view Charset = "Charset";
 inline constexpr std::string_view Tag = "Tag";
 inline constexpr std::string_view Bounds = "Bounds";

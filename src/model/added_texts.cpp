@@ -24,8 +24,9 @@ const std::array<const char*, kAddedTextCount> kBuiltIn{
     "geöffnet.",
     "Die Adresse des Warenkorbs ist länger als %1 Zeichen und wird nicht geöffnet.",
     "Die Datei \"%1\" ist keine Tippdatei: sie ist größer als 1 MB.",
+    "'%1' ist kein gültiger Gleitkommawert",
 };
-static_assert(messageNumber(AddedText::NotATipFile) + 1 == kDesignedMessageCount + kAddedTextCount);
+static_assert(messageNumber(AddedText::NotADecimal) + 1 == kDesignedMessageCount + kAddedTextCount);
 
 template <typename Words>
 std::string fill(const std::string& text, const Words& words) {

@@ -31,8 +31,9 @@ enum class AddedText : int {
     CartNotWebAddress,      // the cart service named no web address
     CartAddressTooLong,     // %1 the longest address a browser takes
     NotATipFile,            // %1 file: too large to be a tip file
+    NotADecimal,            // %1 the text that is no decimal number
 };
-inline constexpr int kAddedTextCount = 12;
+inline constexpr int kAddedTextCount = 13;
 
 constexpr int messageNumber(AddedText t) {
     return static_cast<int>(t);

@@ -69,6 +69,7 @@ class TForm1 : public Form {
     bool sortieren = false;
     bool Berechnunglaeuft = false;
     bool Aktualisierunglaeuft = false;  // a results download is running
+    bool analysisRunning = false;       // one of the historical analyses is running
     int LaufMax = 0;
     int sprache = 0;
     int groesse = 0;
@@ -102,7 +103,8 @@ class TForm1 : public Form {
     MenuItem* SpracheLanguage1 = nullptr;
     MenuItem* Abgeben1 = nullptr;
     MenuItem* Schlieen1 = nullptr;
-    MenuItem* Drucken1 = nullptr;  // added: print preview of the ticket
+    MenuItem* Drucken1 = nullptr;           // added: print preview of the ticket
+    MenuItem* Gewinnauswertung1 = nullptr;  // added: opens the prize dialog
     PageControl* PageControl1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
     TabSheet* TabSheet1 = nullptr;  // Tipp-Übersicht
@@ -121,6 +123,7 @@ class TForm1 : public Form {
     Button* SpeedButton10 = nullptr;
     Label* Losnummer = nullptr;
     Panel* Panel3 = nullptr;
+    Button* SpeedButton4 = nullptr;  // search the history for the ticket
     TicketControls ticket;
     Button* SpeedButton15 = nullptr;  // save the ticket to a tip file
     Button* SpeedButton16 = nullptr;  // load a tip file
@@ -136,6 +139,9 @@ class TForm1 : public Form {
 
     // hidden page
     Memo* Memo2 = nullptr;
+
+    // The hidden text box reports are composed in.
+    Memo* RichEdit1 = nullptr;
 
     // calculation settings
     PageControl* PageControl2 = nullptr;
@@ -164,6 +170,10 @@ class TForm1 : public Form {
     Button* SpeedButton8 = nullptr;
     FileDialog* SaveDialog1 = nullptr;
     FileDialog* OpenDialog1 = nullptr;
+    Button* BitBtn9 = nullptr;  // analysis of the settings
+    Label* Label94 = nullptr;
+    Button* BitBtn19 = nullptr;  // analysis of the history
+    Label* Label95 = nullptr;
 
     // internet options page
     Edit* ProxyHostEdit = nullptr;

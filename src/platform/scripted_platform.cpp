@@ -49,7 +49,7 @@ void MemorySettingsStore::writeBinary(const std::string& name, const std::string
 // ---------------------------------------------------------------- platform
 
 LocaleInfo ScriptedPlatform::cLocale() {
-    return {{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}, "MM/dd/yy"};
+    return {{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}, "MM/dd/yy", "."};
 }
 
 ScriptedPlatform::ScriptedPlatform(std::ostream& out) : out_(out) {}

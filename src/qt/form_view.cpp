@@ -445,7 +445,7 @@ void FormView::applyAll(Component& c) {
           prop::FontColor,  prop::Bounds,     prop::Font,     prop::Text,     prop::ReadOnly,
           prop::Checked,    prop::Date,       prop::MinDate,  prop::Lines,    prop::Panels,
           prop::ActivePage, prop::TabVisible, prop::ShortCut, prop::Interval, prop::Chart,
-          prop::Items})
+          prop::Items,      prop::Alignment})
         apply(c, p);
 }
 
@@ -521,6 +521,11 @@ void FormView::apply(Component& c, std::string_view property) {
         case Kind::Panel:
             if (property == prop::Caption)
                 static_cast<QLabel*>(w)->setText(withoutMnemonics(c.caption()));
+            if (property == prop::Alignment && c.kind() == Kind::Label) {
+                const bool right = static_cast<Label&>(c).alignment() == Alignment::Right;
+                static_cast<QLabel*>(w)->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) |
+                                                      Qt::AlignTop);
+            }
             break;
         case Kind::GroupBox:
         case Kind::RadioGroup:
@@ -616,9 +621,15 @@ void FormView::applyGeometry(Component& c) {
 void FormView::applyFont(Component& c) {
     QWidget* w = widgetFor(c);
     if (!w || c.kind() == Kind::MainMenu) return;
+    const bool bold = c.kind() == Kind::Label && static_cast<Label&>(c).bold();
     if (c.fontHeight() > 0) {
         QFont font(QStringLiteral("Arial"));
         font.setPixelSize(c.fontHeight());
+        font.setBold(bold);
+        w->setFont(font);
+    } else if (bold) {
+        QFont font = w->parentWidget() ? w->parentWidget()->font() : QFont();
+        font.setBold(true);
         w->setFont(font);
     } else {
         w->setFont(QFont());  // inherit the parent's

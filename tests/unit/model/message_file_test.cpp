@@ -23,6 +23,7 @@ const AddedText kAllAdded[] = {
     AddedText::FileCannotWrite,   AddedText::FileCannotReplace,  AddedText::NotAnInteger,
     AddedText::RepeatedNumbers,   AddedText::BadWeightLine,      AddedText::DirectoryCannotCreate,
     AddedText::CartNotWebAddress, AddedText::CartAddressTooLong, AddedText::NotATipFile,
+    AddedText::NotADecimal,
 };
 static_assert(std::size(kAllAdded) == kAddedTextCount);
 
