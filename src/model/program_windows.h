@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/dialog_result.h"
+
 namespace kugel {
 
 class Form;
@@ -28,7 +30,7 @@ class ProgramWindows {
     virtual TOddsForm& oddsForm() const = 0;
     // Shows one of the program's dialogs modally and returns how it was
     // closed; the main window is activated again afterwards.
-    virtual int showModal(Form& dialog) = 0;
+    virtual DialogResult showModal(Form& dialog) = 0;
     // The user asked to close the main window.
     virtual void requestClose() = 0;
 };
