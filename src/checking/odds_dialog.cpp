@@ -97,7 +97,7 @@ TOddsForm::TOddsForm(Platform& platform) : Form("OddsForm", platform) {
     ShareValue = &b.label("ShareValue", this, {318, below + 88, 222, 17}, "");
 
     BitBtn1 = &b.button("BitBtn1", Kind::BitBtn, this, {452, below + 124, 88, 28}, "Schließen");
-    BitBtn1->modalResult = static_cast<int>(DialogResult::Cancel);
+    BitBtn1->modalResult = DialogResult::Cancel;
 
     addHandler("OddsChange", [this](Component*) { recalculate(); });
     recalculate();
