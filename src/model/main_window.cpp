@@ -42,6 +42,14 @@ std::string TForm1::msg(int k) const {
     return k < 0 ? std::string() : Memo2->line(static_cast<std::size_t>(k));
 }
 
+bool TForm1::calculationStarted() const {
+    return ticket.BitBtn4->caption() == msg(Msg::CalculationStop);
+}
+
+bool TForm1::updateStopRequested() const {
+    return !SpeedButton8->visible();
+}
+
 const LocaleInfo& TForm1::locale() const {
     return platform().locale();
 }
@@ -109,6 +117,10 @@ void TForm1::buildAddedControls(Builder& b) {
     DruckButton->bindEvent("OnClick", "Drucken1Click");
     Gewinnauswertung1 = &b.menuItem("Gewinnauswertung1", MainMenu1, "&Gewinnauswertung");
     Gewinnauswertung1->bindEvent("OnClick", "auswertungClick");
+    Gewinnchancen1 = &b.menuItem("Gewinnchancen1", MainMenu1, "&Gewinnchancen");
+    Gewinnchancen1->setHint(
+        "Die Gewinnklassen mit ihren genauen Chancen und der erwarteten Auszahlung");
+    Gewinnchancen1->bindEvent("OnClick", "GewinnchancenClick");
 }
 
 void TForm1::buildOverviewPage(Builder& b) {

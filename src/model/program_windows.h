@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/dialog_result.h"
+
 namespace kugel {
 
 class Form;
@@ -8,6 +10,7 @@ class TForm3;
 class TForm6;
 class TForm9;
 class TQCSForm;
+class TOddsForm;
 
 // The short product name the window system shows and message boxes carry.
 inline constexpr const char* kApplicationTitle = "Kugelmeister";
@@ -24,9 +27,10 @@ class ProgramWindows {
     virtual TForm6& form6() const = 0;
     virtual TForm9& form9() const = 0;
     virtual TQCSForm& qcsForm() const = 0;
+    virtual TOddsForm& oddsForm() const = 0;
     // Shows one of the program's dialogs modally and returns how it was
     // closed; the main window is activated again afterwards.
-    virtual int showModal(Form& dialog) = 0;
+    virtual DialogResult showModal(Form& dialog) = 0;
     // The user asked to close the main window.
     virtual void requestClose() = 0;
 };

@@ -9,6 +9,7 @@
 #include <QWindow>
 #include <cmath>
 
+#include "controls/property_names.h"
 #include "model/main_window.h"
 #include "shell/application.h"
 
@@ -63,14 +64,14 @@ void MainView::applyClientSize() {
 }
 
 void MainView::formChanged(std::string_view property) {
-    if (property == "Caption") {
+    if (property == prop::Caption) {
         setWindowTitle(QString::fromStdString(form_.caption()));
-    } else if (property == "Visible") {
+    } else if (property == prop::Visible) {
         // The model shows its main window during start-up and closes the
         // program by hiding it.
         if (form_.visible() && !isVisible()) show();
         if (!form_.visible() && isVisible()) close();
-    } else if (property == "Bounds") {
+    } else if (property == prop::Bounds) {
         const Bounds& b = form_.bounds();
         const int clientHeight = central_->height() + statusBar()->height();
         if (!resizing_ && (b.width != central_->width() || b.height != clientHeight))

@@ -10,6 +10,7 @@
 #include "controls/value_text.h"
 #include "model/history_file.h"
 #include "model/main_window.h"
+#include "model/message_table.h"
 #include "model/program_windows.h"
 #include "platform/codepage.h"
 #include "platform/dates.h"
@@ -85,7 +86,7 @@ HttpRequest weekRequest(TForm1& form, double week) {
     HttpRequest request = vendorRequest(form, kResultsPath);
     request.query = {{"Programm", "KugelAU"}, {"Datum", formatYyyymmdd(week)}};
     // The stop button works while a request waits, too.
-    request.abandon = [&form] { return !form.SpeedButton8->visible(); };
+    request.abandon = [&form] { return form.updateStopRequested(); };
     return request;
 }
 
@@ -127,18 +128,18 @@ std::optional<TZiehung> parseResultLine(const std::string& line, double date) {
 }
 
 void registerResultsDownloadHandlers(TForm1& form) {
-    form.addHandler("KugelmeisterClick", [&form](Component*) { KugelmeisterClick(form); });
-    form.addHandler("Aktualisieren1Click", [&form](Component*) { Aktualisieren1Click(form); });
-    form.addHandler("BitBtn2Click", [&form](Component*) { BitBtn2Click(form); });
-    form.addHandler("SpeedButton8Click", [&form](Component*) { SpeedButton8Click(form); });
+    form.addHandler("KugelmeisterClick", [&form](Component*) { downloadNewDraws(form); });
+    form.addHandler("Aktualisieren1Click", [&form](Component*) { downloadNewDraws(form); });
+    form.addHandler("BitBtn2Click", [&form](Component*) { rebuildHistory(form); });
+    form.addHandler("SpeedButton8Click", [&form](Component*) { stopDownload(form); });
 }
 
-void KugelmeisterClick(TForm1& form) {
-    KugelmeisterClick(form, UpdateStart::ByUser);
+void downloadNewDraws(TForm1& form) {
+    downloadNewDraws(form, UpdateStart::ByUser);
 }
 
-void KugelmeisterClick(TForm1& form, UpdateStart start) {
-    if (form.Aktualisierunglaeuft) return;
+void downloadNewDraws(TForm1& form, UpdateStart start) {
+    if (form.updateRunning()) return;
     Platform& platform = form.platform();
     {
         DownloadState running(form);
@@ -171,7 +172,7 @@ void KugelmeisterClick(TForm1& form, UpdateStart start) {
         std::deque<std::string> addresses;  // of the requests not answered yet, oldest first
         bool stopped = false;
         while (week <= platform.today()) {
-            if (!form.SpeedButton8->visible()) {
+            if (form.updateStopRequested()) {
                 stopped = true;
                 break;
             }
@@ -193,7 +194,7 @@ void KugelmeisterClick(TForm1& form, UpdateStart start) {
             const std::string address = addresses.front();
             addresses.pop_front();
             if (!response.answered) {
-                if (!form.SpeedButton8->visible()) {  // given up on the user's stop
+                if (form.updateStopRequested()) {  // given up on the user's stop
                     stopped = true;
                     break;
                 }
@@ -208,7 +209,7 @@ void KugelmeisterClick(TForm1& form, UpdateStart start) {
                 break;
             }
             form.StatusBar1->setPanelText(0, response.statusLine);
-            form.StatusBar1->setPanelText(1, form.msg(45));
+            form.StatusBar1->setPanelText(1, form.msg(Msg::NoGuarantee));
 
             if (response.statusCode < 400) {
                 const double date = week;
@@ -234,12 +235,8 @@ void KugelmeisterClick(TForm1& form, UpdateStart start) {
     SpeedButton5Click(form);
 }
 
-void Aktualisieren1Click(TForm1& form) {
-    KugelmeisterClick(form);
-}
-
-void BitBtn2Click(TForm1& form) {
-    if (form.Aktualisierunglaeuft) return;
+void rebuildHistory(TForm1& form) {
+    if (form.updateRunning()) return;
     const std::string text = "Wollen Sie wirklich alle Ziehungsdaten löschen und dies ab dem " +
                              formatShortDate(form.DateTimePicker1->date(), form.locale()) +
                              " aus dem Internet neu aufbauen??";
@@ -248,10 +245,10 @@ void BitBtn2Click(TForm1& form) {
         return;
     std::error_code ignored;
     std::filesystem::remove(form.historyPath(), ignored);
-    KugelmeisterClick(form);
+    downloadNewDraws(form);
 }
 
-void SpeedButton8Click(TForm1& form) {
+void stopDownload(TForm1& form) {
     form.SpeedButton8->setVisible(false);
 }
 

@@ -188,7 +188,7 @@ TEST_F(DownloadTest, NoAnswerEndsTheUpdateAtOnceWithTheReason) {
 TEST_F(DownloadTest, NoAnswerAtStartUpAsksNothing) {
     test::writeHistory(t.historyPath(), {ersteZiehungRecord()});
     pointAt("http://127.0.0.1:" + std::to_string(test::unusedPort()));
-    t.app->userAction([this] { KugelmeisterClick(t.form(), UpdateStart::AtStartup); });
+    t.app->userAction([this] { downloadNewDraws(t.form(), UpdateStart::AtStartup); });
     const std::string out = t.takeOutput();
     EXPECT_EQ(requests(out), 1);
     EXPECT_EQ(out.find("messagebox"), std::string::npos) << out;
