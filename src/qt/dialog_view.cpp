@@ -25,14 +25,14 @@ DialogView::DialogView(Application& app, Form& form, QWidget* parent)
     // in the dialog, except on another button.
     for (const auto& owned : form.components()) {
         if (owned->kind() != Kind::Button && owned->kind() != Kind::BitBtn) continue;
-        const int result = static_cast<Button&>(*owned).modalResult;
+        const DialogResult result = static_cast<Button&>(*owned).modalResult;
         auto* button = qobject_cast<QPushButton*>(view_->widgetFor(*owned));
         if (!button) continue;
-        if (result == static_cast<int>(DialogResult::Ok)) {
+        if (result == DialogResult::Ok) {
             button->setAutoDefault(true);
             button->setDefault(true);
-        } else if (!cancelButton_ && (result == static_cast<int>(DialogResult::Cancel) ||
-                                      result == static_cast<int>(DialogResult::Abort))) {
+        } else if (!cancelButton_ &&
+                   (result == DialogResult::Cancel || result == DialogResult::Abort)) {
             cancelButton_ = button;
         }
     }
