@@ -83,6 +83,22 @@ std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
     return out;
 }
 
+void appendUtf16(std::string& out, char32_t c, bool bigEndian) {
+    auto unit = [&](char32_t u) {
+        const char lo = static_cast<char>(u & 0xFF);
+        const char hi = static_cast<char>((u >> 8) & 0xFF);
+        out += bigEndian ? hi : lo;
+        out += bigEndian ? lo : hi;
+    };
+    if (c >= 0x10000) {
+        c -= 0x10000;
+        unit(0xD800 + (c >> 10));
+        unit(0xDC00 + (c & 0x3FF));
+    } else {
+        unit(c);
+    }
+}
+
 }  // namespace
 
 std::string ansiToUtf8(std::string_view ansi) {
@@ -105,6 +121,30 @@ std::string utf8ToAnsi(std::string_view utf8) {
         for (std::size_t k = 0; k < kHigh.size(); ++k)
             if (kHigh[k] == c && c != 0) mapped = static_cast<char>(0x80 + k);
         out += mapped;
+    }
+    return out;
+}
+
+TextEncoding detectTextEncoding(std::string_view bytes) {
+    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') return TextEncoding::Utf16LE;
+    if (bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF') return TextEncoding::Utf16BE;
+    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") return TextEncoding::Utf8;
+    return TextEncoding::Ansi;
+}
+
+std::string encodeLines(const std::vector<std::string>& lines, TextEncoding encoding) {
+    if (encoding == TextEncoding::Ansi) return encodeAnsiLines(lines);
+    if (encoding == TextEncoding::Utf8) {
+        std::string out = "\xEF\xBB\xBF";
+        for (const auto& line : lines) out += line + "\r\n";
+        return out;
+    }
+    const bool bigEndian = encoding == TextEncoding::Utf16BE;
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const auto& line : lines) {
+        for (std::size_t i = 0; i < line.size();) appendUtf16(out, nextUtf8(line, i), bigEndian);
+        appendUtf16(out, '\r', bigEndian);
+        appendUtf16(out, '\n', bigEndian);
     }
     return out;
 }

@@ -17,6 +17,13 @@ std::string utf8ToAnsi(std::string_view utf8);
 std::string decodeTextFile(std::string_view bytes);
 std::vector<std::string> splitLines(std::string_view text);
 
+// How a text file is encoded, by its byte order mark; without one, ANSI.
+enum class TextEncoding { Ansi, Utf8, Utf16LE, Utf16BE };
+TextEncoding detectTextEncoding(std::string_view bytes);
+// Lines joined with CR LF (each line ended) in the encoding, with its mark
+// unless ANSI.
+std::string encodeLines(const std::vector<std::string>& lines, TextEncoding encoding);
+
 // Lines joined with CR LF (each line ended), encoded in the ANSI code page.
 std::string encodeAnsiLines(const std::vector<std::string>& lines);
 

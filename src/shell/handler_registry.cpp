@@ -8,6 +8,7 @@
 #include "model/draw_browser.h"
 #include "model/history_edit.h"
 #include "shell/hint_display.h"
+#include "shell/language.h"
 #include "shell/main_window.h"
 #include "shell/startup.h"
 #include "statistics/number_statistics.h"
@@ -27,6 +28,7 @@ void registerMainWindowHandlers(TForm1& form) {
     registerNumberStatisticsHandlers(form);
     registerTipDistributionHandlers(form);
     registerHintDisplay(form);
+    registerLanguageHandlers(form);
 }
 
 }  // namespace kugel
