@@ -2,6 +2,8 @@
 # Installs the Debian packages Kugelmeister needs to build, test and run.
 # Idempotent: when everything is present it only checks and returns quickly;
 # the package index is refreshed only when something is actually missing.
+#   install-deps.sh           what building and running need
+#   install-deps.sh --tests   also what only the tests need (a headless browser)
 set -euo pipefail
 
 packages=(
@@ -14,6 +16,9 @@ packages=(
   xvfb xauth imagemagick xdotool tinyproxy-bin
   qt6-qpa-plugins
 )
+if [ "${1:-}" = "--tests" ]; then
+  packages+=(chromium)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -4,9 +4,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+
+#include "platform/dates.h"
 
 namespace kugel {
 
@@ -68,6 +71,16 @@ std::string readWholeFile(const std::filesystem::path& path) {
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) throw fileError("Die Datei kann nicht gelesen werden:", path, errno);
     return bytes;
+}
+
+std::optional<double> modifiedDay(const std::filesystem::path& path) {
+    std::error_code error;
+    const auto written = std::filesystem::last_write_time(path, error);
+    if (error) return std::nullopt;
+    const auto sinceEpoch = std::chrono::file_clock::to_sys(written).time_since_epoch();
+    const double seconds = std::chrono::duration<double>(sinceEpoch).count();
+    static const double unixEpoch = *encodeDate(1970, 1, 1);
+    return unixEpoch + seconds / 86400.0;
 }
 
 }  // namespace kugel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -23,5 +24,9 @@ void replaceFileAtomically(const std::filesystem::path& target, const std::files
                            std::string_view bytes);
 
 std::string readWholeFile(const std::filesystem::path& path);  // throws FileError
+
+// When the file was last modified, as a day value in UTC (the time base of
+// the Last-Modified dates servers send); nothing when it cannot be read.
+std::optional<double> modifiedDay(const std::filesystem::path& path);
 
 }  // namespace kugel

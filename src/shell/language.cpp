@@ -67,7 +67,7 @@ const std::string& lineAt(const std::vector<std::string>& lines, std::size_t k) 
 
 std::vector<std::string> readLines(const fs::path& path, TextEncoding* encoding = nullptr) {
     const std::string bytes = readWholeFile(path);
-    if (encoding) *encoding = detectTextEncoding(bytes);
+    if (encoding) *encoding = detectEncoding(bytes);
     return splitLines(decodeTextFile(bytes));
 }
 

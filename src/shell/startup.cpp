@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/game.h"
+#include "online/web_links.h"
 #include "shell/application.h"
 #include "shell/language.h"
 #include "shell/main_window.h"
@@ -51,6 +52,7 @@ void FormShow(TForm1& form) {
 
     if (auto* upDown7 = form.findAs<UpDown>("UpDown7")) form.LaufMax = upDown7->position() * 1000;
     if (form.ProxyHostEdit->text().empty()) form.ProxyPortEdit->setText("80");
+    showVendorLinks(form);
     form.ZahlenFile = "Powerball.dat";
     form.random.seed = static_cast<std::uint32_t>(platform.clockTicks());
     form.aktDatum = form.DateTimePicker2->date();

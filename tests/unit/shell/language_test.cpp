@@ -50,7 +50,7 @@ TEST(Language, TranslatedTemplateAppliesToEveryWindow) {
     t.platform.queueAnswer({ScriptedPlatform::Answer::Kind::File, {}, master.string()});
     f.run("Dateispeichern1Click", f.Dateispeichern1);
     const std::string trans = readWholeFile(master.string() + ".trans");
-    ASSERT_EQ(detectTextEncoding(trans), TextEncoding::Utf16LE);
+    ASSERT_EQ(detectEncoding(trans), TextEncoding::Utf16LE);
     std::vector<std::string> lines = splitLines(decodeTextFile(trans));
     EXPECT_EQ(readFile(master).size(), lines.size() / 2 * 5);
     // A translator's work: every text marked, saved as French.
