@@ -24,6 +24,18 @@ constexpr const char* kTooLong =
     "Die Adresse des Warenkorbs ist länger als 2048 Zeichen und wird nicht geöffnet.";
 constexpr int kSecondCartDelayMs = 2000;
 
+// A click on the cart button while a cart is still being handed over (the
+// request and the wait let clicks through) would interleave two hand-overs.
+bool cartRunning = false;
+
+class CartRun {
+  public:
+    CartRun() { cartRunning = true; }
+    ~CartRun() { cartRunning = false; }
+    CartRun(const CartRun&) = delete;
+    CartRun& operator=(const CartRun&) = delete;
+};
+
 CartBatch batch(const TForm1& form, std::size_t first) {
     CartBatch rows;
     for (std::size_t k = 0; k < rows.size(); ++k) rows[k] = rowText(form.ticket.rows[first + k]);
@@ -86,6 +98,8 @@ void registerCartHandlers(TForm1& form) {
 }
 
 void WarenkorbClick(TForm1& form) {
+    if (cartRunning) return;
+    const CartRun running;
     Platform& platform = form.platform();
     std::string base;
     {
