@@ -5,7 +5,7 @@
 #include "checking/ticket_check.h"
 #include "controls/value_text.h"
 #include "model/game.h"
-#include "shell/main_window.h"
+#include "model/main_window.h"
 
 namespace kugel {
 namespace {

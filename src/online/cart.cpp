@@ -6,8 +6,8 @@
 #include "platform/busy_cursor.h"
 #include "platform/durable_file.h"
 #include "platform/event_wait.h"
-#include "shell/application.h"
-#include "shell/main_window.h"
+#include "model/program_windows.h"
+#include "model/main_window.h"
 #include "update/vendor_site.h"
 
 namespace kugel {

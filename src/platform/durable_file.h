@@ -23,6 +23,15 @@ FileError fileError(const char* what, const std::filesystem::path& path, int err
 void replaceFileAtomically(const std::filesystem::path& target, const std::filesystem::path& temp,
                            std::string_view bytes);
 
+// Creates the file when it is missing; an existing file is left as it is.
+void createFile(const std::filesystem::path& path);  // throws FileError
+
+// Appends the bytes to a file of fixed-size records. A partial record at the
+// end (an append that was interrupted) is overwritten, so the file always
+// stays a whole number of records. Throws FileError.
+void appendAfterWholeRecords(const std::filesystem::path& path, std::string_view bytes,
+                             std::size_t recordSize);
+
 std::string readWholeFile(const std::filesystem::path& path);  // throws FileError
 
 // When the file was last modified, as a day value in UTC (the time base of

@@ -6,11 +6,9 @@
 #include <optional>
 
 #include "checking/draw_display.h"
-#include "controls/builder.h"
+#include "model/main_window.h"
 #include "platform/codepage.h"
 #include "platform/durable_file.h"
-#include "shell/application.h"
-#include "shell/main_window.h"
 #include "statistics/number_statistics.h"
 
 namespace kugel {
@@ -28,8 +26,6 @@ constexpr const char* kTemplateSuffix = ".trans";
 constexpr std::size_t kSearchWindow = 11;
 // The messages a message file replaces line by line.
 constexpr std::size_t kDesignedMessages = 62;
-// Keeps the language menu's own items out of every language file.
-constexpr int kLanguageMenuTag = 1;
 
 std::string lower(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -96,8 +92,8 @@ bool translatable(Kind kind) {
 // window's components in creation order: the one order the writer and the
 // reader share.
 template <typename Visit>
-void walkComponents(const Application& app, Visit visit) {
-    for (Form* form : app.forms())
+void walkComponents(const ProgramWindows& windows, Visit visit) {
+    for (Form* form : windows.forms())
         for (const auto& owned : form->components()) visit(*owned);
 }
 
@@ -158,54 +154,6 @@ void applyLanguageLines(TForm1& form, const std::vector<std::string>& master,
 
 }  // namespace
 
-const std::vector<Language>& languages() {
-    static const std::vector<Language> all{
-        {1, "Deutsch1", "deutsch", "Power_de.txt"},
-        {2, "Englich1", "english", "Power_en.txt"},
-        {3, "Franz1", "français", "Power_fr.txt"},
-        {4, "Spanisch1", "español", "Power_es.txt"},
-        {5, "Italenisch1", "italiano", "Power_it.txt"},
-        {6, "Russisch1", "русский", "Power_ru.txt"},
-        {7, "Portogiesisch1", "português", "Power_pt.txt"},
-        {8, "N2", "中国的", "Power_cn.txt"},
-        {9, "Hindi", "हिंदी", "Power_in.txt"},
-    };
-    return all;
-}
-
-void buildLanguageMenu(TForm1& form, Builder& b) {
-    MenuItem* menu = form.SpracheLanguage1;
-    menu->setTag(kLanguageMenuTag);
-    auto item = [&](MenuItem*& field, int number) {
-        const Language& l = languages()[static_cast<std::size_t>(number - 1)];
-        field = &b.menuItem(l.menuItem, menu, l.caption);
-        field->bindEvent("OnClick", std::string(l.menuItem) + "Click");
-    };
-    item(form.Deutsch1, 1);
-    item(form.Englich1, 2);
-    item(form.Spanisch1, 4);
-    item(form.Portogiesisch1, 7);
-    item(form.Franz1, 3);
-    item(form.Italenisch1, 5);
-    item(form.Russisch1, 6);
-    item(form.N2, 8);
-    item(form.Hindi, 9);
-    // Portuguese, Chinese and Hindi came later and take their names from
-    // the language files like everything else.
-    for (MenuItem* tagged : {form.Deutsch1, form.Englich1, form.Spanisch1, form.Franz1,
-                             form.Italenisch1, form.Russisch1})
-        tagged->setTag(kLanguageMenuTag);
-
-    form.N1 = &b.menuItem("N1", menu, "-");
-    form.N1->setVisible(false);
-    form.Dateispeichern1 = &b.menuItem("Dateispeichern1", menu, "Datei &speichern");
-    form.Dateispeichern1->setVisible(false);
-    form.Dateispeichern1->bindEvent("OnClick", "Dateispeichern1Click");
-    form.DateiLaden1 = &b.menuItem("DateiLaden1", menu, "Datei &laden");
-    form.DateiLaden1->setVisible(false);
-    form.DateiLaden1->bindEvent("OnClick", "DateiLaden1Click");
-}
-
 void registerLanguageHandlers(TForm1& form) {
     for (const Language& l : languages()) {
         const int number = l.number;
@@ -260,9 +208,9 @@ void DateiLaden1Click(TForm1& form) {
     form.Tippsberechnen = form.ticket.BitBtn4->caption();
 }
 
-LanguageTemplate writeLanguageTemplate(const Application& app) {
+LanguageTemplate writeLanguageTemplate(const ProgramWindows& windows) {
     LanguageTemplate out;
-    walkComponents(app, [&](const Component& c) {
+    walkComponents(windows, [&](const Component& c) {
         if (!listed(c)) return;
         const bool edit = c.kind() == Kind::Edit;
         const std::string& caption = edit ? c.hint() : c.caption();

@@ -3,24 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "model/language_menu.h"
+
 namespace kugel {
 
-class Application;
-class Builder;
+class ProgramWindows;
 class TForm1;
 
-// One of the languages the menu offers.
-struct Language {
-    int number;            // the value of `sprache`
-    const char* menuItem;  // its item under SpracheLanguage1
-    const char* caption;
-    const char* file;  // its language file in the folder "land"
-};
-// By number, 1 to 9.
-const std::vector<Language>& languages();
-
-// The language menu's items, in the order the menu shows them.
-void buildLanguageMenu(TForm1& form, Builder& b);
 void registerLanguageHandlers(TForm1& form);
 
 // Applies the language numbered `sprache`, then shows the draw of the chosen
@@ -40,6 +29,6 @@ struct LanguageTemplate {
     std::vector<std::string> master;    // five lines per entry
     std::vector<std::string> language;  // two lines per entry
 };
-LanguageTemplate writeLanguageTemplate(const Application& app);
+LanguageTemplate writeLanguageTemplate(const ProgramWindows& windows);
 
 }  // namespace kugel

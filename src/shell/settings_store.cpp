@@ -11,9 +11,8 @@
 #include <vector>
 
 #include "controls/value_text.h"
+#include "model/main_window.h"
 #include "platform/platform.h"
-#include "shell/application.h"
-#include "shell/main_window.h"
 #include "shell/settings_table.h"
 
 namespace kugel {

@@ -4,9 +4,9 @@
 
 #include "controls/value_text.h"
 #include "model/game.h"
-#include "shell/main_window.h"
+#include "model/main_window.h"
 #include "shell/startup.h"
-#include "update/results_download.h"
+#include "update/vendor_site.h"
 
 namespace kugel {
 namespace {

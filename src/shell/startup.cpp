@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "model/game.h"
+#include "model/main_window.h"
 #include "online/web_links.h"
 #include "shell/application.h"
 #include "shell/language.h"
-#include "shell/main_window.h"
 #include "shell/settings_store.h"
 #include "update/results_download.h"
 

@@ -8,10 +8,10 @@
 #include "checking/draw_display.h"
 #include "controls/value_text.h"
 #include "model/history_file.h"
+#include "model/main_window.h"
+#include "model/program_windows.h"
 #include "platform/codepage.h"
 #include "platform/dates.h"
-#include "shell/application.h"
-#include "shell/main_window.h"
 
 namespace kugel {
 namespace {
