@@ -233,7 +233,7 @@ void Dateispeichern1Click(TForm1& form) {
     replaceFileAtomically(master, master.string() + ".tmp", encodeAnsiLines(t.master));
     const fs::path language(*chosen + kTemplateSuffix);
     replaceFileAtomically(language, language.string() + ".tmp",
-                          encodeLines(t.language, TextEncoding::Utf16LE));
+                          encodeTextLines(t.language, TextEncoding::Utf16LE));
 }
 
 }  // namespace kugel

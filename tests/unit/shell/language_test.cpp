@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 void writeFile(const fs::path& path, const std::vector<std::string>& lines,
                TextEncoding encoding = TextEncoding::Utf8) {
     fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << encodeLines(lines, encoding);
+    std::ofstream(path, std::ios::binary) << encodeTextLines(lines, encoding);
 }
 
 std::vector<std::string> readFile(const fs::path& path) {
