@@ -65,9 +65,6 @@ class TForm1 : public Form {
     WindowState windowState = WindowState::Normal;
     std::string SoundName;
     std::string Tippsberechnen;
-    // How the language master file read last was encoded (the listing
-    // follows it).
-    TextEncoding masterEncoding = TextEncoding::Ansi;
     Random random;
     // A vendor address given on the command line: used instead of the
     // stored one (URLEdit) for this run only, and never saved.

@@ -196,7 +196,7 @@ void DateiLaden1Click(TForm1& form) {
     if (const auto file = findIgnoringCase(form.OpenDialog1->fileName)) {
         TextEncoding encoding = TextEncoding::Ansi;
         const std::vector<std::string> masterLines = readLines(*master, &encoding);
-        form.masterEncoding = encoding;
+        form.masterFileEncoding = encoding;
         const std::vector<std::string> languageLines = readLines(*file);
         form.RichEdit1->setLines(languageLines);
         form.RichEdit1->setVisible(true);
