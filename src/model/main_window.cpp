@@ -174,7 +174,6 @@ void TForm1::buildHiddenPage(Builder& b) {
     Memo2->setBounds(8, 8, 300, 200);
     Memo2->setVisible(false);
     Memo2->setLines(defaultMessages());
-    OpenDialog1 = &create<FileDialog>(Kind::OpenDialog, "OpenDialog1", TabSheet2);
     // Holds the language file while it is applied. It lies on the hidden
     // page: the language is applied at every activation, and a text box
     // flashing over the ticket each time would only distract.

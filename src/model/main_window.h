@@ -138,8 +138,8 @@ class TForm1 : public Form {
 
     // hidden page
     Memo* Memo2 = nullptr;
-    // the language file being applied, shown while it is applied
-    FileDialog* OpenDialog1 = nullptr;
+    // the language file being applied, shown while it is applied (its
+    // name is OpenDialog1's file name)
     Memo* RichEdit1 = nullptr;
     CheckBox* CheckBox21 = nullptr;  // "Browser", kept between runs
     Edit* Edit81 = nullptr;          // "ZWEIPREIS", kept between runs
