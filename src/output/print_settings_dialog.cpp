@@ -19,38 +19,38 @@ TForm5::TForm5(Platform& platform) : Form("Form5", platform) {
     setPrintFont(printFont_);
 
     // The font by its parts, as the settings store keeps them.
-    auto intPart = [this](int PrintFont::*part) {
+    auto intPart = [this](int SlipFont::*part) {
         return Field{[this, part] { return std::to_string(printFont_.*part); },
                      [this, part](const std::string& s) {
                          const auto v = parseInt(s);
                          if (!v) return false;
-                         PrintFont f = printFont_;
+                         SlipFont f = printFont_;
                          f.*part = *v;
                          setPrintFont(f);
                          return true;
                      }};
     };
-    addField("FontStyle", intPart(&PrintFont::style));
-    addField("FontSize", intPart(&PrintFont::size));
+    addField("FontStyle", intPart(&SlipFont::style));
+    addField("FontSize", intPart(&SlipFont::size));
     addField("FontColor", {[this] { return std::to_string(static_cast<int>(printFont_.color)); },
                            [this](const std::string& s) {
                                const auto v = parseInt(s);
                                if (!v) return false;
-                               PrintFont f = printFont_;
+                               SlipFont f = printFont_;
                                f.color = static_cast<Color>(*v);
                                setPrintFont(f);
                                return true;
                            }});
     addField("FontName", {[this] { return printFont_.name; },
                           [this](const std::string& s) {
-                              PrintFont f = printFont_;
+                              SlipFont f = printFont_;
                               f.name = s;
                               setPrintFont(f);
                               return true;
                           }});
 }
 
-void TForm5::setPrintFont(PrintFont font) {
+void TForm5::setPrintFont(SlipFont font) {
     printFont_ = std::move(font);
     Label2->setCaption(printFont_.name + ", " + std::to_string(printFont_.size) + " pt");
 }

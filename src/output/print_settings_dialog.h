@@ -9,7 +9,7 @@ namespace kugel {
 
 // The font a ticket slip is printed in. Kept from run to run; the listing
 // does not use it.
-struct PrintFont {
+struct SlipFont {
     // Style bits: 1 bold, 2 italic, 4 underline, 8 strike-out.
     int style = 0;
     Color color = clBlack;
@@ -21,14 +21,14 @@ class TForm5 : public Form {
   public:
     explicit TForm5(Platform& platform);
 
-    const PrintFont& printFont() const { return printFont_; }
-    void setPrintFont(PrintFont font);
+    const SlipFont& printFont() const { return printFont_; }
+    void setPrintFont(SlipFont font);
 
     Label* Label2 = nullptr;  // the font in words
     Button* BitBtn1 = nullptr;
 
   private:
-    PrintFont printFont_;
+    SlipFont printFont_;
 };
 
 }  // namespace kugel
