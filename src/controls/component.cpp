@@ -164,6 +164,25 @@ SetResult Component::setProperty(std::string_view name, const std::string& value
 Label::Label(Form& owner, std::string name, Component* parent)
     : Component(owner, Kind::Label, std::move(name), parent) {}
 
+void Label::setAlignment(Alignment a) {
+    if (alignment_ == a) return;
+    alignment_ = a;
+    changed("Alignment");
+}
+
+void Label::setBold(bool on) {
+    if (bold_ == on) return;
+    bold_ = on;
+    changed("Font");
+}
+
+std::optional<std::string> Label::property(std::string_view name) const {
+    if (name == "Alignment")
+        return alignment_ == Alignment::Right ? "taRightJustify" : "taLeftJustify";
+    if (name == "Bold") return boolText(bold_);
+    return Component::property(name);
+}
+
 // ---------------------------------------------------------------- Edit
 
 Edit::Edit(Form& owner, std::string name, Component* parent)

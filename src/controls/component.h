@@ -130,9 +130,22 @@ class Panel : public Component {
     using Component::Component;
 };
 
+enum class Alignment { Left, Right };
+
 class Label : public Component {
   public:
     Label(Form& owner, std::string name, Component* parent);
+    // Figures in a column line up on the right.
+    Alignment alignment() const { return alignment_; }
+    void setAlignment(Alignment a);
+    bool bold() const { return bold_; }
+    void setBold(bool on);
+
+    std::optional<std::string> property(std::string_view name) const override;
+
+  private:
+    Alignment alignment_ = Alignment::Left;
+    bool bold_ = false;
 };
 
 // One-line edit. Setting the text runs its change handler, exactly as typing

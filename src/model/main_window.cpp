@@ -92,6 +92,12 @@ void TForm1::buildWindow() {
     StatusBar1->addPanel(150);
     StatusBar1->addPanel(0);
 
+    // Reports are composed here before they are saved; it is never shown
+    // while they are.
+    RichEdit1 = &create<Memo>("RichEdit1", this);
+    RichEdit1->setBounds(8, 40, kPageWidth - 16, kPageHeight - 48);
+    RichEdit1->setVisible(false);
+
     buildAddedControls(b);
 }
 
@@ -105,6 +111,8 @@ void TForm1::buildAddedControls(Builder& b) {
     DruckButton = &b.button("DruckButton", Kind::SpeedButton, Panel3, {384, 9, 24, 24}, {},
                             "Druckvorschau des Tipps: drucken oder als PDF speichern");
     DruckButton->bindEvent("OnClick", "Drucken1Click");
+    Gewinnauswertung1 = &b.menuItem("Gewinnauswertung1", MainMenu1, "&Gewinnauswertung");
+    Gewinnauswertung1->bindEvent("OnClick", "auswertungClick");
 }
 
 void TForm1::buildOverviewPage(Builder& b) {
@@ -167,6 +175,13 @@ void TForm1::buildOverviewPage(Builder& b) {
         l->setTag(kNoTranslationTag);
         l->setFontHeight(8);
     }
+
+    // Under the last row, left of the hand-over buttons.
+    SpeedButton4 = &b.button("SpeedButton4", Kind::SpeedButton, TabSheet1,
+                             {194, kPageHeight - 42 - 18, 116, 17}, "Tipps in DB suchen",
+                             "Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde");
+    SpeedButton4->setFontHeight(11);
+    SpeedButton4->bindEvent("OnClick", "SpeedButton4Click");
 }
 
 void TForm1::buildHiddenPage(Builder& b) {
@@ -248,6 +263,21 @@ void TForm1::buildDatabasePage(Builder& b) {
     SaveDialog1->defaultExt = "txt";
     SaveDialog1->filter = "Textdatei|*.txt";
     OpenDialog1 = &create<FileDialog>(Kind::OpenDialog, "OpenDialog1", TabSheet4);
+
+    // The two analyses replay the history from the date above.
+    const char* const analysisHint = "Berechnung und Erfolg beginnend mit dem oben gewählten Datum";
+    BitBtn9 = &b.button("BitBtn9", Kind::BitBtn, TabSheet4, {8, 236, 509, 28},
+                        "Historische Analyse der Parameter beginnenden mit oben gewähltem Datum",
+                        analysisHint);
+    BitBtn9->bindEvent("OnClick", "BitBtn9Click");
+    Label94 = &b.label("Label94", TabSheet4, {8, 268, 509, 17},
+                       "Anhand der eingestellten Parameter werden Tipps berechnet und ausgewertet");
+    BitBtn19 =
+        &b.button("BitBtn19", Kind::BitBtn, TabSheet4, {8, 300, 509, 28},
+                  "Historische Analyse beginnend mit dem oben gewähltem Datum", analysisHint);
+    BitBtn19->bindEvent("OnClick", "BitBtn19Click");
+    Label95 = &b.label("Label95", TabSheet4, {8, 332, 509, 17},
+                       "War eine Ziehung schon ein 4er oder 5er?");
 }
 
 void TForm1::buildInternetPage(Builder& b) {

@@ -50,6 +50,7 @@ class TForm1 : public Form {
     bool sortieren = false;
     bool Berechnunglaeuft = false;
     bool Aktualisierunglaeuft = false;  // a results download is running
+    bool analysisRunning = false;       // one of the historical analyses is running
     int LaufMax = 0;
     int sprache = 0;
     int groesse = 0;
@@ -104,7 +105,8 @@ class TForm1 : public Form {
     MenuItem* DateiLaden1 = nullptr;      // hidden: applies the current language file
     MenuItem* Abgeben1 = nullptr;
     MenuItem* Schlieen1 = nullptr;
-    MenuItem* Drucken1 = nullptr;  // added: print preview of the ticket
+    MenuItem* Drucken1 = nullptr;           // added: print preview of the ticket
+    MenuItem* Gewinnauswertung1 = nullptr;  // added: opens the prize dialog
     PageControl* PageControl1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
     TabSheet* TabSheet1 = nullptr;  // Tipp-Übersicht
@@ -123,6 +125,7 @@ class TForm1 : public Form {
     Button* SpeedButton10 = nullptr;
     Label* Losnummer = nullptr;
     Panel* Panel3 = nullptr;
+    Button* SpeedButton4 = nullptr;  // search the history for the ticket
     TicketControls ticket;
     Button* SpeedButton15 = nullptr;  // save the ticket to a tip file
     Button* SpeedButton16 = nullptr;  // load a tip file
@@ -144,6 +147,9 @@ class TForm1 : public Form {
     CheckBox* CheckBox21 = nullptr;  // "Browser", kept between runs
     Edit* Edit81 = nullptr;          // "ZWEIPREIS", kept between runs
     Edit* Edit82 = nullptr;          // "EINPREIS", kept between runs
+
+    // The hidden text box reports are composed in.
+    Memo* RichEdit1 = nullptr;
 
     // calculation settings
     PageControl* PageControl2 = nullptr;
@@ -172,6 +178,10 @@ class TForm1 : public Form {
     Button* SpeedButton8 = nullptr;
     FileDialog* SaveDialog1 = nullptr;
     FileDialog* OpenDialog1 = nullptr;
+    Button* BitBtn9 = nullptr;  // analysis of the settings
+    Label* Label94 = nullptr;
+    Button* BitBtn19 = nullptr;  // analysis of the history
+    Label* Label95 = nullptr;
 
     // internet options page
     Edit* ProxyHostEdit = nullptr;

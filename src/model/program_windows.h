@@ -9,6 +9,7 @@ class Form;
 class Platform;
 class TForm3;
 class TForm6;
+class TForm9;
 class TQCSForm;
 
 // The short product name the window system shows and message boxes carry.
@@ -28,6 +29,7 @@ class ProgramWindows {
     virtual Form* form(const std::string& name) const = 0;
     virtual TForm3& form3() const = 0;
     virtual TForm6& form6() const = 0;
+    virtual TForm9& form9() const = 0;
     virtual TQCSForm& qcsForm() const = 0;
     // Shows one of the program's dialogs modally and returns how it was
     // closed; the main window is activated again afterwards.

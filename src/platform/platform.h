@@ -49,6 +49,7 @@ struct HttpResponse {
 struct LocaleInfo {
     std::array<std::string, 7> shortDayNames;  // Sunday first
     std::string shortDateFormat;               // e.g. "dd.MM.yyyy", "MM/dd/yy"
+    std::string decimalSeparator = ".";        // "," in German
 };
 
 // The persistent settings store: named values at one level.

@@ -71,7 +71,7 @@ std::string quoted(const std::string& text) {
 }
 
 LocaleInfo ScriptedPlatform::cLocale() {
-    return {{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}, "MM/dd/yy"};
+    return {{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}, "MM/dd/yy", "."};
 }
 
 ScriptedPlatform::ScriptedPlatform(std::ostream& out) : out_(out) {}

@@ -446,7 +446,7 @@ void FormView::applyAll(Component& c) {
     for (const char* p :
          {"Caption", "Hint",       "Visible",    "Enabled",  "Color",    "FontColor", "Bounds",
           "Font",    "Text",       "ReadOnly",   "Checked",  "Date",     "MinDate",   "Lines",
-          "Panels",  "ActivePage", "TabVisible", "ShortCut", "Interval", "Chart",     "Items"})
+          "Panels",  "ActivePage", "TabVisible", "ShortCut", "Interval", "Chart",     "Items",     "Alignment"})
         apply(c, p);
 }
 
@@ -522,6 +522,11 @@ void FormView::apply(Component& c, std::string_view property) {
         case Kind::Panel:
             if (property == "Caption")
                 static_cast<QLabel*>(w)->setText(withoutMnemonics(c.caption()));
+            if (property == "Alignment" && c.kind() == Kind::Label) {
+                const bool right = static_cast<Label&>(c).alignment() == Alignment::Right;
+                static_cast<QLabel*>(w)->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) |
+                                                      Qt::AlignTop);
+            }
             break;
         case Kind::GroupBox:
         case Kind::RadioGroup:
@@ -617,9 +622,15 @@ void FormView::applyGeometry(Component& c) {
 void FormView::applyFont(Component& c) {
     QWidget* w = widgetFor(c);
     if (!w || c.kind() == Kind::MainMenu) return;
+    const bool bold = c.kind() == Kind::Label && static_cast<Label&>(c).bold();
     if (c.fontHeight() > 0) {
         QFont font(QStringLiteral("Arial"));
         font.setPixelSize(c.fontHeight());
+        font.setBold(bold);
+        w->setFont(font);
+    } else if (bold) {
+        QFont font = w->parentWidget() ? w->parentWidget()->font() : QFont();
+        font.setBold(true);
         w->setFont(font);
     } else {
         w->setFont(QFont());  // inherit the parent's

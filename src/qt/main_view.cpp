@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFont>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QWindow>
@@ -22,6 +23,13 @@ MainView::MainView(Application& app, TForm1& form) : app_(app), form_(form) {
     central_->setObjectName(QStringLiteral("Form1"));
     setCentralWidget(central_);
     statusBar()->setFixedHeight(kStatusBarHeight);
+    // The menu items share the designed width in the window's own font; the
+    // style's roomier item padding would push the last one behind the
+    // overflow arrow.
+    QFont menuFont(QStringLiteral("Arial"));
+    menuFont.setPixelSize(form.fontHeight());
+    menuBar()->setFont(menuFont);
+    menuBar()->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 2px 3px; }"));
     view_ = std::make_unique<FormView>(app, form, central_, this);
     view_->formChanged = [this](std::string_view property) { formChanged(property); };
     view_->setFill(form.PageControl1);

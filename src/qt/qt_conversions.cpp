@@ -108,6 +108,7 @@ LocaleInfo localeInfoOf(const QLocale& locale) {
             locale.dayName(i == 0 ? 7 : i, QLocale::ShortFormat).toStdString();
     info.shortDateFormat = shortDatePattern(locale.dateFormat(QLocale::ShortFormat));
     if (info.shortDateFormat.empty()) info.shortDateFormat = "dd.MM.yyyy";
+    info.decimalSeparator = locale.decimalPoint().toStdString();
     return info;
 }
 

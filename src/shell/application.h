@@ -32,6 +32,7 @@ class Application : public ProgramWindows {
     TForm1& form1() const { return *form1_; }
     TForm3& form3() const override { return *form3_; }
     TForm6& form6() const override { return *form6_; }
+    TForm9& form9() const override { return *form9_; }
     TQCSForm& qcsForm() const override { return *qcsForm_; }
     // Every window in creation order: Form1, Form3, Form5, Form6, Form8, Form9,
     // AbgabeForm, QCSForm.

@@ -2,6 +2,10 @@
 
 #include "checking/draw_browser.h"
 #include "checking/draw_display.h"
+#include "checking/history_analysis.h"
+#include "checking/history_search.h"
+#include "checking/prize_dialog.h"
+#include "checking/settings_analysis.h"
 #include "checking/tip_distribution.h"
 #include "generation/ticket_editing.h"
 #include "generation/tip_calculation.h"
@@ -39,6 +43,10 @@ void registerMainWindowHandlers(TForm1& form) {
     registerOnlineSubmissionHandlers(form);
     registerCartHandlers(form);
     registerWebLinkHandlers(form);
+    registerPrizeDialogHandlers(form);
+    registerHistorySearchHandlers(form);
+    registerSettingsAnalysisHandlers(form);
+    registerHistoryAnalysisHandlers(form);
     registerHintDisplay(form);
     registerLanguageHandlers(form);
 }
