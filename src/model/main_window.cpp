@@ -189,12 +189,6 @@ void TForm1::buildHiddenPage(Builder& b) {
     Memo2->setBounds(8, 8, 300, 200);
     Memo2->setVisible(false);
     Memo2->setLines(defaultMessages());
-    // Holds the language file while it is applied. It lies on the hidden
-    // page: the language is applied at every activation, and a text box
-    // flashing over the ticket each time would only distract.
-    RichEdit1 = &create<Memo>("RichEdit1", TabSheet2);
-    RichEdit1->setBounds(8, 212, 300, 150);
-    RichEdit1->setVisible(false);
     // Hidden controls whose values the settings store keeps from run to run.
     CheckBox21 = &b.checkBox("CheckBox21", TabSheet2, {320, 8, 120, 17}, "", true);
     CheckBox21->setVisible(false);

@@ -141,14 +141,12 @@ class TForm1 : public Form {
 
     // hidden page
     Memo* Memo2 = nullptr;
-    // the language file being applied, shown while it is applied (its
-    // name is OpenDialog1's file name)
-    Memo* RichEdit1 = nullptr;
     CheckBox* CheckBox21 = nullptr;  // "Browser", kept between runs
     Edit* Edit81 = nullptr;          // "ZWEIPREIS", kept between runs
     Edit* Edit82 = nullptr;          // "EINPREIS", kept between runs
 
-    // The hidden text box reports are composed in.
+    // The hidden text box reports are composed in; it also holds the
+    // language file while that is applied.
     Memo* RichEdit1 = nullptr;
 
     // calculation settings

@@ -199,7 +199,8 @@ void DateiLaden1Click(TForm1& form) {
         form.masterFileEncoding = encoding;
         const std::vector<std::string> languageLines = readLines(*file);
         form.RichEdit1->setLines(languageLines);
-        form.RichEdit1->setVisible(true);
+        // Held, not shown: the language is applied at every activation,
+        // and a text box flashing over the ticket each time would distract.
         platform.processEvents();
         if (const auto messages = findIgnoringCase(file->string() + kMessageSuffix))
             applyMessageFile(form, readLines(*messages));
