@@ -13,6 +13,7 @@
 #include "model/conversion.h"
 #include "model/history_file.h"
 #include "model/main_window.h"
+#include "model/message_table.h"
 #include "platform/busy_cursor.h"
 #include "platform/dates.h"
 #include "platform/platform.h"
@@ -32,11 +33,11 @@ void countShared(SharedCounts& table, int shared) {
 std::vector<std::string> historyReport(const TForm1& form, const SharedCounts& earlier,
                                        const SharedCounts& next) {
     std::vector<std::string> lines;
-    lines.push_back(form.msg(8));
+    lines.push_back(form.msg(Msg::AnalysisHitsInDatabase));
     for (std::size_t h = 0; h < earlier.size(); ++h)
         lines.push_back(std::to_string(h) + "    =>" + std::to_string(earlier[h]));
     lines.emplace_back(" ");
-    lines.push_back(form.msg(9));
+    lines.push_back(form.msg(Msg::AnalysisSimilarNextDraw));
     for (std::size_t h = 0; h < next.size(); ++h)
         lines.push_back(std::to_string(h) + "    =>" + std::to_string(next[h]));
     return lines;
@@ -44,7 +45,7 @@ std::vector<std::string> historyReport(const TForm1& form, const SharedCounts& e
 
 // Row 1 of the ticket becomes the shown draw; the other unlocked rows are emptied.
 void putShownDrawIntoRowOne(TForm1& form) {
-    SpeedButton11Click(form);
+    clearUnlockedRows(form);
     std::array<int, ZahlenProReihe> numbers{};
     for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] = form.Zahl[i + 1];
     writeRow(form.ticket.rows[0], numbers, form.Zahl[7]);
@@ -61,11 +62,12 @@ void emptyChart(TForm1& form) {
 }  // namespace
 
 void BitBtn19Click(TForm1& form) {
-    if (form.analysisRunning || form.Berechnunglaeuft) return;
-    const std::string question =
-        form.msg(0) + formatShortDate(form.DateTimePicker1->date(), form.locale()) + form.msg(1);
-    if (form.platform().messageBox(form.msg(2), question, MessageButtons::YesNo) !=
-        DialogResult::Yes)
+    if (form.analysisRunning || form.calculationRunning()) return;
+    const std::string question = form.msg(Msg::AnalysisAskFrom) +
+                                 formatShortDate(form.DateTimePicker1->date(), form.locale()) +
+                                 form.msg(Msg::AnalysisAskRun);
+    if (form.platform().messageBox(form.msg(Msg::AnalysisDeletesTips), question,
+                                   MessageButtons::YesNo) != DialogResult::Yes)
         return;
     const AnalysisRun running(form);
     SpeedButton5Click(form);
@@ -74,7 +76,9 @@ void BitBtn19Click(TForm1& form) {
     double recordDate = form.DateTimePicker1->date() + 10;
 
     const std::string answer =
-        form.platform().inputBox(form.msg(3), form.msg(4), "5").value_or("5");
+        form.platform()
+            .inputBox(form.msg(Msg::AnalysisStopAtHits), form.msg(Msg::AnalysisCompareCaption), "5")
+            .value_or("5");
     const int threshold = toInteger(answer);
     BusyCursor busy(form.platform());
     SharedCounts earlier{};
@@ -104,10 +108,11 @@ void BitBtn19Click(TForm1& form) {
                         n[5]->text(), row.powerball->text());
             countShared(earlier, form.Gewinn);
             if (form.Gewinn < threshold) continue;
-            const std::string found =
-                form.msg(5) + formatShortDate(z.Datum, form.locale()) + form.msg(6);
-            if (form.platform().messageBox(form.msg(7), found, MessageButtons::YesNo) !=
-                DialogResult::Yes)
+            const std::string found = form.msg(Msg::AnalysisHitOn) +
+                                      formatShortDate(z.Datum, form.locale()) +
+                                      form.msg(Msg::AnalysisHitContinue);
+            if (form.platform().messageBox(form.msg(Msg::AnalysisDrawFound), found,
+                                           MessageButtons::YesNo) != DialogResult::Yes)
                 return;
         }
         // The next draw, checked against the ticket: Gewinn is then what

@@ -10,6 +10,7 @@
 #include "model/conversion.h"
 #include "model/history_file.h"
 #include "model/main_window.h"
+#include "model/message_table.h"
 #include "platform/dates.h"
 #include "platform/platform.h"
 #include "statistics/chart_output.h"
@@ -43,8 +44,9 @@ std::optional<int> searchRow(TForm1& form, const TicketRow& row) {
 bool askToGoOn(TForm1& form, std::size_t row) {
     const std::string date = formatShortDate(form.Datum1, form.locale());
     const DialogResult answer =
-        row == 0 ? form.platform().messageBox(form.msg(52),
-                                              form.msg(50) + "  " + date + " . " + form.msg(51),
+        row == 0 ? form.platform().messageBox(form.msg(Msg::TipTestDrawFound),
+                                              form.msg(Msg::TipTestHitOn) + "  " + date + " . " +
+                                                  form.msg(Msg::TipTestContinue),
                                               MessageButtons::YesNo)
                  : form.platform().messageBox("Ziehung gefunden",
                                               "Ein Treffer am  " + date + " gefunden. Weiter?",
@@ -66,7 +68,9 @@ void SpeedButton4Click(TForm1& form) {
     const std::string proposed =
         std::to_string(powerballCounts ? kDefaultThresholdWithPowerball : kDefaultThreshold);
     const std::string answer =
-        form.platform().inputBox(form.msg(48), form.msg(49), proposed).value_or(proposed);
+        form.platform()
+            .inputBox(form.msg(Msg::TipTestStopAtHits), form.msg(Msg::TipTestCaption), proposed)
+            .value_or(proposed);
     const int threshold = toInteger(answer);
 
     const std::vector<TZiehung> records = HistoryFile(form.historyPath()).readAll();

@@ -92,7 +92,7 @@ void TForm9::build() {
     }
     BitBtn1 = &b.button("BitBtn1", Kind::BitBtn, Panel1,
                         {kClientWidth - 12 - 100, kTotalTop + 28, 100, 28}, "&Schließen");
-    BitBtn1->modalResult = static_cast<int>(DialogResult::Cancel);
+    BitBtn1->modalResult = DialogResult::Cancel;
     StatusBar1 = &create<StatusBar>("StatusBar1", this);
     StatusBar1->setBounds(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
     StatusBar1->addPanel(150);

@@ -12,6 +12,7 @@
 #include "model/conversion.h"
 #include "model/game.h"
 #include "model/main_window.h"
+#include "model/message_table.h"
 #include "model/program_windows.h"
 #include "platform/busy_cursor.h"
 #include "platform/dates.h"
@@ -40,16 +41,18 @@ std::vector<std::string> settingsReport(const TForm1& form, const HitStatistics&
     const int rowsPerTicket = form.ticket.UpDown8->position();
     std::vector<std::string> lines;
     // A line feed at the end of a line leaves an empty line behind it.
-    lines.push_back(form.msg(24));
+    lines.push_back(form.msg(Msg::SettingsBrought));
     lines.emplace_back();
-    lines.push_back(form.msg(31) + " " + form.msg(30) + "\t1x " + form.msg(30));
+    lines.push_back(form.msg(Msg::CountWithout) + " " + form.msg(Msg::Powerball) + "\t1x " +
+                    form.msg(Msg::Powerball));
     for (std::size_t h = 0; h < sums.size(); ++h)
         lines.push_back(std::to_string(h) + "x\t=> " + std::to_string(sums[h][0]) + "\t\t=> " +
                         std::to_string(sums[h][1]));
     lines.emplace_back();
-    lines.push_back(form.msg(32) + ": " + std::to_string(rounds) + form.msg(33) + " " +
-                    std::to_string(rowsPerTicket) + form.msg(29) + " => " +
-                    std::to_string(rounds * rowsPerTicket) + " " + form.msg(34));
+    lines.push_back(form.msg(Msg::FrequencyDraws) + ": " + std::to_string(rounds) +
+                    form.msg(Msg::WithEach) + " " + std::to_string(rowsPerTicket) +
+                    form.msg(Msg::Tip) + " => " + std::to_string(rounds * rowsPerTicket) + " " +
+                    form.msg(Msg::Rows));
     return lines;
 }
 
@@ -57,7 +60,8 @@ std::vector<std::string> settingsReport(const TForm1& form, const HitStatistics&
 void runRounds(TForm1& form, const std::string& seedText, double start) {
     const int seed = toInteger(seedText);
     form.random.seed = static_cast<std::uint32_t>(seed);
-    const std::string seedStatus = form.msg(22) + std::to_string(seed) + form.msg(23);
+    const std::string seedStatus = form.msg(Msg::LuckyNumberSetBefore) + std::to_string(seed) +
+                                   form.msg(Msg::LuckyNumberSetAfter);
     form.StatusBar1->setPanelText(1, seedStatus);
     BusyCursor busy(form.platform());
 
@@ -98,11 +102,12 @@ void runRounds(TForm1& form, const std::string& seedText, double start) {
 }  // namespace
 
 void BitBtn9Click(TForm1& form) {
-    if (form.analysisRunning || form.Berechnunglaeuft) return;
-    const std::string question =
-        form.msg(17) + formatShortDate(form.DateTimePicker1->date(), form.locale()) + form.msg(18);
-    if (form.platform().messageBox(form.msg(19), question, MessageButtons::YesNo) !=
-        DialogResult::Yes)
+    if (form.analysisRunning || form.calculationRunning()) return;
+    const std::string question = form.msg(Msg::SettingsAnalysisAskFrom) +
+                                 formatShortDate(form.DateTimePicker1->date(), form.locale()) +
+                                 form.msg(Msg::SettingsAnalysisAskRun);
+    if (form.platform().messageBox(form.msg(Msg::SettingsAnalysisDeletesTips), question,
+                                   MessageButtons::YesNo) != DialogResult::Yes)
         return;
     const AnalysisRun running(form);
     const ChoiceListOff listOff(*form.settings.CheckBox20);
@@ -111,11 +116,14 @@ void BitBtn9Click(TForm1& form) {
 
     const std::string proposal = std::to_string(form.random.seed);
     const std::string seedText =
-        form.platform().inputBox(form.msg(20), form.msg(21), proposal).value_or(proposal);
+        form.platform()
+            .inputBox(form.msg(Msg::LuckyNumberCaption), form.msg(Msg::LuckyNumberPrompt), proposal)
+            .value_or(proposal);
     try {
         runRounds(form, seedText, start);
     } catch (const std::exception&) {
-        form.platform().messageBox(kApplicationTitle, form.msg(16), MessageButtons::Ok);
+        form.platform().messageBox(kApplicationTitle, form.msg(Msg::LuckyNumberInputError),
+                                   MessageButtons::Ok);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "controls/color.h"
+#include "platform/dialog_result.h"
 
 namespace kugel {
 
@@ -241,8 +242,8 @@ class RadioGroup : public Component {
 class Button : public Component {
   public:
     using Component::Component;
-    // A button of a dialog that closes it with this result when clicked (0: none).
-    int modalResult = 0;
+    // A button of a dialog that closes it with this result when clicked.
+    DialogResult modalResult = DialogResult::None;
 };
 
 class TabSheet : public Component {

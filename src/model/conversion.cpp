@@ -9,12 +9,12 @@
 namespace kugel {
 
 ConversionError::ConversionError(const std::string& text)
-    : std::invalid_argument("'" + text + "' ist kein gültiger Integerwert") {}
+    : TextError(AddedText::NotAnInteger, {text}) {}
 
-ConversionError::ConversionError(Message message) : std::invalid_argument(message.text) {}
+ConversionError::ConversionError(AddedText id, const std::string& text) : TextError(id, {text}) {}
 
 ConversionError ConversionError::notADecimal(const std::string& text) {
-    return ConversionError(Message{"'" + text + "' ist kein gültiger Gleitkommawert"});
+    return ConversionError(AddedText::NotADecimal, text);
 }
 
 int toInteger(const std::string& text) {

@@ -1,13 +1,14 @@
 #pragma once
 
-#include <stdexcept>
 #include <string>
+
+#include "model/added_texts.h"
 
 namespace kugel {
 
 // A text that should hold a number does not. The message names the text, so
 // the user sees which field is wrong.
-class ConversionError : public std::invalid_argument {
+class ConversionError : public TextError {
   public:
     // A whole number was expected.
     explicit ConversionError(const std::string& text);
@@ -15,10 +16,7 @@ class ConversionError : public std::invalid_argument {
     static ConversionError notADecimal(const std::string& text);
 
   private:
-    struct Message {
-        std::string text;
-    };
-    explicit ConversionError(Message message);
+    ConversionError(AddedText id, const std::string& text);
 };
 
 // The decimal integer a text holds (optional sign, nothing else); throws

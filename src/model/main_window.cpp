@@ -45,6 +45,14 @@ std::string TForm1::msg(int k) const {
     return k < 0 ? std::string() : Memo2->line(static_cast<std::size_t>(k));
 }
 
+bool TForm1::calculationStarted() const {
+    return ticket.BitBtn4->caption() == msg(Msg::CalculationStop);
+}
+
+bool TForm1::updateStopRequested() const {
+    return !SpeedButton8->visible();
+}
+
 const LocaleInfo& TForm1::locale() const {
     return platform().locale();
 }

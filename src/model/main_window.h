@@ -7,7 +7,9 @@
 #include "controls/builder.h"
 #include "controls/chart.h"
 #include "controls/form.h"
+#include "model/added_texts.h"
 #include "model/chart_page_controls.h"
+#include "model/message_table.h"
 #include "model/program_windows.h"
 #include "model/random.h"
 #include "model/settings_controls.h"
@@ -32,8 +34,25 @@ class TForm1 : public Form {
 
     // Message k of the message table (line k of Memo2), empty beyond the end.
     std::string msg(int k) const;
+    std::string msg(Msg m) const { return msg(messageNumber(m)); }
+    // A text the program adds itself, in the language in use.
+    const std::string& msg(AddedText t) const { return addedTexts[t]; }
     std::string historyPath() const { return Home + ZahlenFile; }
     const LocaleInfo& locale() const;
+
+    // ---- the state of long operations, read where the user can change it
+    // A tip calculation is drawing rows.
+    bool calculationRunning() const { return Berechnunglaeuft; }
+    // A tip calculation was started and not asked to stop: its start button
+    // offers the stop (message CalculationStop).
+    bool calculationStarted() const;
+    // The running calculation was asked to stop: its start button no longer
+    // offers the stop. Meaningful while a calculation runs.
+    bool stopRequested() const { return !calculationStarted(); }
+    // A results download is running.
+    bool updateRunning() const { return Aktualisierunglaeuft; }
+    // The running download was asked to stop: its stop button is gone.
+    bool updateStopRequested() const;
 
     // ---- shared state; arrays are indexed 1..8 like the draw's positions
     std::string Home;
@@ -67,6 +86,8 @@ class TForm1 : public Form {
     std::string SoundName;
     std::string Tippsberechnen;
     Random random;
+    // The program's own texts after the designed messages (see Memo2).
+    AddedTexts addedTexts;
     // A vendor address given on the command line: used instead of the
     // stored one (URLEdit) for this run only, and never saved.
     std::string serverOverride;

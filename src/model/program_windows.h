@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/dialog_result.h"
+
 namespace kugel {
 
 class Form;
@@ -33,7 +35,7 @@ class ProgramWindows {
     virtual TQCSForm& qcsForm() const = 0;
     // Shows one of the program's dialogs modally and returns how it was
     // closed; the main window is activated again afterwards.
-    virtual int showModal(Form& dialog) = 0;
+    virtual DialogResult showModal(Form& dialog) = 0;
     // The user asked to close the main window.
     virtual void requestClose() = 0;
 };

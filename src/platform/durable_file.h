@@ -8,14 +8,25 @@
 
 namespace kugel {
 
-// A file operation failed; the text is the system's reason with the file name.
+// What was being done to a file when it failed.
+enum class FileOperation { Create, Open, Read, Write, Replace, CreateDirectory };
+
+// A file operation failed. It carries what failed, on which file and the
+// system's reason; the program words it for the user in the language in use.
 class FileError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
-};
+    FileError(FileOperation operation, std::filesystem::path path, int errorNumber);
 
-// Builds the error for a failed operation on a file from errno.
-FileError fileError(const char* what, const std::filesystem::path& path, int errorNumber);
+    FileOperation operation() const { return operation_; }
+    const std::filesystem::path& path() const { return path_; }
+    // The system's text for the error number.
+    const std::string& reason() const { return reason_; }
+
+  private:
+    FileOperation operation_;
+    std::filesystem::path path_;
+    std::string reason_;
+};
 
 // Writes the bytes to `temp`, flushes them to disk, then renames `temp` over
 // `target` in one step: at every moment one of the two files holds the

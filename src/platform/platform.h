@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/dialog_result.h"
 #include "platform/print_job.h"
 
 namespace kugel {
@@ -15,9 +16,6 @@ namespace kugel {
 class Form;
 
 enum class MessageButtons { Ok, YesNo };
-
-// Classic modal results.
-enum class DialogResult { None = 0, Ok = 1, Cancel = 2, Abort = 3, Yes = 6, No = 7 };
 
 struct HttpRequest {
     std::string url;                                         // without query
@@ -85,7 +83,7 @@ class Platform {
                                                       const std::string& proposedFile,
                                                       const std::string& defaultExt) = 0;
     // Shows a dialog form modally and returns its modal result.
-    virtual int showModal(Form& form) = 0;
+    virtual DialogResult showModal(Form& form) = 0;
 
     // Lets the user's pending clicks and repaints through.
     virtual void processEvents() = 0;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "controls/form.h"
+#include "controls/value_text.h"
 
 namespace kugel {
 
@@ -46,29 +47,6 @@ void MemorySettingsStore::writeBinary(const std::string& name, const std::string
 }
 
 // ---------------------------------------------------------------- platform
-
-std::string quoted(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out + '"';
-}
 
 LocaleInfo ScriptedPlatform::cLocale() {
     return {{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}, "MM/dd/yy", "."};
@@ -198,12 +176,12 @@ std::optional<std::string> ScriptedPlatform::saveFileDialog(const std::string& f
     return fileDialog("savedialog", filter, proposedFile);
 }
 
-int ScriptedPlatform::showModal(Form& form) {
+DialogResult ScriptedPlatform::showModal(Form& form) {
     checkStopped();
     if (!onShowModal) failNoAnswer("modal " + form.name());
     const int result = onShowModal(form);
     out_ << "modal " << form.name() << " -> " << result << '\n';
-    return result;
+    return static_cast<DialogResult>(result);
 }
 
 void ScriptedPlatform::processEvents() {

@@ -84,7 +84,7 @@ class ScriptedPlatform : public Platform {
     std::optional<std::string> saveFileDialog(const std::string& filter,
                                               const std::string& proposedFile,
                                               const std::string& defaultExt) override;
-    int showModal(Form& form) override;
+    DialogResult showModal(Form& form) override;
     void processEvents() override;
     void setBusyCursor(bool busy) override;
     void shellOpen(const std::string& target) override;
@@ -126,8 +126,5 @@ class ScriptedPlatform : public Platform {
     std::optional<std::string> unanswered_;
     bool stopAtFirstUnanswered_ = false;
 };
-
-// `"text"` with `\` escaping `"`, `\`, CR and LF.
-std::string quoted(const std::string& text);
 
 }  // namespace kugel

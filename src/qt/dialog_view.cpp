@@ -1,5 +1,6 @@
 #include "qt/dialog_view.h"
 
+#include "controls/property_names.h"
 #include "platform/platform.h"
 
 namespace kugel {
@@ -11,8 +12,8 @@ DialogView::DialogView(Application& app, Form& form, QWidget* parent)
     view_ = std::make_unique<FormView>(app, form, this);
     view_->afterUserAction = [this] { checkModalResult(); };
     view_->formChanged = [this](std::string_view property) {
-        if (property == "Caption") setWindowTitle(QString::fromStdString(form_.caption()));
-        if (property == "Bounds") setFixedSize(form_.bounds().width, form_.bounds().height);
+        if (property == prop::Caption) setWindowTitle(QString::fromStdString(form_.caption()));
+        if (property == prop::Bounds) setFixedSize(form_.bounds().width, form_.bounds().height);
     };
     const Bounds& b = form.bounds();
     setFixedSize(b.width, b.height);
@@ -21,23 +22,24 @@ DialogView::DialogView(Application& app, Form& form, QWidget* parent)
 
 DialogView::~DialogView() = default;
 
-int DialogView::showModal() {
-    form_.modalResult = 0;
+DialogResult DialogView::showModal() {
+    form_.modalResult = DialogResult::None;
     // What closed the dialog decides, even if a handler still running in it
     // sets a result afterwards.
-    const int result = exec();
+    const auto result = static_cast<DialogResult>(exec());
     form_.modalResult = result;
     return result;
 }
 
 void DialogView::checkModalResult() {
-    if (isVisible() && form_.modalResult != 0) done(form_.modalResult);
+    if (isVisible() && form_.modalResult != DialogResult::None)
+        done(static_cast<int>(form_.modalResult));
 }
 
 void DialogView::reject() {
-    // Esc and the window's close button end the dialog with Cancel (2).
-    form_.modalResult = static_cast<int>(DialogResult::Cancel);
-    done(form_.modalResult);
+    // Esc and the window's close button end the dialog with Cancel.
+    form_.modalResult = DialogResult::Cancel;
+    done(static_cast<int>(form_.modalResult));
 }
 
 }  // namespace kugel

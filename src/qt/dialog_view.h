@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <memory>
 
+#include "platform/dialog_result.h"
 #include "qt/form_view.h"
 
 namespace kugel {
@@ -18,7 +19,7 @@ class DialogView : public QDialog {
 
     FormView& view() const { return *view_; }
     // Shows the dialog modally; returns the form's modal result.
-    int showModal();
+    DialogResult showModal();
 
   protected:
     void reject() override;

@@ -32,16 +32,13 @@
 #include <QVBoxLayout>
 
 #include "controls/chart.h"
+#include "controls/property_names.h"
 #include "qt/chart_widget.h"
 #include "qt/qt_conversions.h"
 #include "shell/application.h"
 
 namespace kugel {
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // Bounds in the form's (already scaled) pixels.
 QRect rectOf(const Bounds& b) {
@@ -395,8 +392,8 @@ QObject* FormView::createObject(Component& c, QWidget* parent) {
                 button = push;
             }
             connect(button, &QAbstractButton::clicked, this, [this, &c] {
-                const int result = static_cast<Button&>(c).modalResult;
-                if (result != 0) form_.modalResult = result;
+                const DialogResult result = static_cast<Button&>(c).modalResult;
+                if (result != DialogResult::None) form_.modalResult = result;
                 userEvent(c, "OnClick");
             });
             return button;
@@ -443,10 +440,12 @@ QObject* FormView::createObject(Component& c, QWidget* parent) {
 }
 
 void FormView::applyAll(Component& c) {
-    for (const char* p :
-         {"Caption", "Hint",       "Visible",    "Enabled",  "Color",    "FontColor", "Bounds",
-          "Font",    "Text",       "ReadOnly",   "Checked",  "Date",     "MinDate",   "Lines",
-          "Panels",  "ActivePage", "TabVisible", "ShortCut", "Interval", "Chart",     "Items",     "Alignment"})
+    for (const std::string_view p :
+         {prop::Caption,    prop::Hint,       prop::Visible,  prop::Enabled,  prop::Color,
+          prop::FontColor,  prop::Bounds,     prop::Font,     prop::Text,     prop::ReadOnly,
+          prop::Checked,    prop::Date,       prop::MinDate,  prop::Lines,    prop::Panels,
+          prop::ActivePage, prop::TabVisible, prop::ShortCut, prop::Interval, prop::Chart,
+          prop::Items,      prop::Alignment})
         apply(c, p);
 }
 
@@ -455,74 +454,74 @@ void FormView::apply(Component& c, std::string_view property) {
     if (!object) return;
     QWidget* w = qobject_cast<QWidget*>(object);
 
-    if (property == "Bounds") return applyGeometry(c);
-    if (property == "Font") return applyFont(c);
-    if (property == "Color" || property == "FontColor") return applyColors(c);
+    if (property == prop::Bounds) return applyGeometry(c);
+    if (property == prop::Font) return applyFont(c);
+    if (property == prop::Color || property == prop::FontColor) return applyColors(c);
 
     if (auto* action = qobject_cast<QAction*>(object)) {
         auto& item = static_cast<MenuItem&>(c);
-        if (property == "Caption")
+        if (property == prop::Caption)
             action->setText(qs(c.caption()));
-        else if (property == "Visible") {
+        else if (property == prop::Visible) {
             action->setVisible(c.visible());
             syncHiddenShortcut(c, action);
-        } else if (property == "Enabled") {
+        } else if (property == prop::Enabled) {
             action->setEnabled(c.enabled());
             syncHiddenShortcut(c, action);
-        } else if (property == "ShortCut") {
+        } else if (property == prop::ShortCut) {
             action->setShortcut(QKeySequence(qs(item.shortCut())));
             syncHiddenShortcut(c, action);
-        } else if (property == "Checked") {
+        } else if (property == prop::Checked) {
             if (item.checked()) action->setCheckable(true);
             action->setChecked(item.checked());
-        } else if (property == "Hint")
+        } else if (property == prop::Hint)
             action->setStatusTip(qs(c.hint()));
         return;
     }
     if (qobject_cast<QTimer*>(object)) {
-        if (property == "Enabled" || property == "Interval") applyTimer(c);
+        if (property == prop::Enabled || property == prop::Interval) applyTimer(c);
         return;
     }
 
-    if (property == "Visible") {
+    if (property == prop::Visible) {
         if (c.kind() == Kind::TabSheet || c.kind() == Kind::MainMenu) return;
         w->setVisible(c.visible());
         return;
     }
-    if (property == "Enabled") {
+    if (property == prop::Enabled) {
         w->setEnabled(c.enabled());
         return;
     }
-    if (property == "Hint" || property == "ShowHint") {
+    if (property == prop::Hint || property == prop::ShowHint) {
         w->setToolTip(c.showHint() ? qs(c.hint()) : QString());
         return;
     }
-    if (property == "TabVisible" || property == "ActivePage") {
+    if (property == prop::TabVisible || property == prop::ActivePage) {
         if (c.kind() == Kind::TabSheet && c.parent()) applyTabs(*c.parent());
         if (c.kind() == Kind::PageControl) applyTabs(c);
         return;
     }
-    if (property == "Panels") {
+    if (property == prop::Panels) {
         if (c.kind() == Kind::StatusBar) applyPanels(c);
         return;
     }
-    if (property == "Chart") {
+    if (property == prop::Chart) {
         w->update();
         return;
     }
 
     switch (c.kind()) {
         case Kind::TabSheet:
-            if (property == "Caption" && c.parent()) {
+            if (property == prop::Caption && c.parent()) {
                 if (auto* tabs = qobject_cast<QTabWidget*>(widgetFor(*c.parent())))
                     tabs->setTabText(tabs->indexOf(w), qs(c.caption()));
             }
             break;
         case Kind::Label:
         case Kind::Panel:
-            if (property == "Caption")
+            if (property == prop::Caption)
                 static_cast<QLabel*>(w)->setText(withoutMnemonics(c.caption()));
-            if (property == "Alignment" && c.kind() == Kind::Label) {
+            if (property == prop::Alignment && c.kind() == Kind::Label) {
                 const bool right = static_cast<Label&>(c).alignment() == Alignment::Right;
                 static_cast<QLabel*>(w)->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) |
                                                       Qt::AlignTop);
@@ -530,7 +529,7 @@ void FormView::apply(Component& c, std::string_view property) {
             break;
         case Kind::GroupBox:
         case Kind::RadioGroup:
-            if (property == "Caption") static_cast<QGroupBox*>(w)->setTitle(qs(c.caption()));
+            if (property == prop::Caption) static_cast<QGroupBox*>(w)->setTitle(qs(c.caption()));
             break;
         case Kind::Button:
         case Kind::BitBtn:
@@ -538,8 +537,8 @@ void FormView::apply(Component& c, std::string_view property) {
         case Kind::CheckBox:
         case Kind::RadioButton: {
             auto* button = static_cast<QAbstractButton*>(w);
-            if (property == "Caption") button->setText(qs(c.caption()));
-            if (property == "Checked" && !isButtonKind(c.kind())) {
+            if (property == prop::Caption) button->setText(qs(c.caption()));
+            if (property == prop::Checked && !isButtonKind(c.kind())) {
                 const QSignalBlocker block(button);
                 button->setChecked(static_cast<CheckBox&>(c).checked());
             }
@@ -548,11 +547,11 @@ void FormView::apply(Component& c, std::string_view property) {
         case Kind::Edit: {
             auto* edit = static_cast<QLineEdit*>(w);
             const auto& model = static_cast<Edit&>(c);
-            if (property == "Text") {
+            if (property == prop::Text) {
                 // While the user types, an equal text must not move the cursor.
                 const QString text = qs(model.text());
                 if (edit->text() != text) edit->setText(text);
-            } else if (property == "ReadOnly") {
+            } else if (property == prop::ReadOnly) {
                 edit->setReadOnly(model.readOnly());
             }
             break;
@@ -561,11 +560,11 @@ void FormView::apply(Component& c, std::string_view property) {
             auto* combo = static_cast<QComboBox*>(w);
             const auto& model = static_cast<ComboBox&>(c);
             const QSignalBlocker block(combo);
-            if (property == "Items") {
+            if (property == prop::Items) {
                 combo->clear();
                 for (const std::string& item : model.items()) combo->addItem(qs(item));
             }
-            if (property == "Items" || property == "Text") {
+            if (property == prop::Items || property == prop::Text) {
                 const QString text = qs(model.text());
                 if (combo->currentText() != text) combo->setEditText(text);
             }
@@ -575,15 +574,15 @@ void FormView::apply(Component& c, std::string_view property) {
             auto* date = static_cast<QDateEdit*>(w);
             const auto& model = static_cast<DateTimePicker&>(c);
             const QSignalBlocker block(date);
-            if (property == "MinDate") date->setMinimumDate(dateOfDay(model.minDate()));
-            if (property == "Date" || property == "MinDate") {
+            if (property == prop::MinDate) date->setMinimumDate(dateOfDay(model.minDate()));
+            if (property == prop::Date || property == prop::MinDate) {
                 date->setDisplayFormat(editorDateFormat(app_.platform().locale().shortDateFormat));
                 date->setDate(dateOfDay(model.date()));
             }
             break;
         }
         case Kind::Memo:
-            if (property == "Lines") {
+            if (property == prop::Lines) {
                 QStringList lines;
                 for (const std::string& line : static_cast<Memo&>(c).lines()) lines << qs(line);
                 auto* memo = static_cast<QPlainTextEdit*>(w);

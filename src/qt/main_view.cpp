@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <QWindow>
 
+#include "controls/property_names.h"
 #include "model/main_window.h"
 #include "shell/application.h"
 
@@ -57,12 +58,12 @@ void MainView::applyClientSize() {
 }
 
 void MainView::formChanged(std::string_view property) {
-    if (property == "Caption") {
+    if (property == prop::Caption) {
         setWindowTitle(QString::fromStdString(form_.caption()));
-    } else if (property == "Visible") {
+    } else if (property == prop::Visible) {
         // The model closes the program by hiding its main window.
         if (!form_.visible() && isVisible()) close();
-    } else if (property == "Bounds") {
+    } else if (property == prop::Bounds) {
         const Bounds& b = form_.bounds();
         const int clientHeight = central_->height() + statusBar()->height();
         if (!resizing_ && (b.width != central_->width() || b.height != clientHeight))

@@ -6,6 +6,10 @@
 #include <QStringList>
 
 namespace kugel {
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
 namespace {
 
 const QDate kDayZero(1899, 12, 30);

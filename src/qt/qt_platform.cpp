@@ -28,10 +28,6 @@
 namespace kugel {
 namespace {
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 // Dialogs belong to whatever window the user is looking at.
 QWidget* dialogParent() {
     return QApplication::activeWindow();
@@ -109,9 +105,9 @@ std::optional<std::string> QtPlatform::saveFileDialog(const std::string& filter,
     return fileDialog(true, filter, proposedFile, defaultExt);
 }
 
-int QtPlatform::showModal(Form& form) {
+DialogResult QtPlatform::showModal(Form& form) {
     // Before the view exists there is nothing to show; closing counts as Cancel.
-    return modalShower_ ? modalShower_(form) : static_cast<int>(DialogResult::Cancel);
+    return modalShower_ ? modalShower_(form) : DialogResult::Cancel;
 }
 
 void QtPlatform::processEvents() {

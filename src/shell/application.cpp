@@ -4,6 +4,7 @@
 
 #include "checking/prize_dialog.h"
 #include "generation/number_choice_dialog.h"
+#include "model/added_texts.h"
 #include "model/main_window.h"
 #include "model/manual_entry_dialog.h"
 #include "online/script_choice_dialog.h"
@@ -77,7 +78,7 @@ void Application::userAction(const std::function<void()>& action) {
         try {
             action();
         } catch (const std::exception& e) {
-            showError(e.what());
+            showError(errorText(e, form1_->addedTexts));
         }
     } catch (...) {
         --depth_;  // showing the error failed too; let the caller see that
@@ -113,12 +114,12 @@ void Application::applyPendingActivation() {
     invoke(*form1_, "FormActivate", form1_.get());
 }
 
-int Application::showModal(Form& dialog) {
-    dialog.modalResult = 0;
+DialogResult Application::showModal(Form& dialog) {
+    dialog.modalResult = DialogResult::None;
     // The main window's own show and close are the program's start and end.
     const bool isDialog = &dialog != form1_.get();
     if (isDialog) fireEvent(dialog, "OnShow");
-    int result = 0;
+    DialogResult result = DialogResult::None;
     try {
         result = platform_.showModal(dialog);
     } catch (...) {

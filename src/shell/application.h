@@ -62,7 +62,7 @@ class Application : public ProgramWindows {
     void activate();
     // Shows one of the program's dialogs modally; the main window is
     // activated again once the dialog has closed.
-    int showModal(Form& dialog) override;
+    DialogResult showModal(Form& dialog) override;
 
     // Shows an error text the way every failed operation does.
     void showError(const std::string& text);

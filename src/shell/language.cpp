@@ -7,6 +7,7 @@
 
 #include "checking/draw_display.h"
 #include "model/main_window.h"
+#include "model/message_table.h"
 #include "platform/codepage.h"
 #include "platform/durable_file.h"
 #include "statistics/number_statistics.h"
@@ -121,14 +122,6 @@ bool listed(const Component& c) {
     }
 }
 
-// The message file replaces the designed messages line by line; what it
-// lacks becomes empty.
-void applyMessageFile(TForm1& form, const std::vector<std::string>& lines) {
-    const auto designedEnd =
-        lines.begin() + static_cast<std::ptrdiff_t>(std::min(lines.size(), kDesignedMessages));
-    form.Memo2->setLines(std::vector<std::string>(lines.begin(), designedEnd));
-}
-
 void applyLanguageLines(TForm1& form, const std::vector<std::string>& master,
                         const std::vector<std::string>& language) {
     std::size_t p = 0;
@@ -203,7 +196,7 @@ void DateiLaden1Click(TForm1& form) {
         // and a text box flashing over the ticket each time would distract.
         platform.processEvents();
         if (const auto messages = findIgnoringCase(file->string() + kMessageSuffix))
-            applyMessageFile(form, readLines(*messages));
+            applyMessageFile(readLines(*messages), *form.Memo2, form.addedTexts);
         applyLanguageLines(form, masterLines, languageLines);
     }
     form.Tippsberechnen = form.ticket.BitBtn4->caption();

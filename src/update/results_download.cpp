@@ -9,6 +9,7 @@
 #include "controls/value_text.h"
 #include "model/history_file.h"
 #include "model/main_window.h"
+#include "model/message_table.h"
 #include "model/program_windows.h"
 #include "platform/codepage.h"
 #include "platform/dates.h"
@@ -81,14 +82,14 @@ std::optional<TZiehung> parseResultLine(const std::string& line, double date) {
 }
 
 void registerResultsDownloadHandlers(TForm1& form) {
-    form.addHandler("KugelmeisterClick", [&form](Component*) { KugelmeisterClick(form); });
-    form.addHandler("Aktualisieren1Click", [&form](Component*) { Aktualisieren1Click(form); });
-    form.addHandler("BitBtn2Click", [&form](Component*) { BitBtn2Click(form); });
-    form.addHandler("SpeedButton8Click", [&form](Component*) { SpeedButton8Click(form); });
+    form.addHandler("KugelmeisterClick", [&form](Component*) { downloadNewDraws(form); });
+    form.addHandler("Aktualisieren1Click", [&form](Component*) { downloadNewDraws(form); });
+    form.addHandler("BitBtn2Click", [&form](Component*) { rebuildHistory(form); });
+    form.addHandler("SpeedButton8Click", [&form](Component*) { stopDownload(form); });
 }
 
-void KugelmeisterClick(TForm1& form) {
-    if (form.Aktualisierunglaeuft) return;
+void downloadNewDraws(TForm1& form) {
+    if (form.updateRunning()) return;
     Platform& platform = form.platform();
     {
         DownloadState running(form);
@@ -108,24 +109,24 @@ void KugelmeisterClick(TForm1& form) {
         // The week asked for is kept here: the user may move the date picker
         // while a request waits, and the answer belongs to the week asked for.
         double week = std::floor(form.DateTimePicker1->date());
-        while (week <= platform.today() && form.SpeedButton8->visible()) {
+        while (week <= platform.today() && !form.updateStopRequested()) {
             form.DateTimePicker1->setDate(week);
             HttpRequest request = vendorRequest(form, kResultsPath);
             request.query = {{"Programm", "KugelAU"}, {"Datum", formatYyyymmdd(week)}};
             // The stop button works while a request waits, too.
-            request.abandon = [&form] { return !form.SpeedButton8->visible(); };
+            request.abandon = [&form] { return form.updateStopRequested(); };
             form.StatusBar1->setPanelText(0, "Loading");
 
             const HttpResponse response = platform.httpGet(request);
             if (!response.answered) {
-                if (!form.SpeedButton8->visible()) break;  // given up on the user's stop
+                if (form.updateStopRequested()) break;  // given up on the user's stop
                 // Without a connection every further week would wait out its
                 // own time-out; end now and say why.
                 form.StatusBar1->setPanelText(0, response.error);
                 break;
             }
             form.StatusBar1->setPanelText(0, response.statusLine);
-            form.StatusBar1->setPanelText(1, form.msg(45));
+            form.StatusBar1->setPanelText(1, form.msg(Msg::NoGuarantee));
 
             if (response.statusCode < 400) {
                 const double date = week;
@@ -150,12 +151,8 @@ void KugelmeisterClick(TForm1& form) {
     SpeedButton5Click(form);
 }
 
-void Aktualisieren1Click(TForm1& form) {
-    KugelmeisterClick(form);
-}
-
-void BitBtn2Click(TForm1& form) {
-    if (form.Aktualisierunglaeuft) return;
+void rebuildHistory(TForm1& form) {
+    if (form.updateRunning()) return;
     const std::string text = "Wollen Sie wirklich alle Ziehungsdaten löschen und dies ab dem " +
                              formatShortDate(form.DateTimePicker1->date(), form.locale()) +
                              " aus dem Internet neu aufbauen??";
@@ -164,10 +161,10 @@ void BitBtn2Click(TForm1& form) {
         return;
     std::error_code ignored;
     std::filesystem::remove(form.historyPath(), ignored);
-    KugelmeisterClick(form);
+    downloadNewDraws(form);
 }
 
-void SpeedButton8Click(TForm1& form) {
+void stopDownload(TForm1& form) {
     form.SpeedButton8->setVisible(false);
 }
 
