@@ -27,7 +27,7 @@ TForm8::TForm8(Platform& platform) : Form("Form8", platform) {
     b.radioButton("RadioButton2", RadioGroup1, {200, 20, 180, 17}, "Querformat");
 
     BitBtn1 = &b.button("BitBtn1", Kind::BitBtn, this, {320, 256, 88, 28}, "OK");
-    BitBtn1->modalResult = 1;
+    BitBtn1->modalResult = DialogResult::Ok;
 }
 
 }  // namespace kugel

@@ -15,7 +15,7 @@ TForm5::TForm5(Platform& platform) : Form("Form5", platform) {
     Label2 = &b.label("Label2", this, {12, 36, 396, 17}, "");
     Label2->setTag(8);  // shows data, not a text of the language files
     BitBtn1 = &b.button("BitBtn1", Kind::BitBtn, this, {320, 256, 88, 28}, "OK");
-    BitBtn1->modalResult = 1;
+    BitBtn1->modalResult = DialogResult::Ok;
     setPrintFont(printFont_);
 
     // The font by its parts, as the settings store keeps them.

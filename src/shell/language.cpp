@@ -25,8 +25,6 @@ constexpr const char* kMessageSuffix = ".meld";
 constexpr const char* kTemplateSuffix = ".trans";
 // How many master entries after the last match a component's entry may lie.
 constexpr std::size_t kSearchWindow = 11;
-// The messages a message file replaces line by line.
-constexpr std::size_t kDesignedMessages = 62;
 
 std::string lower(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
