@@ -14,6 +14,7 @@
 #include <sstream>
 #include <string>
 
+#include "cli/odds_command.h"
 #include "cli/script.h"
 #include "cli/script_runner.h"
 #include "cli/system_locale.h"
@@ -159,6 +160,9 @@ int main(int argc, char** argv) {
     CLI::App* script = cli.add_subcommand("script", "runs a script (FILE \"-\": standard input)");
     script->fallthrough();
     script->add_option("FILE", options.script, "the script")->required();
+    bool oddsAsJson = false;
+    CLI::App* odds = cli.add_subcommand("odds", "prints the prize divisions and their chances");
+    odds->add_flag("--json", oddsAsJson, "one line of JSON instead of a table");
 
     try {
         cli.parse(argc, argv);
@@ -167,6 +171,10 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& e) {
         cli.exit(e);
         return kExitScriptError;
+    }
+    if (odds->parsed()) {
+        kugel::cli::printOdds(std::cout, oddsAsJson);
+        return 0;
     }
     return run(options);
 }

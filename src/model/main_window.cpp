@@ -121,6 +121,10 @@ void TForm1::buildAddedControls(Builder& b) {
     DruckButton->bindEvent("OnClick", "Drucken1Click");
     Gewinnauswertung1 = &b.menuItem("Gewinnauswertung1", MainMenu1, "&Gewinnauswertung");
     Gewinnauswertung1->bindEvent("OnClick", "auswertungClick");
+    Gewinnchancen1 = &b.menuItem("Gewinnchancen1", MainMenu1, "&Gewinnchancen");
+    Gewinnchancen1->setHint(
+        "Die Gewinnklassen mit ihren genauen Chancen und der erwarteten Auszahlung");
+    Gewinnchancen1->bindEvent("OnClick", "GewinnchancenClick");
 }
 
 void TForm1::buildOverviewPage(Builder& b) {

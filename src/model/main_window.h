@@ -128,6 +128,7 @@ class TForm1 : public Form {
     MenuItem* Schlieen1 = nullptr;
     MenuItem* Drucken1 = nullptr;           // added: print preview of the ticket
     MenuItem* Gewinnauswertung1 = nullptr;  // added: opens the prize dialog
+    MenuItem* Gewinnchancen1 = nullptr;     // added: the odds of the game
     PageControl* PageControl1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
     TabSheet* TabSheet1 = nullptr;  // Tipp-Übersicht

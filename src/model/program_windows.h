@@ -13,6 +13,7 @@ class TForm3;
 class TForm6;
 class TForm9;
 class TQCSForm;
+class TOddsForm;
 
 // The short product name the window system shows and message boxes carry.
 inline constexpr const char* kApplicationTitle = "Kugelmeister";
@@ -33,6 +34,7 @@ class ProgramWindows {
     virtual TForm6& form6() const = 0;
     virtual TForm9& form9() const = 0;
     virtual TQCSForm& qcsForm() const = 0;
+    virtual TOddsForm& oddsForm() const = 0;
     // Shows one of the program's dialogs modally and returns how it was
     // closed; the main window is activated again afterwards.
     virtual DialogResult showModal(Form& dialog) = 0;

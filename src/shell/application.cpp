@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "checking/odds_dialog.h"
 #include "checking/prize_dialog.h"
 #include "generation/number_choice_dialog.h"
 #include "model/added_texts.h"
@@ -32,9 +33,10 @@ Application::Application(Platform& platform) : platform_(platform) {
     form9_ = std::make_unique<TForm9>(platform);
     abgabeForm_ = std::make_unique<TAbgabeForm>(platform);
     qcsForm_ = std::make_unique<TQCSForm>(platform);
+    oddsForm_ = std::make_unique<TOddsForm>(platform);
     form6_->setRandom(&form1_->random);
-    forms_ = {form1_.get(), form3_.get(), form5_.get(),      form6_.get(),
-              form8_.get(), form9_.get(), abgabeForm_.get(), qcsForm_.get()};
+    forms_ = {form1_.get(), form3_.get(),      form5_.get(),   form6_.get(),   form8_.get(),
+              form9_.get(), abgabeForm_.get(), qcsForm_.get(), oddsForm_.get()};
 }
 
 Application::~Application() = default;

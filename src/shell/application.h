@@ -18,6 +18,7 @@ class TForm8;
 class TForm9;
 class TAbgabeForm;
 class TQCSForm;
+class TOddsForm;
 
 // The program: the main window and its dialogs, created once in this order,
 // and the one place where user actions enter the model. It catches what a
@@ -34,8 +35,9 @@ class Application : public ProgramWindows {
     TForm6& form6() const override { return *form6_; }
     TForm9& form9() const override { return *form9_; }
     TQCSForm& qcsForm() const override { return *qcsForm_; }
+    TOddsForm& oddsForm() const override { return *oddsForm_; }
     // Every window in creation order: Form1, Form3, Form5, Form6, Form8, Form9,
-    // AbgabeForm, QCSForm.
+    // AbgabeForm, QCSForm, then the windows added later: OddsForm.
     const std::vector<Form*>& forms() const override { return forms_; }
     Form* form(const std::string& name) const override;
 
@@ -81,6 +83,7 @@ class Application : public ProgramWindows {
     std::unique_ptr<TForm9> form9_;
     std::unique_ptr<TAbgabeForm> abgabeForm_;
     std::unique_ptr<TQCSForm> qcsForm_;
+    std::unique_ptr<TOddsForm> oddsForm_;
     std::vector<Form*> forms_;
     int depth_ = 0;
     bool activationPending_ = false;

@@ -4,6 +4,7 @@
 #include "checking/draw_display.h"
 #include "checking/history_analysis.h"
 #include "checking/history_search.h"
+#include "checking/odds_dialog.h"
 #include "checking/prize_dialog.h"
 #include "checking/settings_analysis.h"
 #include "checking/tip_distribution.h"
@@ -47,6 +48,7 @@ void registerMainWindowHandlers(TForm1& form) {
     registerHistorySearchHandlers(form);
     registerSettingsAnalysisHandlers(form);
     registerHistoryAnalysisHandlers(form);
+    registerOddsHandlers(form);
     registerHintDisplay(form);
     registerLanguageHandlers(form);
 }
