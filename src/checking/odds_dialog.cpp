@@ -28,19 +28,6 @@ std::string fixed(double value, int decimals) {
     return text;
 }
 
-// 76767600 -> "76 767 600"; smaller odds keep one decimal.
-std::string oneIn(const Fraction& f) {
-    const double n = static_cast<double>(f.den) / static_cast<double>(f.num);
-    if (n < 1000) return fixed(n, 1);
-    const std::string digits = std::to_string(std::llround(n));
-    std::string out;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) out += ' ';
-        out += digits[i];
-    }
-    return out;
-}
-
 // A money amount as typed, with a decimal point or a decimal comma.
 std::optional<double> amount(std::string text) {
     for (char& c : text)
@@ -73,7 +60,7 @@ TOddsForm::TOddsForm(Platform& platform) : Form("OddsForm", platform) {
         b.label("Division" + n, this, {12, top + 3, 70, 17}, n);
         b.label("Hits" + n, this, {84, top + 3, 110, 17}, hitsText(d));
         b.label("Chance" + n, this, {196, top + 3, 120, 17}, d.probability.text());
-        b.label("OneIn" + n, this, {318, top + 3, 110, 17}, oneIn(d.probability));
+        b.label("OneIn" + n, this, {318, top + 3, 110, 17}, oddsText(d.probability));
         Edit& quota = b.edit("Quote" + n, this, {440, top, 100, 21},
                              fixed(quotas[static_cast<std::size_t>(d.division - 1)], 2),
                              "Was diese Gewinnklasse je Reihe auszahlt");
@@ -85,7 +72,7 @@ TOddsForm::TOddsForm(Platform& platform) : Form("OddsForm", platform) {
     const Fraction any = anyDivisionProbability();
     b.label("AnyLabel", this, {12, below, 180, 17}, "Irgendeine Gewinnklasse");
     b.label("AnyChance", this, {196, below, 120, 17}, any.text());
-    b.label("AnyOneIn", this, {318, below, 110, 17}, oneIn(any));
+    b.label("AnyOneIn", this, {318, below, 110, 17}, oddsText(any));
 
     b.label("PriceLabel", this, {12, below + 36, 300, 17}, "Preis je Reihe");
     PriceEdit =

@@ -92,6 +92,22 @@ std::string Fraction::text() const {
     return std::to_string(num) + "/" + std::to_string(den);
 }
 
+std::string oddsText(const Fraction& f) {
+    const double n = static_cast<double>(f.den) / static_cast<double>(f.num);
+    char text[32];
+    if (n < 1000) {
+        std::snprintf(text, sizeof text, "%.1f", n);
+        return text;
+    }
+    const std::string digits = std::to_string(std::llround(n));
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += ' ';
+        out += digits[i];
+    }
+    return out;
+}
+
 Fraction reduced(std::uint64_t num, std::uint64_t den) {
     const std::uint64_t g = std::gcd(num, den);
     return g == 0 ? Fraction{0, 1} : Fraction{num / g, den / g};

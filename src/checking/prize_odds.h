@@ -19,6 +19,9 @@ struct Fraction {
     double value() const { return static_cast<double>(num) / static_cast<double>(den); }
 };
 Fraction reduced(std::uint64_t num, std::uint64_t den);
+// The N of "1 in N": odds of a thousand and more as a whole number in groups
+// of three digits ("76 767 600"), smaller ones with one decimal ("77.7").
+std::string oddsText(const Fraction& f);
 
 // The chance that a row has `mainHits` of the six main numbers and hits (or
 // misses) the Powerball.

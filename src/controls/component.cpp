@@ -367,6 +367,44 @@ SetResult CheckBox::setProperty(std::string_view name, const std::string& value)
     return Component::setProperty(name, value);
 }
 
+// ---------------------------------------------------------------- RadioGroup
+
+RadioGroup::RadioGroup(Form& owner, std::string name, Component* parent)
+    : Component(owner, Kind::RadioGroup, std::move(name), parent) {}
+
+std::vector<CheckBox*> RadioGroup::buttons() const {
+    std::vector<CheckBox*> out;
+    for (const auto& c : owner().components())
+        if (c->parent() == this && c->kind() == Kind::RadioButton)
+            out.push_back(static_cast<CheckBox*>(c.get()));
+    return out;
+}
+
+int RadioGroup::itemIndex() const {
+    const auto all = buttons();
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (all[i]->checked()) return static_cast<int>(i);
+    return -1;
+}
+
+void RadioGroup::setItemIndex(int index) {
+    const auto all = buttons();
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (static_cast<int>(i) != index) all[i]->setChecked(false);
+    if (index >= 0 && index < static_cast<int>(all.size()))
+        all[static_cast<std::size_t>(index)]->setChecked(true);
+}
+
+std::optional<std::string> RadioGroup::property(std::string_view name) const {
+    if (name == "ItemIndex") return std::to_string(itemIndex());
+    return Component::property(name);
+}
+
+SetResult RadioGroup::setProperty(std::string_view name, const std::string& value) {
+    if (name == "ItemIndex") return applyInt(value, [this](int i) { setItemIndex(i); });
+    return Component::setProperty(name, value);
+}
+
 // ---------------------------------------------------------------- TabSheet
 
 TabSheet::TabSheet(Form& owner, std::string name, Component* parent)

@@ -229,6 +229,20 @@ class CheckBox : public Component {
     bool checked_ = false;
 };
 
+// A group of radio buttons: the buttons are its children, and ItemIndex is
+// the position of the checked one among them (-1: none).
+class RadioGroup : public Component {
+  public:
+    RadioGroup(Form& owner, std::string name, Component* parent);
+    std::vector<CheckBox*> buttons() const;
+    int itemIndex() const;
+    // An index outside the buttons unchecks them all.
+    void setItemIndex(int index);
+
+    std::optional<std::string> property(std::string_view name) const override;
+    SetResult setProperty(std::string_view name, const std::string& value) override;
+};
+
 class Button : public Component {
   public:
     using Component::Component;

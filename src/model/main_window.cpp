@@ -1,7 +1,10 @@
 #include "model/main_window.h"
 
+#include <algorithm>
+
 #include "controls/value_text.h"
 #include "model/game.h"
+#include "model/language_menu.h"
 #include "model/message_table.h"
 #include "platform/platform.h"
 
@@ -67,6 +70,7 @@ void TForm1::buildWindow() {
     Berechnen1 = &b.menuItem("Berechnen1", MainMenu1, "&Berechnen", "Ctrl+R");
     Berechnen1->bindEvent("OnClick", "Label28Click");
     SpracheLanguage1 = &b.menuItem("SpracheLanguage1", MainMenu1, "Sprache/&Language");
+    buildLanguageMenu(*this, b);
     Abgeben1 = &b.menuItem("Abgeben1", MainMenu1, "&Abgeben", "Ctrl+G");
     Abgeben1->setVisible(false);
     Abgeben1->bindEvent("OnClick", "OnlineTippClick");
@@ -192,11 +196,18 @@ void TForm1::buildOverviewPage(Builder& b) {
     SpeedButton4->bindEvent("OnClick", "SpeedButton4Click");
 }
 
-void TForm1::buildHiddenPage(Builder&) {
+void TForm1::buildHiddenPage(Builder& b) {
     Memo2 = &create<Memo>("Memo2", TabSheet2);
     Memo2->setBounds(8, 8, 300, 200);
     Memo2->setVisible(false);
     Memo2->setLines(defaultMessages());
+    // Hidden controls whose values the settings store keeps from run to run.
+    CheckBox21 = &b.checkBox("CheckBox21", TabSheet2, {320, 8, 120, 17}, "", true);
+    CheckBox21->setVisible(false);
+    Edit81 = &b.edit("Edit81", TabSheet2, {320, 32, 80, 21});
+    Edit81->setVisible(false);
+    Edit82 = &b.edit("Edit82", TabSheet2, {320, 58, 80, 21});
+    Edit82->setVisible(false);
 }
 
 void TForm1::buildCalculationPage(Builder& b) {
@@ -370,6 +381,44 @@ void TForm1::registerFields() {
     addField("LaufMax", intField(LaufMax));
     addField("sprache", intField(sprache));
     addField("groesse", intField(groesse));
+    addField("neuerSchein", intField(neuerSchein));
+    addField("LosNr", {[this] { return LosNr; },
+                       [this](const std::string& s) {
+                           LosNr = s;
+                           Losnummer->setCaption(s);
+                           return true;
+                       }});
+    addField("Land", intField(Land));
+    addField("TippTop", intField(TippTop));
+    addField("TippLeft", intField(TippLeft));
+    addField("WindowState", {[this] { return std::to_string(static_cast<int>(windowState)); },
+                             [this](const std::string& s) {
+                                 const auto i = parseInt(s);
+                                 if (!i || *i < 0 || *i > 2) return false;
+                                 windowState = static_cast<WindowState>(*i);
+                                 return true;
+                             }});
+    // The client size. A stored size far from the designed one (a damaged
+    // store, another screen) is brought back into a range the pages can be
+    // scaled to.
+    auto sizeField = [this](bool height) {
+        return Field{
+            [this, height] { return std::to_string(height ? bounds().height : bounds().width); },
+            [this, height](const std::string& s) {
+                const auto v = parseInt(s);
+                if (!v) return false;
+                const Bounds& b = bounds();
+                const int designed = height ? kClientHeight : kClientWidth;
+                const int size = std::clamp(*v, designed / 2, designed * 4);
+                if (height)
+                    setBounds(b.left, b.top, b.width, size);
+                else
+                    setBounds(b.left, b.top, size, b.height);
+                return true;
+            }};
+    };
+    addField("Height", sizeField(true));
+    addField("Width", sizeField(false));
     addField("Zusatz", boolField(Zusatz));
     addField("sortieren", boolField(sortieren));
     addField("Berechnunglaeuft", boolField(Berechnunglaeuft));

@@ -73,6 +73,16 @@ class TForm1 : public Form {
     int LaufMax = 0;
     int sprache = 0;
     int groesse = 0;
+    // Kept between runs without a use of their own (the settings store).
+    int neuerSchein = 0;
+    std::string LosNr;  // shown in the label Losnummer, never written back
+    int Land = 1;
+    int TippTop = 39;
+    int TippLeft = 47;
+    // The window's state as the view reports it; its size is saved only
+    // in the normal state, so a maximised close keeps the last real size.
+    enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+    WindowState windowState = WindowState::Normal;
     std::string SoundName;
     std::string Tippsberechnen;
     Random random;
@@ -101,6 +111,19 @@ class TForm1 : public Form {
     MenuItem* Aktualisieren1 = nullptr;
     MenuItem* Berechnen1 = nullptr;
     MenuItem* SpracheLanguage1 = nullptr;
+    // the language menu, in the order it shows the languages
+    MenuItem* Deutsch1 = nullptr;
+    MenuItem* Englich1 = nullptr;
+    MenuItem* Spanisch1 = nullptr;
+    MenuItem* Portogiesisch1 = nullptr;
+    MenuItem* Franz1 = nullptr;
+    MenuItem* Italenisch1 = nullptr;
+    MenuItem* Russisch1 = nullptr;
+    MenuItem* N2 = nullptr;  // Chinese
+    MenuItem* Hindi = nullptr;
+    MenuItem* N1 = nullptr;               // hidden separator
+    MenuItem* Dateispeichern1 = nullptr;  // hidden: writes a master file and a template
+    MenuItem* DateiLaden1 = nullptr;      // hidden: applies the current language file
     MenuItem* Abgeben1 = nullptr;
     MenuItem* Schlieen1 = nullptr;
     MenuItem* Drucken1 = nullptr;           // added: print preview of the ticket
@@ -140,8 +163,12 @@ class TForm1 : public Form {
 
     // hidden page
     Memo* Memo2 = nullptr;
+    CheckBox* CheckBox21 = nullptr;  // "Browser", kept between runs
+    Edit* Edit81 = nullptr;          // "ZWEIPREIS", kept between runs
+    Edit* Edit82 = nullptr;          // "EINPREIS", kept between runs
 
-    // The hidden text box reports are composed in.
+    // The hidden text box reports are composed in; it also holds the
+    // language file while that is applied.
     Memo* RichEdit1 = nullptr;
 
     // calculation settings

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "platform/dialog_result.h"
 
 namespace kugel {
@@ -23,6 +26,10 @@ class ProgramWindows {
     virtual ~ProgramWindows() = default;
 
     virtual Platform& platform() const = 0;
+    // Every window in creation order (the main window first), and one by
+    // its name: the order the language files and the settings store walk.
+    virtual const std::vector<Form*>& forms() const = 0;
+    virtual Form* form(const std::string& name) const = 0;
     virtual TForm3& form3() const = 0;
     virtual TForm6& form6() const = 0;
     virtual TForm9& form9() const = 0;

@@ -117,6 +117,17 @@ void MainView::applyScale(double scale) {
                                 .arg(indicator));
 }
 
+// The model saves the window's size only in the normal state.
+void MainView::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    const Qt::WindowStates s = windowState();
+    form_.windowState = s & Qt::WindowMinimized ? TForm1::WindowState::Minimized
+                        : s & (Qt::WindowMaximized | Qt::WindowFullScreen)
+                            ? TForm1::WindowState::Maximized
+                            : TForm1::WindowState::Normal;
+}
+
 void MainView::closeEvent(QCloseEvent* event) {
     // While an operation runs the window stays until it has stopped.
     app_.requestClose();

@@ -38,8 +38,8 @@ class Application : public ProgramWindows {
     TOddsForm& oddsForm() const override { return *oddsForm_; }
     // Every window in creation order: Form1, Form3, Form5, Form6, Form8, Form9,
     // AbgabeForm, QCSForm, then the windows added later: OddsForm.
-    const std::vector<Form*>& forms() const { return forms_; }
-    Form* form(const std::string& name) const;
+    const std::vector<Form*>& forms() const override { return forms_; }
+    Form* form(const std::string& name) const override;
 
     // The program start: FormShow, then the first activation.
     void start();

@@ -19,6 +19,7 @@
 #include "output/ticket_print.h"
 #include "output/tip_file.h"
 #include "shell/hint_display.h"
+#include "shell/language.h"
 #include "shell/startup.h"
 #include "statistics/number_statistics.h"
 #include "update/history_edit.h"
@@ -49,6 +50,7 @@ void registerMainWindowHandlers(TForm1& form) {
     registerHistoryAnalysisHandlers(form);
     registerOddsHandlers(form);
     registerHintDisplay(form);
+    registerLanguageHandlers(form);
 }
 
 }  // namespace kugel
