@@ -297,7 +297,7 @@ TEST_F(GuiSmokeTest, DialogsPressOkOnEnter) {
     for (Form* form : t.app->forms()) {
         for (const auto& owned : form->components()) {
             if (owned->kind() != Kind::BitBtn && owned->kind() != Kind::Button) continue;
-            if (static_cast<Button&>(*owned).modalResult != 1) continue;
+            if (static_cast<Button&>(*owned).modalResult != DialogResult::Ok) continue;
             SCOPED_TRACE(form->name() + "." + owned->name());
             auto* button = qobject_cast<QPushButton*>(view->widgetFor(*owned));
             ASSERT_NE(button, nullptr);
