@@ -17,11 +17,18 @@ AnalysisRun::~AnalysisRun() {
     form_.analysisRunning = false;
 }
 
+std::filesystem::path reportPath(const TForm1& form) {
+    return form.Home + "Test.rtf";
+}
+
+void writeReport(const std::filesystem::path& target, const std::vector<std::string>& lines) {
+    replaceFileAtomically(target, target.string() + ".tmp", encodeAnsiLines(lines));
+}
+
 void saveAndOpenReport(TForm1& form, std::vector<std::string> lines) {
     form.RichEdit1->setLines(std::move(lines));
-    const std::filesystem::path target = form.Home + "Test.rtf";
-    replaceFileAtomically(target, target.string() + ".tmp",
-                          encodeAnsiLines(form.RichEdit1->lines()));
+    const std::filesystem::path target = reportPath(form);
+    writeReport(target, form.RichEdit1->lines());
     form.platform().shellOpen(target.string());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,13 @@ class AnalysisRun {
   private:
     TForm1& form_;
 };
+
+// The report "Test.rtf" in the program directory.
+std::filesystem::path reportPath(const TForm1& form);
+
+// Writes the lines in the ANSI code page with CR LF, replacing an older
+// file whole. Throws FileError when the file cannot be written.
+void writeReport(const std::filesystem::path& target, const std::vector<std::string>& lines);
 
 // Puts the lines into RichEdit1, saves them as "Test.rtf" in the program
 // directory (plain text in the ANSI code page with CR LF, replacing an older

@@ -1,10 +1,12 @@
 #include "checking/history_search.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "checking/chance_report.h"
 #include "checking/draw_display.h"
 #include "checking/hit_count.h"
 #include "model/conversion.h"
@@ -24,9 +26,17 @@ constexpr int kDefaultThresholdWithPowerball = 7;
 
 const char* const kBarsTitle = "Ziehungen, in denen die Reihe die Trefferzahl erreichte";
 
-// Checks row r against the shown draw and writes its hit label. Returns the
-// counted hits, or nothing when a field of the row holds no number.
-std::optional<int> searchRow(TForm1& form, const TicketRow& row) {
+// What the search saw, for the comparison with chance: every row checked
+// against every draw of the range, by hit class.
+struct SearchTally {
+    HitClassCounts rows{};
+    long long draws = 0;
+};
+
+// Checks row r against the shown draw, writes its hit label and counts its
+// class. Returns the counted hits, or nothing when a field of the row holds
+// no number.
+std::optional<int> searchRow(TForm1& form, const TicketRow& row, SearchTally& tally) {
     const auto& n = row.numbers;
     try {
         Zettelcheck(form, n[0]->text(), n[1]->text(), n[2]->text(), n[3]->text(), n[4]->text(),
@@ -36,6 +46,9 @@ std::optional<int> searchRow(TForm1& form, const TicketRow& row) {
         return std::nullopt;
     }
     const HitClass cls{form.Gewinn, form.Zusatz};
+    // A damaged draw with a number standing twice can give more than six.
+    ++tally.rows[static_cast<std::size_t>(
+        hitClassIndex(std::clamp(cls.hits, 0, ZahlenProReihe), cls.powerball))];
     row.hits->setFontColor(cls.hits >= 3 || cls.powerball ? clRed : clBlack);
     row.hits->setCaption(hitClassText(cls));
     return countedHits(cls, form.settings.CheckBox31->checked());
@@ -59,6 +72,19 @@ void showRowBars(TForm1& form, const std::array<int, MaxTipps>& reached) {
     for (std::size_t r = 0; r < reached.size(); ++r)
         bars.push_back(seriesBar(*form.Chart1, static_cast<int>(r) + 1, reached[r]));
     showBars(*form.Chart1, std::move(bars), ValueAxis::Automatic, std::string(kBarsTitle));
+}
+
+// The rows checked beside what chance gives for as many; nothing when the
+// range held no draw or the ticket no row to check.
+void compareSearchWithChance(TForm1& form, const SearchTally& tally) {
+    const ChanceComparison c = judgeAgainstChance(tally.rows);
+    if (c.rows == 0) return;
+    showChanceComparison(
+        form, c,
+        chanceLines(form,
+                    form.addedTexts.format(AddedText::ChanceOfSearch,
+                                           {std::to_string(c.rows), std::to_string(tally.draws)}),
+                    c));
 }
 
 }  // namespace
@@ -86,21 +112,25 @@ void SpeedButton4Click(TForm1& form) {
 
     // Bar r: the draws seen in which row r reached the threshold.
     std::array<int, MaxTipps> reached{};
+    SearchTally tally;
     for (const TZiehung& z : records) {
         if (z.Datum < form.aktDatum || z.Datum > form.dfb) continue;
         showDraw(form, z, "  ", "  PB: ");
         form.Label35->setCaption(form.Label29->caption());
+        ++tally.draws;
         for (std::size_t r = 0; r < form.ticket.rows.size(); ++r) {
-            const std::optional<int> hits = searchRow(form, form.ticket.rows[r]);
+            const std::optional<int> hits = searchRow(form, form.ticket.rows[r], tally);
             if (!hits || *hits < threshold) continue;
             ++reached[r];
             if (!askToGoOn(form, r)) {
                 showRowBars(form, reached);
+                compareSearchWithChance(form, tally);
                 return;
             }
         }
     }
     showRowBars(form, reached);
+    compareSearchWithChance(form, tally);
 }
 
 void registerHistorySearchHandlers(TForm1& form) {

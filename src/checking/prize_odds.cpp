@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <numeric>
+#include <random>
 
 #include "model/game.h"
 
@@ -204,13 +205,99 @@ ChanceComparison compareWithChance(const HitClassCounts& observed) {
     return c;
 }
 
+double monteCarloPValue(const HitClassCounts& observed, int samples, std::uint64_t seed) {
+    long long rows = 0;
+    for (const long long n : observed) rows += n;
+    if (rows <= 0 || samples <= 0) return 1;
+
+    // The classes, likeliest first, so that the search for a drawn class
+    // mostly ends after a step or two.
+    struct Cell {
+        double cumulative;
+        double logP;
+        int index;
+    };
+    std::array<Cell, kHitClasses> cells{};
+    for (int h = 0; h <= ZahlenProReihe; ++h)
+        for (const bool pb : {false, true}) {
+            const int i = hitClassIndex(h, pb);
+            cells[static_cast<std::size_t>(i)] = {hitClassProbability(h, pb).value(),
+                                                  std::log(hitClassProbability(h, pb).value()), i};
+        }
+    std::sort(cells.begin(), cells.end(),
+              [](const Cell& a, const Cell& b) { return a.cumulative > b.cumulative; });
+    double sum = 0;
+    for (Cell& c : cells) {
+        sum += c.cumulative;
+        c.cumulative = sum;
+    }
+    cells.back().cumulative = 2;  // rounding never leaves a draw without a class
+
+    // log of a table's probability, without the rows' factorial, which all
+    // tables of as many rows share.
+    std::vector<double> logFactorial(static_cast<std::size_t>(rows) + 1, 0.0);
+    for (std::size_t k = 1; k < logFactorial.size(); ++k)
+        logFactorial[k] = logFactorial[k - 1] + std::log(static_cast<double>(k));
+    auto logLikelihood = [&](const std::array<long long, kHitClasses>& counts) {
+        double l = 0;
+        for (const Cell& c : cells) {
+            const long long k = counts[static_cast<std::size_t>(c.index)];
+            if (k > 0)
+                l += static_cast<double>(k) * c.logP - logFactorial[static_cast<std::size_t>(k)];
+        }
+        return l;
+    };
+    const double seen = logLikelihood(observed);
+    const double tolerance = 1e-9 * std::max(1.0, std::fabs(seen));
+
+    // mt19937_64 is the same sequence everywhere; the step to [0, 1) is
+    // done here, as the standard's distributions may differ between
+    // libraries.
+    std::mt19937_64 generator(seed);
+    std::array<long long, kHitClasses> counts{};
+    int asExtreme = 0;
+    for (int s = 0; s < samples; ++s) {
+        counts.fill(0);
+        for (long long r = 0; r < rows; ++r) {
+            const double u = static_cast<double>(generator() >> 11) * 0x1.0p-53;
+            std::size_t k = 0;
+            while (u >= cells[k].cumulative) ++k;
+            ++counts[static_cast<std::size_t>(cells[k].index)];
+        }
+        if (logLikelihood(counts) <= seen + tolerance) ++asExtreme;
+    }
+    return (asExtreme + 1.0) / (samples + 1.0);
+}
+
+ChanceComparison judgeAgainstChance(const HitClassCounts& observed) {
+    ChanceComparison c = compareWithChance(observed);
+    if (c.tested) {
+        c.test = ChanceTest::ChiSquare;
+    } else if (c.rows > 0) {
+        c.test = ChanceTest::MonteCarlo;
+        c.samples = kMonteCarloSamples;
+        c.pValue = monteCarloPValue(observed, kMonteCarloSamples, kMonteCarloSeed);
+        c.tested = true;
+    }
+    return c;
+}
+
+ChanceVerdict verdictOf(const ChanceComparison& c) {
+    if (!c.tested) return ChanceVerdict::TooFewRows;
+    if (c.pValue >= 0.05) return ChanceVerdict::WithinChance;
+    return static_cast<double>(c.winningRows) >= c.expectedWinningRows
+               ? ChanceVerdict::BetterThanChance
+               : ChanceVerdict::WorseThanChance;
+}
+
 std::string chanceVerdict(const ChanceComparison& c) {
-    if (!c.tested) return "too few rows to tell";
-    if (c.pValue >= 0.05) return "within what chance gives";
+    const ChanceVerdict v = verdictOf(c);
+    if (v == ChanceVerdict::TooFewRows) return "too few rows to tell";
+    if (v == ChanceVerdict::WithinChance) return "within what chance gives";
     char p[32];
     std::snprintf(p, sizeof p, "%.3g", c.pValue);
-    const bool better = static_cast<double>(c.winningRows) >= c.expectedWinningRows;
-    return std::string(better ? "better" : "worse") + " than chance (p = " + p + ")";
+    return std::string(v == ChanceVerdict::BetterThanChance ? "better" : "worse") +
+           " than chance (p = " + p + ")";
 }
 
 }  // namespace kugel

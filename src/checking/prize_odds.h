@@ -50,6 +50,13 @@ constexpr int hitClassIndex(int mainHits, bool powerball) {
     return 2 * mainHits + (powerball ? 1 : 0);
 }
 
+// Which test judged a comparison.
+enum class ChanceTest {
+    None,        // no rows
+    ChiSquare,   // pooled chi-square, where every pooled group expects five rows or more
+    MonteCarlo,  // the multinomial test by simulation, for fewer rows
+};
+
 // How observed counts of rows by hit class compare with chance.
 struct ChanceComparison {
     struct Class {
@@ -71,8 +78,28 @@ struct ChanceComparison {
     // Rows that won in any division, observed and expected.
     long long winningRows = 0;
     double expectedWinningRows = 0;
+    ChanceTest test = ChanceTest::None;
+    int samples = 0;  // tables simulated by the Monte-Carlo test
 };
+// The comparison with the pooled chi-square test only; `tested` stays false
+// where the rows are too few for it.
 ChanceComparison compareWithChance(const HitClassCounts& observed);
+
+// The Monte-Carlo multinomial test: `samples` tables of as many rows as
+// observed are drawn at chance from a generator seeded with `seed`; the
+// p-value is the share of them (counting the observed one) no more likely
+// than the observed table. The same seed gives the same p-value.
+double monteCarloPValue(const HitClassCounts& observed, int samples, std::uint64_t seed);
+constexpr int kMonteCarloSamples = 100000;
+constexpr std::uint64_t kMonteCarloSeed = 20130307;
+
+// The comparison the program shows: the chi-square test where the rows
+// allow it, otherwise the Monte-Carlo test (repeatable: a fixed seed).
+ChanceComparison judgeAgainstChance(const HitClassCounts& observed);
+
+enum class ChanceVerdict { TooFewRows, WithinChance, BetterThanChance, WorseThanChance };
+// At the 5 % level; better or worse by the rows that won in any division.
+ChanceVerdict verdictOf(const ChanceComparison& c);
 
 // "within what chance gives", "better than chance (p = 0.0123)" or
 // "worse than chance (p = 0.0123)", at the 5 % level.

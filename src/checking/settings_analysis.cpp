@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "checking/analysis_report.h"
+#include "checking/chance_report.h"
 #include "checking/draw_display.h"
 #include "generation/tip_calculation.h"
 #include "model/conversion.h"
@@ -56,8 +57,9 @@ std::vector<std::string> settingsReport(const TForm1& form, const HitStatistics&
     return lines;
 }
 
-// Steps 4 to 9: the rounds and the report. Returns normally or throws.
-void runRounds(TForm1& form, const std::string& seedText, double start) {
+// Steps 4 to 9: the rounds and the report. Returns the rows by hit class,
+// summed over the rounds, or throws.
+HitStatistics runRounds(TForm1& form, const std::string& seedText, double start) {
     const int seed = toInteger(seedText);
     form.random.seed = static_cast<std::uint32_t>(seed);
     const std::string seedStatus = form.msg(Msg::LuckyNumberSetBefore) + std::to_string(seed) +
@@ -97,6 +99,23 @@ void runRounds(TForm1& form, const std::string& seedText, double start) {
     form.StatusBar1->setPanelText(0, "");
     form.StatusBar1->setPanelText(1, seedStatus);
     saveAndOpenReport(form, settingsReport(form, sums, rounds));
+    return sums;
+}
+
+// After the report: the same rows beside what chance gives for as many, in
+// a second report beside the first and in the comparison window, which
+// names that file.
+void compareWithChanceAfterAnalysis(TForm1& form, const HitStatistics& sums) {
+    const ChanceComparison c = judgeAgainstChance(hitClassCounts(sums));
+    std::vector<std::string> lines = chanceLines(
+        form, form.addedTexts.format(AddedText::ChanceOfSettings, {std::to_string(c.rows)}), c);
+    const std::filesystem::path target = chanceReportPath(reportPath(form));
+    std::vector<std::string> report{form.msg(AddedText::ChanceTitle)};
+    report.insert(report.end(), lines.begin(), lines.end());
+    writeReport(target, report);
+    lines.emplace_back();
+    lines.push_back(form.addedTexts.format(AddedText::ChanceReportFile, {target.string()}));
+    showChanceComparison(form, c, std::move(lines));
 }
 
 }  // namespace
@@ -119,12 +138,16 @@ void BitBtn9Click(TForm1& form) {
         form.platform()
             .inputBox(form.msg(Msg::LuckyNumberCaption), form.msg(Msg::LuckyNumberPrompt), proposal)
             .value_or(proposal);
+    std::optional<HitStatistics> sums;
     try {
-        runRounds(form, seedText, start);
+        sums = runRounds(form, seedText, start);
     } catch (const std::exception&) {
         form.platform().messageBox(kApplicationTitle, form.msg(Msg::LuckyNumberInputError),
                                    MessageButtons::Ok);
     }
+    // Outside the rounds' guard: a comparison that cannot be written is no
+    // fault of the lucky number, and says what went wrong itself.
+    if (sums) compareWithChanceAfterAnalysis(form, *sums);
 }
 
 void registerSettingsAnalysisHandlers(TForm1& form) {

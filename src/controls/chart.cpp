@@ -31,7 +31,10 @@ std::string seriesJson(const ChartSeries& s) {
         const ChartPoint& p = s.points[i];
         if (i) out += ',';
         out += R"({"x":)" + number(p.x) + R"(,"y":)" + number(p.y) + R"(,"color":)" +
-               std::to_string(p.color) + '}';
+               std::to_string(p.color);
+        if (p.range)
+            out += R"(,"low":)" + number(p.range->low) + R"(,"high":)" + number(p.range->high);
+        out += '}';
     }
     return out + "]}";
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,11 +9,18 @@
 
 namespace kugel {
 
+// A span of values a bar is expected to fall in, drawn as an error bar.
+struct ChartRange {
+    double low = 0;
+    double high = 0;
+};
+
 struct ChartPoint {
     double x = 0;
     double y = 0;
     Color color = clGreen;
     std::string label;
+    std::optional<ChartRange> range = std::nullopt;
 };
 
 struct ChartSeries {

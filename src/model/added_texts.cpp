@@ -25,8 +25,22 @@ const std::array<const char*, kAddedTextCount> kBuiltIn{
     "Die Adresse des Warenkorbs ist länger als %1 Zeichen und wird nicht geöffnet.",
     "Die Datei \"%1\" ist keine Tippdatei: sie ist größer als 1 MB.",
     "'%1' ist kein gültiger Gleitkommawert",
+    "Vergleich mit dem Zufall",
+    "Analyse der Einstellungen: %1 Reihen geprüft",
+    "Tipps in der Datenbank gesucht: %1 Reihen in %2 Ziehungen geprüft",
+    "Treffer\tbeobachtet\terwartet\tBereich (95 %)",
+    "Reihen mit Gewinn\t%1\t%2",
+    "Chi-Quadrat-Test: %1 bei %2 Freiheitsgraden, p = %3",
+    "Monte-Carlo-Test mit %1 Zufallstabellen: p = %2",
+    "Ergebnis: %1",
+    "im Rahmen des Zufalls",
+    "besser als der Zufall (p = %1)",
+    "schlechter als der Zufall (p = %1)",
+    "zu wenige Reihen für ein Urteil",
+    "Bericht: %1",
 };
-static_assert(messageNumber(AddedText::NotADecimal) + 1 == kDesignedMessageCount + kAddedTextCount);
+static_assert(messageNumber(AddedText::ChanceReportFile) + 1 ==
+              kDesignedMessageCount + kAddedTextCount);
 
 template <typename Words>
 std::string fill(const std::string& text, const Words& words) {

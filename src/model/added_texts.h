@@ -32,8 +32,21 @@ enum class AddedText : int {
     CartAddressTooLong,     // %1 the longest address a browser takes
     NotATipFile,            // %1 file: too large to be a tip file
     NotADecimal,            // %1 the text that is no decimal number
+    ChanceTitle,            // heading of the comparison with chance
+    ChanceOfSettings,       // %1 rows the analysis of the settings checked
+    ChanceOfSearch,         // %1 rows the history search checked, %2 draws
+    ChanceColumns,          // the table's column headings, tab-separated
+    ChanceWinningRows,      // %1 observed, %2 expected rows in any prize division
+    ChanceChiSquare,        // %1 chi-square, %2 degrees of freedom, %3 p-value
+    ChanceMonteCarlo,       // %1 simulated tables, %2 p-value
+    ChanceResult,           // %1 the verdict
+    ChanceWithin,           // verdict: within what chance gives
+    ChanceBetter,           // verdict: %1 p-value
+    ChanceWorse,            // verdict: %1 p-value
+    ChanceTooFewRows,       // verdict without rows
+    ChanceReportFile,       // %1 the comparison's report file
 };
-inline constexpr int kAddedTextCount = 13;
+inline constexpr int kAddedTextCount = 26;
 
 constexpr int messageNumber(AddedText t) {
     return static_cast<int>(t);

@@ -14,6 +14,7 @@ class TForm6;
 class TForm9;
 class TQCSForm;
 class TOddsForm;
+class TChanceForm;
 
 // The short product name the window system shows and message boxes carry.
 inline constexpr const char* kApplicationTitle = "Kugelmeister";
@@ -35,9 +36,13 @@ class ProgramWindows {
     virtual TForm9& form9() const = 0;
     virtual TQCSForm& qcsForm() const = 0;
     virtual TOddsForm& oddsForm() const = 0;
+    virtual TChanceForm& chanceForm() const = 0;
     // Shows one of the program's dialogs modally and returns how it was
     // closed; the main window is activated again afterwards.
     virtual DialogResult showModal(Form& dialog) = 0;
+    // Shows one of the program's windows beside the main window, without
+    // waiting for it to close.
+    virtual void showWindow(Form& window) = 0;
     // The user asked to close the main window.
     virtual void requestClose() = 0;
 };

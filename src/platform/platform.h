@@ -110,6 +110,8 @@ class Platform {
                                                       const std::string& defaultExt) = 0;
     // Shows a dialog form modally and returns its modal result.
     virtual DialogResult showModal(Form& form) = 0;
+    // Shows a form beside the main window and returns at once.
+    virtual void showWindow(Form& form) = 0;
 
     // Lets the user's pending clicks and repaints through.
     virtual void processEvents() = 0;

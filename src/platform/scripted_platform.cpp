@@ -185,6 +185,16 @@ DialogResult ScriptedPlatform::showModal(Form& form) {
     return static_cast<DialogResult>(result);
 }
 
+void ScriptedPlatform::showWindow(Form& form) {
+    checkStopped();
+    out_ << "window " << form.name() << ' ' << quoted(form.caption()) << '\n';
+    for (const auto& c : form.components()) {
+        if (c->kind() != Kind::Memo || !c->visible()) continue;
+        for (const std::string& line : static_cast<const Memo&>(*c).lines())
+            out_ << "window " << form.name() << ' ' << quoted(line) << '\n';
+    }
+}
+
 void ScriptedPlatform::processEvents() {
     ++processEventsCount_;
     if (onProcessEvents) onProcessEvents();

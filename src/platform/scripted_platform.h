@@ -89,6 +89,8 @@ class ScriptedPlatform : public Platform {
                                               const std::string& proposedFile,
                                               const std::string& defaultExt) override;
     DialogResult showModal(Form& form) override;
+    // Prints the window's caption and every line its text controls show.
+    void showWindow(Form& form) override;
     void processEvents() override;
     void setBusyCursor(bool busy) override;
     void shellOpen(const std::string& target) override;

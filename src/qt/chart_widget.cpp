@@ -10,6 +10,8 @@
 #include <QChart>
 #include <QEvent>
 #include <QGraphicsLayout>
+#include <QLineSeries>
+#include <QPen>
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
@@ -41,6 +43,10 @@ QString categoryText(const ChartPoint& pt) {
 QColor barColor(const ChartPoint& pt, const ChartSeries& s) {
     return plainColor(pt.color).value_or(plainColor(s.color).value_or(Qt::darkGreen));
 }
+
+// The share of a position the bars take, alone or side by side.
+constexpr double kStackedWidth = 0.7;
+constexpr double kGroupedWidth = 0.8;
 
 }  // namespace
 
@@ -111,6 +117,10 @@ void ChartWidget::refresh() {
         for (const ChartPoint& pt : s->points) {
             lo = std::min(lo, pt.y);
             hi = std::max(hi, pt.y);
+            if (pt.range) {
+                lo = std::min(lo, pt.range->low);
+                hi = std::max(hi, pt.range->high);
+            }
         }
 
     QAbstractBarSeries* bars = nullptr;
@@ -141,7 +151,7 @@ void ChartWidget::refresh() {
             set->append(values[k]);
             stacked->append(set);
         }
-        stacked->setBarWidth(0.7);
+        stacked->setBarWidth(kStackedWidth);
         stacked->setLabelsVisible(s.marks);
         bars = stacked;
     } else {
@@ -158,7 +168,7 @@ void ChartWidget::refresh() {
                                 : 0.0);
             grouped->append(set);
         }
-        grouped->setBarWidth(0.8);
+        grouped->setBarWidth(kGroupedWidth);
         grouped->setLabelsVisible(shown.front()->marks || shown.back()->marks);
         bars = grouped;
     }
@@ -200,6 +210,35 @@ void ChartWidget::refresh() {
     categoryAxis_->setTitleText(QString::fromStdString(chart_.BottomAxis.title));
     c->addAxis(categoryAxis_, Qt::AlignBottom);
     bars->attachAxis(categoryAxis_);
+
+    // A point's range as an error bar over the middle of its bar: a stem
+    // from low to high with a short cap at each end.
+    const double groupWidth = shown.size() == 1 ? kStackedWidth : kGroupedWidth;
+    const double barWidth = groupWidth / static_cast<double>(shown.size());
+    QPen pen(palette().color(QPalette::Text));
+    pen.setWidthF(1.5);
+    for (std::size_t k = 0; k < shown.size(); ++k) {
+        const double offset = -groupWidth / 2 + (static_cast<double>(k) + 0.5) * barWidth;
+        const std::vector<ChartPoint>& points = shown[k]->points;
+        for (std::size_t i = 0; i < points.size() && i < static_cast<std::size_t>(n); ++i) {
+            if (!points[i].range) continue;
+            const double x = static_cast<double>(i) + offset;
+            const double cap = barWidth / 4;
+            const double low = points[i].range->low;
+            const double high = points[i].range->high;
+            auto* line = new QLineSeries;
+            line->setPen(pen);
+            line->append({{x - cap, low},
+                          {x + cap, low},
+                          {x, low},
+                          {x, high},
+                          {x - cap, high},
+                          {x + cap, high}});
+            c->addSeries(line);
+            line->attachAxis(valueAxis);
+            line->attachAxis(categoryAxis_);
+        }
+    }
 }
 
 void ChartWidget::labelCategories() {

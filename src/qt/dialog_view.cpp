@@ -49,6 +49,13 @@ DialogResult DialogView::showModal() {
     return result;
 }
 
+void DialogView::showBeside() {
+    form_.modalResult = DialogResult::None;
+    show();
+    raise();
+    activateWindow();
+}
+
 void DialogView::checkModalResult() {
     if (isVisible() && form_.modalResult != DialogResult::None)
         done(static_cast<int>(form_.modalResult));

@@ -22,6 +22,9 @@ class DialogView : public QDialog {
     FormView& view() const { return *view_; }
     // Shows the dialog modally; returns the form's modal result.
     DialogResult showModal();
+    // Shows the dialog without waiting for it; a button with a modal
+    // result, Esc or the window's close button hide it again.
+    void showBeside();
 
   protected:
     void reject() override;

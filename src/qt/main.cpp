@@ -43,6 +43,7 @@ int main(int argc, char* argv[]) {
     kugel::Application app(platform);
     kugel::ProgramView view(app);
     platform.setModalShower([&view](kugel::Form& form) { return view.showModal(form); });
+    platform.setWindowShower([&view](kugel::Form& form) { view.showWindow(form); });
 
     // Used instead of the stored address for this run; never saved.
     if (parser.isSet(serverOption))

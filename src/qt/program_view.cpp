@@ -40,6 +40,11 @@ DialogResult ProgramView::showModal(Form& form) {
     return it->second->showModal();
 }
 
+void ProgramView::showWindow(Form& form) {
+    auto it = dialogs_.find(&form);
+    if (it != dialogs_.end()) it->second->showBeside();
+}
+
 bool ProgramView::start() {
     TForm1& form = app_.form1();
     app_.invoke(form, "FormShow", &form);

@@ -27,6 +27,8 @@ class ProgramView {
 
     // Shows a dialog form modally and returns its modal result.
     DialogResult showModal(Form& form);
+    // Shows a dialog form beside the main window without waiting for it.
+    void showWindow(Form& form);
 
     // The program start: FormShow while the window is still hidden, then the
     // window appears and is activated for the first time. False when the

@@ -115,6 +115,10 @@ DialogResult QtPlatform::showModal(Form& form) {
     return modalShower_ ? modalShower_(form) : DialogResult::Cancel;
 }
 
+void QtPlatform::showWindow(Form& form) {
+    if (windowShower_) windowShower_(form);
+}
+
 void QtPlatform::processEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }

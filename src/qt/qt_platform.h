@@ -21,6 +21,7 @@ class QtPlatform : public Platform {
     void setModalShower(std::function<DialogResult(Form&)> shower) {
         modalShower_ = std::move(shower);
     }
+    void setWindowShower(std::function<void(Form&)> shower) { windowShower_ = std::move(shower); }
 
     DialogResult messageBox(const std::string& caption, const std::string& text,
                             MessageButtons buttons) override;
@@ -33,6 +34,7 @@ class QtPlatform : public Platform {
                                               const std::string& proposedFile,
                                               const std::string& defaultExt) override;
     DialogResult showModal(Form& form) override;
+    void showWindow(Form& form) override;
     void processEvents() override;
     void setBusyCursor(bool busy) override;
     void shellOpen(const std::string& target) override;
@@ -57,6 +59,7 @@ class QtPlatform : public Platform {
 
     std::string programDirectory_;
     std::function<DialogResult(Form&)> modalShower_;
+    std::function<void(Form&)> windowShower_;
     std::unique_ptr<QSettingsStore> settings_;
     std::unique_ptr<QSettingsStore> toolSettings_;
     LocaleInfo locale_;

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "checking/chance_dialog.h"
 #include "checking/odds_dialog.h"
 #include "checking/prize_dialog.h"
 #include "generation/number_choice_dialog.h"
@@ -34,11 +35,12 @@ Application::Application(Platform& platform) : platform_(platform) {
     abgabeForm_ = std::make_unique<TAbgabeForm>(platform);
     qcsForm_ = std::make_unique<TQCSForm>(platform);
     oddsForm_ = std::make_unique<TOddsForm>(platform);
+    chanceForm_ = std::make_unique<TChanceForm>(platform);
     form6_->setRandom(&form1_->random);
     // The main window appears during its start-up, when FormShow shows it.
     form1_->setVisible(false);
-    forms_ = {form1_.get(), form3_.get(),      form5_.get(),   form6_.get(),   form8_.get(),
-              form9_.get(), abgabeForm_.get(), qcsForm_.get(), oddsForm_.get()};
+    forms_ = {form1_.get(), form3_.get(),      form5_.get(),   form6_.get(),    form8_.get(),
+              form9_.get(), abgabeForm_.get(), qcsForm_.get(), oddsForm_.get(), chanceForm_.get()};
 }
 
 Application::~Application() = default;
@@ -134,6 +136,11 @@ DialogResult Application::showModal(Form& dialog) {
     if (isDialog) fireEvent(dialog, "OnClose");
     if (isDialog) activate();
     return result;
+}
+
+void Application::showWindow(Form& window) {
+    window.modalResult = DialogResult::None;
+    platform_.showWindow(window);
 }
 
 }  // namespace kugel

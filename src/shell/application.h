@@ -19,6 +19,7 @@ class TForm9;
 class TAbgabeForm;
 class TQCSForm;
 class TOddsForm;
+class TChanceForm;
 
 // The program: the main window and its dialogs, created once in this order,
 // and the one place where user actions enter the model. It catches what a
@@ -36,8 +37,9 @@ class Application : public ProgramWindows {
     TForm9& form9() const override { return *form9_; }
     TQCSForm& qcsForm() const override { return *qcsForm_; }
     TOddsForm& oddsForm() const override { return *oddsForm_; }
+    TChanceForm& chanceForm() const override { return *chanceForm_; }
     // Every window in creation order: Form1, Form3, Form5, Form6, Form8, Form9,
-    // AbgabeForm, QCSForm, then the windows added later: OddsForm.
+    // AbgabeForm, QCSForm, then the windows added later: OddsForm, ChanceForm.
     const std::vector<Form*>& forms() const override { return forms_; }
     Form* form(const std::string& name) const override;
 
@@ -65,6 +67,7 @@ class Application : public ProgramWindows {
     // Shows one of the program's dialogs modally; the main window is
     // activated again once the dialog has closed.
     DialogResult showModal(Form& dialog) override;
+    void showWindow(Form& window) override;
 
     // Shows an error text the way every failed operation does.
     void showError(const std::string& text);
@@ -84,6 +87,7 @@ class Application : public ProgramWindows {
     std::unique_ptr<TAbgabeForm> abgabeForm_;
     std::unique_ptr<TQCSForm> qcsForm_;
     std::unique_ptr<TOddsForm> oddsForm_;
+    std::unique_ptr<TChanceForm> chanceForm_;
     std::vector<Form*> forms_;
     int depth_ = 0;
     bool activationPending_ = false;

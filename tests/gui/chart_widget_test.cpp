@@ -1,15 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <vector>
 
 #include <QApplication>
+#include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QLineSeries>
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
+#include "checking/chance_dialog.h"
+#include "checking/prize_odds.h"
 #include "controls/chart.h"
 #include "controls/form.h"
 #include "platform/scripted_platform.h"
@@ -176,6 +181,53 @@ TEST_F(ChartWidgetTest, FewCategoriesAreAllLabelled) {
     const QStringList labels = x->categoriesLabels();
     ASSERT_EQ(labels.size(), 20);
     for (int p = 1; p <= 20; ++p) EXPECT_EQ(labels[p - 1], QString::number(p));
+}
+
+TEST(ChanceChart, ShowsObservedBesideExpectedWithTheRanges) {
+    std::ostringstream out;
+    ScriptedPlatform platform{out};
+    TChanceForm window{platform};
+    ChartWidget widget{*window.Chart1, nullptr};
+    widget.resize(736, 300);
+
+    HitClassCounts counts{};
+    counts[static_cast<std::size_t>(hitClassIndex(0, false))] = 1070;
+    counts[static_cast<std::size_t>(hitClassIndex(1, false))] = 1320;
+    counts[static_cast<std::size_t>(hitClassIndex(1, true))] = 70;
+    counts[static_cast<std::size_t>(hitClassIndex(2, false))] = 560;
+    counts[static_cast<std::size_t>(hitClassIndex(3, false))] = 96;
+    const ChanceComparison c = judgeAgainstChance(counts);
+    window.showComparison(c, {"Vergleich mit dem Zufall"});
+
+    QBarSeries* bars = nullptr;
+    int ranges = 0;
+    for (QAbstractSeries* s : widget.chart()->series()) {
+        if (auto* b = qobject_cast<QBarSeries*>(s)) bars = b;
+        if (auto* line = qobject_cast<QLineSeries*>(s)) {
+            ++ranges;
+            // A stem with a cap at each end, within the value axis.
+            ASSERT_EQ(line->count(), 6);
+            EXPECT_LE(line->at(2).y(), line->at(3).y());
+        }
+    }
+    ASSERT_NE(bars, nullptr);
+    const auto sets = bars->barSets();
+    ASSERT_EQ(sets.size(), 2);
+    ASSERT_EQ(sets[0]->count(), kHitClasses);
+    ASSERT_EQ(sets[1]->count(), kHitClasses);
+    EXPECT_EQ(ranges, kHitClasses);
+    for (int i = 0; i < kHitClasses; ++i) {
+        const auto& k = c.classes[static_cast<std::size_t>(i)];
+        EXPECT_EQ(sets[0]->at(i), static_cast<double>(k.observed));
+        EXPECT_DOUBLE_EQ(sets[1]->at(i), k.expected);
+    }
+    // The axis reaches the highest range as well as the highest bar.
+    const auto axes = widget.chart()->axes(Qt::Vertical);
+    ASSERT_EQ(axes.size(), 1);
+    double highest = 0;
+    for (const auto& k : c.classes) highest = std::max(highest, static_cast<double>(k.high));
+    EXPECT_GE(qobject_cast<QValueAxis*>(axes.front())->max(), highest);
+    EXPECT_EQ(window.Memo1->line(0), "Vergleich mit dem Zufall");
 }
 
 }  // namespace

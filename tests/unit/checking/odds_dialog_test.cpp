@@ -30,7 +30,10 @@ TEST(OddsDialog, AFieldWithoutANumberIsNamedAndNothingElseBreaks) {
 
 TEST(OddsDialog, TheMenuOpensItAfterTheDesignedWindows) {
     test::TestApp t;
-    EXPECT_EQ(t.app->forms().back(), &t.app->oddsForm());
+    // Right after the designed windows, the last of which is QCSForm.
+    const auto& forms = t.app->forms();
+    ASSERT_EQ(forms[7], t.app->form("QCSForm"));
+    EXPECT_EQ(forms[8], &t.app->oddsForm());
     // Closing the dialog activates the main window, which shows a draw.
     test::writeHistory(t.historyPath(),
                        {test::draw(test::day(2018, 4, 19), {1, 2, 3, 4, 5, 6}, 7)});

@@ -88,6 +88,52 @@ TEST(ChanceComparison, TooFewRowsAreNotJudged) {
     EXPECT_EQ(chanceVerdict(compareWithChance(one)), "too few rows to tell");
 }
 
+TEST(ChanceComparison, FewRowsAreJudgedByASeededMonteCarloTest) {
+    // One ticket of twelve rows: too few for the chi-square test.
+    HitClassCounts usual{};
+    usual[static_cast<std::size_t>(hitClassIndex(0, false))] = 4;
+    usual[static_cast<std::size_t>(hitClassIndex(1, false))] = 6;
+    usual[static_cast<std::size_t>(hitClassIndex(2, false))] = 2;
+    HitClassCounts jackpot = usual;
+    jackpot[static_cast<std::size_t>(hitClassIndex(2, false))] = 1;
+    jackpot[static_cast<std::size_t>(hitClassIndex(6, true))] = 1;
+    ASSERT_FALSE(compareWithChance(usual).tested);
+
+    const ChanceComparison within = judgeAgainstChance(usual);
+    EXPECT_EQ(within.test, ChanceTest::MonteCarlo);
+    EXPECT_EQ(within.samples, kMonteCarloSamples);
+    EXPECT_EQ(verdictOf(within), ChanceVerdict::WithinChance) << within.pValue;
+
+    const ChanceComparison lucky = judgeAgainstChance(jackpot);
+    EXPECT_EQ(verdictOf(lucky), ChanceVerdict::BetterThanChance);
+    // A jackpot in twelve rows: hardly a simulated table is as unlikely.
+    EXPECT_LT(lucky.pValue, 1e-4);
+
+    // The same seed gives the same p-value, another seed a close one.
+    EXPECT_EQ(monteCarloPValue(usual, 20000, 7), monteCarloPValue(usual, 20000, 7));
+    EXPECT_NEAR(monteCarloPValue(usual, 20000, 7), monteCarloPValue(usual, 20000, 8), 0.02);
+}
+
+TEST(ChanceComparison, TheMonteCarloTestAgreesWithTheExactTestOnOneRow) {
+    // One row in class 1 (the likeliest, 0.41...): every other table is
+    // less likely, so the exact p-value is 1. One row in class 0: all
+    // tables but class 1 are at most as likely, p = 1 - P(class 1).
+    HitClassCounts one{};
+    one[static_cast<std::size_t>(hitClassIndex(1, false))] = 1;
+    EXPECT_DOUBLE_EQ(monteCarloPValue(one, 50000, 1), 1.0);
+    HitClassCounts zero{};
+    zero[static_cast<std::size_t>(hitClassIndex(0, false))] = 1;
+    const double exact = 1 - hitClassProbability(1, false).value();
+    EXPECT_NEAR(monteCarloPValue(zero, 50000, 1), exact, 0.01);
+}
+
+TEST(ChanceComparison, ManyRowsKeepTheChiSquareTest) {
+    const ChanceComparison c = judgeAgainstChance(atChance(3204));
+    EXPECT_EQ(c.test, ChanceTest::ChiSquare);
+    EXPECT_EQ(verdictOf(c), ChanceVerdict::WithinChance);
+    EXPECT_EQ(verdictOf(judgeAgainstChance(HitClassCounts{})), ChanceVerdict::TooFewRows);
+}
+
 TEST(ChanceComparison, ChiSquareTailMatchesKnownQuantiles) {
     EXPECT_NEAR(chiSquareTail(3.841, 1), 0.05, 1e-3);
     EXPECT_NEAR(chiSquareTail(18.307, 10), 0.05, 1e-3);

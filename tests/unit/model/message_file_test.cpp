@@ -23,7 +23,11 @@ const AddedText kAllAdded[] = {
     AddedText::FileCannotWrite,   AddedText::FileCannotReplace,  AddedText::NotAnInteger,
     AddedText::RepeatedNumbers,   AddedText::BadWeightLine,      AddedText::DirectoryCannotCreate,
     AddedText::CartNotWebAddress, AddedText::CartAddressTooLong, AddedText::NotATipFile,
-    AddedText::NotADecimal,
+    AddedText::NotADecimal,       AddedText::ChanceTitle,        AddedText::ChanceOfSettings,
+    AddedText::ChanceOfSearch,    AddedText::ChanceColumns,      AddedText::ChanceWinningRows,
+    AddedText::ChanceChiSquare,   AddedText::ChanceMonteCarlo,   AddedText::ChanceResult,
+    AddedText::ChanceWithin,      AddedText::ChanceBetter,       AddedText::ChanceWorse,
+    AddedText::ChanceTooFewRows,  AddedText::ChanceReportFile,
 };
 static_assert(std::size(kAllAdded) == kAddedTextCount);
 
