@@ -12,21 +12,22 @@ constexpr Color kExpectedColor = clGray;
 
 TChanceForm::TChanceForm(Platform& platform) : Form("ChanceForm", platform) {
     setCaption("Vergleich mit dem Zufall");
-    setBounds(200, 120, 760, 600);
+    setBounds(200, 40, 760, 718);
     setFontHeight(13);
     Builder b(*this);
     Label1 = &b.label("Label1", this, {12, 8, 736, 17}, "Reihen je Trefferklasse");
     Chart1 = &create<Chart>("Chart1", this);
-    Chart1->setBounds(12, 28, 736, 300);
+    Chart1->setBounds(12, 28, 736, 240);
     Chart1->setHint("Beobachtet neben erwartet, je Trefferklasse");
-    ObservedLegend = &b.label("ObservedLegend", this, {12, 334, 200, 17}, "beobachtet");
+    ObservedLegend = &b.label("ObservedLegend", this, {12, 274, 200, 17}, "beobachtet");
     ObservedLegend->setFontColor(kObservedColor);
-    ExpectedLegend = &b.label("ExpectedLegend", this, {220, 334, 528, 17},
+    ExpectedLegend = &b.label("ExpectedLegend", this, {220, 274, 528, 17},
                               "erwartet beim Zufall, der Strich: Bereich (95 %)");
     ExpectedLegend->setFontColor(kExpectedColor);
     Memo1 = &create<Memo>("Memo1", this);
-    Memo1->setBounds(12, 358, 736, 190);
-    BitBtn1 = &b.button("BitBtn1", Kind::BitBtn, this, {660, 560, 88, 28}, "Schließen");
+    // Tall enough for the whole text: the table and the verdict below it.
+    Memo1->setBounds(12, 298, 736, 372);
+    BitBtn1 = &b.button("BitBtn1", Kind::BitBtn, this, {660, 680, 88, 28}, "Schließen");
     BitBtn1->modalResult = DialogResult::Cancel;
 }
 

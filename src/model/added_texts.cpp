@@ -29,7 +29,7 @@ const std::array<const char*, kAddedTextCount> kBuiltIn{
     "Analyse der Einstellungen: %1 Reihen geprüft",
     "Tipps in der Datenbank gesucht: %1 Reihen in %2 Ziehungen geprüft",
     "Treffer\tbeobachtet\terwartet\tBereich (95 %)",
-    "Reihen mit Gewinn\t%1\t%2",
+    "Reihen mit Gewinn: %1, erwartet %2",
     "Chi-Quadrat-Test: %1 bei %2 Freiheitsgraden, p = %3",
     "Monte-Carlo-Test mit %1 Zufallstabellen: p = %2",
     "Ergebnis: %1",
