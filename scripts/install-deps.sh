@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Kugelmeister needs to build, test and run.
+# Installs the Debian packages Kugelmeister needs to build, test and run;
+# with --fuzz also those of the fuzzing build.
 # Idempotent: when everything is present it only checks and returns quickly;
 # the package index is refreshed only when something is actually missing.
 set -euo pipefail
@@ -14,6 +15,10 @@ packages=(
   xvfb xauth imagemagick xdotool tinyproxy-bin
   qt6-qpa-plugins
 )
+# The fuzzing build (scripts/fuzz.sh) needs clang and its libFuzzer runtime.
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -427,7 +427,8 @@ std::optional<std::string> Memo::property(std::string_view name) const {
 SetResult Memo::setProperty(std::string_view name, const std::string& value) {
     if (name.starts_with("Lines[") && name.ends_with("]")) {
         const auto k = parseInt(std::string(name.substr(6, name.size() - 7)));
-        if (!k || *k < 0) return SetResult::BadValue;
+        // A memo holds text lines, not a store for any index a script names.
+        if (!k || *k < 0 || *k >= kMaxMemoLines) return SetResult::BadValue;
         auto lines = lines_;
         if (static_cast<std::size_t>(*k) >= lines.size())
             lines.resize(static_cast<std::size_t>(*k) + 1);

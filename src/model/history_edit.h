@@ -13,4 +13,9 @@ void BitBtn8Click(TForm1& form);
 void BitBtn4Click(TForm1& form);
 void BitBtn3Click(TForm1& form);
 
+// Removes what a rewrite that was killed half-way left behind: its temporary
+// files, which may be as large as the history. Run at start and before each
+// rewrite.
+void removeInterruptedRewrites(const TForm1& form);
+
 }  // namespace kugel

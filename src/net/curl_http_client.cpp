@@ -82,6 +82,7 @@ struct Transfer {
     std::string body;
     bool bodyTooLarge = false;
     Clock::time_point lastData = Clock::now();
+    const char* ownTimeOut = nullptr;  // why the transfer was given up here, if it was
 };
 
 std::size_t onHeader(char* data, std::size_t size, std::size_t count, void* user) {
@@ -199,7 +200,8 @@ std::string errorText(CURLcode code, const char* detail) {
 // Runs the transfer on a multi handle so the wait can be interrupted at a
 // steady pace: the pump gets its turn every 50 ms, and the read time-out is
 // measured from the last byte received (or from the connection, before any
-// byte), which also bounds a server that accepts and then stays silent.
+// byte), which also bounds a server that accepts and then stays silent. The
+// overall deadline bounds a server that sends a byte now and then.
 CURLcode runTransfer(CURL* easy, const HttpRequest& request, const HttpPump& pump,
                      Transfer& transfer) {
     MultiHandle multi(curl_multi_init());
@@ -210,6 +212,7 @@ CURLcode runTransfer(CURL* easy, const HttpRequest& request, const HttpPump& pum
 
     const auto start = Clock::now();
     const auto readTimeout = std::chrono::milliseconds(std::max(request.readTimeoutMs, 1));
+    const auto deadline = start + std::chrono::milliseconds(std::max(request.totalTimeoutMs, 1));
     auto nextPump = start + kPumpInterval;
     transfer.lastData = start;
     CURLcode result = CURLE_OK;
@@ -233,11 +236,17 @@ CURLcode runTransfer(CURL* easy, const HttpRequest& request, const HttpPump& pum
         }
 
         const auto now = Clock::now();
+        if (now >= deadline) {
+            transfer.ownTimeOut = "no complete answer within the overall time limit";
+            result = CURLE_OPERATION_TIMEDOUT;
+            break;
+        }
         curl_off_t connectMicros = 0;
         curl_easy_getinfo(easy, CURLINFO_CONNECT_TIME_T, &connectMicros);
         if (connectMicros > 0) {
             const auto connected = start + std::chrono::microseconds(connectMicros);
             if (now - std::max(connected, transfer.lastData) > readTimeout) {
+                transfer.ownTimeOut = "no data received within the read time-out";
                 result = CURLE_OPERATION_TIMEDOUT;
                 break;
             }
@@ -249,7 +258,11 @@ CURLcode runTransfer(CURL* easy, const HttpRequest& request, const HttpPump& pum
                 break;
             }
         }
-        curl_multi_poll(multi.get(), nullptr, 0, static_cast<int>(kPumpInterval.count()), nullptr);
+        const auto untilDeadline =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now).count() + 1;
+        curl_multi_poll(multi.get(), nullptr, 0,
+                        static_cast<int>(std::min<long long>(kPumpInterval.count(), untilDeadline)),
+                        nullptr);
     }
 
     curl_multi_remove_handle(multi.get(), easy);
@@ -299,10 +312,9 @@ HttpResponse curlHttpGet(const HttpRequest& request, const HttpPump& pump) {
     const CURLcode result = runTransfer(easy.get(), request, pump, transfer);
     response.statusLine = transfer.statusLine;  // shown even when the transfer broke off
     if (result != CURLE_OK) {
-        const bool ownAbort = result == CURLE_OPERATION_TIMEDOUT && errorBuffer[0] == '\0';
         response.error = transfer.bodyTooLarge ? "Answer too large"
-                         : ownAbort ? errorText(result, "no data received within the read time-out")
-                                    : errorText(result, errorBuffer.data());
+                         : transfer.ownTimeOut ? errorText(result, transfer.ownTimeOut)
+                                               : errorText(result, errorBuffer.data());
         return response;
     }
 

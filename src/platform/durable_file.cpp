@@ -1,12 +1,12 @@
 #include "platform/durable_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 
 namespace kugel {
 
@@ -62,11 +62,40 @@ void replaceFileAtomically(const std::filesystem::path& target, const std::files
     syncDirectory(target.parent_path());
 }
 
-std::string readWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw fileError("Die Datei kann nicht geöffnet werden:", path, errno ? errno : ENOENT);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw fileError("Die Datei kann nicht gelesen werden:", path, errno);
+std::string readWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
+    // Not blocking on open: a named pipe without a writer would hang here.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) throw fileError("Die Datei kann nicht geöffnet werden:", path, errno);
+    struct stat info {};
+    const int statErr = ::fstat(fd, &info) != 0 ? errno : 0;
+    if (statErr != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        if (statErr != 0 || S_ISDIR(info.st_mode))
+            throw fileError("Die Datei kann nicht gelesen werden:", path,
+                            statErr != 0 ? statErr : EISDIR);
+        throw FileError("Die Datei kann nicht gelesen werden: \"" + path.string() +
+                        "\" ist keine gewöhnliche Datei");
+    }
+    std::string bytes;
+    char buffer[65536];
+    while (true) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int err = errno;
+            ::close(fd);
+            throw fileError("Die Datei kann nicht gelesen werden:", path, err);
+        }
+        if (n == 0) break;
+        // Checked while reading: the file may grow after its size was seen.
+        if (static_cast<std::size_t>(n) > maxBytes - bytes.size()) {
+            ::close(fd);
+            throw FileError("Die Datei \"" + path.string() + "\" ist zu groß (mehr als " +
+                            std::to_string(maxBytes) + " Bytes).");
+        }
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
     return bytes;
 }
 

@@ -22,6 +22,10 @@ FileError fileError(const char* what, const std::filesystem::path& path, int err
 void replaceFileAtomically(const std::filesystem::path& target, const std::filesystem::path& temp,
                            std::string_view bytes);
 
-std::string readWholeFile(const std::filesystem::path& path);  // throws FileError
+// The whole content of a regular file. Throws FileError when it cannot be
+// read, when it is no regular file (a directory, a device, a pipe would fail
+// late, never end or block), or when it holds more than `maxBytes`.
+std::string readWholeFile(const std::filesystem::path& path,
+                          std::size_t maxBytes = static_cast<std::size_t>(-1));
 
 }  // namespace kugel

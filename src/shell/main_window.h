@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -48,7 +49,7 @@ class TForm1 : public Form {
     bool sortieren = false;
     bool Berechnunglaeuft = false;
     bool Aktualisierunglaeuft = false;  // a results download is running
-    int LaufMax = 0;
+    std::int64_t LaufMax = 0;           // run budget of the calculation
     int sprache = 0;
     int groesse = 0;
     std::string SoundName;

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "generation/calculation_snapshot.h"
 #include "model/game.h"
+#include "model/history_edit.h"
 #include "shell/application.h"
 #include "shell/language.h"
 #include "shell/main_window.h"
@@ -49,9 +51,11 @@ void FormShow(TForm1& form) {
     if (form.DateTimePicker2->date() > platform.today() - ZiehungsAbstand)
         form.DateTimePicker2->setDate(form.DateTimePicker2->minDate());
 
-    if (auto* upDown7 = form.findAs<UpDown>("UpDown7")) form.LaufMax = upDown7->position() * 1000;
+    if (auto* upDown7 = form.findAs<UpDown>("UpDown7"))
+        form.LaufMax = runBudget(upDown7->position());
     if (form.ProxyHostEdit->text().empty()) form.ProxyPortEdit->setText("80");
     form.ZahlenFile = "Powerball.dat";
+    removeInterruptedRewrites(form);
     form.random.seed = static_cast<std::uint32_t>(platform.clockTicks());
     form.aktDatum = form.DateTimePicker2->date();
     form.DateTimePicker1->setDate(platform.today());

@@ -11,8 +11,10 @@
 #include "model/history_file.h"
 #include "platform/codepage.h"
 #include "platform/dates.h"
+#include "platform/text_excerpt.h"
 #include "shell/application.h"
 #include "shell/main_window.h"
+#include "update/week_answer.h"
 
 namespace kugel {
 namespace {
@@ -59,6 +61,29 @@ int proxyPort(const std::string& text) {
 
 bool isBlank(const std::string& line) {
     return trimmed(line).empty();
+}
+
+// A usable day lies after the day values' origin; NaN, 0 or a negative value
+// is a damaged record, and starting after it would download the whole
+// history a second time behind the first.
+bool isUsableDay(double day) {
+    return std::isfinite(day) && day > 0;
+}
+
+std::string damagedNewestRecordText(const std::filesystem::path& file) {
+    return "Der letzte Datensatz der Ziehungsdaten \"" + file.string() +
+           "\" ist beschädigt; es wurde nichts heruntergeladen.";
+}
+
+// An answer that is not a list of draws may be any page of any size; the
+// message shows its beginning, enough to recognise it.
+constexpr std::size_t kShownBodyChars = 2000;
+
+std::string malformedAnswerText(const std::string& body) {
+    const TextExcerpt shown = leadingExcerpt(body, kShownBodyChars);
+    if (shown.omitted == 0) return shown.text;
+    return shown.text + "\n\n[... " + std::to_string(shown.omitted) +
+           " weitere Zeichen nicht angezeigt]";
 }
 
 }  // namespace
@@ -111,14 +136,23 @@ void KugelmeisterClick(TForm1& form) {
     {
         DownloadState running(form);
         const HistoryFile history(form.historyPath());
-        if (!history.exists()) {
-            history.createEmpty();
+        // An empty file (showing a draw creates one) is begun like a missing
+        // one; otherwise its first draw would never be stored.
+        std::vector<TZiehung> records;
+        if (history.exists()) records = history.readAll();
+        if (records.empty()) {
+            if (!history.exists()) history.createEmpty();
             history.append(ersteZiehungRecord());
             form.aktDatum = ErsteZiehung;
+            records = history.readAll();
         }
-        const std::vector<TZiehung> records = history.readAll();
-        const double newest = records.empty() ? 0 : records.back().Datum;
-        if (!(newest > 0) || !form.DateTimePicker1->setDate(newest))
+        const double newest = records.back().Datum;
+        if (!isUsableDay(newest)) {
+            platform.messageBox(kApplicationTitle, damagedNewestRecordText(history.path()),
+                                MessageButtons::Ok);
+            return;
+        }
+        if (!form.DateTimePicker1->setDate(newest))
             form.DateTimePicker1->setDate(form.DateTimePicker1->minDate());
         form.DateTimePicker1->setDate(form.DateTimePicker1->date() + ZiehungsAbstand);
         form.aktDatum = std::round(form.DateTimePicker1->date());
@@ -141,23 +175,28 @@ void KugelmeisterClick(TForm1& form) {
             form.StatusBar1->setPanelText(0, "Loading");
 
             const HttpResponse response = platform.httpGet(request);
-            if (!response.answered) {
-                if (!form.SpeedButton8->visible()) break;  // given up on the user's stop
+            const WeekAnswer verdict = judgeWeekAnswer(response);
+            if (verdict == WeekAnswer::EndUpdate) {
+                if (!response.answered && !form.SpeedButton8->visible())
+                    break;  // given up on the user's stop
                 // Without a connection every further week would wait out its
-                // own time-out; end now and say why.
-                form.StatusBar1->setPanelText(0, response.error);
+                // own time-out, and after a server error a later week would
+                // leave this one out for good; end now and say why.
+                form.StatusBar1->setPanelText(
+                    0, response.answered ? response.statusLine : response.error);
                 break;
             }
             form.StatusBar1->setPanelText(0, response.statusLine);
             form.StatusBar1->setPanelText(1, form.msg(45));
 
-            if (response.statusCode < 400) {
+            if (verdict == WeekAnswer::Store) {
                 const double date = week;
                 for (const std::string& line : splitLines(response.body)) {
                     if (isBlank(line)) continue;
                     const auto draw = parseResultLine(line, date);
                     if (!draw) {
-                        platform.messageBox(kApplicationTitle, response.body, MessageButtons::Ok);
+                        platform.messageBox(kApplicationTitle, malformedAnswerText(response.body),
+                                            MessageButtons::Ok);
                         return;  // the draws stored so far stay; no display
                     }
                     form.Datum1 = date;
