@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Kugelmeister needs to build, test and run;
-# with --fuzz also those of the fuzzing build.
+# Installs the Debian packages Kugelmeister needs to build, test and run.
 # Idempotent: when everything is present it only checks and returns quickly;
 # the package index is refreshed only when something is actually missing.
+#   install-deps.sh           what building and running need
+#   install-deps.sh --tests   also what only the tests need (a headless browser)
+#   install-deps.sh --fuzz    also what the fuzzing build needs (clang, libFuzzer)
 set -euo pipefail
 
 packages=(
@@ -15,10 +17,13 @@ packages=(
   xvfb xauth imagemagick xdotool tinyproxy-bin
   qt6-qpa-plugins
 )
-# The fuzzing build (scripts/fuzz.sh) needs clang and its libFuzzer runtime.
-if [ "${1:-}" = "--fuzz" ]; then
-  packages+=(clang libclang-rt-14-dev)
-fi
+for arg in "$@"; do
+  case "$arg" in
+    --tests) packages+=(chromium) ;;
+    # The fuzzing build (scripts/fuzz.sh) needs clang and its libFuzzer runtime.
+    --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

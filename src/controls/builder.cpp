@@ -40,6 +40,11 @@ Edit& Builder::edit(const std::string& name, Component* parent, Bounds b, const 
     return e;
 }
 
+ComboBox& Builder::comboBox(const std::string& name, Component* parent, Bounds b,
+                            const std::string& hint) {
+    return place(form_.create<ComboBox>(name, parent), b, {}, hint);
+}
+
 UpDown& Builder::upDown(const std::string& name, Edit& associate, int min, int max, int position) {
     auto& u = form_.create<UpDown>(name, associate.parent());
     const Bounds& e = associate.bounds();

@@ -23,6 +23,8 @@ class Builder {
                  const std::string& hint = {});
     Edit& edit(const std::string& name, Component* parent, Bounds b, const std::string& text = {},
                const std::string& hint = {});
+    ComboBox& comboBox(const std::string& name, Component* parent, Bounds b,
+                       const std::string& hint = {});
     // An edit with its up-down at its right edge; the position shows in the edit.
     UpDown& upDown(const std::string& name, Edit& associate, int min, int max, int position);
     CheckBox& checkBox(const std::string& name, Component* parent, Bounds b,

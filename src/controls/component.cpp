@@ -167,7 +167,10 @@ Label::Label(Form& owner, std::string name, Component* parent)
 // ---------------------------------------------------------------- Edit
 
 Edit::Edit(Form& owner, std::string name, Component* parent)
-    : Component(owner, Kind::Edit, std::move(name), parent) {
+    : Edit(owner, Kind::Edit, std::move(name), parent) {}
+
+Edit::Edit(Form& owner, Kind kind, std::string name, Component* parent)
+    : Component(owner, kind, std::move(name), parent) {
     setColor(clWindow);
 }
 
@@ -198,6 +201,26 @@ SetResult Edit::setProperty(std::string_view name, const std::string& value) {
         return applyBool(value, [this](bool on) { setReadOnly(on); });
     }
     return Component::setProperty(name, value);
+}
+
+// ---------------------------------------------------------------- ComboBox
+
+ComboBox::ComboBox(Form& owner, std::string name, Component* parent)
+    : Edit(owner, Kind::ComboBox, std::move(name), parent) {}
+
+void ComboBox::setItems(std::vector<std::string> items) {
+    items_ = std::move(items);
+    changed("Items");
+}
+
+std::optional<std::string> ComboBox::property(std::string_view name) const {
+    if (name == "Items.Count") return std::to_string(items_.size());
+    if (name.starts_with("Items[") && name.ends_with("]")) {
+        const auto k = parseInt(std::string(name.substr(6, name.size() - 7)));
+        if (!k || *k < 0 || static_cast<std::size_t>(*k) >= items_.size()) return std::nullopt;
+        return items_[static_cast<std::size_t>(*k)];
+    }
+    return Edit::property(name);
 }
 
 // ---------------------------------------------------------------- UpDown

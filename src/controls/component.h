@@ -37,6 +37,7 @@ enum class Kind {
     Timer,
     SaveDialog,
     OpenDialog,
+    ComboBox,
 };
 
 struct Bounds {
@@ -139,6 +140,7 @@ class Label : public Component {
 class Edit : public Component {
   public:
     Edit(Form& owner, std::string name, Component* parent);
+    Edit(Form& owner, Kind kind, std::string name, Component* parent);
     const std::string& text() const { return text_; }
     void setText(std::string text);
     bool readOnly() const { return readOnly_; }
@@ -154,6 +156,19 @@ class Edit : public Component {
 
 // Up-down spinner bound to an edit: the edit shows the position, and a
 // number typed into the edit becomes the position when it lies in range.
+// An edit with a drop-down list of texts the user can pick from.
+class ComboBox : public Edit {
+  public:
+    ComboBox(Form& owner, std::string name, Component* parent);
+    const std::vector<std::string>& items() const { return items_; }
+    void setItems(std::vector<std::string> items);
+
+    std::optional<std::string> property(std::string_view name) const override;
+
+  private:
+    std::vector<std::string> items_;
+};
+
 class UpDown : public Component {
   public:
     UpDown(Form& owner, std::string name, Component* parent);
@@ -322,6 +337,7 @@ class FileDialog : public Component {
     std::string filter;
     std::string defaultExt;
     std::string fileName;
+    std::string initialDir;
 };
 
 }  // namespace kugel

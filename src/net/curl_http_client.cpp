@@ -323,6 +323,7 @@ HttpResponse curlHttpGet(const HttpRequest& request, const HttpPump& pump) {
     response.answered = status > 0;
     response.statusCode = static_cast<int>(status);
     response.body = ansiToUtf8(transfer.body);
+    response.bytes = std::move(transfer.body);
     response.lastModified = lastModifiedDay(easy.get());
     if (!response.answered) {
         response.error = "No HTTP status received";

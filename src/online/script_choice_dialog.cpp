@@ -1,11 +1,123 @@
 #include "online/script_choice_dialog.h"
 
+#include <filesystem>
+
+#include "controls/builder.h"
+#include "platform/durable_file.h"
+#include "platform/platform.h"
+
 namespace kugel {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kTemplateFilter = "Quandors Click Script|*.qcs";
+// The dialog's own client: no proxy, a user agent of its own.
+constexpr const char* kRefreshUserAgent = "Mozilla/3.0 (compatible; Indy Library)";
+
+bool isTemplateName(const fs::path& file) {
+    std::string ext = file.extension().string();
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".qcs";
+}
+
+void FormShow(TQCSForm& f) {
+    const std::string remembered = f.LabeledEdit1->text();
+    const std::vector<std::string> templates = listTemplates(f.scriptDirectory);
+    f.LabeledEdit1->setItems(templates);
+    f.LabeledEdit1->setText(remembered.empty() && !templates.empty() ? templates.back()
+                                                                     : remembered);
+}
+
+void FormClose(TQCSForm& f) {
+    for (Edit* zahl : {f.LabeledEdit2, f.LabeledEdit3})
+        if (zahl->text().empty()) zahl->setText("0");
+}
+
+void BitBtn1Click(TQCSForm& f) {
+    const std::string proposed = f.OpenDialog1->initialDir.empty()
+                                     ? std::string()
+                                     : (fs::path(f.OpenDialog1->initialDir) / "").string();
+    const auto file =
+        f.platform().openFileDialog(f.OpenDialog1->filter, proposed, f.OpenDialog1->defaultExt);
+    if (!file) return;
+    f.OpenDialog1->fileName = *file;
+    f.LabeledEdit1->setText(*file);
+}
+
+void BitBtn2Click(TQCSForm& f) {
+    refreshTemplate(f.platform(), f.vendorSite, f.LabeledEdit1->text());
+    f.modalResult = static_cast<int>(DialogResult::Ok);
+}
+
+}  // namespace
 
 TQCSForm::TQCSForm(Platform& platform) : Form("QCSForm", platform) {
     setCaption("Script für Zahlenübergabe auswählen!");
-    setBounds(200, 150, 420, 300);
+    setBounds(200, 150, 420, 250);
     setFontHeight(13);
+    Builder b(*this);
+    bindEvent("OnShow", "FormShow");
+    bindEvent("OnClose", "FormClose");
+
+    Label1 = &b.label("Label1", this, {12, 12, 300, 17}, "Quandors Click-Script File");
+    LabeledEdit1 = &b.comboBox("LabeledEdit1", this, {12, 32, 360, 23});
+    BitBtn1 =
+        &b.button("BitBtn1", Kind::BitBtn, this, {378, 31, 30, 25}, "…", "Script-Datei auswählen");
+    BitBtn1->bindEvent("OnClick", "BitBtn1Click");
+    Label2 = &b.label("Label2", this, {12, 70, 300, 17}, "Parameter ");
+    auto labeled = [&](const char* name, const char* caption, int left, int top) {
+        b.label(std::string(name) + "Label", this, {left, top, 180, 17}, caption);
+        return &b.edit(name, this, {left, top + 18, 180, 21});
+    };
+    LabeledEdit2 = labeled("LabeledEdit2", "ZAHL1", 12, 94);
+    LabeledEdit3 = labeled("LabeledEdit3", "ZAHL2", 216, 94);
+    LabeledEdit4 = labeled("LabeledEdit4", "TEXT1", 12, 140);
+    LabeledEdit5 = labeled("LabeledEdit5", "TEXT2", 216, 140);
+    BitBtn3 = &b.button("BitBtn3", Kind::BitBtn, this, {320, 200, 88, 28}, "Abbrechen");
+    BitBtn3->modalResult = static_cast<int>(DialogResult::Cancel);
+    BitBtn2 = &b.button("BitBtn2", Kind::BitBtn, this, {224, 200, 88, 28}, "OK");
+    BitBtn2->modalResult = static_cast<int>(DialogResult::Ok);
+    BitBtn2->bindEvent("OnClick", "BitBtn2Click");
+    OpenDialog1 = &create<FileDialog>(Kind::OpenDialog, "OpenDialog1", this);
+    OpenDialog1->filter = kTemplateFilter;
+    OpenDialog1->defaultExt = "qcs";
+
+    addHandler("FormShow", [this](Component*) { FormShow(*this); });
+    addHandler("FormClose", [this](Component*) { FormClose(*this); });
+    addHandler("BitBtn1Click", [this](Component*) { BitBtn1Click(*this); });
+    addHandler("BitBtn2Click", [this](Component*) { BitBtn2Click(*this); });
+}
+
+std::vector<std::string> listTemplates(const std::string& directory) {
+    std::vector<std::string> templates;
+    std::error_code error;
+    for (fs::directory_iterator it(directory, error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code kindError;
+        if (it->is_directory(kindError) || !isTemplateName(it->path())) continue;
+        templates.push_back(it->path().string());
+    }
+    return templates;
+}
+
+void refreshTemplate(Platform& platform, const std::string& vendorSite,
+                     const std::string& templateFile) {
+    try {
+        if (templateFile.empty() || !fs::is_regular_file(templateFile)) return;
+        const auto localModified = modifiedDay(templateFile);
+        HttpRequest request;
+        request.url =
+            vendorSite + "/scripts/" + fs::path(templateFile).filename().string() + ".txt";
+        request.userAgent = kRefreshUserAgent;
+        const HttpResponse response = platform.httpGet(request);
+        if (!response.answered || response.statusCode != 200 || !response.lastModified ||
+            !localModified || *response.lastModified <= *localModified)
+            return;
+        replaceFileAtomically(templateFile, templateFile + ".tmp", response.bytes);
+    } catch (...) {
+        // The refresh is a courtesy: the local template serves as it is.
+    }
 }
 
 }  // namespace kugel

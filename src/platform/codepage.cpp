@@ -109,6 +109,46 @@ std::string utf8ToAnsi(std::string_view utf8) {
     return out;
 }
 
+TextEncoding detectEncoding(std::string_view bytes) {
+    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') return TextEncoding::Utf16LE;
+    if (bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF') return TextEncoding::Utf16BE;
+    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") return TextEncoding::Utf8;
+    return TextEncoding::Ansi;
+}
+
+std::string encodeText(std::string_view utf8, TextEncoding encoding) {
+    switch (encoding) {
+        case TextEncoding::Ansi:
+            return utf8ToAnsi(utf8);
+        case TextEncoding::Utf8: {
+            std::string out = "\xEF\xBB\xBF";
+            for (std::size_t i = 0; i < utf8.size();) appendUtf8(out, nextUtf8(utf8, i));
+            return out;
+        }
+        case TextEncoding::Utf16LE:
+        case TextEncoding::Utf16BE:
+            break;
+    }
+    const bool big = encoding == TextEncoding::Utf16BE;
+    std::string out = big ? "\xFE\xFF" : "\xFF\xFE";
+    auto unit = [&out, big](char32_t u) {
+        const char hi = static_cast<char>(u >> 8);
+        const char lo = static_cast<char>(u & 0xFF);
+        out += big ? hi : lo;
+        out += big ? lo : hi;
+    };
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t c = nextUtf8(utf8, i);
+        if (c >= 0x10000) {
+            unit(0xD800 + ((c - 0x10000) >> 10));
+            unit(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            unit(c);
+        }
+    }
+    return out;
+}
+
 std::string decodeTextFile(std::string_view bytes) {
     if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE')
         return utf16ToUtf8(bytes.substr(2), false);

@@ -20,4 +20,11 @@ std::vector<std::string> splitLines(std::string_view text);
 // Lines joined with CR LF (each line ended), encoded in the ANSI code page.
 std::string encodeAnsiLines(const std::vector<std::string>& lines);
 
+// How a text file's bytes are encoded, as its byte order mark tells.
+enum class TextEncoding { Ansi, Utf8, Utf16LE, Utf16BE };
+TextEncoding detectEncoding(std::string_view bytes);
+// UTF-8 text as the bytes of a file in the encoding, with its byte order mark
+// (none for ANSI, where characters outside the code page become '?').
+std::string encodeText(std::string_view utf8, TextEncoding encoding);
+
 }  // namespace kugel

@@ -5,8 +5,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+
+#include "platform/dates.h"
 
 namespace kugel {
 
@@ -97,6 +100,16 @@ std::string readWholeFile(const std::filesystem::path& path, std::size_t maxByte
     }
     ::close(fd);
     return bytes;
+}
+
+std::optional<double> modifiedDay(const std::filesystem::path& path) {
+    std::error_code error;
+    const auto written = std::filesystem::last_write_time(path, error);
+    if (error) return std::nullopt;
+    const auto sinceEpoch = std::chrono::file_clock::to_sys(written).time_since_epoch();
+    const double seconds = std::chrono::duration<double>(sinceEpoch).count();
+    static const double unixEpoch = *encodeDate(1970, 1, 1);
+    return unixEpoch + seconds / 86400.0;
 }
 
 }  // namespace kugel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -27,5 +28,9 @@ void replaceFileAtomically(const std::filesystem::path& target, const std::files
 // late, never end or block), or when it holds more than `maxBytes`.
 std::string readWholeFile(const std::filesystem::path& path,
                           std::size_t maxBytes = static_cast<std::size_t>(-1));
+
+// When the file was last modified, as a day value in UTC (the time base of
+// the Last-Modified dates servers send); nothing when it cannot be read.
+std::optional<double> modifiedDay(const std::filesystem::path& path);
 
 }  // namespace kugel

@@ -41,6 +41,7 @@ struct HttpResponse {
     int statusCode = 0;
     std::string statusLine;              // "HTTP/1.1 200 OK"
     std::string body;                    // decoded to UTF-8 from the ANSI code page
+    std::string bytes;                   // the body exactly as received
     std::optional<double> lastModified;  // day value
     std::string error;                   // why there was no answer
 };

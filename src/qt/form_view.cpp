@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
 #include <QFrame>
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -89,6 +91,26 @@ class UpDownWidget : public QWidget {
     QToolButton* up = nullptr;
     QToolButton* down = nullptr;
 };
+
+// A label in a narrow upright strip, its text running bottom to top.
+class VerticalLabel : public QLabel {
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.translate(0, height());
+        painter.rotate(-90);
+        painter.drawText(QRect(0, 0, height(), width()), Qt::AlignCenter, text());
+    }
+};
+
+// Upright strips far taller than wide carry their text turned.
+bool isUpright(const Component& c) {
+    return c.bounds().height >= 4 * c.bounds().width && c.bounds().width > 0;
+}
 
 bool isButtonKind(Kind k) {
     return k == Kind::Button || k == Kind::BitBtn || k == Kind::SpeedButton;
@@ -273,7 +295,7 @@ QObject* FormView::createObject(Component& c, QWidget* parent) {
         case Kind::RadioGroup:
             return new QGroupBox(parent);
         case Kind::Label: {
-            auto* label = new QLabel(parent);
+            auto* label = isUpright(c) ? new VerticalLabel(parent) : new QLabel(parent);
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             if (c.handlerFor("OnClick")) label->setCursor(Qt::PointingHandCursor);
@@ -285,6 +307,16 @@ QObject* FormView::createObject(Component& c, QWidget* parent) {
                 userAction([&] { static_cast<Edit&>(c).setText(text.toStdString()); });
             });
             return edit;
+        }
+        case Kind::ComboBox: {
+            auto* combo = new QComboBox(parent);
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            connect(combo, &QComboBox::currentTextChanged, this, [this, &c](const QString& text) {
+                if (updatingWidgets()) return;
+                userAction([&] { static_cast<Edit&>(c).setText(text.toStdString()); });
+            });
+            return combo;
         }
         case Kind::UpDown: {
             auto* ud = new UpDownWidget(parent);
@@ -388,7 +420,7 @@ void FormView::applyAll(Component& c) {
     for (const char* p :
          {"Caption", "Hint",       "Visible",    "Enabled",  "Color",    "FontColor", "Bounds",
           "Font",    "Text",       "ReadOnly",   "Checked",  "Date",     "MinDate",   "Lines",
-          "Panels",  "ActivePage", "TabVisible", "ShortCut", "Interval", "Chart"})
+          "Panels",  "ActivePage", "TabVisible", "ShortCut", "Interval", "Chart",     "Items"})
         apply(c, p);
 }
 
@@ -491,6 +523,20 @@ void FormView::apply(Component& c, std::string_view property) {
             }
             break;
         }
+        case Kind::ComboBox: {
+            auto* combo = static_cast<QComboBox*>(w);
+            const auto& model = static_cast<ComboBox&>(c);
+            const QSignalBlocker block(combo);
+            if (property == "Items") {
+                combo->clear();
+                for (const std::string& item : model.items()) combo->addItem(qs(item));
+            }
+            if (property == "Items" || property == "Text") {
+                const QString text = qs(model.text());
+                if (combo->currentText() != text) combo->setEditText(text);
+            }
+            break;
+        }
         case Kind::DateTimePicker: {
             auto* date = static_cast<QDateEdit*>(w);
             const auto& model = static_cast<DateTimePicker&>(c);
@@ -559,6 +605,7 @@ void FormView::applyColors(Component& c) {
     QPalette pal = base;
     switch (c.kind()) {
         case Kind::Edit:
+        case Kind::ComboBox:
         case Kind::Memo:
         case Kind::DateTimePicker:
             pal.setColor(QPalette::Base, resolve(c.color(), base, QPalette::Base));

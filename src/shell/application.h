@@ -34,6 +34,7 @@ class Application {
     TForm1& form1() const { return *form1_; }
     TForm3& form3() const { return *form3_; }
     TForm6& form6() const { return *form6_; }
+    TQCSForm& qcsForm() const { return *qcsForm_; }
     // Every window in creation order: Form1, Form3, Form5, Form6, Form8, Form9,
     // AbgabeForm, QCSForm.
     const std::vector<Form*>& forms() const { return forms_; }

@@ -7,6 +7,9 @@
 #include "generation/tip_editor.h"
 #include "model/draw_browser.h"
 #include "model/history_edit.h"
+#include "online/cart.h"
+#include "online/online_submission.h"
+#include "online/web_links.h"
 #include "shell/hint_display.h"
 #include "shell/main_window.h"
 #include "shell/startup.h"
@@ -26,6 +29,9 @@ void registerMainWindowHandlers(TForm1& form) {
     registerResultsDownloadHandlers(form);
     registerNumberStatisticsHandlers(form);
     registerTipDistributionHandlers(form);
+    registerOnlineSubmissionHandlers(form);
+    registerCartHandlers(form);
+    registerWebLinkHandlers(form);
     registerHintDisplay(form);
 }
 

@@ -17,6 +17,9 @@ constexpr int kStatusHeight = 19;
 // Inner size of a page of PageControl1.
 constexpr int kPageWidth = 525;
 constexpr int kPageHeight = 415;
+// Link labels are blue, and their addresses are not translated.
+constexpr Color kLinkColor = 0xFF0000;  // clBlue
+constexpr int kNoTranslationTag = 8;
 
 std::string joinInts(const int* first, const int* last) {
     std::string out;
@@ -106,6 +109,35 @@ void TForm1::buildOverviewPage(Builder& b) {
 
     Panel3 = &b.panel("Panel3", TabSheet1, {0, kPageHeight - 42, kPageWidth, 42});
     buildTicketControls(*this, b);
+
+    // The lower half of Panel3's right part; the upper half is kept for the
+    // file and print buttons.
+    OnlineTipp = &b.button("OnlineTipp", Kind::BitBtn, Panel3, {380, 21, 64, 19}, "Tipp &abgeben",
+                           "Hier können Sie den Tipp Online abgeben");
+    OnlineTipp->setFontHeight(11);
+    OnlineTipp->bindEvent("OnClick", "OnlineTippClick");
+    Warenkorb = &b.button("Warenkorb", Kind::BitBtn, Panel3, {446, 21, 76, 19}, "Warenkorb / Cart",
+                          "Den Tipp in den Warenkorb eines Online-Anbieters legen");
+    Warenkorb->setFontHeight(11);
+    Warenkorb->bindEvent("OnClick", "WarenkorbClick");
+
+    // Narrow side bars left and right of the rows; their text is the
+    // vendor's address and a click opens its home page.
+    constexpr int kBarTop = 34;
+    constexpr int kBarHeight = kPageHeight - 42 - kBarTop;
+    Panel2 = &b.panel("Panel2", TabSheet1, {0, kBarTop, 9, kBarHeight});
+    Label43 = &b.label("Label43", Panel2, {0, 0, 9, kBarHeight}, "");
+    Panel5 = &b.panel("Panel5", TabSheet1, {kPageWidth - 10, kBarTop, 10, kBarHeight});
+    Label44 = &b.label("Label44", Panel5, {0, 0, 10, kBarHeight}, "");
+    for (Component* c : {static_cast<Component*>(Panel2), static_cast<Component*>(Label43),
+                         static_cast<Component*>(Panel5), static_cast<Component*>(Label44)}) {
+        c->bindEvent("OnClick", "Label43Click");
+        c->setHint("Zur Kugelmeister-Webseite");
+    }
+    for (Label* l : {Label43, Label44}) {
+        l->setTag(kNoTranslationTag);
+        l->setFontHeight(8);
+    }
 }
 
 void TForm1::buildHiddenPage(Builder&) {
@@ -182,6 +214,23 @@ void TForm1::buildInternetPage(Builder& b) {
     ProxyPortEdit = &b.edit("ProxyPortEdit", TabSheet3, {108, 46, 64, 21}, "80");
     URLEdit = &b.edit("URLEdit", TabSheet3, {108, 76, 220, 21});
     URLEdit->setVisible(false);
+
+    // Link labels: the caption is the address a click opens; start-up sets
+    // it from the vendor's address. Tag 8 keeps addresses out of translation.
+    auto link = [&](const char* heading, const char* headingText, const char* name, int top) {
+        b.label(heading, TabSheet3, {12, top, 500, 17}, headingText);
+        Label& l = b.label(name, TabSheet3, {28, top + 20, 484, 17}, "");
+        l.setTag(kNoTranslationTag);
+        l.setFontColor(kLinkColor);
+        l.bindEvent("OnClick", "Label52Click");
+        return &l;
+    };
+    Label52 =
+        link("UpdateLinkHeading", "Updates und die neueste Version gibt es bei:", "Label52", 120);
+    Label54 = link("ResultsLinkHeading",
+                   "Die aktuellen Ziehungen und Quoten finden unter:", "Label54", 170);
+    Label56 =
+        link("ToolLinkHeading", "Tipps online abgeben mit Quandors Klickwerk:", "Label56", 220);
 }
 
 void TForm1::registerFields() {

@@ -95,6 +95,13 @@ class TForm1 : public Form {
     Label* Losnummer = nullptr;
     Panel* Panel3 = nullptr;
     TicketControls ticket;
+    // hand-over of the ticket and the side bars linking to the vendor
+    Button* OnlineTipp = nullptr;
+    Button* Warenkorb = nullptr;
+    Panel* Panel2 = nullptr;
+    Label* Label43 = nullptr;
+    Panel* Panel5 = nullptr;
+    Label* Label44 = nullptr;
 
     // hidden page
     Memo* Memo2 = nullptr;
@@ -130,6 +137,9 @@ class TForm1 : public Form {
     Edit* ProxyHostEdit = nullptr;
     Edit* ProxyPortEdit = nullptr;
     Edit* URLEdit = nullptr;
+    Label* Label52 = nullptr;  // the vendor's page about this program
+    Label* Label54 = nullptr;  // the draws and prizes
+    Label* Label56 = nullptr;  // the vendor's automation tool
 
   private:
     void buildWindow();

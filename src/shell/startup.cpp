@@ -5,6 +5,7 @@
 #include "generation/calculation_snapshot.h"
 #include "model/game.h"
 #include "model/history_edit.h"
+#include "online/web_links.h"
 #include "shell/application.h"
 #include "shell/language.h"
 #include "shell/main_window.h"
@@ -54,6 +55,7 @@ void FormShow(TForm1& form) {
     if (auto* upDown7 = form.findAs<UpDown>("UpDown7"))
         form.LaufMax = runBudget(upDown7->position());
     if (form.ProxyHostEdit->text().empty()) form.ProxyPortEdit->setText("80");
+    showVendorLinks(form);
     form.ZahlenFile = "Powerball.dat";
     removeInterruptedRewrites(form);
     form.random.seed = static_cast<std::uint32_t>(platform.clockTicks());

@@ -7,7 +7,6 @@
 
 #include "checking/draw_display.h"
 #include "controls/value_text.h"
-#include "model/conversion.h"
 #include "model/history_file.h"
 #include "platform/codepage.h"
 #include "platform/dates.h"
@@ -41,23 +40,6 @@ class DownloadState {
   private:
     TForm1& form_;
 };
-
-std::string resultsUrl(const TForm1& form) {
-    std::string base =
-        trimmed(form.serverOverride.empty() ? form.URLEdit->text() : form.serverOverride);
-    if (base.empty()) base = kDefaultServerAddress;
-    while (!base.empty() && base.back() == '/') base.pop_back();
-    return base + kResultsPath;
-}
-
-// The proxy port as a port number; anything else ends the update before a
-// request goes out, rather than letting the client fall back to a port the
-// user never chose.
-int proxyPort(const std::string& text) {
-    const int port = toInteger(text);
-    if (port < 1 || port > 65535) throw ConversionError(text);
-    return port;
-}
 
 bool isBlank(const std::string& line) {
     return trimmed(line).empty();
@@ -157,19 +139,13 @@ void KugelmeisterClick(TForm1& form) {
         form.DateTimePicker1->setDate(form.DateTimePicker1->date() + ZiehungsAbstand);
         form.aktDatum = std::round(form.DateTimePicker1->date());
 
-        const std::string url = resultsUrl(form);
         // The week asked for is kept here: the user may move the date picker
         // while a request waits, and the answer belongs to the week asked for.
         double week = std::floor(form.DateTimePicker1->date());
         while (week <= platform.today() && form.SpeedButton8->visible()) {
             form.DateTimePicker1->setDate(week);
-            HttpRequest request;
-            request.url = url;
+            HttpRequest request = vendorRequest(form, kResultsPath);
             request.query = {{"Programm", "KugelAU"}, {"Datum", formatYyyymmdd(week)}};
-            request.userAgent = "Kugelmeister";
-            request.accept = "text/html, */*";
-            request.proxyHost = trimmed(form.ProxyHostEdit->text());
-            request.proxyPort = proxyPort(form.ProxyPortEdit->text());
             // The stop button works while a request waits, too.
             request.abandon = [&form] { return !form.SpeedButton8->visible(); };
             form.StatusBar1->setPanelText(0, "Loading");

@@ -4,13 +4,12 @@
 #include <string>
 
 #include "model/game.h"
+#include "update/vendor_site.h"
 
 namespace kugel {
 
 class TForm1;
 
-// The reference results server's address, used when no vendor address is stored.
-inline constexpr const char* kDefaultServerAddress = "http://127.0.0.1:8089";
 inline constexpr const char* kResultsPath = "/zahlen/kugelAU.asp";
 
 // Brings the history up to date from the results server, week by week, from

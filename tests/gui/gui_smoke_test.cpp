@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -46,6 +47,8 @@ bool matchesKind(Kind kind, QObject* o) {
             return qobject_cast<QLabel*>(o);
         case Kind::Edit:
             return qobject_cast<QLineEdit*>(o);
+        case Kind::ComboBox:
+            return qobject_cast<QComboBox*>(o);
         case Kind::UpDown:
             return o->findChildren<QToolButton*>().size() == 2;
         case Kind::CheckBox:

@@ -20,9 +20,12 @@ std::unique_ptr<ChildProcess> startServer(const std::vector<std::string>& argume
     return std::make_unique<ChildProcess>(argv, dir / (name + ".out"), dir / (name + ".err"));
 }
 
-ResultsServer::ResultsServer(const std::string& csv) : csvFile_(dir_.path() / "draws.csv") {
+ResultsServer::ResultsServer(const std::string& csv, const std::vector<std::string>& options)
+    : csvFile_(dir_.path() / "draws.csv") {
     std::ofstream(csvFile_, std::ios::binary) << csv;
-    process_ = startServer({"--port", "0", "--data", csvFile_.string()}, dir_.path(), "server");
+    std::vector<std::string> arguments{"--port", "0", "--data", csvFile_.string()};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    process_ = startServer(arguments, dir_.path(), "server");
     if (!waitForText(dir_.path() / "server.out", "\n", kStartLimit)) {
         throw std::runtime_error("kugelmeister-server did not start: " + errors());
     }

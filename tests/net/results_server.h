@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "child_process.h"
 #include "loopback.h"
@@ -11,10 +12,10 @@
 namespace kugel::test {
 
 // The real kugelmeister-server, started on a free loopback port with its
-// draws CSV in a temp directory.
+// draws CSV in a temp directory and any further options given.
 class ResultsServer {
   public:
-    explicit ResultsServer(const std::string& csv);
+    explicit ResultsServer(const std::string& csv, const std::vector<std::string>& options = {});
 
     int port() const { return port_; }
     std::string baseUrl() const;

@@ -8,6 +8,11 @@
 # or from the listing a line "# history: FILE" names; without one there is none.
 # In the script, "# exit: N" states the expected exit status (default 0) and "# stderr: TEXT" a text the error output must
 # contain; @HOME@ stands for the program directory (with its trailing slash).
+# "# copy: FILE DEST" copies a fixture file from beside the script into the
+# program directory (in .ini files @HOME@ is replaced), "# touch: DEST"
+# creates an empty file there. "# server: ARGS" runs the script against a
+# kugelmeister-server started with ARGS (@DIR@: the scripts' directory); its
+# address prints as @SERVER@.
 foreach(var CLI FIXTURE SCENARIO WORK)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "${var} is not set")
@@ -33,6 +38,40 @@ if(EXISTS "${history_listing}")
   endif()
 endif()
 
+string(REGEX MATCHALL "(^|\n)# copy: [^\n]*" copies "${script}")
+foreach(line ${copies})
+  string(REGEX REPLACE "^\n?# copy: " "" spec "${line}")
+  separate_arguments(spec UNIX_COMMAND "${spec}")
+  list(GET spec 0 source)
+  list(GET spec 1 dest)
+  get_filename_component(dest_dir "${home}/${dest}" DIRECTORY)
+  file(MAKE_DIRECTORY "${dest_dir}")
+  if(dest MATCHES "\\.ini$")
+    file(READ "${dir}/${source}" content)
+    string(REPLACE "@HOME@" "${home}/" content "${content}")
+    file(WRITE "${home}/${dest}" "${content}")
+  else()
+    file(COPY_FILE "${dir}/${source}" "${home}/${dest}")
+  endif()
+endforeach()
+string(REGEX MATCHALL "(^|\n)# touch: [^\n]*" touches "${script}")
+foreach(line ${touches})
+  string(REGEX REPLACE "^\n?# touch: " "" dest "${line}")
+  get_filename_component(dest_dir "${home}/${dest}" DIRECTORY)
+  file(MAKE_DIRECTORY "${dest_dir}")
+  file(TOUCH "${home}/${dest}")
+endforeach()
+
+set(server_url http://127.0.0.1:9)
+set(launcher)
+if(script MATCHES "(^|\n)# server:([^\n]*)")
+  # Never empty: an empty argument would vanish from the command line.
+  string(STRIP "--address 127.0.0.1 ${CMAKE_MATCH_2}" server_args)
+  string(REPLACE "@DIR@" "${dir}" server_args "${server_args}")
+  set(server_url {SERVER})
+  set(launcher "${dir}/with_server.sh" "${SERVER}" "${server_args}")
+endif()
+
 string(REPLACE "@HOME@" "${home}/" script "${script}")
 file(WRITE "${WORK}/${name}.run.kms" "${script}")
 
@@ -44,13 +83,41 @@ endif()
 # The C locale and a fixed date and clock make the output the same everywhere.
 set(ENV{LC_ALL} C)
 execute_process(
-  COMMAND "${CLI}" --home "${home}" --settings "${home}/settings.ini"
-          --tool-settings "${home}/tool.ini" --server http://127.0.0.1:9
+  COMMAND ${launcher} "${CLI}" --home "${home}" --settings "${home}/settings.ini"
+          --tool-settings "${home}/tool.ini" --server ${server_url}
           --today 2018-04-20 --clock 12345 script "${WORK}/${name}.run.kms"
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 execute_process(COMMAND "${FIXTURE}" dump "${home}/Powerball.dat" OUTPUT_VARIABLE history)
 
 set(actual "${out}exit ${status}\n# Powerball.dat\n${history}")
+# "# show: FILE" appends a file the run left in the program directory, CR
+# shown as \r and bytes outside ASCII as \xHH, or "missing".
+string(REGEX MATCHALL "(^|\n)# show: [^\n]*" shows "${script}")
+foreach(line ${shows})
+  string(REGEX REPLACE "^\n?# show: " "" shown "${line}")
+  string(APPEND actual "# ${shown}\n")
+  if(EXISTS "${home}/${shown}")
+    file(READ "${home}/${shown}" hex HEX)
+    string(REGEX MATCHALL ".." bytes "${hex}")
+    set(text "")
+    foreach(byte ${bytes})
+      if(byte STREQUAL "0d")
+        string(APPEND text "\\r")
+      elseif(byte STREQUAL "0a")
+        string(APPEND text "\n")
+      elseif(byte MATCHES "^[2-7][0-9a-f]$" AND NOT byte STREQUAL "7f")
+        math(EXPR code "0x${byte}")
+        string(ASCII ${code} char)
+        string(APPEND text "${char}")
+      else()
+        string(APPEND text "\\x${byte}")
+      endif()
+    endforeach()
+    string(APPEND actual "${text}")
+  else()
+    string(APPEND actual "missing\n")
+  endif()
+endforeach()
 string(REPLACE "${home}/" "@HOME@" actual "${actual}")
 file(WRITE "${WORK}/${name}.actual" "${actual}")
 

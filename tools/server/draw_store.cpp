@@ -148,6 +148,15 @@ std::size_t DrawStore::drawCount() {
     return count;
 }
 
+std::vector<std::pair<std::chrono::year_month_day, Draw>> DrawStore::allDraws() {
+    std::lock_guard lock(mutex_);
+    reloadIfChanged();
+    std::vector<std::pair<std::chrono::year_month_day, Draw>> all;
+    for (const auto& [date, draws] : draws_)
+        for (const Draw& draw : draws) all.emplace_back(std::chrono::year_month_day{date}, draw);
+    return all;
+}
+
 void DrawStore::reloadIfChanged() {
     std::error_code error;
     Stamp now{std::filesystem::last_write_time(file_, error), 0};

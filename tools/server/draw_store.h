@@ -8,6 +8,7 @@
 #include <mutex>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kugel::server {
@@ -36,6 +37,9 @@ class DrawStore {
     std::vector<Draw> drawsOn(std::chrono::year_month_day date);
 
     std::size_t drawCount();
+
+    // Every draw with its date, oldest first.
+    std::vector<std::pair<std::chrono::year_month_day, Draw>> allDraws();
 
   private:
     struct Stamp {

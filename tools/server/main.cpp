@@ -1,5 +1,7 @@
-// kugelmeister-server: the results script of the draw history, served from a
-// CSV file, so the program works out of the box and tests talk to real HTTP.
+// kugelmeister-server: the vendor's side of the program, so it works out of
+// the box and tests talk to real HTTP: the results script of the draw history
+// (from a CSV file), the cart service, the click-script templates and the
+// vendor's pages.
 
 #include <httplib.h>
 
@@ -9,9 +11,12 @@
 #include <iostream>
 #include <mutex>
 
+#include "cart_routes.h"
 #include "draw_store.h"
 #include "results_routes.h"
+#include "script_routes.h"
 #include "signal_stop.h"
+#include "site_routes.h"
 
 namespace {
 
@@ -81,6 +86,16 @@ int main(int argc, char** argv) {
         ->capture_default_str()
         ->check(CLI::Range(0, 65535));
     app.add_option("--data", dataFile, "draws CSV (default: draws.csv beside the program)");
+    std::string scriptDir;
+    app.add_option("--scripts", scriptDir,
+                   "click-script templates served (default: Script beside the program)");
+    kugel::server::CartOptions cart;
+    app.add_flag("--cart-error", cart.error,
+                 "the cart service answers 500 with a \"Mitteilung\" page");
+    app.add_option("--cart-answer", cart.answer,
+                   "the cart service answers this text instead of a cart address");
+    app.add_option("--cart-status", cart.status, "the status sent with --cart-answer")
+        ->check(CLI::Range(100, 599));
     CLI11_PARSE(app, argc, argv);
 
     const std::filesystem::path data = dataFile.empty() ? executableDir(argv[0]) / kDefaultDataName
@@ -91,11 +106,16 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    if (scriptDir.empty()) scriptDir = (executableDir(argv[0]) / "Script").string();
+
     httplib::Server server;
     kugel::server::SignalStop signalStop([&server] { server.stop(); });
     reuseAddressOnly(server);
     limitClients(server);
     kugel::server::registerResultsRoutes(server, store);
+    kugel::server::registerCartRoutes(server, cart);
+    kugel::server::registerScriptRoutes(server, scriptDir);
+    kugel::server::registerSiteRoutes(server, store);
     registerHealthRoute(server);
     logRequests(server);
 

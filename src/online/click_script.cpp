@@ -1,0 +1,149 @@
+#include "online/click_script.h"
+
+#include <filesystem>
+
+#include "generation/settings_controls.h"
+#include "online/script_choice_dialog.h"
+#include "platform/codepage.h"
+#include "platform/dates.h"
+#include "platform/durable_file.h"
+#include "shell/application.h"
+#include "shell/main_window.h"
+#include "update/vendor_site.h"
+
+namespace kugel {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kMaxScriptRows = 12;
+constexpr const char* kToolProgram = "ClickRun.exe";
+constexpr const char* kInstallerPath = "/dateien/clickrunp.exe";
+
+// The tool's own settings: its install path and the last choices made here.
+constexpr const char* kToolPathKey = "Path";
+constexpr const char* kToolScriptKey = "PowerLottoScript";
+constexpr const char* kToolZahl1Key = "PowerLottoZahl1";
+constexpr const char* kToolText1Key = "PowerLottoText1";
+constexpr const char* kToolZahl2Key = "PowerLottoZahl2";
+constexpr const char* kToolText2Key = "PowerLottoText2";
+
+void replaceAll(std::string& text, const std::string& token, const std::string& value) {
+    for (auto at = text.find(token); at != std::string::npos;
+         at = text.find(token, at + value.size()))
+        text.replace(at, token.size(), value);
+}
+
+std::string rowToken(char kind, int position, int row) {
+    return std::string("[") + kind + std::to_string(position) + "_" + std::to_string(row) + "]";
+}
+
+const char* yesNo(bool on) {
+    return on ? "JA" : "NEIN";
+}
+
+std::string readTool(SettingsStore& tool, const char* name) {
+    return tool.readString(name).value_or("");
+}
+
+// The tool's program file, or nothing when no install path is recorded.
+std::optional<fs::path> toolProgram(const std::string& installPath) {
+    if (installPath.empty()) return std::nullopt;
+    return fs::path(installPath) / kToolProgram;
+}
+
+}  // namespace
+
+std::string fillScriptTokens(std::string text, const std::vector<std::string>& tipLines,
+                             const ScriptAnswers& answers, const std::string& tipFile) {
+    int row = 0;
+    for (const std::string& line : tipLines) {
+        ++row;
+        std::string rest = line;
+        auto fill = [&](char kind, int position, const std::string& value) {
+            replaceAll(text, rowToken(kind, position, row), value);
+        };
+        for (int k = 1; k <= 6; ++k) {
+            std::string value;
+            if (const auto comma = rest.find(','); comma != std::string::npos) {
+                value = rest.substr(0, comma);
+                rest.erase(0, comma + 1);
+            }
+            fill(k <= 5 ? 'Z' : 'S', k <= 5 ? k : 1, value);
+        }
+        fill('S', 2, rest.substr(0, rest.find(',')));
+    }
+    for (int r = row + 1; r <= kMaxScriptRows; ++r) {
+        for (int k = 1; k <= 5; ++k) replaceAll(text, rowToken('Z', k, r), "");
+        replaceAll(text, rowToken('S', 1, r), "");
+        replaceAll(text, rowToken('S', 2, r), "");
+    }
+    replaceAll(text, "[DAUER]", yesNo(answers.dauer));
+    replaceAll(text, "[FR]", yesNo(answers.fr));
+    replaceAll(text, "[DI]", yesNo(answers.di));
+    replaceAll(text, "[DIFR]", yesNo(answers.di && answers.fr));
+    replaceAll(text, "[MELDUNGFERTIG]", "Ready to Play");
+    replaceAll(text, "[TIPPDATEI]", tipFile);
+    return text;
+}
+
+void Scriptstart(TForm1& form) {
+    Platform& platform = form.platform();
+    SettingsStore& tool = platform.toolSettings();
+    TQCSForm& dialog = form.app().qcsForm();
+
+    const auto program = toolProgram(readTool(tool, kToolPathKey));
+    dialog.LabeledEdit2->setText(readTool(tool, kToolZahl1Key));
+    dialog.LabeledEdit4->setText(readTool(tool, kToolText1Key));
+    dialog.LabeledEdit3->setText(readTool(tool, kToolZahl2Key));
+    dialog.LabeledEdit5->setText(readTool(tool, kToolText2Key));
+    std::error_code error;
+    if (!program || !fs::is_regular_file(*program, error)) {
+        if (platform.messageBox("Klickwerk jetzt installieren?", "Quandors Klickwerk installieren?",
+                                MessageButtons::YesNo) == DialogResult::Yes)
+            platform.shellOpen(vendorAddress(form) + kInstallerPath);
+        return;
+    }
+
+    dialog.scriptDirectory = form.Home + "Script";
+    dialog.vendorSite = vendorAddress(form);
+    dialog.OpenDialog1->initialDir = dialog.scriptDirectory;
+    dialog.OpenDialog1->defaultExt = "QCS";
+    dialog.LabeledEdit1->setText(readTool(tool, kToolScriptKey));
+    if (form.app().showModal(dialog) != static_cast<int>(DialogResult::Ok)) return;
+
+    const std::string templateFile = dialog.LabeledEdit1->text();
+    tool.writeString(kToolScriptKey, templateFile);
+    tool.writeString(kToolZahl1Key, dialog.LabeledEdit2->text());
+    tool.writeString(kToolText1Key, dialog.LabeledEdit4->text());
+    tool.writeString(kToolZahl2Key, dialog.LabeledEdit3->text());
+    tool.writeString(kToolText2Key, dialog.LabeledEdit5->text());
+    tool.flush();
+    if (templateFile.empty() || !fs::is_regular_file(templateFile, error)) return;
+
+    const std::string templateBytes = readWholeFile(templateFile);
+    const TextEncoding encoding = detectEncoding(templateBytes);
+    // The tokens are filled in the ANSI code page, as the tool reads them;
+    // characters outside it do not survive.
+    const std::string text = ansiToUtf8(utf8ToAnsi(decodeTextFile(templateBytes)));
+    const std::string tipFile = form.SaveDialog1->fileName;
+    const std::vector<std::string> tipLines = splitLines(decodeTextFile(readWholeFile(tipFile)));
+
+    const SettingsControls& s = form.settings;
+    const ScriptAnswers answers{s.CheckBox1->checked(), s.CheckBox3->checked(),
+                                s.CheckBox2->checked()};
+    std::string script;
+    for (const std::string& line : splitLines(fillScriptTokens(text, tipLines, answers, tipFile)))
+        script += line + "\r\n";
+
+    const fs::path output =
+        fs::path(tipFile).parent_path() / (formatYyyymmdd(platform.today()) + ".qcs");
+    replaceFileAtomically(output, output.string() + ".tmp", encodeText(script, encoding));
+
+    platform.startProgram(program->string(),
+                          "START " + output.string() + " " + dialog.LabeledEdit2->text() + " " +
+                              dialog.LabeledEdit4->text() + " " + dialog.LabeledEdit3->text() +
+                              " " + dialog.LabeledEdit5->text());
+}
+
+}  // namespace kugel

@@ -1,0 +1,30 @@
+#include "online/web_links.h"
+
+#include "shell/main_window.h"
+#include "update/vendor_site.h"
+
+namespace kugel {
+
+void registerWebLinkHandlers(TForm1& form) {
+    form.addHandler("Label43Click", [&form](Component*) { Label43Click(form); });
+    form.addHandler("Label52Click", [&form](Component* sender) { Label52Click(form, sender); });
+}
+
+void showVendorLinks(TForm1& form) {
+    const std::string site = vendorAddress(form);
+    form.Label52->setCaption(site + kProgramPagePath);
+    form.Label54->setCaption(site + kResultsPagePath);
+    form.Label56->setCaption(site + kToolPagePath);
+    form.Label43->setCaption(site);
+    form.Label44->setCaption(site);
+}
+
+void Label43Click(TForm1& form) {
+    form.platform().shellOpen(vendorAddress(form) + "/");
+}
+
+void Label52Click(TForm1& form, Component* sender) {
+    if (sender && !sender->caption().empty()) form.platform().shellOpen(sender->caption());
+}
+
+}  // namespace kugel
