@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
@@ -437,13 +438,16 @@ void FormView::apply(Component& c, std::string_view property) {
         auto& item = static_cast<MenuItem&>(c);
         if (property == "Caption")
             action->setText(qs(c.caption()));
-        else if (property == "Visible")
+        else if (property == "Visible") {
             action->setVisible(c.visible());
-        else if (property == "Enabled")
+            syncHiddenShortcut(c, action);
+        } else if (property == "Enabled") {
             action->setEnabled(c.enabled());
-        else if (property == "ShortCut")
+            syncHiddenShortcut(c, action);
+        } else if (property == "ShortCut") {
             action->setShortcut(QKeySequence(qs(item.shortCut())));
-        else if (property == "Checked") {
+            syncHiddenShortcut(c, action);
+        } else if (property == "Checked") {
             if (item.checked()) action->setCheckable(true);
             action->setChecked(item.checked());
         } else if (property == "Hint")
@@ -678,6 +682,22 @@ void FormView::applyTimer(Component& c) {
         timer->start();
     else
         timer->stop();
+}
+
+void FormView::syncHiddenShortcut(Component& item, QAction* action) {
+    if (!window_) return;
+    auto* shortcut = qobject_cast<QShortcut*>(action->property("hiddenShortcut").value<QObject*>());
+    if (!shortcut) {
+        if (action->shortcut().isEmpty()) return;
+        shortcut = new QShortcut(window_);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, &item] { userEvent(item, "OnClick"); });
+        action->setProperty("hiddenShortcut", QVariant::fromValue<QObject*>(shortcut));
+    }
+    shortcut->setKey(action->shortcut());
+    // The model's state: Qt reports a hidden action as disabled too.
+    shortcut->setEnabled(!item.visible() && item.enabled());
 }
 
 bool FormView::isMenuShortcut(const QKeySequence& keys) const {

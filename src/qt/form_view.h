@@ -13,6 +13,8 @@ class QLabel;
 class QMainWindow;
 class QWidget;
 
+class QAction;
+
 namespace kugel {
 
 class Application;
@@ -61,6 +63,9 @@ class FormView : public QObject, public FormObserver {
     void watch(QWidget* w, Component& c);
     void applyAll(Component& c);
     void apply(Component& c, std::string_view property);
+    // A hidden menu item keeps its shortcut working (Qt drops a hidden
+    // action's shortcut), through a window shortcut active only while hidden.
+    void syncHiddenShortcut(Component& item, QAction* action);
     void applyGeometry(Component& c);
     void applyFont(Component& c);
     void applyColors(Component& c);

@@ -110,14 +110,16 @@ void TForm1::buildOverviewPage(Builder& b) {
     Panel3 = &b.panel("Panel3", TabSheet1, {0, kPageHeight - 42, kPageWidth, 42});
     buildTicketControls(*this, b);
 
-    // The lower half of Panel3's right part; the upper half is kept for the
-    // file and print buttons.
-    OnlineTipp = &b.button("OnlineTipp", Kind::BitBtn, Panel3, {380, 21, 64, 19}, "Tipp &abgeben",
-                           "Hier können Sie den Tipp Online abgeben");
+    // Under the last row, beside the Powerball, sum and hit columns; Panel3's
+    // right part is kept for the file and print buttons.
+    constexpr int kHandOverTop = kPageHeight - 42 - 18;
+    OnlineTipp = &b.button("OnlineTipp", Kind::BitBtn, TabSheet1, {314, kHandOverTop, 96, 17},
+                           "Tipp &abgeben", "Hier können Sie den Tipp Online abgeben");
     OnlineTipp->setFontHeight(11);
     OnlineTipp->bindEvent("OnClick", "OnlineTippClick");
-    Warenkorb = &b.button("Warenkorb", Kind::BitBtn, Panel3, {446, 21, 76, 19}, "Warenkorb / Cart",
-                          "Den Tipp in den Warenkorb eines Online-Anbieters legen");
+    Warenkorb =
+        &b.button("Warenkorb", Kind::BitBtn, TabSheet1, {414, kHandOverTop, 100, 17},
+                  "Warenkorb / Cart", "Den Tipp in den Warenkorb eines Online-Anbieters legen");
     Warenkorb->setFontHeight(11);
     Warenkorb->bindEvent("OnClick", "WarenkorbClick");
 

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -161,6 +162,25 @@ TEST_F(GuiSmokeTest, DrawButtonClickReachesItsHandler) {
     EXPECT_NE(f.Label29->caption().find("17"), std::string::npos) << f.Label29->caption();
     EXPECT_EQ(qobject_cast<QLabel*>(view->widgetFor(*f.Label29))->text().toStdString(),
               f.Label29->caption());
+}
+
+TEST_F(GuiSmokeTest, TheHiddenHandOverItemKeepsItsShortcut) {
+    TForm1& f = t.form();
+    ASSERT_FALSE(f.Abgeben1->visible());
+    QShortcut* ctrlG = nullptr;
+    for (QShortcut* s : view->widgetFor(*f.PageControl1)->window()->findChildren<QShortcut*>())
+        if (s->key() == QKeySequence(QStringLiteral("Ctrl+G"))) ctrlG = s;
+    ASSERT_NE(ctrlG, nullptr);
+    EXPECT_TRUE(ctrlG->isEnabled());
+
+    t.answer(DialogResult::No);  // the automation tool is not installed here
+    emit ctrlG->activated();
+    EXPECT_NE(t.takeOutput().find("Quandors Klickwerk installieren?"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(t.dir.path() / "Tipps"));
+
+    // A visible item's own shortcut serves; the stand-in steps back.
+    f.Abgeben1->setVisible(true);
+    EXPECT_FALSE(ctrlG->isEnabled());
 }
 
 TEST_F(GuiSmokeTest, MainWindowOpensAtItsDesignedClientSize) {
