@@ -17,10 +17,10 @@
 #include "generation/row_filters.h"
 #include "generation/tip_calculation.h"
 #include "model/history_file.h"
+#include "model/main_window.h"
 #include "platform/dates.h"
 #include "platform/scripted_platform.h"
 #include "shell/application.h"
-#include "shell/main_window.h"
 
 namespace kugel {
 namespace {

@@ -4,10 +4,10 @@
 
 #include "checking/ticket_check.h"
 #include "model/history_file.h"
+#include "model/main_window.h"
+#include "model/program_windows.h"
 #include "platform/dates.h"
 #include "platform/platform.h"
-#include "shell/application.h"
-#include "shell/main_window.h"
 
 namespace kugel {
 
@@ -30,6 +30,14 @@ void showDraw(TForm1& form, const TZiehung& z, const std::string& gap, const std
                              std::to_string(form.Zahl[7]));
 }
 
+DrawLocation locateDraw(const std::vector<TZiehung>& records, double day) {
+    DrawLocation at;
+    while (at.index + 1 < records.size() && records[at.index].Datum < day) ++at.index;
+    const TZiehung& z = records[at.index];
+    at.shown = z.Datum >= day || (at.index + 1 == records.size() && z.Datum > 0);
+    return at;
+}
+
 void SpeedButton5Click(TForm1& form) {
     const HistoryFile history(form.historyPath());
     if (!history.exists()) {
@@ -40,24 +48,17 @@ void SpeedButton5Click(TForm1& form) {
     }
     const std::vector<TZiehung> records = history.readAll();
     form.aktDatum = std::round(form.DateTimePicker1->date());
-    form.Position = 1;
-
-    // The scan is kept as the program always did it: the first draw on or
-    // after the date is shown as found, and when the scan reaches the end of
-    // the file the last draw read is shown once more in the browser's form.
-    std::size_t next = 0;
-    const TZiehung* last = nullptr;
-    if (next < records.size()) {
-        last = &records[next++];
-        if (last->Datum >= form.aktDatum) showDraw(form, *last, "   ", " PB:");
+    form.Position = 0;
+    if (!records.empty()) {
+        const DrawLocation at = locateDraw(records, form.aktDatum);
+        const TZiehung& z = records[at.index];
+        form.Position = static_cast<int>(at.index);
+        // The texts differ as they always did: the first record found on or
+        // after the date has a wider gap, and a scan that reached the end of
+        // the file shows the last draw once more in the browser's form.
+        if (z.Datum >= form.aktDatum) showDraw(form, z, at.index == 0 ? "   " : "  ", " PB:");
+        if (at.index + 1 == records.size() && z.Datum > 0) showDraw(form, z, "  ", "   PB: ");
     }
-    while (next < records.size() && last->Datum < form.aktDatum) {
-        last = &records[next++];
-        ++form.Position;
-        if (last->Datum >= form.aktDatum) showDraw(form, *last, "  ", " PB:");
-    }
-    --form.Position;
-    if (next == records.size() && last && last->Datum > 0) showDraw(form, *last, "  ", "   PB: ");
 
     form.DateTimePicker1->setDate(form.Datum1);  // a date the picker refuses is ignored
     form.Label35->setCaption(form.Label29->caption());

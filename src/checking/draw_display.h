@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "model/game.h"
 #include "platform/platform.h"
@@ -12,6 +14,16 @@ class TForm1;
 // Shows the draw of the date in DateTimePicker1 (the first draw on or after
 // it, else the newest) and checks the ticket against it.
 void SpeedButton5Click(TForm1& form);
+
+// Where the display lands for a day in a non-empty history: the first record
+// dated on or after the day, else the last record. That record is shown
+// unless the history ends in a record dated on day 0 or before (damaged)
+// and no record reached the day.
+struct DrawLocation {
+    std::size_t index = 0;
+    bool shown = false;
+};
+DrawLocation locateDraw(const std::vector<TZiehung>& records, double day);
 
 // A draw's text without its Powerball: the date as "DDD dd.mm.yy", the gap,
 // then two blanks before each main number.

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "model/game.h"
-#include "shell/main_window.h"
+#include "model/main_window.h"
 
 namespace kugel {
 

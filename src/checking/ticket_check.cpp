@@ -4,8 +4,8 @@
 #include <array>
 
 #include "checking/hit_count.h"
+#include "model/main_window.h"
 #include "platform/platform.h"
-#include "shell/main_window.h"
 
 namespace kugel {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "controls/value_text.h"
 #include "model/game.h"
+#include "model/main_window.h"
 #include "platform/busy_cursor.h"
-#include "shell/main_window.h"
 #include "statistics/chart_output.h"
 
 namespace kugel {

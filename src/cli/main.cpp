@@ -19,12 +19,12 @@
 #include "cli/system_locale.h"
 #include "controls/value_text.h"
 #include "generation/tip_calculation.h"
+#include "model/main_window.h"
 #include "net/curl_http_client.h"
 #include "platform/dates.h"
 #include "platform/scripted_platform.h"
 #include "qt/qsettings_store.h"
 #include "shell/application.h"
-#include "shell/main_window.h"
 
 namespace {
 
@@ -97,13 +97,12 @@ int run(const Options& options) {
         today = *day;
     }
 
-    std::unique_ptr<kugel::QSettingsStore> settings =
-        options.settingsFile.empty() ? kugel::QSettingsStore::native("Quandor", "KugelAU")
-                                     : iniStore(options.settingsFile, {});
+    std::unique_ptr<kugel::QSettingsStore> settings = options.settingsFile.empty()
+                                                          ? kugel::QSettingsStore::programStore()
+                                                          : iniStore(options.settingsFile, {});
     std::unique_ptr<kugel::QSettingsStore> toolSettings =
-        options.toolSettingsFile.empty()
-            ? kugel::QSettingsStore::native("Quandor", "ClickRunner", "Settings")
-            : iniStore(options.toolSettingsFile, "Settings");
+        options.toolSettingsFile.empty() ? kugel::QSettingsStore::automationToolStore()
+                                         : iniStore(options.toolSettingsFile, "Settings");
 
     kugel::ScriptedPlatform platform(std::cout);
     platform.setStopAtFirstUnanswered(true);

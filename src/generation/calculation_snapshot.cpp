@@ -1,6 +1,6 @@
 #include "generation/calculation_snapshot.h"
 
-#include "shell/main_window.h"
+#include "model/main_window.h"
 
 namespace kugel {
 

@@ -7,14 +7,14 @@
 #include "controls/builder.h"
 #include "controls/color.h"
 #include "controls/value_text.h"
+#include "model/main_window.h"
+#include "model/program_windows.h"
 #include "model/random.h"
 #include "platform/codepage.h"
 #include "platform/dates.h"
 #include "platform/durable_file.h"
 #include "platform/platform.h"
 #include "platform/text_excerpt.h"
-#include "shell/application.h"
-#include "shell/main_window.h"
 
 namespace kugel {
 

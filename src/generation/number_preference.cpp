@@ -1,11 +1,9 @@
 #include "generation/number_preference.h"
 
 #include <algorithm>
-#include <cmath>
 
-#include "controls/chart.h"
 #include "model/game.h"
-#include "shell/main_window.h"
+#include "model/main_window.h"
 #include "statistics/group_statistics.h"
 #include "statistics/number_statistics.h"
 
@@ -15,10 +13,6 @@ namespace {
 // The 30 % of the group steps is fixed; the percentage edits do not apply.
 constexpr int kGroupShareTenths = 3;
 constexpr int kNeighbourCopies = 4;
-
-bool isMainNumber(int n) {
-    return n >= 1 && n <= MaxZahl;
-}
 
 void status(TForm1& form, const std::string& text) {
     form.StatusBar1->setPanelText(1, text);
@@ -47,24 +41,11 @@ struct GroupStep {
     CheckBox* frequent;
     CheckBox* rare;
     int message;
-    void (*statistic)(TForm1&);
     int size;
     const char* rareGap;
 };
 
 }  // namespace
-
-long long roundHalfEven(long long num, long long den) {
-    long long q = num / den;
-    long long r = num % den;
-    if (r < 0) {  // floor division
-        --q;
-        r += den;
-    }
-    const long long twice = 2 * r;
-    if (twice > den || (twice == den && q % 2 != 0)) ++q;
-    return q;
-}
 
 StatisticValues statisticValues(const std::vector<long long>& values) {
     StatisticValues s;
@@ -75,16 +56,6 @@ StatisticValues statisticValues(const std::vector<long long>& values) {
         s.max = *hi;
     }
     return s;
-}
-
-StatisticValues chartValues(const Chart& chart) {
-    std::vector<long long> values;
-    values.reserve(chart.Series2.points.size());
-    // The statistics put whole counts into the chart; rounding to the
-    // nearest (half to even, the default mode) only guards the conversion.
-    for (const ChartPoint& p : chart.Series2.points)
-        values.push_back(static_cast<long long>(std::nearbyint(p.y)));
-    return statisticValues(values);
 }
 
 ValueWindow frequentGroupWindow(const StatisticValues& s) {
@@ -172,23 +143,21 @@ void buildPool(TForm1& form, const std::array<DrawFields, 3>& references, Pool& 
     // Frequent and rare groups of one size share one computation of the
     // statistic; the frequent step always computes it.
     const GroupStep groups[] = {
-        {s.CheckBox1, s.CheckBox11, 35, Button2Click, 2, "  "},
-        {s.CheckBox6, s.CheckBox12, 36, Button3Click, 3, "  "},
-        {s.CheckBox7, s.CheckBox13, 37, Button4Click, 4, " "},
+        {s.CheckBox1, s.CheckBox11, 35, 2, "  "},
+        {s.CheckBox6, s.CheckBox12, 36, 3, "  "},
+        {s.CheckBox7, s.CheckBox13, 37, 4, " "},
     };
     for (const GroupStep& g : groups) {
         StatisticValues values;
         if (g.frequent->checked()) {
             status(form, form.msg(g.message));
-            g.statistic(form);
-            values = chartValues(*form.Chart1);
+            values = statisticValues(showConsecutiveGroups(form, g.size));
             addWindowEntries(form, pool, values, g.size, frequentGroupWindow(values), "  ");
         }
         if (g.rare->checked()) {
             if (!g.frequent->checked()) {
                 status(form, form.msg(g.message));
-                g.statistic(form);
-                values = chartValues(*form.Chart1);
+                values = statisticValues(showConsecutiveGroups(form, g.size));
             }
             addWindowEntries(form, pool, values, g.size, rareGroupWindow(values), g.rareGap);
         }
@@ -198,22 +167,19 @@ void buildPool(TForm1& form, const std::array<DrawFields, 3>& references, Pool& 
     StatisticValues frequency;
     if (s.CheckBox2->checked()) {
         status(form, form.msg(38));
-        SpeedButton2Click(form);
-        frequency = chartValues(*form.Chart1);
+        frequency = statisticValues(showMainNumberFrequency(form));
         addBandPasses(form, pool, frequency, s.UpDown12->position(), "  ", highBandWindow);
     }
     if (s.CheckBox14->checked()) {
         if (!s.CheckBox2->checked()) {
             status(form, form.msg(38));
-            SpeedButton2Click(form);
-            frequency = chartValues(*form.Chart1);
+            frequency = statisticValues(showMainNumberFrequency(form));
         }
         addBandPasses(form, pool, frequency, s.UpDown14->position(), "  ", lowBandWindow);
     }
     if (s.CheckBox10->checked()) {
         status(form, form.msg(39));
-        Button5Click(form);
-        const StatisticValues outstanding = chartValues(*form.Chart1);
+        const StatisticValues outstanding = statisticValues(showMainNumberOutstanding(form));
         addBandPasses(form, pool, outstanding, s.UpDown13->position(), " ", highBandWindow);
     }
 

@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "model/game.h"
+
 namespace kugel {
 
-class Chart;
 class TForm1;
 
 // The pool every number of a calculated row is drawn from: an ordered
@@ -20,12 +21,7 @@ using Pool = std::vector<int>;
 // and the extra value.
 using DrawFields = std::array<int, 8>;
 
-// num / den rounded to the nearest integer, a half to the even neighbour.
-// Exact in integers: window bounds must not depend on how a binary fraction
-// of x.5 happens to come out. `den` must be positive.
-long long roundHalfEven(long long num, long long den);
-
-// A statistic as the chart holds it: values in point order, and the smallest
+// A statistic as its chart shows it: values in bar order, and the smallest
 // and the largest of them.
 struct StatisticValues {
     std::vector<long long> v;
@@ -33,8 +29,6 @@ struct StatisticValues {
     long long max = 0;
 };
 StatisticValues statisticValues(const std::vector<long long>& values);
-// The values of Series2 as the last statistic left them (whole numbers).
-StatisticValues chartValues(const Chart& chart);
 
 // A band of statistic values. Whether `lower` itself belongs to the band
 // depends on the step: group steps exclude it, the other steps include it.

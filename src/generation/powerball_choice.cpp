@@ -1,30 +1,18 @@
 #include "generation/powerball_choice.h"
 
-#include <cmath>
+#include <algorithm>
+#include <vector>
 
-#include "controls/chart.h"
-#include "shell/main_window.h"
+#include "model/main_window.h"
 #include "statistics/number_statistics.h"
 
 namespace kugel {
-namespace {
-
-std::array<long long, MaxPowerball + 1> chartBars(const Chart& chart) {
-    std::array<long long, MaxPowerball + 1> values{};
-    const auto& points = chart.Series2.points;
-    for (std::size_t i = 0; i < points.size() && i < MaxPowerball; ++i)
-        values[i + 1] = static_cast<long long>(std::nearbyint(points[i].y));
-    return values;
-}
-
-}  // namespace
-
 PowerballStatistics readPowerballStatistics(TForm1& form) {
     PowerballStatistics stats;
-    Button8Click(form);
-    stats.outstanding = chartBars(*form.Chart1);
-    SpeedButton3Click(form);
-    stats.frequency = chartBars(*form.Chart1);
+    const std::vector<long long> outstanding = showPowerballOutstanding(form);
+    const std::vector<long long> frequency = showPowerballFrequency(form);
+    std::copy(outstanding.begin(), outstanding.end(), stats.outstanding.begin() + 1);
+    std::copy(frequency.begin(), frequency.end(), stats.frequency.begin() + 1);
     return stats;
 }
 

@@ -19,8 +19,8 @@ struct PowerballStatistics {
     std::array<long long, MaxPowerball + 1> frequency{};
 };
 
-// Runs the outstanding and the frequency statistic of the Powerball (which
-// leave the frequency chart behind) and takes their values from the chart.
+// Shows the outstanding and then the frequency statistic of the Powerball
+// (the frequency chart stays behind) and keeps the values of both.
 PowerballStatistics readPowerballStatistics(TForm1& form);
 
 // The Powerball of every candidate row. Nothing in the choice depends on the

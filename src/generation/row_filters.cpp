@@ -3,10 +3,6 @@
 namespace kugel {
 namespace {
 
-bool isMainNumber(int n) {
-    return n >= 1 && n <= MaxZahl;
-}
-
 bool scanCounting(const NumberSet* masks, std::size_t count, NumberSet candidate, int threshold) {
     for (std::size_t i = 0; i < count; ++i)
         if (countOf(candidate & masks[i]) >= threshold) return true;

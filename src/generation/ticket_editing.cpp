@@ -6,7 +6,7 @@
 #include "controls/value_text.h"
 #include "generation/calculation_snapshot.h"
 #include "model/game.h"
-#include "shell/main_window.h"
+#include "model/main_window.h"
 
 namespace kugel {
 namespace {

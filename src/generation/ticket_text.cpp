@@ -1,7 +1,7 @@
 #include "generation/ticket_text.h"
 
 #include "controls/component.h"
-#include "generation/ticket_controls.h"
+#include "model/ticket_controls.h"
 
 namespace kugel {
 

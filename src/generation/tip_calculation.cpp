@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <limits>
 #include <optional>
 #include <vector>
 
+#include "checking/draw_browser.h"
 #include "checking/draw_display.h"
 #include "checking/ticket_check.h"
 #include "controls/value_text.h"
@@ -14,10 +16,9 @@
 #include "generation/powerball_choice.h"
 #include "generation/row_filters.h"
 #include "generation/ticket_editing.h"
-#include "model/draw_browser.h"
 #include "model/history_file.h"
+#include "model/main_window.h"
 #include "platform/busy_cursor.h"
-#include "shell/main_window.h"
 
 namespace kugel {
 namespace {
@@ -422,15 +423,35 @@ EventPacing eventPacing() {
     return gPacing;
 }
 
-std::array<DrawFields, 3> findReferenceDraws(TForm1& form) {
+std::array<DrawFields, 3> referenceDraws(const std::vector<TZiehung>& records, double day,
+                                         const DrawFields& shownBefore) {
     std::array<DrawFields, 3> refs{};
+    refs[0] = shownBefore;
+    if (records.empty()) return refs;
+    const auto fields = [&records](std::size_t i) {
+        DrawFields d{};
+        std::copy(records[i].Zahlen.begin(), records[i].Zahlen.end(), d.begin());
+        return d;
+    };
+    const DrawLocation at = locateDraw(records, day);
+    if (at.shown) refs[0] = fields(at.index);
+    const std::size_t before = at.index > 0 ? at.index - 1 : 0;
+    refs[1] = fields(before);
+    refs[2] = fields(before > 0 ? before - 1 : 0);
+    return refs;
+}
+
+std::array<DrawFields, 3> findReferenceDraws(TForm1& form) {
     const double remembered = form.DateTimePicker1->date();
+    const DrawFields shownBefore = displayedDraw(form);
+    // The user watches the reference draws go by: the draw of the end date
+    // and two steps back, each checked against the ticket.
     SpeedButton5Click(form);
-    refs[0] = displayedDraw(form);
     SpeedButton6Click(form);
-    refs[1] = displayedDraw(form);
     SpeedButton6Click(form);
-    refs[2] = displayedDraw(form);
+    // The display has created a missing history by now.
+    const std::array<DrawFields, 3> refs = referenceDraws(HistoryFile(form.historyPath()).readAll(),
+                                                          std::round(remembered), shownBefore);
     form.DateTimePicker1->setDate(remembered);  // a date the picker refuses is ignored
     SpeedButton5Click(form);
     return refs;

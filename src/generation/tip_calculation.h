@@ -37,9 +37,16 @@ struct CalculationReport {
     bool cancelled = false;     // the user cancelled the number-choice list
 };
 
-// The reference draw (the draw of the end date, found as the draw display
-// finds it) and the two stored before it, with all eight fields. Leaves the
-// reference draw displayed and the end date on its date.
+// The reference draw (the draw the display shows for the day) and the two
+// stored before it, with all eight fields. When the display shows no draw for
+// the day (an empty history, a damaged last record), the reference draw is
+// the one shown before.
+std::array<DrawFields, 3> referenceDraws(const std::vector<TZiehung>& records, double day,
+                                         const DrawFields& shownBefore);
+
+// The reference draws of the end date, shown on the way through the draw
+// display and its two backward steps. Leaves the reference draw displayed and
+// the end date on its date.
 std::array<DrawFields, 3> findReferenceDraws(TForm1& form);
 
 // "1.Tipp:  3 8  9  20  21  33  CS: 94": a candidate of row `row` (1..12)

@@ -7,9 +7,9 @@
 #include "controls/color.h"
 #include "controls/value_text.h"
 #include "generation/number_choice_dialog.h"
-#include "generation/ticket_controls.h"
-#include "shell/application.h"
-#include "shell/main_window.h"
+#include "model/main_window.h"
+#include "model/program_windows.h"
+#include "model/ticket_controls.h"
 
 namespace kugel {
 

@@ -16,4 +16,16 @@ TZiehung ersteZiehungRecord() {
     return {ErsteZiehung, {8, 16, 19, 25, 26, 29, 5, 0}};
 }
 
+long long roundHalfEven(long long num, long long den) {
+    long long q = num / den;
+    long long r = num % den;
+    if (r < 0) {  // floor division
+        --q;
+        r += den;
+    }
+    const long long twice = 2 * r;
+    if (twice > den || (twice == den && q % 2 != 0)) ++q;
+    return q;
+}
+
 }  // namespace kugel

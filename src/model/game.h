@@ -12,6 +12,20 @@ constexpr int MaxTipps = 12;
 constexpr double ErsteZiehung = 41340;  // Thursday 7 March 2013, the first draw known
 constexpr double ZiehungsAbstand = 7;
 
+// Records are read as stored, so a damaged one may hold any byte: code that
+// indexes by a number asks these first.
+constexpr bool isMainNumber(int n) {
+    return n >= 1 && n <= MaxZahl;
+}
+constexpr bool isPowerball(int n) {
+    return n >= 1 && n <= MaxPowerball;
+}
+
+// num / den rounded to the nearest integer, a half to the even neighbour.
+// Exact in integers: a bound must not depend on how a binary fraction of
+// x.5 happens to come out. `den` must be positive.
+long long roundHalfEven(long long num, long long den);
+
 constexpr bool isPrime(int n) {
     if (n < 2) return false;
     for (int d = 2; d * d <= n; ++d)

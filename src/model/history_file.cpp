@@ -1,10 +1,6 @@
 #include "model/history_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <bit>
-#include <cerrno>
 #include <cstring>
 
 #include "platform/durable_file.h"
@@ -42,33 +38,13 @@ std::vector<TZiehung> HistoryFile::readAll() const {
 }
 
 void HistoryFile::createEmpty() const {
-    const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) throw fileError("Die Datei kann nicht angelegt werden:", path_, errno);
-    ::close(fd);
+    createFile(path_);
 }
 
 void HistoryFile::append(const std::vector<TZiehung>& records) const {
-    const int fd = ::open(path_.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0) throw fileError("Die Datei kann nicht geöffnet werden:", path_, errno);
-    const off_t size = ::lseek(fd, 0, SEEK_END);
-    const off_t whole = size < 0 ? 0 : size - size % static_cast<off_t>(kRecordSize);
     std::string bytes;
     for (const TZiehung& z : records) bytes += encodeRecord(z);
-    // An interrupted append left a partial record; the new one replaces it.
-    bool ok = size >= 0 && (whole == size || ::ftruncate(fd, whole) == 0);
-    std::size_t done = 0;
-    while (ok && done < bytes.size()) {
-        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
-                                   whole + static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0)
-            ok = false;
-        else
-            done += static_cast<std::size_t>(n);
-    }
-    const int err = errno;
-    if (::close(fd) != 0 && ok) ok = false;
-    if (!ok) throw fileError("Die Datei kann nicht geschrieben werden:", path_, err ? err : errno);
+    appendAfterWholeRecords(path_, bytes, kRecordSize);
 }
 
 void HistoryFile::rewrite(const std::vector<TZiehung>& records,

@@ -6,8 +6,8 @@
 #include "platform/busy_cursor.h"
 #include "platform/durable_file.h"
 #include "platform/event_wait.h"
-#include "shell/application.h"
-#include "shell/main_window.h"
+#include "model/program_windows.h"
+#include "model/main_window.h"
 #include "update/vendor_site.h"
 
 namespace kugel {
@@ -23,6 +23,18 @@ constexpr const char* kNotWebAddress =
 constexpr const char* kTooLong =
     "Die Adresse des Warenkorbs ist länger als 2048 Zeichen und wird nicht geöffnet.";
 constexpr int kSecondCartDelayMs = 2000;
+
+// A click on the cart button while a cart is still being handed over (the
+// request and the wait let clicks through) would interleave two hand-overs.
+bool cartRunning = false;
+
+class CartRun {
+  public:
+    CartRun() { cartRunning = true; }
+    ~CartRun() { cartRunning = false; }
+    CartRun(const CartRun&) = delete;
+    CartRun& operator=(const CartRun&) = delete;
+};
 
 CartBatch batch(const TForm1& form, std::size_t first) {
     CartBatch rows;
@@ -86,6 +98,8 @@ void registerCartHandlers(TForm1& form) {
 }
 
 void WarenkorbClick(TForm1& form) {
+    if (cartRunning) return;
+    const CartRun running;
     Platform& platform = form.platform();
     std::string base;
     {

@@ -2,13 +2,13 @@
 
 #include <filesystem>
 
-#include "generation/settings_controls.h"
+#include "model/settings_controls.h"
 #include "online/script_choice_dialog.h"
 #include "platform/codepage.h"
 #include "platform/dates.h"
 #include "platform/durable_file.h"
-#include "shell/application.h"
-#include "shell/main_window.h"
+#include "model/program_windows.h"
+#include "model/main_window.h"
 #include "update/vendor_site.h"
 
 namespace kugel {

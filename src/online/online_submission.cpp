@@ -10,7 +10,7 @@
 #include "platform/codepage.h"
 #include "platform/dates.h"
 #include "platform/durable_file.h"
-#include "shell/main_window.h"
+#include "model/main_window.h"
 
 namespace kugel {
 

@@ -1,6 +1,6 @@
 #include "online/web_links.h"
 
-#include "shell/main_window.h"
+#include "model/main_window.h"
 #include "update/vendor_site.h"
 
 namespace kugel {

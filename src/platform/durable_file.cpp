@@ -65,6 +65,35 @@ void replaceFileAtomically(const std::filesystem::path& target, const std::files
     syncDirectory(target.parent_path());
 }
 
+void createFile(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) throw fileError("Die Datei kann nicht angelegt werden:", path, errno);
+    ::close(fd);
+}
+
+void appendAfterWholeRecords(const std::filesystem::path& path, std::string_view bytes,
+                             std::size_t recordSize) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) throw fileError("Die Datei kann nicht geöffnet werden:", path, errno);
+    const off_t size = ::lseek(fd, 0, SEEK_END);
+    const off_t whole = size < 0 ? 0 : size - size % static_cast<off_t>(recordSize);
+    // An interrupted append left a partial record; the new one replaces it.
+    bool ok = size >= 0 && (whole == size || ::ftruncate(fd, whole) == 0);
+    std::size_t done = 0;
+    while (ok && done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
+                                   whole + static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0)
+            ok = false;
+        else
+            done += static_cast<std::size_t>(n);
+    }
+    const int err = errno;
+    if (::close(fd) != 0 && ok) ok = false;
+    if (!ok) throw fileError("Die Datei kann nicht geschrieben werden:", path, err ? err : errno);
+}
+
 std::string readWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
     // Not blocking on open: a named pipe without a writer would hang here.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);

@@ -23,6 +23,16 @@ FileError fileError(const char* what, const std::filesystem::path& path, int err
 void replaceFileAtomically(const std::filesystem::path& target, const std::filesystem::path& temp,
                            std::string_view bytes);
 
+// Creates the file when it is missing; an existing file is left as it is.
+void createFile(const std::filesystem::path& path);  // throws FileError
+
+// Appends the bytes to a file of fixed-size records. A partial record at the
+// end (an append that was interrupted) is overwritten, so the file always
+// stays a whole number of records. Throws FileError.
+void appendAfterWholeRecords(const std::filesystem::path& path, std::string_view bytes,
+                             std::size_t recordSize);
+
+
 // The whole content of a regular file. Throws FileError when it cannot be
 // read, when it is no regular file (a directory, a device, a pipe would fail
 // late, never end or block), or when it holds more than `maxBytes`.

@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QTimer>
 
+#include "model/main_window.h"
 #include "qt/program_view.h"
 #include "qt/qt_platform.h"
 #include "shell/application.h"
-#include "shell/main_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication qapp(argc, argv);

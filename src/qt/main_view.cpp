@@ -6,8 +6,8 @@
 #include <QStatusBar>
 #include <QWindow>
 
+#include "model/main_window.h"
 #include "shell/application.h"
-#include "shell/main_window.h"
 
 namespace kugel {
 namespace {

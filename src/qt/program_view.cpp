@@ -1,7 +1,7 @@
 #include "qt/program_view.h"
 
+#include "model/main_window.h"
 #include "shell/application.h"
-#include "shell/main_window.h"
 
 namespace kugel {
 

@@ -23,6 +23,14 @@ QSettingsStore::~QSettingsStore() {
     settings_->sync();
 }
 
+std::unique_ptr<QSettingsStore> QSettingsStore::programStore() {
+    return native("Quandor", "KugelAU");
+}
+
+std::unique_ptr<QSettingsStore> QSettingsStore::automationToolStore() {
+    return native("Quandor", "ClickRunner", "Settings");
+}
+
 std::unique_ptr<QSettingsStore> QSettingsStore::native(const std::string& organisation,
                                                        const std::string& application,
                                                        const std::string& group) {

@@ -14,7 +14,11 @@ namespace kugel {
 // headless driver. Values live flat inside one optional group.
 class QSettingsStore : public SettingsStore {
   public:
-    // The native store of organisation/application ("Quandor", "KugelAU").
+    // The program's own native store, and the automation tool's, whose
+    // settings the hand-over reads and writes.
+    static std::unique_ptr<QSettingsStore> programStore();
+    static std::unique_ptr<QSettingsStore> automationToolStore();
+    // The native store of an organisation's application.
     static std::unique_ptr<QSettingsStore> native(const std::string& organisation,
                                                   const std::string& application,
                                                   const std::string& group = {});

@@ -43,8 +43,8 @@ bool looksLikeUrl(const QString& target) {
 
 QtPlatform::QtPlatform(std::string programDirectory)
     : programDirectory_(std::move(programDirectory)),
-      settings_(QSettingsStore::native("Quandor", "KugelAU")),
-      toolSettings_(QSettingsStore::native("Quandor", "ClickRunner", "Settings")),
+      settings_(QSettingsStore::programStore()),
+      toolSettings_(QSettingsStore::automationToolStore()),
       locale_(localeInfoOf(QLocale::system())) {}
 
 QtPlatform::~QtPlatform() {

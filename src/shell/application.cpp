@@ -4,19 +4,26 @@
 
 #include "checking/prize_dialog.h"
 #include "generation/number_choice_dialog.h"
+#include "model/main_window.h"
 #include "model/manual_entry_dialog.h"
 #include "online/script_choice_dialog.h"
 #include "online/submission_dialog.h"
 #include "output/print_position_dialog.h"
 #include "output/print_settings_dialog.h"
 #include "platform/platform.h"
-#include "shell/main_window.h"
+#include "shell/handler_registry.h"
 #include "shell/startup.h"
 
 namespace kugel {
 
+// Every window is created here, once, in this order, and each builds its
+// controls in the order they were designed. The language files walk the
+// windows and their components in exactly this creation order, so a new
+// window goes after the last one below and a new control after the
+// designed controls of its window (see CONTRIBUTING.md).
 Application::Application(Platform& platform) : platform_(platform) {
     form1_ = std::make_unique<TForm1>(platform, *this);
+    registerMainWindowHandlers(*form1_);
     form3_ = std::make_unique<TForm3>(platform);
     form5_ = std::make_unique<TForm5>(platform);
     form6_ = std::make_unique<TForm6>(platform);

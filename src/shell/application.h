@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "controls/form.h"
+#include "model/program_windows.h"
 
 namespace kugel {
 
@@ -18,23 +19,20 @@ class TForm9;
 class TAbgabeForm;
 class TQCSForm;
 
-// The short product name the window system shows and message boxes carry.
-inline constexpr const char* kApplicationTitle = "Kugelmeister";
-
 // The program: the main window and its dialogs, created once in this order,
 // and the one place where user actions enter the model. It catches what a
 // handler throws and shows it, and it applies the main window's activation
 // only outside running handlers.
-class Application {
+class Application : public ProgramWindows {
   public:
     explicit Application(Platform& platform);
-    ~Application();
+    ~Application() override;
 
-    Platform& platform() const { return platform_; }
+    Platform& platform() const override { return platform_; }
     TForm1& form1() const { return *form1_; }
-    TForm3& form3() const { return *form3_; }
-    TForm6& form6() const { return *form6_; }
-    TQCSForm& qcsForm() const { return *qcsForm_; }
+    TForm3& form3() const override { return *form3_; }
+    TForm6& form6() const override { return *form6_; }
+    TQCSForm& qcsForm() const override { return *qcsForm_; }
     // Every window in creation order: Form1, Form3, Form5, Form6, Form8, Form9,
     // AbgabeForm, QCSForm.
     const std::vector<Form*>& forms() const { return forms_; }
@@ -47,7 +45,7 @@ class Application {
     // The user closes the main window (its close button, "Schließen"). While
     // an operation runs, it is asked to stop and the window closes as soon
     // as the operation has ended, so nothing is saved half done.
-    void requestClose();
+    void requestClose() override;
     bool closed() const { return closed_; }
 
     // Runs whatever a user's action causes (typing into an edit runs its
@@ -63,7 +61,7 @@ class Application {
     void activate();
     // Shows one of the program's dialogs modally; the main window is
     // activated again once the dialog has closed.
-    int showModal(Form& dialog);
+    int showModal(Form& dialog) override;
 
     // Shows an error text the way every failed operation does.
     void showError(const std::string& text);

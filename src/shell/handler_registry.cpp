@@ -1,19 +1,19 @@
 #include "shell/handler_registry.h"
 
+#include "checking/draw_browser.h"
 #include "checking/draw_display.h"
 #include "checking/tip_distribution.h"
 #include "generation/ticket_editing.h"
 #include "generation/tip_calculation.h"
 #include "generation/tip_editor.h"
-#include "model/draw_browser.h"
-#include "model/history_edit.h"
+#include "model/main_window.h"
 #include "online/cart.h"
 #include "online/online_submission.h"
 #include "online/web_links.h"
 #include "shell/hint_display.h"
-#include "shell/main_window.h"
 #include "shell/startup.h"
 #include "statistics/number_statistics.h"
+#include "update/history_edit.h"
 #include "update/results_download.h"
 
 namespace kugel {

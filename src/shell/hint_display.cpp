@@ -1,6 +1,6 @@
 #include "shell/hint_display.h"
 
-#include "shell/main_window.h"
+#include "model/main_window.h"
 
 namespace kugel {
 namespace {

@@ -1,7 +1,7 @@
 #include "shell/language.h"
 
 #include "checking/draw_display.h"
-#include "shell/main_window.h"
+#include "model/main_window.h"
 #include "statistics/number_statistics.h"
 
 namespace kugel {

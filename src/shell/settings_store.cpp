@@ -1,6 +1,6 @@
 #include "shell/settings_store.h"
 
-#include "shell/main_window.h"
+#include "model/main_window.h"
 
 namespace kugel {
 

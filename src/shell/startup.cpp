@@ -4,12 +4,12 @@
 
 #include "generation/calculation_snapshot.h"
 #include "model/game.h"
-#include "model/history_edit.h"
+#include "model/main_window.h"
 #include "online/web_links.h"
 #include "shell/application.h"
 #include "shell/language.h"
-#include "shell/main_window.h"
 #include "shell/settings_store.h"
+#include "update/history_edit.h"
 #include "update/results_download.h"
 
 namespace kugel {

@@ -1,13 +1,13 @@
 #include "statistics/group_statistics.h"
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "checking/hit_count.h"
+#include "model/main_window.h"
 #include "platform/busy_cursor.h"
-#include "shell/main_window.h"
 #include "statistics/chart_output.h"
+#include "statistics/draw_statistics.h"
 #include "statistics/statistics_window.h"
 
 namespace kugel {
@@ -28,24 +28,6 @@ constexpr GroupKind kTriples{3, 38, 38, ValueAxis::Spread, 55, true};
 // every number so that the calculation can index it like the others.
 constexpr GroupKind kQuadruples{4, 38, 40, ValueAxis::Automatic, 57, true};
 
-// The main numbers of a draw as a bit set. Bytes outside 1..40 (a damaged
-// record) are left out, so they can neither complete a run nor shift a bit
-// outside the set.
-std::uint64_t numberSet(const TZiehung& z) {
-    std::uint64_t set = 0;
-    for (int i = 0; i < ZahlenProReihe; ++i) {
-        const int n = z.Zahlen[static_cast<std::size_t>(i)];
-        if (n >= 1 && n <= MaxZahl) set |= std::uint64_t{1} << n;
-    }
-    return set;
-}
-
-std::uint64_t runSet(int first, int size) {
-    std::uint64_t set = 0;
-    for (int n = first; n < first + size; ++n) set |= std::uint64_t{1} << n;
-    return set;
-}
-
 // The row the run is checked as: its numbers first, the other positions and
 // the Powerball 0, which no stored number matches.
 void checkRunAsRow(TForm1& form, int first, int size) {
@@ -54,24 +36,12 @@ void checkRunAsRow(TForm1& form, int first, int size) {
     Zettelcheck(form, t[0], t[1], t[2], t[3], t[4], t[5], "0");
 }
 
-void groupStatistic(TForm1& form, const GroupKind& kind) {
+std::vector<long long> groupStatistic(TForm1& form, const GroupKind& kind) {
     BusyCursor busy(form.platform());
     const StatisticsWindow window = readStatisticsWindow(form, StartDay::Excluded);
     if (kind.setsEnd) form.dfb = window.end;
 
-    std::vector<int> count(static_cast<std::size_t>(kind.bars), 0);
-    int found = 0;
-    for (const TZiehung& z : window.draws) {
-        const std::uint64_t drawn = numberSet(z);
-        for (int n = 1; n <= kind.lastFirst; ++n) {
-            // A run reaching past 40 has a bit no draw sets, so it never counts.
-            const std::uint64_t run = runSet(n, kind.size);
-            if ((drawn & run) == run) {
-                ++count[static_cast<std::size_t>(n - 1)];
-                ++found;
-            }
-        }
-    }
+    GroupCounts groups = consecutiveGroups(window.draws, kind.size, kind.lastFirst, kind.bars);
     // The draw and the hit count of the last run examined stay behind in the
     // shared fields, exactly as if every run had been checked as a row.
     if (!window.draws.empty()) {
@@ -82,14 +52,24 @@ void groupStatistic(TForm1& form, const GroupKind& kind) {
 
     std::vector<ChartPoint> bars;
     for (int k = 0; k < kind.bars; ++k)
-        bars.push_back(seriesBar(*form.Chart1, k + 1, count[static_cast<std::size_t>(k)]));
+        bars.push_back(seriesBar(*form.Chart1, k + 1,
+                                 static_cast<int>(groups.count[static_cast<std::size_t>(k)])));
     const std::string title = form.msg(53) + ": " + std::to_string(window.draws.size()) + "   " +
-                              form.msg(kind.foundCaption) + ":" + std::to_string(found);
+                              form.msg(kind.foundCaption) + ":" + std::to_string(groups.found);
     showBars(*form.Chart1, std::move(bars), kind.axis, title);
     form.PageControl1->setActivePage(form.TabSheet5);
+    return std::move(groups.count);
+}
+
+const GroupKind& groupKind(int size) {
+    return size == 2 ? kPairs : size == 3 ? kTriples : kQuadruples;
 }
 
 }  // namespace
+
+std::vector<long long> showConsecutiveGroups(TForm1& form, int size) {
+    return groupStatistic(form, groupKind(size));
+}
 
 void Button2Click(TForm1& form) {
     groupStatistic(form, kPairs);

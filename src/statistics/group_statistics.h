@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 namespace kugel {
 
 class TForm1;
@@ -10,6 +12,10 @@ class TForm1;
 // chart page (also while a tip calculation runs), and leaves Zahl holding the
 // last counting draw and Gewinn/Treffer/Zusatz as its hit count of the last
 // run examined left them.
+
+// Shows the statistic of runs of `size` (2, 3 or 4) numbers as its button
+// does and returns the values shown.
+std::vector<long long> showConsecutiveGroups(TForm1& form, int size);
 
 // Pairs n, n+1 for n = 1..39.
 void Button2Click(TForm1& form);

@@ -1,13 +1,22 @@
 #pragma once
 
+#include <vector>
+
 namespace kugel {
 
 class TForm1;
 
 // Statistics of single numbers over the statistics window, drawn into Chart1's
-// Series2 one bar per value. The tip calculation reads the bars back, so the
-// order of the points is fixed: index k holds number (or Powerball) k+1, for
-// the row sums the smallest sum + k.
+// Series2 one bar per value: index k holds number (or Powerball) k+1, for the
+// row sums the smallest sum + k.
+//
+// The show functions read the window afresh, show the statistic as its
+// button does and return the values shown, so the tip calculation, which
+// shows each statistic on its way, works with the values themselves.
+std::vector<long long> showMainNumberFrequency(TForm1& form);
+std::vector<long long> showMainNumberOutstanding(TForm1& form);
+std::vector<long long> showPowerballFrequency(TForm1& form);
+std::vector<long long> showPowerballOutstanding(TForm1& form);
 
 // How often each main number was drawn (start day counted). Switches the
 // bar value labels off for good; sets dfb to the end of the window.

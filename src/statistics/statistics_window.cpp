@@ -1,7 +1,7 @@
 #include "statistics/statistics_window.h"
 
 #include "model/history_file.h"
-#include "shell/main_window.h"
+#include "model/main_window.h"
 
 namespace kugel {
 

@@ -8,11 +8,11 @@
 #include "checking/draw_display.h"
 #include "controls/value_text.h"
 #include "model/history_file.h"
+#include "model/main_window.h"
+#include "model/program_windows.h"
 #include "platform/codepage.h"
 #include "platform/dates.h"
 #include "platform/text_excerpt.h"
-#include "shell/application.h"
-#include "shell/main_window.h"
 #include "update/week_answer.h"
 
 namespace kugel {

@@ -2,7 +2,7 @@
 
 #include "controls/value_text.h"
 #include "model/conversion.h"
-#include "shell/main_window.h"
+#include "model/main_window.h"
 
 namespace kugel {
 namespace {

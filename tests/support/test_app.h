@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "model/game.h"
+#include "model/main_window.h"
 #include "platform/scripted_platform.h"
 #include "shell/application.h"
-#include "shell/main_window.h"
 #include "support/temp_dir.h"
 
 namespace kugel::test {

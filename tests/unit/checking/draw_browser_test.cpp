@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "checking/draw_browser.h"
 #include "checking/draw_display.h"
-#include "model/draw_browser.h"
 #include "support/test_app.h"
 
 namespace kugel {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "controls/color.h"
-#include "generation/ticket_controls.h"
 #include "generation/ticket_editing.h"
+#include "model/ticket_controls.h"
 #include "support/test_app.h"
 
 namespace kugel {

@@ -7,7 +7,7 @@
 
 #include "controls/color.h"
 #include "generation/number_choice_dialog.h"
-#include "generation/ticket_controls.h"
+#include "model/ticket_controls.h"
 #include "support/test_app.h"
 
 namespace kugel {

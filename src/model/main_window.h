@@ -8,15 +8,16 @@
 #include "controls/builder.h"
 #include "controls/chart.h"
 #include "controls/form.h"
-#include "generation/settings_controls.h"
-#include "generation/ticket_controls.h"
+#include "model/chart_page_controls.h"
+#include "model/program_windows.h"
 #include "model/random.h"
+#include "model/settings_controls.h"
+#include "model/ticket_controls.h"
 #include "platform/platform.h"
-#include "statistics/chart_page_controls.h"
 
 namespace kugel {
 
-class Application;
+class ProgramWindows;
 
 // Rows of the ticket by hit class: [main hits 0..6][Powerball hit 0/1].
 using HitStatistics = std::array<std::array<int, 2>, 7>;
@@ -25,9 +26,9 @@ using HitStatistics = std::array<std::array<int, 2>, 7>;
 // and the handlers, reachable by name for the view and the driver.
 class TForm1 : public Form {
   public:
-    TForm1(Platform& platform, Application& app);
+    TForm1(Platform& platform, ProgramWindows& app);
 
-    Application& app() const { return app_; }
+    ProgramWindows& app() const { return app_; }
 
     // Message k of the message table (line k of Memo2), empty beyond the end.
     std::string msg(int k) const;
@@ -149,9 +150,10 @@ class TForm1 : public Form {
     void buildChartPage(Builder& b);
     void buildDatabasePage(Builder& b);
     void buildInternetPage(Builder& b);
+    void buildAddedControls(Builder& b);
     void registerFields();
 
-    Application& app_;
+    ProgramWindows& app_;
 };
 
 }  // namespace kugel

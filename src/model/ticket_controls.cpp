@@ -1,9 +1,9 @@
-#include "generation/ticket_controls.h"
+#include "model/ticket_controls.h"
 
 #include <string>
 
 #include "controls/builder.h"
-#include "shell/main_window.h"
+#include "model/main_window.h"
 
 namespace kugel {
 namespace {

@@ -1,11 +1,9 @@
-#include "shell/main_window.h"
+#include "model/main_window.h"
 
 #include "controls/value_text.h"
 #include "model/game.h"
 #include "model/message_table.h"
 #include "platform/platform.h"
-#include "shell/application.h"
-#include "shell/handler_registry.h"
 
 namespace kugel {
 namespace {
@@ -32,13 +30,12 @@ std::string joinInts(const int* first, const int* last) {
 
 }  // namespace
 
-TForm1::TForm1(Platform& platform, Application& app) : Form("Form1", platform), app_(app) {
+TForm1::TForm1(Platform& platform, ProgramWindows& app) : Form("Form1", platform), app_(app) {
     setCaption("Quandors Kugelmeister for PowerBall Australia");
     setBounds(366, 100, kClientWidth, kClientHeight);
     setFontHeight(13);
     buildWindow();
     registerFields();
-    registerMainWindowHandlers(*this);
 }
 
 std::string TForm1::msg(int k) const {
@@ -90,7 +87,15 @@ void TForm1::buildWindow() {
     StatusBar1->setBounds(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
     StatusBar1->addPanel(150);
     StatusBar1->addPanel(0);
+
+    buildAddedControls(b);
 }
+
+// Controls the window gained after its design. The language files address
+// components by their place in creation order, so every new control is
+// created here, after all designed ones, and the designed ones keep their
+// places: add to the end of this function.
+void TForm1::buildAddedControls(Builder&) {}
 
 void TForm1::buildOverviewPage(Builder& b) {
     Panel4 = &b.panel("Panel4", TabSheet1, {0, 0, kPageWidth, 34});
@@ -221,7 +226,8 @@ void TForm1::buildInternetPage(Builder& b) {
     // it from the vendor's address. Tag 8 keeps addresses out of translation.
     auto link = [&](const char* heading, const char* headingText, const char* name, int top) {
         b.label(heading, TabSheet3, {12, top, 500, 17}, headingText);
-        Label& l = b.label(name, TabSheet3, {28, top + 20, 484, 17}, "");
+        Label& l =
+            b.label(name, TabSheet3, {28, top + 20, 484, 17}, "", "Diese Seite im Browser öffnen");
         l.setTag(kNoTranslationTag);
         l.setFontColor(kLinkColor);
         l.bindEvent("OnClick", "Label52Click");

@@ -1,4 +1,4 @@
-#include "model/draw_browser.h"
+#include "checking/draw_browser.h"
 
 #include <algorithm>
 #include <vector>
@@ -6,7 +6,7 @@
 #include "checking/draw_display.h"
 #include "checking/ticket_check.h"
 #include "model/history_file.h"
-#include "shell/main_window.h"
+#include "model/main_window.h"
 
 namespace kugel {
 namespace {

@@ -1,7 +1,7 @@
-#include "generation/settings_controls.h"
+#include "model/settings_controls.h"
 
 #include "controls/builder.h"
-#include "shell/main_window.h"
+#include "model/main_window.h"
 
 namespace kugel {
 namespace {

@@ -1,17 +1,17 @@
-#include "model/history_edit.h"
+#include "update/history_edit.h"
 
 #include <cmath>
 #include <fstream>
 
 #include "checking/draw_display.h"
 #include "model/history_file.h"
+#include "model/main_window.h"
 #include "model/manual_entry_dialog.h"
+#include "model/program_windows.h"
 #include "platform/busy_cursor.h"
 #include "platform/codepage.h"
 #include "platform/dates.h"
 #include "platform/durable_file.h"
-#include "shell/application.h"
-#include "shell/main_window.h"
 
 namespace kugel {
 namespace {

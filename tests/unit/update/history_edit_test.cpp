@@ -2,9 +2,9 @@
 
 #include <fstream>
 
-#include "model/history_edit.h"
 #include "model/manual_entry_dialog.h"
 #include "support/test_app.h"
+#include "update/history_edit.h"
 
 namespace kugel {
 namespace {

@@ -1,6 +1,6 @@
-#include "statistics/chart_page_controls.h"
+#include "model/chart_page_controls.h"
 
-#include "shell/main_window.h"
+#include "model/main_window.h"
 
 namespace kugel {
 namespace {
