@@ -13,7 +13,7 @@ packages=(
   qt6-multimedia-dev
   curl libcurl4-openssl-dev libcpp-httplib-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation
+  fonts-liberation poppler-utils
   xvfb xauth imagemagick xdotool tinyproxy-bin
   qt6-qpa-plugins
 )

@@ -95,7 +95,13 @@ void TForm1::buildWindow() {
 // components by their place in creation order, so every new control is
 // created here, after all designed ones, and the designed ones keep their
 // places: add to the end of this function.
-void TForm1::buildAddedControls(Builder&) {}
+void TForm1::buildAddedControls(Builder& b) {
+    Drucken1 = &b.menuItem("Drucken1", MainMenu1, "&Drucken…", "Ctrl+P");
+    Drucken1->bindEvent("OnClick", "Drucken1Click");
+    DruckButton = &b.button("DruckButton", Kind::SpeedButton, Panel3, {384, 9, 24, 24}, {},
+                            "Druckvorschau des Tipps: drucken oder als PDF speichern");
+    DruckButton->bindEvent("OnClick", "Drucken1Click");
+}
 
 void TForm1::buildOverviewPage(Builder& b) {
     Panel4 = &b.panel("Panel4", TabSheet1, {0, 0, kPageWidth, 34});
@@ -115,6 +121,18 @@ void TForm1::buildOverviewPage(Builder& b) {
     Panel3 = &b.panel("Panel3", TabSheet1, {0, kPageHeight - 42, kPageWidth, 42});
     buildTicketControls(*this, b);
 
+    // Save and load sit above the row labels, a small tool bar of the
+    // ticket; the listing's button ends Panel3, with room left of it for
+    // the printer button added later.
+    SpeedButton15 = &b.button("SpeedButton15", Kind::SpeedButton, TabSheet1, {10, 35, 24, 22}, {},
+                              "Speichern des Tipps");
+    SpeedButton15->bindEvent("OnClick", "SpeedButton15Click");
+    SpeedButton16 = &b.button("SpeedButton16", Kind::SpeedButton, TabSheet1, {38, 35, 24, 22}, {},
+                              "Tipp laden aus Datei");
+    SpeedButton16->bindEvent("OnClick", "SpeedButton16Click");
+    BitBtn7 = &b.button("BitBtn7", Kind::BitBtn, Panel3, {414, 7, 106, 28}, "Tipp ausdrucken",
+                        "Drucken SIe hier die berechneten Tipps aus");
+    BitBtn7->bindEvent("OnClick", "BitBtn7Click");
     // Under the last row, beside the Powerball, sum and hit columns; Panel3's
     // right part is kept for the file and print buttons.
     constexpr int kHandOverTop = kPageHeight - 42 - 18;
@@ -212,6 +230,7 @@ void TForm1::buildDatabasePage(Builder& b) {
     SaveDialog1 = &create<FileDialog>(Kind::SaveDialog, "SaveDialog1", TabSheet4);
     SaveDialog1->defaultExt = "txt";
     SaveDialog1->filter = "Textdatei|*.txt";
+    OpenDialog1 = &create<FileDialog>(Kind::OpenDialog, "OpenDialog1", TabSheet4);
 }
 
 void TForm1::buildInternetPage(Builder& b) {

@@ -13,6 +13,7 @@
 #include "model/random.h"
 #include "model/settings_controls.h"
 #include "model/ticket_controls.h"
+#include "platform/codepage.h"
 #include "platform/platform.h"
 
 namespace kugel {
@@ -59,6 +60,10 @@ class TForm1 : public Form {
     // A vendor address given on the command line: used instead of the
     // stored one (URLEdit) for this run only, and never saved.
     std::string serverOverride;
+    // The encoding of the language master file read last when that file
+    // began with a byte order mark, else the ANSI code page. The ticket
+    // listing is written in it; reading the master file sets it.
+    TextEncoding masterFileEncoding = TextEncoding::Ansi;
 
     // The pages as designed: every resize scales from these, so dragging
     // the window's edge in many small steps cannot wear the layout down.
@@ -77,6 +82,7 @@ class TForm1 : public Form {
     MenuItem* SpracheLanguage1 = nullptr;
     MenuItem* Abgeben1 = nullptr;
     MenuItem* Schlieen1 = nullptr;
+    MenuItem* Drucken1 = nullptr;  // added: print preview of the ticket
     PageControl* PageControl1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
     TabSheet* TabSheet1 = nullptr;  // Tipp-Übersicht
@@ -96,6 +102,10 @@ class TForm1 : public Form {
     Label* Losnummer = nullptr;
     Panel* Panel3 = nullptr;
     TicketControls ticket;
+    Button* SpeedButton15 = nullptr;  // save the ticket to a tip file
+    Button* SpeedButton16 = nullptr;  // load a tip file
+    Button* BitBtn7 = nullptr;        // write and open the listing
+    Button* DruckButton = nullptr;    // added: print preview of the ticket
     // hand-over of the ticket and the side bars linking to the vendor
     Button* OnlineTipp = nullptr;
     Button* Warenkorb = nullptr;
@@ -133,6 +143,7 @@ class TForm1 : public Form {
     Button* BitBtn3 = nullptr;
     Button* SpeedButton8 = nullptr;
     FileDialog* SaveDialog1 = nullptr;
+    FileDialog* OpenDialog1 = nullptr;
 
     // internet options page
     Edit* ProxyHostEdit = nullptr;

@@ -150,12 +150,16 @@ std::string encodeText(std::string_view utf8, TextEncoding encoding) {
 }
 
 std::string decodeTextFile(std::string_view bytes) {
-    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE')
-        return utf16ToUtf8(bytes.substr(2), false);
-    if (bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF')
-        return utf16ToUtf8(bytes.substr(2), true);
-    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        return std::string(bytes.substr(3));
+    switch (detectEncoding(bytes)) {
+        case TextEncoding::Utf16LE:
+            return utf16ToUtf8(bytes.substr(2), false);
+        case TextEncoding::Utf16BE:
+            return utf16ToUtf8(bytes.substr(2), true);
+        case TextEncoding::Utf8:
+            return std::string(bytes.substr(3));
+        case TextEncoding::Ansi:
+            break;
+    }
     return ansiToUtf8(bytes);
 }
 
@@ -174,12 +178,13 @@ std::vector<std::string> splitLines(std::string_view text) {
 }
 
 std::string encodeAnsiLines(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const auto& line : lines) {
-        out += utf8ToAnsi(line);
-        out += "\r\n";
-    }
-    return out;
+    return encodeTextLines(lines, TextEncoding::Ansi);
+}
+
+std::string encodeTextLines(const std::vector<std::string>& lines, TextEncoding encoding) {
+    std::string text;
+    for (const auto& line : lines) text += line + "\r\n";
+    return encodeText(text, encoding);
 }
 
 }  // namespace kugel

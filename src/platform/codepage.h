@@ -26,5 +26,8 @@ TextEncoding detectEncoding(std::string_view bytes);
 // UTF-8 text as the bytes of a file in the encoding, with its byte order mark
 // (none for ANSI, where characters outside the code page become '?').
 std::string encodeText(std::string_view utf8, TextEncoding encoding);
+// Lines joined with CR LF (each line ended) as the bytes of a file in the
+// encoding, with its byte order mark.
+std::string encodeTextLines(const std::vector<std::string>& lines, TextEncoding encoding);
 
 }  // namespace kugel

@@ -20,9 +20,11 @@ FileError fileError(const char* what, const std::filesystem::path& path, int err
 
 namespace {
 
-void writeAllAndSync(const std::filesystem::path& path, std::string_view bytes) {
+// Errors name `shown`, the file the user knows, rather than the temporary one.
+void writeAllAndSync(const std::filesystem::path& path, std::string_view bytes,
+                     const std::filesystem::path& shown) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) throw fileError("Die Datei kann nicht angelegt werden:", path, errno);
+    if (fd < 0) throw fileError("Die Datei kann nicht angelegt werden:", shown, errno);
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -30,12 +32,16 @@ void writeAllAndSync(const std::filesystem::path& path, std::string_view bytes) 
             if (errno == EINTR) continue;
             const int err = errno;
             ::close(fd);
-            throw fileError("Die Datei kann nicht geschrieben werden:", path, err);
+            throw fileError("Die Datei kann nicht geschrieben werden:", shown, err);
         }
         done += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0)
-        throw fileError("Die Datei kann nicht geschrieben werden:", path, errno);
+    // The descriptor is closed whether or not the data reached the disk.
+    const int syncError = ::fsync(fd) != 0 ? errno : 0;
+    const int closeError = ::close(fd) != 0 ? errno : 0;
+    if (syncError != 0 || closeError != 0)
+        throw fileError("Die Datei kann nicht geschrieben werden:", shown,
+                        syncError != 0 ? syncError : closeError);
 }
 
 void syncDirectory(const std::filesystem::path& dir) {
@@ -50,7 +56,7 @@ void syncDirectory(const std::filesystem::path& dir) {
 void replaceFileAtomically(const std::filesystem::path& target, const std::filesystem::path& temp,
                            std::string_view bytes) {
     try {
-        writeAllAndSync(temp, bytes);
+        writeAllAndSync(temp, bytes, target);
     } catch (...) {
         std::error_code ignored;
         std::filesystem::remove(temp, ignored);

@@ -19,7 +19,8 @@ FileError fileError(const char* what, const std::filesystem::path& path, int err
 
 // Writes the bytes to `temp`, flushes them to disk, then renames `temp` over
 // `target` in one step: at every moment one of the two files holds the
-// complete data. Throws FileError; on failure `target` is untouched.
+// complete data. Throws FileError naming `target`; on failure `target` is
+// untouched.
 void replaceFileAtomically(const std::filesystem::path& target, const std::filesystem::path& temp,
                            std::string_view bytes);
 

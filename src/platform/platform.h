@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/print_job.h"
+
 namespace kugel {
 
 class Form;
@@ -94,6 +96,9 @@ class Platform {
     virtual void shellOpen(const std::string& target) = 0;
     virtual void startProgram(const std::string& program, const std::string& parameters) = 0;
     virtual void playSoundAsync(const std::string& file) = 0;
+    // Offers the pages to the user for printing (the desktop shows a print
+    // preview from which the user prints or saves a PDF, or gives up).
+    virtual void print(const PrintJob& job) = 0;
 
     virtual HttpResponse httpGet(const HttpRequest& request) = 0;
 

@@ -1,6 +1,7 @@
 #include "platform/scripted_platform.h"
 
 #include <cctype>
+#include <cstdio>
 
 #include "controls/form.h"
 
@@ -224,6 +225,36 @@ void ScriptedPlatform::startProgram(const std::string& program, const std::strin
 
 void ScriptedPlatform::playSoundAsync(const std::string& file) {
     out_ << "sound " << file << '\n';
+}
+
+namespace {
+
+// Millimetres with one decimal, as the page model places things.
+std::string mm(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.1f", v);
+    return buf;
+}
+
+}  // namespace
+
+void ScriptedPlatform::print(const PrintJob& job) {
+    out_ << "printjob " << quoted(job.title) << ' ' << job.pages.size() << ' ' << mm(job.pageWidth)
+         << 'x' << mm(job.pageHeight) << '\n';
+    for (std::size_t p = 0; p < job.pages.size(); ++p) {
+        const PrintPage& page = job.pages[p];
+        for (const PrintText& t : page.texts) {
+            char size[32];
+            std::snprintf(size, sizeof size, "%g", t.font.pointSize);
+            out_ << "printtext " << p + 1 << ' ' << mm(t.x) << ' ' << mm(t.top) << ' '
+                 << (t.align == PrintAlign::Right ? "right" : "left") << ' '
+                 << quoted(t.font.family) << ' ' << size << ' ' << (t.font.bold ? "bold" : "normal")
+                 << ' ' << quoted(t.text) << '\n';
+        }
+        for (const PrintRule& r : page.rules)
+            out_ << "printrule " << p + 1 << ' ' << mm(r.x1) << ' ' << mm(r.y) << ' ' << mm(r.x2)
+                 << ' ' << mm(r.width) << '\n';
+    }
 }
 
 HttpResponse ScriptedPlatform::httpGet(const HttpRequest& request) {

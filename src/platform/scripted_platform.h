@@ -90,6 +90,7 @@ class ScriptedPlatform : public Platform {
     void shellOpen(const std::string& target) override;
     void startProgram(const std::string& program, const std::string& parameters) override;
     void playSoundAsync(const std::string& file) override;
+    void print(const PrintJob& job) override;
     HttpResponse httpGet(const HttpRequest& request) override;
     SettingsStore& settings() override { return *settings_; }
     SettingsStore& toolSettings() override { return *toolSettings_; }

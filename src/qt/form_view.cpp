@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -16,6 +17,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -63,13 +66,35 @@ QColor resolve(Color c, const QPalette& palette, QPalette::ColorRole fallback) {
     }
 }
 
-QStyle::StandardPixmap speedButtonIcon(const std::string& name) {
-    if (name == "SpeedButton6") return QStyle::SP_ArrowLeft;
-    if (name == "SpeedButton7") return QStyle::SP_ArrowRight;
-    if (name == "SpeedButton5") return QStyle::SP_DialogApplyButton;
-    if (name == "SpeedButton8") return QStyle::SP_BrowserStop;
-    if (name == "SpeedButton10") return QStyle::SP_BrowserReload;
-    return QStyle::SP_FileDialogContentsView;
+// A printer drawn in a few strokes, for desktops without an icon theme.
+QIcon drawnPrinterIcon() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 60, 60), 2));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9, 3, 14, 10));  // the sheet going in
+    p.setBrush(QColor(150, 150, 150));
+    p.drawRoundedRect(QRectF(3, 12, 26, 12), 3, 3);  // the body
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(9, 19, 14, 10));  // the printed sheet
+    p.end();
+    return QIcon(pixmap);
+}
+
+QIcon speedButtonIcon(const QStyle& style, const std::string& name) {
+    if (name == "DruckButton")
+        return QIcon::fromTheme(QStringLiteral("document-print"), drawnPrinterIcon());
+    QStyle::StandardPixmap pixmap = QStyle::SP_FileDialogContentsView;
+    if (name == "SpeedButton6") pixmap = QStyle::SP_ArrowLeft;
+    if (name == "SpeedButton7") pixmap = QStyle::SP_ArrowRight;
+    if (name == "SpeedButton5") pixmap = QStyle::SP_DialogApplyButton;
+    if (name == "SpeedButton8") pixmap = QStyle::SP_BrowserStop;
+    if (name == "SpeedButton10") pixmap = QStyle::SP_BrowserReload;
+    if (name == "SpeedButton15") pixmap = QStyle::SP_DialogSaveButton;
+    if (name == "SpeedButton16") pixmap = QStyle::SP_DialogOpenButton;
+    return style.standardIcon(pixmap);
 }
 
 // Two stacked arrow buttons, the up-down of an edit.
@@ -361,7 +386,7 @@ QObject* FormView::createObject(Component& c, QWidget* parent) {
                 tool->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
                 if (c.caption().empty()) {
                     tool->setToolButtonStyle(Qt::ToolButtonIconOnly);
-                    tool->setIcon(tool->style()->standardIcon(speedButtonIcon(c.name())));
+                    tool->setIcon(speedButtonIcon(*tool->style(), c.name()));
                 }
                 button = tool;
             } else {

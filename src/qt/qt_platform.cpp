@@ -12,13 +12,17 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProcess>
+#include <QScreen>
 #include <QSoundEffect>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
 
 #include "net/curl_http_client.h"
+#include "qt/print_renderer.h"
 #include "qt/qt_conversions.h"
 
 namespace kugel {
@@ -156,6 +160,21 @@ void QtPlatform::playSoundAsync(const std::string& file) {
     });
     effect->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
     effect->play();
+}
+
+void QtPlatform::print(const PrintJob& job) {
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer, job);
+    // The preview's own print button leads to the printer dialog, where the
+    // user picks a printer or saves the pages as a PDF file.
+    QPrintPreviewDialog preview(&printer, dialogParent());
+    preview.setWindowTitle(QString::fromStdString(job.title));
+    // Large enough that the page reads without zooming in first.
+    if (const QScreen* screen = preview.screen())
+        preview.resize(screen->availableGeometry().size() * 0.8);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&job](QPrinter* target) { renderPrintJob(job, *target); });
+    preview.exec();
 }
 
 HttpResponse QtPlatform::httpGet(const HttpRequest& request) {

@@ -36,6 +36,7 @@ class QtPlatform : public Platform {
     void shellOpen(const std::string& target) override;
     void startProgram(const std::string& program, const std::string& parameters) override;
     void playSoundAsync(const std::string& file) override;
+    void print(const PrintJob& job) override;
     HttpResponse httpGet(const HttpRequest& request) override;
     SettingsStore& settings() override;
     SettingsStore& toolSettings() override;

@@ -10,6 +10,9 @@
 #include "online/cart.h"
 #include "online/online_submission.h"
 #include "online/web_links.h"
+#include "output/ticket_listing.h"
+#include "output/ticket_print.h"
+#include "output/tip_file.h"
 #include "shell/hint_display.h"
 #include "shell/startup.h"
 #include "statistics/number_statistics.h"
@@ -29,6 +32,9 @@ void registerMainWindowHandlers(TForm1& form) {
     registerResultsDownloadHandlers(form);
     registerNumberStatisticsHandlers(form);
     registerTipDistributionHandlers(form);
+    registerTipFileHandlers(form);
+    registerTicketListingHandlers(form);
+    registerTicketPrintHandlers(form);
     registerOnlineSubmissionHandlers(form);
     registerCartHandlers(form);
     registerWebLinkHandlers(form);

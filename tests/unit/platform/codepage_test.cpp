@@ -53,5 +53,36 @@ TEST(CodePage, TextFilesByByteOrderMarkAndLineEnds) {
     EXPECT_EQ(encodeAnsiLines({"3", "", "Gew\xC3\xA4hr"}), "3\r\n\r\nGew\xE4hr\r\n");
 }
 
+// Each encoding writes its own mark, then CR LF lines; the readers
+// recognise it by that mark and read the same lines back.
+TEST(CodePage, TextFilesWrittenInEachEncodingReadBack) {
+    const std::vector<std::string> lines = {"f\xC3\xBCr \xE2\x82\xAC", "", "\xF0\x9F\x8E\xB1"};
+    struct Case {
+        TextEncoding encoding;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {TextEncoding::Ansi, "f\xFCr \x80\r\n\r\n?\r\n"},
+        {TextEncoding::Utf8, "\xEF\xBB\xBF" + lines[0] + "\r\n\r\n" + lines[2] + "\r\n"},
+        {TextEncoding::Utf16LE, std::string("\xFF\xFE"
+                                            "f\0\xFC\0r\0 \0\xAC\x20\r\0\n\0\r\0\n\0"
+                                            "\x3C\xD8\xB1\xDF\r\0\n\0",
+                                            28)},
+        {TextEncoding::Utf16BE, std::string("\xFE\xFF"
+                                            "\0f\0\xFC\0r\0 \x20\xAC\0\r\0\n\0\r\0\n"
+                                            "\xD8\x3C\xDF\xB1\0\r\0\n",
+                                            28)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.encoding));
+        const std::string bytes = encodeTextLines(lines, c.encoding);
+        EXPECT_EQ(bytes, c.bytes);
+        EXPECT_EQ(detectEncoding(bytes), c.encoding);
+        if (c.encoding != TextEncoding::Ansi) {
+            EXPECT_EQ(splitLines(decodeTextFile(bytes)), lines);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kugel

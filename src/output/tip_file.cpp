@@ -1,0 +1,132 @@
+#include "output/tip_file.h"
+
+#include <cerrno>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+#include "checking/draw_display.h"
+#include "controls/component.h"
+#include "generation/ticket_editing.h"
+#include "generation/ticket_text.h"
+#include "model/main_window.h"
+#include "model/ticket_controls.h"
+#include "output/ticket_date.h"
+#include "platform/codepage.h"
+#include "platform/dates.h"
+#include "platform/durable_file.h"
+
+namespace kugel {
+namespace {
+
+constexpr const char* kTipExtension = "qlt";
+constexpr const char* kTipFilter = "Tippdatei|*.qlt";
+// A full ticket takes a few hundred bytes; anything near this size is some
+// other file, and reading it whole would only cost memory.
+constexpr std::size_t kMaxTipFileBytes = 1 << 20;
+
+// Lends one of the main window's file dialogs to a tip file operation: the
+// tip file's default extension and filter while the operation runs, the
+// dialog's own put back on every way out, so a failed save or load cannot
+// leave the text export's dialog offering tip files.
+class BorrowedDialog {
+  public:
+    explicit BorrowedDialog(FileDialog& dialog)
+        : dialog_(dialog), defaultExt_(dialog.defaultExt), filter_(dialog.filter) {
+        dialog_.defaultExt = kTipExtension;
+        dialog_.filter = kTipFilter;
+    }
+    ~BorrowedDialog() {
+        dialog_.defaultExt = defaultExt_;
+        dialog_.filter = filter_;
+    }
+    BorrowedDialog(const BorrowedDialog&) = delete;
+    BorrowedDialog& operator=(const BorrowedDialog&) = delete;
+
+  private:
+    FileDialog& dialog_;
+    std::string defaultExt_;
+    std::string filter_;
+};
+
+}  // namespace
+
+std::string proposedTipFileName(double chosenDate) {
+    return formatYyyymmdd(std::round(chosenDate + ticketDayOffset(chosenDate))) + "." +
+           kTipExtension;
+}
+
+TipFields splitTipLine(const std::string& line) {
+    TipFields fields;
+    std::string rest = line;
+    for (int k = 0; k < ZahlenProReihe; ++k) {
+        const std::size_t comma = rest.find(',');
+        if (comma == std::string::npos) continue;  // empty field, the rest stays
+        fields[static_cast<std::size_t>(k)] = rest.substr(0, comma);
+        rest.erase(0, comma + 1);
+    }
+    fields[ZahlenProReihe] = rest;
+    return fields;
+}
+
+std::vector<std::string> readTipFileLines(const std::string& path) {
+    // A directory opens like a file and reads as empty; it is no tip file.
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        throw fileError("Die Datei kann nicht geöffnet werden:", path, EISDIR);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw fileError("Die Datei kann nicht geöffnet werden:", path, errno ? errno : ENOENT);
+    std::string bytes(kMaxTipFileBytes + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) throw fileError("Die Datei kann nicht gelesen werden:", path, errno);
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > kMaxTipFileBytes)
+        throw FileError("Die Datei \"" + path + "\" ist keine Tippdatei: sie ist größer als 1 MB.");
+    std::vector<std::string> lines = splitLines(decodeTextFile(bytes));
+    if (lines.size() > static_cast<std::size_t>(MaxTipps)) lines.resize(MaxTipps);
+    return lines;
+}
+
+void SpeedButton15Click(TForm1& form) {
+    FileDialog& dialog = *form.SaveDialog1;
+    const BorrowedDialog borrowed(dialog);
+    dialog.fileName = proposedTipFileName(form.DateTimePicker1->date());
+    const auto chosen = form.platform().saveFileDialog(dialog.filter, form.Home + dialog.fileName,
+                                                       dialog.defaultExt);
+    if (!chosen) return;
+    dialog.fileName = *chosen;
+    // Written beside the chosen file and then put in its place, so a save
+    // that fails half way leaves the file that was there as it was.
+    replaceFileAtomically(*chosen, *chosen + ".tmp", encodeAnsiLines(tipFileLines(form.ticket)));
+}
+
+void SpeedButton16Click(TForm1& form) {
+    {
+        FileDialog& dialog = *form.OpenDialog1;
+        const BorrowedDialog borrowed(dialog);
+        const auto chosen =
+            form.platform().openFileDialog(dialog.filter, form.Home, dialog.defaultExt);
+        if (chosen) {
+            dialog.fileName = *chosen;
+            // The file is read whole before the ticket changes: a file that
+            // cannot be read leaves the ticket as it was.
+            const std::vector<std::string> lines = readTipFileLines(*chosen);
+            SpeedButton11Click(form);
+            for (std::size_t r = 0; r < form.ticket.rows.size(); ++r) {
+                const TicketRow& row = form.ticket.rows[r];
+                const TipFields fields = splitTipLine(r < lines.size() ? lines[r] : std::string());
+                for (std::size_t k = 0; k < row.numbers.size(); ++k)
+                    row.numbers[k]->setText(fields[k]);
+                row.powerball->setText(fields[ZahlenProReihe]);
+            }
+        }
+    }
+    SpeedButton5Click(form);
+}
+
+void registerTipFileHandlers(TForm1& form) {
+    form.addHandler("SpeedButton15Click", [&form](Component*) { SpeedButton15Click(form); });
+    form.addHandler("SpeedButton16Click", [&form](Component*) { SpeedButton16Click(form); });
+}
+
+}  // namespace kugel
