@@ -6,7 +6,7 @@
 
 #include "platform/scripted_platform.h"
 #include "shell/application.h"
-#include "shell/main_window.h"
+#include "model/main_window.h"
 #include "support/temp_dir.h"
 
 namespace kugel::fuzz {
