@@ -13,9 +13,9 @@ packages=(
   qt6-multimedia-dev
   curl libcurl4-openssl-dev libcpp-httplib-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation poppler-utils
+  fonts-liberation fonts-wqy-microhei fonts-lohit-deva poppler-utils
   xvfb xauth imagemagick xdotool tinyproxy-bin
-  qt6-qpa-plugins
+  qt6-qpa-plugins qt6-translations-l10n libqt6svg6
 )
 for arg in "$@"; do
   case "$arg" in

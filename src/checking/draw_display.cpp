@@ -5,6 +5,7 @@
 #include "checking/ticket_check.h"
 #include "model/history_file.h"
 #include "model/main_window.h"
+#include "model/message_table.h"
 #include "model/program_windows.h"
 #include "platform/dates.h"
 #include "platform/platform.h"
@@ -25,7 +26,7 @@ std::string drawText(const TZiehung& z, const LocaleInfo& locale, const std::str
 void showDraw(TForm1& form, const TZiehung& z, const std::string& gap, const std::string& marker) {
     form.Datum1 = z.Datum;
     for (std::size_t i = 0; i < 8; ++i) form.Zahl[i + 1] = z.Zahlen[i];
-    form.Label13->setCaption(form.msg(43) + ": " + std::to_string(z.mainSum()));
+    form.Label13->setCaption(form.msg(Msg::RowSum) + ": " + std::to_string(z.mainSum()));
     form.Label29->setCaption(drawText(z, form.locale(), gap) + marker +
                              std::to_string(form.Zahl[7]));
 }

@@ -6,6 +6,7 @@
 #include "controls/value_text.h"
 #include "model/game.h"
 #include "model/main_window.h"
+#include "model/message_table.h"
 #include "platform/busy_cursor.h"
 #include "statistics/chart_output.h"
 
@@ -36,7 +37,7 @@ void Button6Click(TForm1& form) {
     std::vector<ChartPoint> bars;
     for (int n = 1; n <= MaxZahl; ++n)
         bars.push_back(numberBar(n, count[static_cast<std::size_t>(n)]));
-    showBars(*form.Chart1, std::move(bars), ValueAxis::Spread, form.msg(25));
+    showBars(*form.Chart1, std::move(bars), ValueAxis::Spread, form.msg(Msg::TipDistributionTitle));
     form.PageControl1->setActivePage(form.TabSheet5);
 }
 

@@ -14,6 +14,7 @@
 #include <sstream>
 #include <string>
 
+#include "cli/odds_command.h"
 #include "cli/script.h"
 #include "cli/script_runner.h"
 #include "cli/system_locale.h"
@@ -38,6 +39,7 @@ struct Options {
     std::optional<std::string> server;
     std::optional<std::string> today;
     std::optional<std::uint64_t> clock;
+    int parallelRequests = 1;
     std::string script;
 };
 
@@ -113,6 +115,13 @@ int run(const Options& options) {
     platform.setSettings(settings.get());
     platform.setToolSettings(toolSettings.get());
     platform.http = [](const kugel::HttpRequest& request) { return kugel::curlHttpGet(request); };
+    // One request at a time unless asked: then a script's request lines
+    // replay exactly, whatever the server's timing.
+    if (options.parallelRequests > 1) {
+        platform.parallelHttp = [n = options.parallelRequests] {
+            return kugel::curlRequestQueue(n);
+        };
+    }
 
     // Scripts must replay exactly: a long calculation hands control to the
     // script's `onevents` lines every 4096 runs, never by the wall clock.
@@ -156,9 +165,15 @@ int main(int argc, char** argv) {
     cli.add_option("--server", options.server, "base address of the vendor's web server");
     cli.add_option("--today", options.today, "today's date, YYYY-MM-DD");
     cli.add_option("--clock", options.clock, "the value of the high-resolution clock");
+    cli.add_option("--parallel-requests", options.parallelRequests,
+                   "requests of a results update in flight at once (1..6)")
+        ->check(CLI::Range(1, 6));
     CLI::App* script = cli.add_subcommand("script", "runs a script (FILE \"-\": standard input)");
     script->fallthrough();
     script->add_option("FILE", options.script, "the script")->required();
+    bool oddsAsJson = false;
+    CLI::App* odds = cli.add_subcommand("odds", "prints the prize divisions and their chances");
+    odds->add_flag("--json", oddsAsJson, "one line of JSON instead of a table");
 
     try {
         cli.parse(argc, argv);
@@ -167,6 +182,10 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& e) {
         cli.exit(e);
         return kExitScriptError;
+    }
+    if (odds->parsed()) {
+        kugel::cli::printOdds(std::cout, oddsAsJson);
+        return 0;
     }
     return run(options);
 }

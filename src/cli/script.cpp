@@ -7,16 +7,6 @@ namespace {
 
 using Answer = ScriptedPlatform::Answer;
 
-std::string trimLeft(const std::string& s) {
-    const auto first = s.find_first_not_of(" \t");
-    return first == std::string::npos ? std::string() : s.substr(first);
-}
-
-std::string trimRight(std::string s) {
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.pop_back();
-    return s;
-}
-
 // Splits "word rest": the rest starts after the single blank that follows
 // the word, so a value may begin or end with blanks.
 std::pair<std::string, std::string> splitWord(const std::string& s) {
@@ -64,7 +54,7 @@ Answer parseAnswer(int line, const std::string& args) {
 }
 
 void requireNoArgs(int line, const std::string& word, const std::string& args) {
-    if (!trimRight(args).empty()) fail(line, word + " takes no arguments");
+    if (!trimmedRight(args).empty()) fail(line, word + " takes no arguments");
 }
 
 // How deep `onevents` lines may nest; each level is one more recursion.
@@ -84,20 +74,20 @@ Command parseLine(int line, const std::string& text, int depth = 0) {
     }
     if (word == "set") {
         // The value is the rest of the line, blanks included.
-        const auto [target, value] = splitWord(trimLeft(rawArgs));
+        const auto [target, value] = splitWord(trimmedLeft(rawArgs));
         c.op = Command::Op::Set;
         c.target = parseTarget(line, target, true);
         c.value = value;
         return c;
     }
-    const std::string args = trimRight(trimLeft(rawArgs));
+    const std::string args = trimmed(rawArgs);
     if (word == "call") {
         const auto [target, sender] = splitWord(args);
         c.op = Command::Op::Call;
         c.target = parseTarget(line, target, true);
         if (!c.target.property.empty())
             fail(line, "expected <Form>.<Handler>, got \"" + target + "\"");
-        c.value = trimLeft(sender);
+        c.value = trimmedLeft(sender);
         if (c.value.find_first_of(" \t") != std::string::npos)
             fail(line, "call takes one sender name");
         return c;
@@ -114,17 +104,17 @@ Command parseLine(int line, const std::string& text, int depth = 0) {
     if (word == "answer") {
         c.op = Command::Op::Answer;
         // Text answers keep their blanks; only the keyword is trimmed.
-        c.answer = parseAnswer(line, trimLeft(rawArgs));
+        c.answer = parseAnswer(line, trimmedLeft(rawArgs));
         return c;
     }
     if (word == "onevents") {
-        const auto [k, rest] = splitWord(trimLeft(rawArgs));
+        const auto [k, rest] = splitWord(trimmedLeft(rawArgs));
         const auto n = parseInt(k);
         if (!n || *n < 1) fail(line, "onevents needs a count of 1 or more, got \"" + k + "\"");
         if (depth >= kMaxOnEventsDepth)
             fail(line,
                  "onevents nested deeper than " + std::to_string(kMaxOnEventsDepth) + " levels");
-        Command inner = parseLine(line, trimLeft(rest), depth + 1);
+        Command inner = parseLine(line, trimmedLeft(rest), depth + 1);
         if (inner.op != Command::Op::Set && inner.op != Command::Op::Call &&
             inner.op != Command::Op::Click)
             fail(line, "onevents runs a set, call or click line");
@@ -147,10 +137,10 @@ std::vector<Command> parseScript(std::istream& in) {
     while (std::getline(in, raw)) {
         ++line;
         if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-        const std::string text = trimLeft(raw);
+        const std::string text = trimmedLeft(raw);
         if (text.empty() || text[0] == '#') continue;
         const auto [word, rawArgs] = splitWord(text);
-        const std::string args = trimRight(trimLeft(rawArgs));
+        const std::string args = trimmed(rawArgs);
         if (word == "modal") {
             if (modal) fail(line, "modal blocks do not nest");
             if (args.empty() || args.find_first_of(" \t.") != std::string::npos)

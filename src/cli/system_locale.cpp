@@ -68,6 +68,11 @@ LocaleInfo environmentLocale() {
         if (!pattern.empty()) info.shortDateFormat = pattern;
     }
     freelocale(loc);
+    const locale_t numeric = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
+    if (numeric == static_cast<locale_t>(nullptr)) return info;
+    if (const char* point = nl_langinfo_l(RADIXCHAR, numeric); point && *point)
+        info.decimalSeparator = point;
+    freelocale(numeric);
     return info;
 }
 

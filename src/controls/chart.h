@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "controls/component.h"
+#include "controls/property_names.h"
 
 namespace kugel {
 
@@ -40,7 +41,7 @@ class Chart : public Component {
     ChartAxis BottomAxis;
 
     // Tell the view the chart changed after a batch of edits.
-    void redraw() { changed("Chart"); }
+    void redraw() { changed(prop::Chart); }
 
     // The chart state as one line of JSON.
     std::string toJson() const;

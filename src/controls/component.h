@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "controls/color.h"
+#include "platform/dialog_result.h"
 
 namespace kugel {
 
@@ -130,9 +131,22 @@ class Panel : public Component {
     using Component::Component;
 };
 
+enum class Alignment { Left, Right };
+
 class Label : public Component {
   public:
     Label(Form& owner, std::string name, Component* parent);
+    // Figures in a column line up on the right.
+    Alignment alignment() const { return alignment_; }
+    void setAlignment(Alignment a);
+    bool bold() const { return bold_; }
+    void setBold(bool on);
+
+    std::optional<std::string> property(std::string_view name) const override;
+
+  private:
+    Alignment alignment_ = Alignment::Left;
+    bool bold_ = false;
 };
 
 // One-line edit. Setting the text runs its change handler, exactly as typing
@@ -184,6 +198,10 @@ class UpDown : public Component {
 
     // One click on an arrow: runs OnChanging, then moves by one within range.
     void step(int delta);
+    // The user has left the edit (or pressed Enter): its text becomes the
+    // position, a number outside the range clamped into it, anything else
+    // replaced by the position, so the edit shows the value in use.
+    void settleText();
 
     std::optional<std::string> property(std::string_view name) const override;
     SetResult setProperty(std::string_view name, const std::string& value) override;
@@ -211,11 +229,25 @@ class CheckBox : public Component {
     bool checked_ = false;
 };
 
+// A group of radio buttons: the buttons are its children, and ItemIndex is
+// the position of the checked one among them (-1: none).
+class RadioGroup : public Component {
+  public:
+    RadioGroup(Form& owner, std::string name, Component* parent);
+    std::vector<CheckBox*> buttons() const;
+    int itemIndex() const;
+    // An index outside the buttons unchecks them all.
+    void setItemIndex(int index);
+
+    std::optional<std::string> property(std::string_view name) const override;
+    SetResult setProperty(std::string_view name, const std::string& value) override;
+};
+
 class Button : public Component {
   public:
     using Component::Component;
-    // A button of a dialog that closes it with this result when clicked (0: none).
-    int modalResult = 0;
+    // A button of a dialog that closes it with this result when clicked.
+    DialogResult modalResult = DialogResult::None;
 };
 
 class TabSheet : public Component {
@@ -283,7 +315,15 @@ class Memo : public Component {
 
 struct StatusPanel {
     std::string text;
-    int width = 0;  // 0 for the last panel: the rest of the bar
+    int width = 0;     // 0 for the last panel: the rest of the bar
+    std::string hint;  // the panel's tool-tip: its whole text where the panel is too narrow
+};
+
+// A progress bar in the status bar while a long operation runs.
+struct StatusProgress {
+    int position = 0;
+    int maximum = 0;  // 0: no progress bar
+    std::string text;
 };
 
 class StatusBar : public Component {
@@ -293,12 +333,17 @@ class StatusBar : public Component {
     void addPanel(int width);
     void setPanelText(std::size_t index, std::string text);
     std::string panelText(std::size_t index) const;
+    void setPanelHint(std::size_t index, std::string hint);
+    std::string panelHint(std::size_t index) const;
+    const StatusProgress& progress() const { return progress_; }
+    void setProgress(StatusProgress progress);
 
     std::optional<std::string> property(std::string_view name) const override;
     SetResult setProperty(std::string_view name, const std::string& value) override;
 
   private:
     std::vector<StatusPanel> panels_;
+    StatusProgress progress_;
 };
 
 class MenuItem : public Component {

@@ -65,9 +65,9 @@ class Form : public Component {
     void removeObserver(FormObserver* observer);
     void notify(Component& component, std::string_view property);
 
-    // Result a modal showing ends with (1 OK, 2 Cancel, ...); set by the
-    // dialog's buttons, read by whoever showed it.
-    int modalResult = 0;
+    // Result a modal showing ends with; set by the dialog's buttons, read by
+    // whoever showed it.
+    DialogResult modalResult = DialogResult::None;
 
   private:
     Platform& platform_;

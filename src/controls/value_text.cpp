@@ -18,11 +18,73 @@ std::optional<bool> parseBool(const std::string& text) {
     return std::nullopt;
 }
 
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+
+std::string_view withoutLeadingBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(kBlanks);
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
+std::string_view withoutTrailingBlanks(std::string_view text) {
+    const auto last = text.find_last_not_of(kBlanks);
+    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+}
+
+// Both quotings in one place: the driver's escapes only what would break its
+// line; JSON also needs every other control character escaped.
+std::string escapedText(std::string_view text, bool json) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            default:
+                if (json && c == '\t') {
+                    out += "\\t";
+                } else if (json && static_cast<unsigned char>(c) < 0x20) {
+                    char buf[8];
+                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                    out += buf;
+                } else {
+                    out += c;
+                }
+        }
+    }
+    return out + '"';
+}
+
+}  // namespace
+
 std::string trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
+    return std::string(withoutTrailingBlanks(withoutLeadingBlanks(text)));
+}
+
+std::string trimmedLeft(std::string_view text) {
+    return std::string(withoutLeadingBlanks(text));
+}
+
+std::string trimmedRight(std::string_view text) {
+    return std::string(withoutTrailingBlanks(text));
+}
+
+std::string quoted(std::string_view text) {
+    return escapedText(text, false);
+}
+
+std::string jsonString(std::string_view text) {
+    return escapedText(text, true);
 }
 
 namespace {

@@ -7,7 +7,7 @@ namespace kugel {
 CalculationSnapshot readSnapshot(const TForm1& form) {
     const SettingsControls& s = form.settings;
     CalculationSnapshot c;
-    c.stopRequested = form.ticket.BitBtn4->caption() != form.msg(42);
+    c.stopRequested = form.stopRequested();
     c.laufMax = form.LaufMax;
     c.rowsWanted = form.ticket.UpDown8->position();
 

@@ -7,7 +7,9 @@
 #include "controls/builder.h"
 #include "controls/color.h"
 #include "controls/value_text.h"
+#include "model/added_texts.h"
 #include "model/main_window.h"
+#include "model/message_table.h"
 #include "model/program_windows.h"
 #include "model/random.h"
 #include "platform/codepage.h"
@@ -99,16 +101,16 @@ void TForm6::layout() {
     const int right = kClientWidth - kBoxLeft;
     BitBtn3 = &b.button("BitBtn3", Kind::BitBtn, this,
                         {right - 3 * 88 - 2 * 6, 0, 88, kButtonHeight}, "&Rechnen");
-    BitBtn3->modalResult = 4;
+    BitBtn3->modalResult = DialogResult::Retry;  // rebuild the pool
     BitBtn4 = &b.button("BitBtn4", Kind::BitBtn, this,
                         {right - 3 * 88 - 2 * 6, 0, 88, kButtonHeight}, "&Zufall");
     BitBtn4->setVisible(false);
     BitBtn1 =
         &b.button("BitBtn1", Kind::BitBtn, this, {right - 2 * 88 - 6, 0, 88, kButtonHeight}, "OK");
-    BitBtn1->modalResult = 1;
+    BitBtn1->modalResult = DialogResult::Ok;
     BitBtn2 =
         &b.button("BitBtn2", Kind::BitBtn, this, {right - 88, 0, 88, kButtonHeight}, "Abbrechen");
-    BitBtn2->modalResult = 3;
+    BitBtn2->modalResult = DialogResult::Abort;
 
     Timer1 = &create<Timer>("Timer1", this);
     Timer1->setInterval(25);
@@ -256,10 +258,9 @@ void TForm6::SpeedButton2Click() {
         if (text.empty()) continue;
         const auto w = parseInt(text);
         if (!w || *w < 0 || *w > kMaxWeight)
-            throw std::runtime_error("Die Liste " + *file + " kann nicht geladen werden: Zeile " +
-                                     std::to_string(i) + " (\"" + quotedLine(lines[k]) +
-                                     "\") ist keine Gewichtung von 0 bis " +
-                                     std::to_string(kMaxWeight) + ".");
+            throw TextError(
+                AddedText::BadWeightLine,
+                {*file, std::to_string(i), quotedLine(lines[k]), std::to_string(kMaxWeight)});
         weights[k] = std::to_string(*w);
     }
     for (int i = 1; i <= shown; ++i) {
@@ -330,8 +331,8 @@ void TForm6::Timer1Timer() {
 
 PoolListResult editPoolInList(TForm1& form, std::vector<int>& pool) {
     TForm6& list = form.app().form6();
-    list.Zufall = form.msg(60);
-    list.Stopp = form.msg(61);
+    list.Zufall = form.msg(Msg::RandomPick);
+    list.Stopp = form.msg(Msg::RandomPickStop);
     list.MaxZahl = MaxZahl;
     list.BitBtn3->setVisible(true);
     list.BitBtn4->setVisible(false);
@@ -341,9 +342,9 @@ PoolListResult editPoolInList(TForm1& form, std::vector<int>& pool) {
         list.box(i).setHint(std::to_string(c));
     }
 
-    const int result = form.app().showModal(list);
-    if (result == 1) return PoolListResult::Keep;
-    if (result != 4) return PoolListResult::Cancel;
+    const DialogResult result = form.app().showModal(list);
+    if (result == DialogResult::Ok) return PoolListResult::Keep;
+    if (result != DialogResult::Retry) return PoolListResult::Cancel;
 
     pool.clear();
     for (int i = 1; i <= MaxZahl; ++i) {

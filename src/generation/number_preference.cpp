@@ -40,7 +40,7 @@ void addBandPasses(TForm1& form, Pool& pool, const StatisticValues& s, int perce
 struct GroupStep {
     CheckBox* frequent;
     CheckBox* rare;
-    int message;
+    Msg message;
     int size;
     const char* rareGap;
 };
@@ -143,9 +143,9 @@ void buildPool(TForm1& form, const std::array<DrawFields, 3>& references, Pool& 
     // Frequent and rare groups of one size share one computation of the
     // statistic; the frequent step always computes it.
     const GroupStep groups[] = {
-        {s.CheckBox1, s.CheckBox11, 35, 2, "  "},
-        {s.CheckBox6, s.CheckBox12, 36, 3, "  "},
-        {s.CheckBox7, s.CheckBox13, 37, 4, " "},
+        {s.CheckBox1, s.CheckBox11, Msg::CalculatingPairs, 2, "  "},
+        {s.CheckBox6, s.CheckBox12, Msg::CalculatingTriples, 3, "  "},
+        {s.CheckBox7, s.CheckBox13, Msg::CalculatingQuadruples, 4, " "},
     };
     for (const GroupStep& g : groups) {
         StatisticValues values;
@@ -166,25 +166,25 @@ void buildPool(TForm1& form, const std::array<DrawFields, 3>& references, Pool& 
     // Drawn often, drawn rarely (sharing the frequency statistic), outstanding.
     StatisticValues frequency;
     if (s.CheckBox2->checked()) {
-        status(form, form.msg(38));
+        status(form, form.msg(Msg::CalculatingFrequency));
         frequency = statisticValues(showMainNumberFrequency(form));
         addBandPasses(form, pool, frequency, s.UpDown12->position(), "  ", highBandWindow);
     }
     if (s.CheckBox14->checked()) {
         if (!s.CheckBox2->checked()) {
-            status(form, form.msg(38));
+            status(form, form.msg(Msg::CalculatingFrequency));
             frequency = statisticValues(showMainNumberFrequency(form));
         }
         addBandPasses(form, pool, frequency, s.UpDown14->position(), "  ", lowBandWindow);
     }
     if (s.CheckBox10->checked()) {
-        status(form, form.msg(39));
+        status(form, form.msg(Msg::CalculatingOutstanding));
         const StatisticValues outstanding = statisticValues(showMainNumberOutstanding(form));
         addBandPasses(form, pool, outstanding, s.UpDown13->position(), " ", highBandWindow);
     }
 
     if (s.CheckBox19->checked()) {
-        status(form, form.msg(40));
+        status(form, form.msg(Msg::CalculatingNeighbours));
         addNeighbours(pool, references[0]);
     }
 

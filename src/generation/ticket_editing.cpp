@@ -27,24 +27,24 @@ std::string normalisedNumber(const std::string& text, int max) {
     return std::to_string(*value);
 }
 
-void Edit1Change(TForm1&, Component* sender) {
+void normaliseMainNumber(TForm1&, Component* sender) {
     normalise(sender, MaxZahl);
 }
 
-void Edit6Change(TForm1&, Component* sender) {
+void normalisePowerball(TForm1&, Component* sender) {
     normalise(sender, MaxPowerball);
 }
 
-void Edit1Exit(TForm1& form) {
+void checkTicketOnLeave(TForm1& form) {
     if (form.sortieren) Komplettcheck(form);
 }
 
-void Label30Click(TForm1&, Component* sender) {
+void toggleRowLock(TForm1&, Component* sender) {
     if (!sender) return;
     sender->setFontColor(sender->fontColor() == clWindowText ? clRed : clWindowText);
 }
 
-void SpeedButton11Click(TForm1& form) {
+void clearUnlockedRows(TForm1& form) {
     for (const TicketRow& row : form.ticket.rows) {
         if (isLocked(row)) continue;
         for (Edit* e : row.numbers) {
@@ -88,11 +88,13 @@ void UpDown9MouseUp(TForm1& form) {
 }
 
 void registerTicketHandlers(TForm1& form) {
-    form.addHandler("Edit1Change", [&form](Component* sender) { Edit1Change(form, sender); });
-    form.addHandler("Edit6Change", [&form](Component* sender) { Edit6Change(form, sender); });
-    form.addHandler("Edit1Exit", [&form](Component*) { Edit1Exit(form); });
-    form.addHandler("Label30Click", [&form](Component* sender) { Label30Click(form, sender); });
-    form.addHandler("SpeedButton11Click", [&form](Component*) { SpeedButton11Click(form); });
+    form.addHandler("Edit1Change",
+                    [&form](Component* sender) { normaliseMainNumber(form, sender); });
+    form.addHandler("Edit6Change",
+                    [&form](Component* sender) { normalisePowerball(form, sender); });
+    form.addHandler("Edit1Exit", [&form](Component*) { checkTicketOnLeave(form); });
+    form.addHandler("Label30Click", [&form](Component* sender) { toggleRowLock(form, sender); });
+    form.addHandler("SpeedButton11Click", [&form](Component*) { clearUnlockedRows(form); });
     for (int k = 1; k <= 3; ++k)
         form.addHandler("RadioButton" + std::to_string(k) + "Click",
                         [&form, k](Component*) { RadioButtonClick(form, k); });

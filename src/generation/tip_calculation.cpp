@@ -18,6 +18,7 @@
 #include "generation/ticket_editing.h"
 #include "model/history_file.h"
 #include "model/main_window.h"
+#include "model/message_table.h"
 #include "platform/busy_cursor.h"
 
 namespace kugel {
@@ -174,9 +175,9 @@ CalculationReport TipCalculation::run() {
 
     report_.runs = runs_;
     report_.budgetUsedUp = report_.budgetUsedUp || runs_ >= form_.LaufMax;
-    report_.stopped = form_.ticket.BitBtn4->caption() != form_.msg(42);
-    status(form_.msg(report_.budgetUsedUp ? 58 : 59));
-    if (report_.stopped) form_.StatusBar1->setPanelText(0, form_.msg(42));
+    report_.stopped = form_.stopRequested();
+    status(form_.msg(report_.budgetUsedUp ? Msg::CalculationBudgetUsedUp : Msg::CalculationDone));
+    if (report_.stopped) form_.StatusBar1->setPanelText(0, form_.msg(Msg::CalculationStop));
     state.restore();
     return report_;
 }
@@ -188,7 +189,7 @@ bool TipCalculation::prepare() {
     busy_.emplace(f.platform());
 
     references_ = findReferenceDraws(f);
-    SpeedButton11Click(f);
+    clearUnlockedRows(f);
 
     Pool pool;
     buildPool(f, references_, pool);
@@ -213,7 +214,7 @@ bool TipCalculation::prepare() {
     inputs_.recent = &recent_;
     inputs_.earlierRows = accepted_.data();
 
-    status(f.msg(41));
+    status(f.msg(Msg::CalculationBegins));
     f.Berechnunglaeuft = true;
     runs_ = 0;
     f.PageControl1->setActivePage(f.TabSheet1);
@@ -460,8 +461,8 @@ std::array<DrawFields, 3> findReferenceDraws(TForm1& form) {
 std::string candidateStatus(const TForm1& form, int row, const Candidate& c) {
     const std::array<int, ZahlenProReihe> n = ascendingNumbers(c.numbers);
     const char* separator = row == 1 ? "  CS: " : row == 2 ? "   CS: " : "    CS: ";
-    std::string text = std::to_string(row) + "." + form.msg(29) + ":  " + std::to_string(n[0]) +
-                       " " + std::to_string(n[1]);
+    std::string text = std::to_string(row) + "." + form.msg(Msg::Tip) + ":  " +
+                       std::to_string(n[0]) + " " + std::to_string(n[1]);
     for (std::size_t k = 2; k < n.size(); ++k) text += "  " + std::to_string(n[k]);
     return text + separator + std::to_string(c.sum);
 }
@@ -469,24 +470,20 @@ std::string candidateStatus(const TForm1& form, int row, const Candidate& c) {
 std::optional<CalculationReport> startOrStopCalculation(TForm1& form) {
     Button& button = *form.ticket.BitBtn4;
     if (form.Tippsberechnen.empty()) form.Tippsberechnen = button.caption();
-    if (button.caption() == form.msg(42)) {
+    if (form.calculationStarted()) {
         button.setCaption(form.Tippsberechnen);  // the running calculation notices this
         return std::nullopt;
     }
     // A stop is already on its way; a second calculation must not start
     // inside the first one's event handling.
-    if (form.Berechnunglaeuft) return std::nullopt;
-    button.setCaption(form.msg(42));
+    if (form.calculationRunning()) return std::nullopt;
+    button.setCaption(form.msg(Msg::CalculationStop));
     return TipCalculation(form).run();
 }
 
-void Label28Click(TForm1& form) {
-    startOrStopCalculation(form);
-}
-
 void registerTipCalculationHandlers(TForm1& form) {
-    form.addHandler("Label28Click", [&form](Component*) { Label28Click(form); });
-    form.addHandler("Berechnen1Click", [&form](Component*) { Label28Click(form); });
+    form.addHandler("Label28Click", [&form](Component*) { startOrStopCalculation(form); });
+    form.addHandler("Berechnen1Click", [&form](Component*) { startOrStopCalculation(form); });
 }
 
 }  // namespace kugel

@@ -53,12 +53,10 @@ std::array<DrawFields, 3> findReferenceDraws(TForm1& form);
 // as the status bar shows it while the calculation draws.
 std::string candidateStatus(const TForm1& form, int row, const Candidate& c);
 
-// The start button: starts a calculation when none runs (and returns what it
+// The start button BitBtn4 and the menu item Berechnen1 (registered as
+// "Label28Click" and "Berechnen1Click"): starts a calculation when none runs (and returns what it
 // did once it has ended); while one runs, asks it to stop and returns nothing.
 std::optional<CalculationReport> startOrStopCalculation(TForm1& form);
-
-// The handler of BitBtn4 and of the menu item Berechnen1.
-void Label28Click(TForm1& form);
 
 void registerTipCalculationHandlers(TForm1& form);
 

@@ -8,6 +8,7 @@
 #include "controls/value_text.h"
 #include "generation/number_choice_dialog.h"
 #include "model/main_window.h"
+#include "model/message_table.h"
 #include "model/program_windows.h"
 #include "model/ticket_controls.h"
 
@@ -26,7 +27,7 @@ class ListRestore {
         list_.BitBtn3->setVisible(true);
         list_.BitBtn4->setVisible(false);
         for (int i = 1; i <= MaxZahl; ++i) list_.box(i).setColor(clInfoBk);
-        list_.setCaption(form_.msg(12));
+        list_.setCaption(form_.msg(Msg::NumberChoiceCaption));
     }
     ListRestore(const ListRestore&) = delete;
     ListRestore& operator=(const ListRestore&) = delete;
@@ -43,9 +44,9 @@ void TippEdit(TForm1& form, int row) {
     TForm6& list = form.app().form6();
     ListRestore restore(form, list);
 
-    list.setCaption(form.msg(11) + " " + std::to_string(row + 1));
-    list.Zufall = form.msg(60);
-    list.Stopp = form.msg(61);
+    list.setCaption(form.msg(Msg::TipEditorCaption) + " " + std::to_string(row + 1));
+    list.Zufall = form.msg(Msg::RandomPick);
+    list.Stopp = form.msg(Msg::RandomPickStop);
     list.BitBtn3->setVisible(false);
     list.BitBtn4->setVisible(true);
     list.BitBtn4->setCaption(list.Zufall);
@@ -64,7 +65,7 @@ void TippEdit(TForm1& form, int row) {
         list.box(*n).setColor(clYellow);
     }
 
-    if (form.app().showModal(list) != 1) return;
+    if (form.app().showModal(list) != DialogResult::Ok) return;
 
     std::vector<int> chosen;
     for (int i = 1; i <= MaxZahl; ++i)
@@ -83,10 +84,14 @@ void SpeedButton13Click(TForm1& form) {
     const std::string proposal = std::to_string(form.random.next(kProposalRange));
     // Cancelling leaves the proposal, as the classic input box does.
     const std::string answer =
-        form.platform().inputBox(form.msg(20), form.msg(21), proposal).value_or(proposal);
+        form.platform()
+            .inputBox(form.msg(Msg::LuckyNumberCaption), form.msg(Msg::LuckyNumberPrompt), proposal)
+            .value_or(proposal);
     if (const auto lucky = parseInt(answer)) {
         form.random.seed = static_cast<std::uint32_t>(*lucky);
-        form.StatusBar1->setPanelText(1, form.msg(22) + std::to_string(*lucky) + form.msg(23));
+        form.StatusBar1->setPanelText(1, form.msg(Msg::LuckyNumberSetBefore) +
+                                             std::to_string(*lucky) +
+                                             form.msg(Msg::LuckyNumberSetAfter));
     } else {
         form.random.seed = static_cast<std::uint32_t>(form.platform().clockTicks());
     }

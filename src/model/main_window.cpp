@@ -1,7 +1,10 @@
 #include "model/main_window.h"
 
+#include <algorithm>
+
 #include "controls/value_text.h"
 #include "model/game.h"
+#include "model/language_menu.h"
 #include "model/message_table.h"
 #include "platform/platform.h"
 
@@ -42,6 +45,14 @@ std::string TForm1::msg(int k) const {
     return k < 0 ? std::string() : Memo2->line(static_cast<std::size_t>(k));
 }
 
+bool TForm1::calculationStarted() const {
+    return ticket.BitBtn4->caption() == msg(Msg::CalculationStop);
+}
+
+bool TForm1::updateStopRequested() const {
+    return !SpeedButton8->visible();
+}
+
 const LocaleInfo& TForm1::locale() const {
     return platform().locale();
 }
@@ -59,6 +70,7 @@ void TForm1::buildWindow() {
     Berechnen1 = &b.menuItem("Berechnen1", MainMenu1, "&Berechnen", "Ctrl+R");
     Berechnen1->bindEvent("OnClick", "Label28Click");
     SpracheLanguage1 = &b.menuItem("SpracheLanguage1", MainMenu1, "Sprache/&Language");
+    buildLanguageMenu(*this, b);
     Abgeben1 = &b.menuItem("Abgeben1", MainMenu1, "&Abgeben", "Ctrl+G");
     Abgeben1->setVisible(false);
     Abgeben1->bindEvent("OnClick", "OnlineTippClick");
@@ -88,6 +100,12 @@ void TForm1::buildWindow() {
     StatusBar1->addPanel(150);
     StatusBar1->addPanel(0);
 
+    // Reports are composed here before they are saved; it is never shown
+    // while they are.
+    RichEdit1 = &create<Memo>("RichEdit1", this);
+    RichEdit1->setBounds(8, 40, kPageWidth - 16, kPageHeight - 48);
+    RichEdit1->setVisible(false);
+
     buildAddedControls(b);
 }
 
@@ -101,6 +119,12 @@ void TForm1::buildAddedControls(Builder& b) {
     DruckButton = &b.button("DruckButton", Kind::SpeedButton, Panel3, {384, 9, 24, 24}, {},
                             "Druckvorschau des Tipps: drucken oder als PDF speichern");
     DruckButton->bindEvent("OnClick", "Drucken1Click");
+    Gewinnauswertung1 = &b.menuItem("Gewinnauswertung1", MainMenu1, "&Gewinnauswertung");
+    Gewinnauswertung1->bindEvent("OnClick", "auswertungClick");
+    Gewinnchancen1 = &b.menuItem("Gewinnchancen1", MainMenu1, "&Gewinnchancen");
+    Gewinnchancen1->setHint(
+        "Die Gewinnklassen mit ihren genauen Chancen und der erwarteten Auszahlung");
+    Gewinnchancen1->bindEvent("OnClick", "GewinnchancenClick");
 }
 
 void TForm1::buildOverviewPage(Builder& b) {
@@ -163,13 +187,27 @@ void TForm1::buildOverviewPage(Builder& b) {
         l->setTag(kNoTranslationTag);
         l->setFontHeight(8);
     }
+
+    // Under the last row, left of the hand-over buttons.
+    SpeedButton4 = &b.button("SpeedButton4", Kind::SpeedButton, TabSheet1,
+                             {194, kPageHeight - 42 - 18, 116, 17}, "Tipps in DB suchen",
+                             "Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde");
+    SpeedButton4->setFontHeight(11);
+    SpeedButton4->bindEvent("OnClick", "SpeedButton4Click");
 }
 
-void TForm1::buildHiddenPage(Builder&) {
+void TForm1::buildHiddenPage(Builder& b) {
     Memo2 = &create<Memo>("Memo2", TabSheet2);
     Memo2->setBounds(8, 8, 300, 200);
     Memo2->setVisible(false);
     Memo2->setLines(defaultMessages());
+    // Hidden controls whose values the settings store keeps from run to run.
+    CheckBox21 = &b.checkBox("CheckBox21", TabSheet2, {320, 8, 120, 17}, "", true);
+    CheckBox21->setVisible(false);
+    Edit81 = &b.edit("Edit81", TabSheet2, {320, 32, 80, 21});
+    Edit81->setVisible(false);
+    Edit82 = &b.edit("Edit82", TabSheet2, {320, 58, 80, 21});
+    Edit82->setVisible(false);
 }
 
 void TForm1::buildCalculationPage(Builder& b) {
@@ -231,6 +269,21 @@ void TForm1::buildDatabasePage(Builder& b) {
     SaveDialog1->defaultExt = "txt";
     SaveDialog1->filter = "Textdatei|*.txt";
     OpenDialog1 = &create<FileDialog>(Kind::OpenDialog, "OpenDialog1", TabSheet4);
+
+    // The two analyses replay the history from the date above.
+    const char* const analysisHint = "Berechnung und Erfolg beginnend mit dem oben gewählten Datum";
+    BitBtn9 = &b.button("BitBtn9", Kind::BitBtn, TabSheet4, {8, 236, 509, 28},
+                        "Historische Analyse der Parameter beginnenden mit oben gewähltem Datum",
+                        analysisHint);
+    BitBtn9->bindEvent("OnClick", "BitBtn9Click");
+    Label94 = &b.label("Label94", TabSheet4, {8, 268, 509, 17},
+                       "Anhand der eingestellten Parameter werden Tipps berechnet und ausgewertet");
+    BitBtn19 =
+        &b.button("BitBtn19", Kind::BitBtn, TabSheet4, {8, 300, 509, 28},
+                  "Historische Analyse beginnend mit dem oben gewähltem Datum", analysisHint);
+    BitBtn19->bindEvent("OnClick", "BitBtn19Click");
+    Label95 = &b.label("Label95", TabSheet4, {8, 332, 509, 17},
+                       "War eine Ziehung schon ein 4er oder 5er?");
 }
 
 void TForm1::buildInternetPage(Builder& b) {
@@ -333,6 +386,44 @@ void TForm1::registerFields() {
                               }});
     addField("sprache", intField(sprache));
     addField("groesse", intField(groesse));
+    addField("neuerSchein", intField(neuerSchein));
+    addField("LosNr", {[this] { return LosNr; },
+                       [this](const std::string& s) {
+                           LosNr = s;
+                           Losnummer->setCaption(s);
+                           return true;
+                       }});
+    addField("Land", intField(Land));
+    addField("TippTop", intField(TippTop));
+    addField("TippLeft", intField(TippLeft));
+    addField("WindowState", {[this] { return std::to_string(static_cast<int>(windowState)); },
+                             [this](const std::string& s) {
+                                 const auto i = parseInt(s);
+                                 if (!i || *i < 0 || *i > 2) return false;
+                                 windowState = static_cast<WindowState>(*i);
+                                 return true;
+                             }});
+    // The client size. A stored size far from the designed one (a damaged
+    // store, another screen) is brought back into a range the pages can be
+    // scaled to.
+    auto sizeField = [this](bool height) {
+        return Field{
+            [this, height] { return std::to_string(height ? bounds().height : bounds().width); },
+            [this, height](const std::string& s) {
+                const auto v = parseInt(s);
+                if (!v) return false;
+                const Bounds& b = bounds();
+                const int designed = height ? kClientHeight : kClientWidth;
+                const int size = std::clamp(*v, designed / 2, designed * 4);
+                if (height)
+                    setBounds(b.left, b.top, b.width, size);
+                else
+                    setBounds(b.left, b.top, size, b.height);
+                return true;
+            }};
+    };
+    addField("Height", sizeField(true));
+    addField("Width", sizeField(false));
     addField("Zusatz", boolField(Zusatz));
     addField("sortieren", boolField(sortieren));
     addField("Berechnunglaeuft", boolField(Berechnunglaeuft));

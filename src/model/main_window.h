@@ -8,7 +8,9 @@
 #include "controls/builder.h"
 #include "controls/chart.h"
 #include "controls/form.h"
+#include "model/added_texts.h"
 #include "model/chart_page_controls.h"
+#include "model/message_table.h"
 #include "model/program_windows.h"
 #include "model/random.h"
 #include "model/settings_controls.h"
@@ -33,8 +35,25 @@ class TForm1 : public Form {
 
     // Message k of the message table (line k of Memo2), empty beyond the end.
     std::string msg(int k) const;
+    std::string msg(Msg m) const { return msg(messageNumber(m)); }
+    // A text the program adds itself, in the language in use.
+    const std::string& msg(AddedText t) const { return addedTexts[t]; }
     std::string historyPath() const { return Home + ZahlenFile; }
     const LocaleInfo& locale() const;
+
+    // ---- the state of long operations, read where the user can change it
+    // A tip calculation is drawing rows.
+    bool calculationRunning() const { return Berechnunglaeuft; }
+    // A tip calculation was started and not asked to stop: its start button
+    // offers the stop (message CalculationStop).
+    bool calculationStarted() const;
+    // The running calculation was asked to stop: its start button no longer
+    // offers the stop. Meaningful while a calculation runs.
+    bool stopRequested() const { return !calculationStarted(); }
+    // A results download is running.
+    bool updateRunning() const { return Aktualisierunglaeuft; }
+    // The running download was asked to stop: its stop button is gone.
+    bool updateStopRequested() const;
 
     // ---- shared state; arrays are indexed 1..8 like the draw's positions
     std::string Home;
@@ -51,12 +70,25 @@ class TForm1 : public Form {
     bool sortieren = false;
     bool Berechnunglaeuft = false;
     bool Aktualisierunglaeuft = false;  // a results download is running
+    bool analysisRunning = false;       // one of the historical analyses is running
     std::int64_t LaufMax = 0;           // run budget of the calculation
     int sprache = 0;
     int groesse = 0;
+    // Kept between runs without a use of their own (the settings store).
+    int neuerSchein = 0;
+    std::string LosNr;  // shown in the label Losnummer, never written back
+    int Land = 1;
+    int TippTop = 39;
+    int TippLeft = 47;
+    // The window's state as the view reports it; its size is saved only
+    // in the normal state, so a maximised close keeps the last real size.
+    enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+    WindowState windowState = WindowState::Normal;
     std::string SoundName;
     std::string Tippsberechnen;
     Random random;
+    // The program's own texts after the designed messages (see Memo2).
+    AddedTexts addedTexts;
     // A vendor address given on the command line: used instead of the
     // stored one (URLEdit) for this run only, and never saved.
     std::string serverOverride;
@@ -80,9 +112,24 @@ class TForm1 : public Form {
     MenuItem* Aktualisieren1 = nullptr;
     MenuItem* Berechnen1 = nullptr;
     MenuItem* SpracheLanguage1 = nullptr;
+    // the language menu, in the order it shows the languages
+    MenuItem* Deutsch1 = nullptr;
+    MenuItem* Englich1 = nullptr;
+    MenuItem* Spanisch1 = nullptr;
+    MenuItem* Portogiesisch1 = nullptr;
+    MenuItem* Franz1 = nullptr;
+    MenuItem* Italenisch1 = nullptr;
+    MenuItem* Russisch1 = nullptr;
+    MenuItem* N2 = nullptr;  // Chinese
+    MenuItem* Hindi = nullptr;
+    MenuItem* N1 = nullptr;               // hidden separator
+    MenuItem* Dateispeichern1 = nullptr;  // hidden: writes a master file and a template
+    MenuItem* DateiLaden1 = nullptr;      // hidden: applies the current language file
     MenuItem* Abgeben1 = nullptr;
     MenuItem* Schlieen1 = nullptr;
-    MenuItem* Drucken1 = nullptr;  // added: print preview of the ticket
+    MenuItem* Drucken1 = nullptr;           // added: print preview of the ticket
+    MenuItem* Gewinnauswertung1 = nullptr;  // added: opens the prize dialog
+    MenuItem* Gewinnchancen1 = nullptr;     // added: the odds of the game
     PageControl* PageControl1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
     TabSheet* TabSheet1 = nullptr;  // Tipp-Übersicht
@@ -101,6 +148,7 @@ class TForm1 : public Form {
     Button* SpeedButton10 = nullptr;
     Label* Losnummer = nullptr;
     Panel* Panel3 = nullptr;
+    Button* SpeedButton4 = nullptr;  // search the history for the ticket
     TicketControls ticket;
     Button* SpeedButton15 = nullptr;  // save the ticket to a tip file
     Button* SpeedButton16 = nullptr;  // load a tip file
@@ -116,6 +164,13 @@ class TForm1 : public Form {
 
     // hidden page
     Memo* Memo2 = nullptr;
+    CheckBox* CheckBox21 = nullptr;  // "Browser", kept between runs
+    Edit* Edit81 = nullptr;          // "ZWEIPREIS", kept between runs
+    Edit* Edit82 = nullptr;          // "EINPREIS", kept between runs
+
+    // The hidden text box reports are composed in; it also holds the
+    // language file while that is applied.
+    Memo* RichEdit1 = nullptr;
 
     // calculation settings
     PageControl* PageControl2 = nullptr;
@@ -144,6 +199,10 @@ class TForm1 : public Form {
     Button* SpeedButton8 = nullptr;
     FileDialog* SaveDialog1 = nullptr;
     FileDialog* OpenDialog1 = nullptr;
+    Button* BitBtn9 = nullptr;  // analysis of the settings
+    Label* Label94 = nullptr;
+    Button* BitBtn19 = nullptr;  // analysis of the history
+    Label* Label95 = nullptr;
 
     // internet options page
     Edit* ProxyHostEdit = nullptr;

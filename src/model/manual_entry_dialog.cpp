@@ -30,9 +30,9 @@ TForm3::TForm3(Platform& platform) : Form("Form3", platform) {
     upDowns[7]->setVisible(false);
 
     BitBtn2 = &b.button("BitBtn2", Kind::BitBtn, this, {196, 90, 88, 28}, "OK");
-    BitBtn2->modalResult = 1;
+    BitBtn2->modalResult = DialogResult::Ok;
     BitBtn1 = &b.button("BitBtn1", Kind::BitBtn, this, {292, 90, 88, 28}, "Abbrechen");
-    BitBtn1->modalResult = 3;
+    BitBtn1->modalResult = DialogResult::Abort;
 }
 
 void TForm3::load(const TZiehung& z) {

@@ -1,5 +1,8 @@
 #include "model/message_table.h"
 
+#include "controls/component.h"
+#include "model/added_texts.h"
+
 namespace kugel {
 
 std::vector<std::string> defaultMessages() {
@@ -67,6 +70,13 @@ std::vector<std::string> defaultMessages() {
         "Zufall",                                                                         // 60
         "Stop",                                                                           // 61
     };
+}
+
+static_assert(messageNumber(Msg::RandomPickStop) + 1 == kDesignedMessageCount);
+
+void applyMessageFile(const std::vector<std::string>& lines, Memo& table, AddedTexts& added) {
+    table.setLines(lines);
+    added.takeFrom(lines);
 }
 
 }  // namespace kugel

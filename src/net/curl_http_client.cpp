@@ -7,6 +7,7 @@
 #include <cctype>
 #include <chrono>
 #include <cmath>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <string_view>
@@ -197,78 +198,6 @@ std::string errorText(CURLcode code, const char* detail) {
     return text;
 }
 
-// Runs the transfer on a multi handle so the wait can be interrupted at a
-// steady pace: the pump gets its turn every 50 ms, and the read time-out is
-// measured from the last byte received (or from the connection, before any
-// byte), which also bounds a server that accepts and then stays silent. The
-// overall deadline bounds a server that sends a byte now and then.
-CURLcode runTransfer(CURL* easy, const HttpRequest& request, const HttpPump& pump,
-                     Transfer& transfer) {
-    MultiHandle multi(curl_multi_init());
-    if (!multi) {
-        return CURLE_OUT_OF_MEMORY;
-    }
-    curl_multi_add_handle(multi.get(), easy);
-
-    const auto start = Clock::now();
-    const auto readTimeout = std::chrono::milliseconds(std::max(request.readTimeoutMs, 1));
-    const auto deadline = start + std::chrono::milliseconds(std::max(request.totalTimeoutMs, 1));
-    auto nextPump = start + kPumpInterval;
-    transfer.lastData = start;
-    CURLcode result = CURLE_OK;
-    bool done = false;
-
-    while (!done) {
-        int running = 0;
-        if (curl_multi_perform(multi.get(), &running) != CURLM_OK) {
-            result = CURLE_FAILED_INIT;
-            break;
-        }
-        int queued = 0;
-        while (CURLMsg* message = curl_multi_info_read(multi.get(), &queued)) {
-            if (message->msg == CURLMSG_DONE) {
-                result = message->data.result;
-                done = true;
-            }
-        }
-        if (done) {
-            break;
-        }
-
-        const auto now = Clock::now();
-        if (now >= deadline) {
-            transfer.ownTimeOut = "no complete answer within the overall time limit";
-            result = CURLE_OPERATION_TIMEDOUT;
-            break;
-        }
-        curl_off_t connectMicros = 0;
-        curl_easy_getinfo(easy, CURLINFO_CONNECT_TIME_T, &connectMicros);
-        if (connectMicros > 0) {
-            const auto connected = start + std::chrono::microseconds(connectMicros);
-            if (now - std::max(connected, transfer.lastData) > readTimeout) {
-                transfer.ownTimeOut = "no data received within the read time-out";
-                result = CURLE_OPERATION_TIMEDOUT;
-                break;
-            }
-        }
-        if (pump && now >= nextPump) {
-            nextPump = now + kPumpInterval;
-            if (pump()) {
-                result = CURLE_ABORTED_BY_CALLBACK;
-                break;
-            }
-        }
-        const auto untilDeadline =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now).count() + 1;
-        curl_multi_poll(multi.get(), nullptr, 0,
-                        static_cast<int>(std::min<long long>(kPumpInterval.count(), untilDeadline)),
-                        nullptr);
-    }
-
-    curl_multi_remove_handle(multi.get(), easy);
-    return result;
-}
-
 std::optional<double> lastModifiedDay(CURL* easy) {
     curl_off_t fileTime = -1;
     if (curl_easy_getinfo(easy, CURLINFO_FILETIME_T, &fileTime) != CURLE_OK || fileTime < 0) {
@@ -278,57 +207,254 @@ std::optional<double> lastModifiedDay(CURL* easy) {
     return static_cast<double>(fileTime) / kSecondsPerDay + unixEpoch;
 }
 
+HttpFailure failureOf(CURLcode code) {
+    switch (code) {
+        case CURLE_COULDNT_RESOLVE_HOST:
+        case CURLE_COULDNT_RESOLVE_PROXY:
+            return HttpFailure::HostUnknown;
+        case CURLE_COULDNT_CONNECT:
+            return HttpFailure::NoConnection;
+        case CURLE_OPERATION_TIMEDOUT:
+            return HttpFailure::TimedOut;
+        case CURLE_GOT_NOTHING:
+        case CURLE_PARTIAL_FILE:
+        case CURLE_RECV_ERROR:
+        case CURLE_SEND_ERROR:
+            return HttpFailure::BrokenOff;
+        case CURLE_ABORTED_BY_CALLBACK:
+            return HttpFailure::Abandoned;
+        default:
+            return HttpFailure::Other;
+    }
+}
+
+CURLM* newMulti() {
+    initCurlOnce();
+    return curl_multi_init();
+}
+
+// One request from its sending to its answer. Kept at one address: curl's
+// callbacks hold pointers into it.
+struct Pending {
+    HttpRequest request;
+    EasyHandle easy;
+    std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> headers{nullptr,
+                                                                        &curl_slist_free_all};
+    std::string url;
+    Transfer transfer;
+    std::array<char, CURL_ERROR_SIZE> errorBuffer{};
+    Clock::time_point started;
+    bool running = false;  // on the multi handle
+    bool done = false;
+    HttpResponse response;
+};
+
+// Requests on one multi handle: up to `capacity` transfers at once, the
+// rest waiting their turn; connections stay open between requests and are
+// used again. The wait for an answer is interrupted at a steady pace (the
+// pump every 50 ms), and each transfer's read time-out is measured from
+// its last byte received (or from the moment it could send, before any
+// byte), which also bounds a server that accepts and then stays silent.
+class CurlRequestQueue : public HttpRequestQueue {
+  public:
+    CurlRequestQueue(int capacity, HttpPump pump)
+        : capacity_(std::max(capacity, 1)), pump_(std::move(pump)), multi_(newMulti()) {
+        if (multi_) {
+            curl_multi_setopt(multi_.get(), CURLMOPT_MAXCONNECTS, static_cast<long>(capacity_ + 2));
+        }
+    }
+    ~CurlRequestQueue() override {
+        for (auto& p : queue_) {
+            if (p->running) curl_multi_remove_handle(multi_.get(), p->easy.get());
+        }
+    }
+    CurlRequestQueue(const CurlRequestQueue&) = delete;
+    CurlRequestQueue& operator=(const CurlRequestQueue&) = delete;
+
+    int capacity() const override { return capacity_; }
+
+    void send(const HttpRequest& request) override {
+        auto p = std::make_unique<Pending>();
+        p->request = request;
+        prepare(*p);
+        queue_.push_back(std::move(p));
+        startWaiting();
+        // On its way at once, not only when the next answer is waited for:
+        // the answers already in are taken without waiting.
+        if (multi_) step();
+    }
+
+    HttpResponse takeNext() override {
+        if (queue_.empty()) return failed(HttpFailure::Other, "no request sent");
+        Pending& front = *queue_.front();
+        auto nextPump = Clock::now() + kPumpInterval;
+        while (!front.done) {
+            if (!step()) break;
+            if (front.done) break;
+            const auto now = Clock::now();
+            if (now >= nextPump) {
+                nextPump = now + kPumpInterval;
+                const bool pumpSaysStop = pump_ && pump_();
+                if (pumpSaysStop || (front.request.abandon && front.request.abandon())) {
+                    finish(front, CURLE_ABORTED_BY_CALLBACK);
+                    break;
+                }
+            }
+            curl_multi_poll(multi_.get(), nullptr, 0, static_cast<int>(kPumpInterval.count()),
+                            nullptr);
+        }
+        if (!front.done) finish(front, CURLE_FAILED_INIT);
+        HttpResponse response = std::move(front.response);
+        queue_.pop_front();
+        startWaiting();
+        return response;
+    }
+
+  private:
+    static HttpResponse failed(HttpFailure failure, std::string error) {
+        HttpResponse response;
+        response.failure = failure;
+        response.error = std::move(error);
+        return response;
+    }
+
+    void prepare(Pending& p) {
+        // curl would quietly use its own default port for one it cannot take.
+        const HttpRequest& request = p.request;
+        if (!request.proxyHost.empty() && (request.proxyPort < 1 || request.proxyPort > 65535)) {
+            p.response = failed(HttpFailure::Other,
+                                "Invalid proxy port " + std::to_string(request.proxyPort));
+            p.done = true;
+            return;
+        }
+        p.easy.reset(curl_easy_init());
+        if (!p.easy || !multi_) {
+            p.response = failed(HttpFailure::Other, curl_easy_strerror(CURLE_FAILED_INIT));
+            p.done = true;
+            return;
+        }
+        p.url = buildUrl(p.easy.get(), request);
+        if (!request.accept.empty()) {
+            const std::string accept = "Accept: " + request.accept;
+            p.headers.reset(curl_slist_append(nullptr, accept.c_str()));
+        }
+        configure(p.easy.get(), request, p.url, p.headers.get(), p.transfer, p.errorBuffer.data());
+        curl_easy_setopt(p.easy.get(), CURLOPT_PRIVATE, &p);
+    }
+
+    // Puts waiting requests on the multi handle while there is room.
+    void startWaiting() {
+        int running = 0;
+        for (auto& p : queue_)
+            if (p->running) ++running;
+        for (auto& p : queue_) {
+            if (running >= capacity_) break;
+            if (p->running || p->done) continue;
+            p->started = Clock::now();
+            p->transfer.lastData = p->started;
+            if (curl_multi_add_handle(multi_.get(), p->easy.get()) != CURLM_OK) {
+                p->response = failed(HttpFailure::Other, curl_easy_strerror(CURLE_FAILED_INIT));
+                p->done = true;
+                continue;
+            }
+            p->running = true;
+            ++running;
+        }
+    }
+
+    // Moves every transfer on; false when the multi handle itself fails.
+    bool step() {
+        int running = 0;
+        if (curl_multi_perform(multi_.get(), &running) != CURLM_OK) return false;
+        int queued = 0;
+        while (CURLMsg* message = curl_multi_info_read(multi_.get(), &queued)) {
+            if (message->msg != CURLMSG_DONE) continue;
+            Pending* p = nullptr;
+            curl_easy_getinfo(message->easy_handle, CURLINFO_PRIVATE, &p);
+            if (p) finish(*p, message->data.result);
+        }
+        const auto now = Clock::now();
+        for (auto& p : queue_) {
+            if (!p->running) continue;
+            // A server that sends a byte now and then never trips the read
+            // time-out; the overall deadline bounds it.
+            if (now - p->started >
+                std::chrono::milliseconds(std::max(p->request.totalTimeoutMs, 1))) {
+                p->transfer.ownTimeOut = "no complete answer within the overall time limit";
+                finish(*p, CURLE_OPERATION_TIMEDOUT);
+                continue;
+            }
+            const auto readTimeout =
+                std::chrono::milliseconds(std::max(p->request.readTimeoutMs, 1));
+            curl_off_t connectMicros = 0;
+            curl_off_t sendMicros = 0;
+            curl_easy_getinfo(p->easy.get(), CURLINFO_CONNECT_TIME_T, &connectMicros);
+            curl_easy_getinfo(p->easy.get(), CURLINFO_PRETRANSFER_TIME_T, &sendMicros);
+            const curl_off_t ready = std::max(connectMicros, sendMicros);
+            if (ready <= 0) continue;  // still connecting: the connect time-out rules
+            const auto since =
+                std::max(p->started + std::chrono::microseconds(ready), p->transfer.lastData);
+            if (now - since > readTimeout) {
+                p->transfer.ownTimeOut = "no data received within the read time-out";
+                finish(*p, CURLE_OPERATION_TIMEDOUT);
+            }
+        }
+        startWaiting();
+        return true;
+    }
+
+    void finish(Pending& p, CURLcode result) {
+        if (p.done) return;
+        if (p.running) {
+            curl_multi_remove_handle(multi_.get(), p.easy.get());
+            p.running = false;
+        }
+        p.done = true;
+        HttpResponse& response = p.response;
+        response.statusLine = p.transfer.statusLine;  // shown even when the transfer broke off
+        if (result != CURLE_OK) {
+            response.failure = failureOf(result);
+            response.error = p.transfer.bodyTooLarge ? "Answer too large"
+                             : p.transfer.ownTimeOut ? errorText(result, p.transfer.ownTimeOut)
+                             : result == CURLE_ABORTED_BY_CALLBACK
+                                 ? errorText(result, nullptr)
+                                 : errorText(result, p.errorBuffer.data());
+            if (p.transfer.bodyTooLarge) response.failure = HttpFailure::Other;
+        } else {
+            long status = 0;
+            curl_easy_getinfo(p.easy.get(), CURLINFO_RESPONSE_CODE, &status);
+            response.answered = status > 0;
+            response.statusCode = static_cast<int>(status);
+            response.body = ansiToUtf8(p.transfer.body);
+            response.bytes = std::move(p.transfer.body);
+            response.lastModified = lastModifiedDay(p.easy.get());
+            if (!response.answered) {
+                response.failure = HttpFailure::BrokenOff;
+                response.error = "No HTTP status received";
+            }
+        }
+    }
+
+    int capacity_;
+    HttpPump pump_;
+    MultiHandle multi_;
+    std::deque<std::unique_ptr<Pending>> queue_;
+};
+
 }  // namespace
+
+std::unique_ptr<HttpRequestQueue> curlRequestQueue(int capacity, HttpPump pump) {
+    return std::make_unique<CurlRequestQueue>(capacity, std::move(pump));
+}
 
 HttpResponse curlHttpGet(const HttpRequest& request) {
     return curlHttpGet(request, HttpPump{});
 }
 
 HttpResponse curlHttpGet(const HttpRequest& request, const HttpPump& pump) {
-    initCurlOnce();
-    HttpResponse response;
-    // curl would quietly use its own default port for one it cannot take.
-    if (!request.proxyHost.empty() && (request.proxyPort < 1 || request.proxyPort > 65535)) {
-        response.error = "Invalid proxy port " + std::to_string(request.proxyPort);
-        return response;
-    }
-    EasyHandle easy(curl_easy_init());
-    if (!easy) {
-        response.error = curl_easy_strerror(CURLE_FAILED_INIT);
-        return response;
-    }
-
-    const std::string url = buildUrl(easy.get(), request);
-    std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> headers(nullptr,
-                                                                        &curl_slist_free_all);
-    if (!request.accept.empty()) {
-        const std::string accept = "Accept: " + request.accept;
-        headers.reset(curl_slist_append(nullptr, accept.c_str()));
-    }
-    Transfer transfer;
-    std::array<char, CURL_ERROR_SIZE> errorBuffer{};
-    configure(easy.get(), request, url, headers.get(), transfer, errorBuffer.data());
-
-    const CURLcode result = runTransfer(easy.get(), request, pump, transfer);
-    response.statusLine = transfer.statusLine;  // shown even when the transfer broke off
-    if (result != CURLE_OK) {
-        response.error = transfer.bodyTooLarge ? "Answer too large"
-                         : transfer.ownTimeOut ? errorText(result, transfer.ownTimeOut)
-                                               : errorText(result, errorBuffer.data());
-        return response;
-    }
-
-    long status = 0;
-    curl_easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &status);
-    response.answered = status > 0;
-    response.statusCode = static_cast<int>(status);
-    response.body = ansiToUtf8(transfer.body);
-    response.bytes = std::move(transfer.body);
-    response.lastModified = lastModifiedDay(easy.get());
-    if (!response.answered) {
-        response.error = "No HTTP status received";
-    }
-    return response;
+    CurlRequestQueue queue(1, pump);
+    queue.send(request);
+    return queue.takeNext();
 }
 
 }  // namespace kugel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include "platform/platform.h"
 
@@ -17,5 +18,10 @@ using HttpPump = std::function<bool()>;
 // truncated body would otherwise pass for a shorter one.
 HttpResponse curlHttpGet(const HttpRequest& request);
 HttpResponse curlHttpGet(const HttpRequest& request, const HttpPump& pump);
+
+// A queue that keeps up to `capacity` requests in flight at once on
+// connections it keeps open and uses again; the pump runs while an answer
+// is waited for, as above.
+std::unique_ptr<HttpRequestQueue> curlRequestQueue(int capacity, HttpPump pump = {});
 
 }  // namespace kugel

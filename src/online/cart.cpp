@@ -3,11 +3,12 @@
 #include <cctype>
 
 #include "generation/ticket_text.h"
+#include "model/added_texts.h"
+#include "model/main_window.h"
+#include "model/program_windows.h"
 #include "platform/busy_cursor.h"
 #include "platform/durable_file.h"
 #include "platform/event_wait.h"
-#include "model/program_windows.h"
-#include "model/main_window.h"
 #include "update/vendor_site.h"
 
 namespace kugel {
@@ -17,11 +18,6 @@ constexpr const char* kBoxTemplate =
     "kasten1=[KASTEN1]&kasten2=[KASTEN2]&kasten3=[KASTEN3]&kasten4=[KASTEN4]&kasten5=[KASTEN5]&"
     "kasten6=[KASTEN6]";
 constexpr const char* kCheckCart = "Überprüfen Sie den Tipp im Warenkorb!!!";
-constexpr const char* kNotWebAddress =
-    "Der Server hat keine Web-Adresse für den Warenkorb geliefert; der Warenkorb wird nicht "
-    "geöffnet.";
-constexpr const char* kTooLong =
-    "Die Adresse des Warenkorbs ist länger als 2048 Zeichen und wird nicht geöffnet.";
 constexpr int kSecondCartDelayMs = 2000;
 
 // A click on the cart button while a cart is still being handed over (the
@@ -52,7 +48,8 @@ void refuse(TForm1& form, const std::string& text) {
 bool openCart(TForm1& form, const std::string& base, const CartBatch& rows) {
     const std::string address = cartAddress(base, rows);
     if (address.size() > kMaxCartAddress) {
-        refuse(form, kTooLong);
+        refuse(form, form.addedTexts.format(AddedText::CartAddressTooLong,
+                                            {std::to_string(kMaxCartAddress)}));
         return false;
     }
     form.platform().shellOpen(address);
@@ -121,7 +118,7 @@ void WarenkorbClick(TForm1& form) {
         }
     }
     if (!isWebAddress(base)) {
-        refuse(form, kNotWebAddress);
+        refuse(form, form.msg(AddedText::CartNotWebAddress));
         return;
     }
     if (!openCart(form, base, batch(form, 0))) return;

@@ -2,13 +2,13 @@
 
 #include <filesystem>
 
+#include "model/main_window.h"
+#include "model/program_windows.h"
 #include "model/settings_controls.h"
 #include "online/script_choice_dialog.h"
 #include "platform/codepage.h"
 #include "platform/dates.h"
 #include "platform/durable_file.h"
-#include "model/program_windows.h"
-#include "model/main_window.h"
 #include "update/vendor_site.h"
 
 namespace kugel {
@@ -110,7 +110,7 @@ void Scriptstart(TForm1& form) {
     dialog.OpenDialog1->initialDir = dialog.scriptDirectory;
     dialog.OpenDialog1->defaultExt = "QCS";
     dialog.LabeledEdit1->setText(readTool(tool, kToolScriptKey));
-    if (form.app().showModal(dialog) != static_cast<int>(DialogResult::Ok)) return;
+    if (form.app().showModal(dialog) != DialogResult::Ok) return;
 
     const std::string templateFile = dialog.LabeledEdit1->text();
     tool.writeString(kToolScriptKey, templateFile);

@@ -6,11 +6,11 @@
 
 #include "generation/ticket_text.h"
 #include "model/game.h"
+#include "model/main_window.h"
 #include "online/click_script.h"
 #include "platform/codepage.h"
 #include "platform/dates.h"
 #include "platform/durable_file.h"
-#include "model/main_window.h"
 
 namespace kugel {
 
@@ -27,7 +27,7 @@ void OnlineTippClick(TForm1& form) {
     const std::filesystem::path dir = form.Home + "Tipps";
     std::error_code error;
     std::filesystem::create_directories(dir, error);
-    if (error) throw fileError("Das Verzeichnis kann nicht angelegt werden:", dir, error.value());
+    if (error) throw FileError(FileOperation::CreateDirectory, dir, error.value());
 
     const std::string file = handOverTipFile(form);
     form.SaveDialog1->fileName = file;

@@ -47,7 +47,7 @@ void BitBtn1Click(TQCSForm& f) {
 
 void BitBtn2Click(TQCSForm& f) {
     refreshTemplate(f.platform(), f.vendorSite, f.LabeledEdit1->text());
-    f.modalResult = static_cast<int>(DialogResult::Ok);
+    f.modalResult = DialogResult::Ok;
 }
 
 }  // namespace
@@ -75,9 +75,9 @@ TQCSForm::TQCSForm(Platform& platform) : Form("QCSForm", platform) {
     LabeledEdit4 = labeled("LabeledEdit4", "TEXT1", 12, 140);
     LabeledEdit5 = labeled("LabeledEdit5", "TEXT2", 216, 140);
     BitBtn3 = &b.button("BitBtn3", Kind::BitBtn, this, {320, 200, 88, 28}, "Abbrechen");
-    BitBtn3->modalResult = static_cast<int>(DialogResult::Cancel);
+    BitBtn3->modalResult = DialogResult::Cancel;
     BitBtn2 = &b.button("BitBtn2", Kind::BitBtn, this, {224, 200, 88, 28}, "OK");
-    BitBtn2->modalResult = static_cast<int>(DialogResult::Ok);
+    BitBtn2->modalResult = DialogResult::Ok;
     BitBtn2->bindEvent("OnClick", "BitBtn2Click");
     OpenDialog1 = &create<FileDialog>(Kind::OpenDialog, "OpenDialog1", this);
     OpenDialog1->filter = kTemplateFilter;

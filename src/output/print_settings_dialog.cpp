@@ -1,11 +1,58 @@
 #include "output/print_settings_dialog.h"
 
+#include "controls/builder.h"
+#include "controls/value_text.h"
+
 namespace kugel {
 
 TForm5::TForm5(Platform& platform) : Form("Form5", platform) {
     setCaption("Druckeeinstellungen für den Lottoschein");
     setBounds(200, 150, 420, 300);
     setFontHeight(13);
+    Builder b(*this);
+
+    b.label("Label1", this, {12, 12, 396, 17}, "Schrift für den Druck des Scheins:");
+    Label2 = &b.label("Label2", this, {12, 36, 396, 17}, "");
+    Label2->setTag(8);  // shows data, not a text of the language files
+    BitBtn1 = &b.button("BitBtn1", Kind::BitBtn, this, {320, 256, 88, 28}, "OK");
+    BitBtn1->modalResult = DialogResult::Ok;
+    setPrintFont(printFont_);
+
+    // The font by its parts, as the settings store keeps them.
+    auto intPart = [this](int SlipFont::*part) {
+        return Field{[this, part] { return std::to_string(printFont_.*part); },
+                     [this, part](const std::string& s) {
+                         const auto v = parseInt(s);
+                         if (!v) return false;
+                         SlipFont f = printFont_;
+                         f.*part = *v;
+                         setPrintFont(f);
+                         return true;
+                     }};
+    };
+    addField("FontStyle", intPart(&SlipFont::style));
+    addField("FontSize", intPart(&SlipFont::size));
+    addField("FontColor", {[this] { return std::to_string(static_cast<int>(printFont_.color)); },
+                           [this](const std::string& s) {
+                               const auto v = parseInt(s);
+                               if (!v) return false;
+                               SlipFont f = printFont_;
+                               f.color = static_cast<Color>(*v);
+                               setPrintFont(f);
+                               return true;
+                           }});
+    addField("FontName", {[this] { return printFont_.name; },
+                          [this](const std::string& s) {
+                              SlipFont f = printFont_;
+                              f.name = s;
+                              setPrintFont(f);
+                              return true;
+                          }});
+}
+
+void TForm5::setPrintFont(SlipFont font) {
+    printFont_ = std::move(font);
+    Label2->setCaption(printFont_.name + ", " + std::to_string(printFont_.size) + " pt");
 }
 
 }  // namespace kugel

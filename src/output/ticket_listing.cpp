@@ -6,6 +6,7 @@
 #include "generation/ticket_text.h"
 #include "model/conversion.h"
 #include "model/main_window.h"
+#include "model/message_table.h"
 #include "model/ticket_controls.h"
 #include "output/ticket_date.h"
 #include "platform/codepage.h"
@@ -28,7 +29,7 @@ std::string twoDigits(int n) {
 TicketListing ticketListing(const TForm1& form) {
     TicketListing listing;
     listing.date = form.Datum1 + ticketDayOffset(form.DateTimePicker1->date());
-    listing.rowTitle = form.msg(28);
+    listing.rowTitle = form.msg(Msg::PrintTitle);
     listing.heading = listing.rowTitle + " " + formatShortDateTime(listing.date, form.locale());
     for (std::size_t r = 0; r < form.ticket.rows.size(); ++r) {
         const TicketRow& row = form.ticket.rows[r];

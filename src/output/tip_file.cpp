@@ -9,6 +9,7 @@
 #include "controls/component.h"
 #include "generation/ticket_editing.h"
 #include "generation/ticket_text.h"
+#include "model/added_texts.h"
 #include "model/main_window.h"
 #include "model/ticket_controls.h"
 #include "output/ticket_date.h"
@@ -72,16 +73,14 @@ TipFields splitTipLine(const std::string& line) {
 std::vector<std::string> readTipFileLines(const std::string& path) {
     // A directory opens like a file and reads as empty; it is no tip file.
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        throw fileError("Die Datei kann nicht geöffnet werden:", path, EISDIR);
+    if (std::filesystem::is_directory(path, ec)) throw FileError(FileOperation::Open, path, EISDIR);
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw fileError("Die Datei kann nicht geöffnet werden:", path, errno ? errno : ENOENT);
+    if (!in) throw FileError(FileOperation::Open, path, errno ? errno : ENOENT);
     std::string bytes(kMaxTipFileBytes + 1, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) throw fileError("Die Datei kann nicht gelesen werden:", path, errno);
+    if (in.bad()) throw FileError(FileOperation::Read, path, errno);
     bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > kMaxTipFileBytes)
-        throw FileError("Die Datei \"" + path + "\" ist keine Tippdatei: sie ist größer als 1 MB.");
+    if (bytes.size() > kMaxTipFileBytes) throw TextError(AddedText::NotATipFile, {path});
     std::vector<std::string> lines = splitLines(decodeTextFile(bytes));
     if (lines.size() > static_cast<std::size_t>(MaxTipps)) lines.resize(MaxTipps);
     return lines;
@@ -111,7 +110,7 @@ void SpeedButton16Click(TForm1& form) {
             // The file is read whole before the ticket changes: a file that
             // cannot be read leaves the ticket as it was.
             const std::vector<std::string> lines = readTipFileLines(*chosen);
-            SpeedButton11Click(form);
+            clearUnlockedRows(form);
             for (std::size_t r = 0; r < form.ticket.rows.size(); ++r) {
                 const TicketRow& row = form.ticket.rows[r];
                 const TipFields fields = splitTipLine(r < lines.size() ? lines[r] : std::string());

@@ -13,10 +13,46 @@
 
 namespace kugel {
 
-FileError fileError(const char* what, const std::filesystem::path& path, int errorNumber) {
-    return FileError(std::string(what) + " \"" + path.string() +
-                     "\": " + std::strerror(errorNumber));
+namespace {
+
+const char* verb(FileOperation op) {
+    switch (op) {
+        case FileOperation::Create:
+            return "create";
+        case FileOperation::Open:
+            return "open";
+        case FileOperation::Read:
+            return "read";
+        case FileOperation::Write:
+            return "write";
+        case FileOperation::Replace:
+            return "replace";
+        case FileOperation::CreateDirectory:
+            return "create the directory";
+        case FileOperation::ReadIrregular:
+            return "read (not a regular file)";
+        case FileOperation::ReadTooLarge:
+            return "read (too large, limit in bytes)";
+    }
+    return "use";
 }
+
+}  // namespace
+
+// what() is for logs and tests; the user sees the program's own wording.
+FileError::FileError(FileOperation operation, std::filesystem::path path, int errorNumber)
+    : std::runtime_error(std::string("cannot ") + verb(operation) + " \"" + path.string() +
+                         "\": " + std::strerror(errorNumber)),
+      operation_(operation),
+      path_(std::move(path)),
+      reason_(std::strerror(errorNumber)) {}
+
+FileError::FileError(FileOperation operation, std::filesystem::path path, std::string detail)
+    : std::runtime_error(std::string("cannot ") + verb(operation) + " \"" + path.string() + "\"" +
+                         (detail.empty() ? "" : ": " + detail)),
+      operation_(operation),
+      path_(std::move(path)),
+      reason_(std::move(detail)) {}
 
 namespace {
 
@@ -24,7 +60,7 @@ namespace {
 void writeAllAndSync(const std::filesystem::path& path, std::string_view bytes,
                      const std::filesystem::path& shown) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) throw fileError("Die Datei kann nicht angelegt werden:", shown, errno);
+    if (fd < 0) throw FileError(FileOperation::Create, shown, errno);
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -32,7 +68,7 @@ void writeAllAndSync(const std::filesystem::path& path, std::string_view bytes,
             if (errno == EINTR) continue;
             const int err = errno;
             ::close(fd);
-            throw fileError("Die Datei kann nicht geschrieben werden:", shown, err);
+            throw FileError(FileOperation::Write, shown, err);
         }
         done += static_cast<std::size_t>(n);
     }
@@ -40,8 +76,7 @@ void writeAllAndSync(const std::filesystem::path& path, std::string_view bytes,
     const int syncError = ::fsync(fd) != 0 ? errno : 0;
     const int closeError = ::close(fd) != 0 ? errno : 0;
     if (syncError != 0 || closeError != 0)
-        throw fileError("Die Datei kann nicht geschrieben werden:", shown,
-                        syncError != 0 ? syncError : closeError);
+        throw FileError(FileOperation::Write, shown, syncError != 0 ? syncError : closeError);
 }
 
 void syncDirectory(const std::filesystem::path& dir) {
@@ -66,21 +101,21 @@ void replaceFileAtomically(const std::filesystem::path& target, const std::files
         const int err = errno;
         std::error_code ignored;
         std::filesystem::remove(temp, ignored);
-        throw fileError("Die Datei kann nicht ersetzt werden:", target, err);
+        throw FileError(FileOperation::Replace, target, err);
     }
     syncDirectory(target.parent_path());
 }
 
 void createFile(const std::filesystem::path& path) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) throw fileError("Die Datei kann nicht angelegt werden:", path, errno);
+    if (fd < 0) throw FileError(FileOperation::Create, path, errno);
     ::close(fd);
 }
 
 void appendAfterWholeRecords(const std::filesystem::path& path, std::string_view bytes,
                              std::size_t recordSize) {
     const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0) throw fileError("Die Datei kann nicht geöffnet werden:", path, errno);
+    if (fd < 0) throw FileError(FileOperation::Open, path, errno);
     const off_t size = ::lseek(fd, 0, SEEK_END);
     const off_t whole = size < 0 ? 0 : size - size % static_cast<off_t>(recordSize);
     // An interrupted append left a partial record; the new one replaces it.
@@ -97,22 +132,20 @@ void appendAfterWholeRecords(const std::filesystem::path& path, std::string_view
     }
     const int err = errno;
     if (::close(fd) != 0 && ok) ok = false;
-    if (!ok) throw fileError("Die Datei kann nicht geschrieben werden:", path, err ? err : errno);
+    if (!ok) throw FileError(FileOperation::Write, path, err ? err : errno);
 }
 
 std::string readWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
     // Not blocking on open: a named pipe without a writer would hang here.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) throw fileError("Die Datei kann nicht geöffnet werden:", path, errno);
+    if (fd < 0) throw FileError(FileOperation::Open, path, errno);
     struct stat info {};
     const int statErr = ::fstat(fd, &info) != 0 ? errno : 0;
     if (statErr != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         if (statErr != 0 || S_ISDIR(info.st_mode))
-            throw fileError("Die Datei kann nicht gelesen werden:", path,
-                            statErr != 0 ? statErr : EISDIR);
-        throw FileError("Die Datei kann nicht gelesen werden: \"" + path.string() +
-                        "\" ist keine gewöhnliche Datei");
+            throw FileError(FileOperation::Read, path, statErr != 0 ? statErr : EISDIR);
+        throw FileError(FileOperation::ReadIrregular, path, std::string());
     }
     std::string bytes;
     char buffer[65536];
@@ -122,14 +155,13 @@ std::string readWholeFile(const std::filesystem::path& path, std::size_t maxByte
         if (n < 0) {
             const int err = errno;
             ::close(fd);
-            throw fileError("Die Datei kann nicht gelesen werden:", path, err);
+            throw FileError(FileOperation::Read, path, err);
         }
         if (n == 0) break;
         // Checked while reading: the file may grow after its size was seen.
         if (static_cast<std::size_t>(n) > maxBytes - bytes.size()) {
             ::close(fd);
-            throw FileError("Die Datei \"" + path.string() + "\" ist zu groß (mehr als " +
-                            std::to_string(maxBytes) + " Bytes).");
+            throw FileError(FileOperation::ReadTooLarge, path, std::to_string(maxBytes));
         }
         bytes.append(buffer, static_cast<std::size_t>(n));
     }

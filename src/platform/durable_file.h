@@ -8,14 +8,36 @@
 
 namespace kugel {
 
-// A file operation failed; the text is the system's reason with the file name.
-class FileError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
+// What was being done to a file when it failed.
+enum class FileOperation {
+    Create,
+    Open,
+    Read,
+    Write,
+    Replace,
+    CreateDirectory,
+    ReadIrregular,  // a directory, device or pipe where a file was expected
+    ReadTooLarge,   // the reason holds the limit in bytes
 };
 
-// Builds the error for a failed operation on a file from errno.
-FileError fileError(const char* what, const std::filesystem::path& path, int errorNumber);
+// A file operation failed. It carries what failed, on which file and the
+// system's reason; the program words it for the user in the language in use.
+class FileError : public std::runtime_error {
+  public:
+    FileError(FileOperation operation, std::filesystem::path path, int errorNumber);
+    // A failure the system does not report, described by `detail`.
+    FileError(FileOperation operation, std::filesystem::path path, std::string detail);
+
+    FileOperation operation() const { return operation_; }
+    const std::filesystem::path& path() const { return path_; }
+    // The system's text for the error number, or the detail given.
+    const std::string& reason() const { return reason_; }
+
+  private:
+    FileOperation operation_;
+    std::filesystem::path path_;
+    std::string reason_;
+};
 
 // Writes the bytes to `temp`, flushes them to disk, then renames `temp` over
 // `target` in one step: at every moment one of the two files holds the
@@ -32,7 +54,6 @@ void createFile(const std::filesystem::path& path);  // throws FileError
 // stays a whole number of records. Throws FileError.
 void appendAfterWholeRecords(const std::filesystem::path& path, std::string_view bytes,
                              std::size_t recordSize);
-
 
 // The whole content of a regular file. Throws FileError when it cannot be
 // read, when it is no regular file (a directory, a device, a pipe would fail

@@ -3,11 +3,13 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/dialog_result.h"
 #include "platform/print_job.h"
 
 namespace kugel {
@@ -15,9 +17,6 @@ namespace kugel {
 class Form;
 
 enum class MessageButtons { Ok, YesNo };
-
-// Classic modal results.
-enum class DialogResult { None = 0, Ok = 1, Cancel = 2, Abort = 3, Yes = 6, No = 7 };
 
 struct HttpRequest {
     std::string url;                                         // without query
@@ -38,8 +37,20 @@ struct HttpRequest {
     std::function<bool()> abandon;
 };
 
+// Why a request got no answer, as far as the user can act on it.
+enum class HttpFailure {
+    None,
+    HostUnknown,   // the server's (or the proxy's) name does not resolve
+    NoConnection,  // refused or unreachable
+    TimedOut,      // no connection or no data within the time-outs
+    BrokenOff,     // the connection ended before a whole answer arrived
+    Abandoned,     // given up on the caller's request
+    Other
+};
+
 struct HttpResponse {
     bool answered = false;  // false: no connection, time-out, unknown host...
+    HttpFailure failure = HttpFailure::None;
     int statusCode = 0;
     std::string statusLine;              // "HTTP/1.1 200 OK"
     std::string body;                    // decoded to UTF-8 from the ANSI code page
@@ -48,10 +59,24 @@ struct HttpResponse {
     std::string error;                   // why there was no answer
 };
 
+// Requests that wait for their answers together, as many at once as the
+// queue allows; answers are taken strictly in the order the requests were
+// sent. Requests not taken when the queue goes are given up.
+class HttpRequestQueue {
+  public:
+    virtual ~HttpRequestQueue() = default;
+    // How many requests may wait for their answers at once.
+    virtual int capacity() const = 0;
+    virtual void send(const HttpRequest& request) = 0;
+    // The answer to the oldest request not taken yet, once it is complete.
+    virtual HttpResponse takeNext() = 0;
+};
+
 // The user's locale as far as the program formats dates with it.
 struct LocaleInfo {
     std::array<std::string, 7> shortDayNames;  // Sunday first
     std::string shortDateFormat;               // e.g. "dd.MM.yyyy", "MM/dd/yy"
+    std::string decimalSeparator = ".";        // "," in German
 };
 
 // The persistent settings store: named values at one level.
@@ -87,7 +112,7 @@ class Platform {
                                                       const std::string& proposedFile,
                                                       const std::string& defaultExt) = 0;
     // Shows a dialog form modally and returns its modal result.
-    virtual int showModal(Form& form) = 0;
+    virtual DialogResult showModal(Form& form) = 0;
 
     // Lets the user's pending clicks and repaints through.
     virtual void processEvents() = 0;
@@ -101,6 +126,9 @@ class Platform {
     virtual void print(const PrintJob& job) = 0;
 
     virtual HttpResponse httpGet(const HttpRequest& request) = 0;
+    // A queue for a series of requests. By default one request at a time:
+    // each goes out through httpGet only when its answer is taken.
+    virtual std::unique_ptr<HttpRequestQueue> httpRequestQueue();
 
     virtual SettingsStore& settings() = 0;
     virtual SettingsStore& toolSettings() = 0;

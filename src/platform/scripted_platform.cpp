@@ -2,8 +2,10 @@
 
 #include <cctype>
 #include <cstdio>
+#include <deque>
 
 #include "controls/form.h"
+#include "controls/value_text.h"
 
 namespace kugel {
 
@@ -47,31 +49,8 @@ void MemorySettingsStore::writeBinary(const std::string& name, const std::string
 
 // ---------------------------------------------------------------- platform
 
-std::string quoted(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out + '"';
-}
-
 LocaleInfo ScriptedPlatform::cLocale() {
-    return {{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}, "MM/dd/yy"};
+    return {{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}, "MM/dd/yy", "."};
 }
 
 ScriptedPlatform::ScriptedPlatform(std::ostream& out) : out_(out) {}
@@ -198,12 +177,12 @@ std::optional<std::string> ScriptedPlatform::saveFileDialog(const std::string& f
     return fileDialog("savedialog", filter, proposedFile);
 }
 
-int ScriptedPlatform::showModal(Form& form) {
+DialogResult ScriptedPlatform::showModal(Form& form) {
     checkStopped();
     if (!onShowModal) failNoAnswer("modal " + form.name());
     const int result = onShowModal(form);
     out_ << "modal " << form.name() << " -> " << result << '\n';
-    return result;
+    return static_cast<DialogResult>(result);
 }
 
 void ScriptedPlatform::processEvents() {
@@ -257,21 +236,60 @@ void ScriptedPlatform::print(const PrintJob& job) {
     }
 }
 
-HttpResponse ScriptedPlatform::httpGet(const HttpRequest& request) {
+void ScriptedPlatform::printRequest(const HttpRequest& request, const HttpResponse& response) {
     std::string url = request.url;
     // The printed address shows the query as sent, URL-encoded.
     for (std::size_t i = 0; i < request.query.size(); ++i) {
         url += i == 0 ? '?' : '&';
         url += urlEncode(request.query[i].first) + "=" + urlEncode(request.query[i].second);
     }
+    out_ << "http GET " << url << " -> "
+         << (response.answered ? std::to_string(response.statusCode) : response.error) << '\n';
+}
+
+HttpResponse ScriptedPlatform::httpGet(const HttpRequest& request) {
     HttpResponse response;
     if (http)
         response = http(request);
     else
         response.error = "no HTTP client";
-    out_ << "http GET " << url << " -> "
-         << (response.answered ? std::to_string(response.statusCode) : response.error) << '\n';
+    printRequest(request, response);
     return response;
+}
+
+namespace {
+
+// Prints each request in the order its answer is taken, so a script's
+// output does not depend on which answer happened to arrive first.
+class PrintingQueue : public HttpRequestQueue {
+  public:
+    PrintingQueue(ScriptedPlatform& platform, std::unique_ptr<HttpRequestQueue> inner)
+        : platform_(platform), inner_(std::move(inner)) {}
+    int capacity() const override { return inner_->capacity(); }
+    void send(const HttpRequest& request) override {
+        sent_.push_back(request);
+        inner_->send(request);
+    }
+    HttpResponse takeNext() override {
+        HttpResponse response = inner_->takeNext();
+        if (!sent_.empty()) {
+            platform_.printRequest(sent_.front(), response);
+            sent_.pop_front();
+        }
+        return response;
+    }
+
+  private:
+    ScriptedPlatform& platform_;
+    std::unique_ptr<HttpRequestQueue> inner_;
+    std::deque<HttpRequest> sent_;
+};
+
+}  // namespace
+
+std::unique_ptr<HttpRequestQueue> ScriptedPlatform::httpRequestQueue() {
+    if (!parallelHttp) return Platform::httpRequestQueue();
+    return std::make_unique<PrintingQueue>(*this, parallelHttp());
 }
 
 }  // namespace kugel

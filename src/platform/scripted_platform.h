@@ -56,6 +56,10 @@ class ScriptedPlatform : public Platform {
     std::function<void()> onProcessEvents;
     // Performs HTTP requests (the real client in the driver).
     std::function<HttpResponse(const HttpRequest&)> http;
+    // Makes a queue that keeps several requests in flight (the driver's
+    // --parallel-requests); without one, requests go out one at a time.
+    // Either way each request is printed when its answer is taken.
+    std::function<std::unique_ptr<HttpRequestQueue>()> parallelHttp;
     void setToday(double day) { today_ = day; }
     void setClock(std::uint64_t ticks) { clock_ = ticks; }
     void setProgramDirectory(std::string dir) { programDirectory_ = std::move(dir); }
@@ -84,7 +88,7 @@ class ScriptedPlatform : public Platform {
     std::optional<std::string> saveFileDialog(const std::string& filter,
                                               const std::string& proposedFile,
                                               const std::string& defaultExt) override;
-    int showModal(Form& form) override;
+    DialogResult showModal(Form& form) override;
     void processEvents() override;
     void setBusyCursor(bool busy) override;
     void shellOpen(const std::string& target) override;
@@ -92,6 +96,7 @@ class ScriptedPlatform : public Platform {
     void playSoundAsync(const std::string& file) override;
     void print(const PrintJob& job) override;
     HttpResponse httpGet(const HttpRequest& request) override;
+    std::unique_ptr<HttpRequestQueue> httpRequestQueue() override;
     SettingsStore& settings() override { return *settings_; }
     SettingsStore& toolSettings() override { return *toolSettings_; }
     std::string programDirectory() override { return programDirectory_; }
@@ -103,6 +108,9 @@ class ScriptedPlatform : public Platform {
 
     // The C locale: English weekday abbreviations, MM/dd/yy.
     static LocaleInfo cLocale();
+
+    // Prints the request line for a request and its answer.
+    void printRequest(const HttpRequest& request, const HttpResponse& response);
 
   private:
     Answer takeAnswer(const std::string& dialog);
@@ -126,8 +134,5 @@ class ScriptedPlatform : public Platform {
     std::optional<std::string> unanswered_;
     bool stopAtFirstUnanswered_ = false;
 };
-
-// `"text"` with `\` escaping `"`, `\`, CR and LF.
-std::string quoted(const std::string& text);
 
 }  // namespace kugel

@@ -14,6 +14,7 @@
 #include <QValueAxis>
 
 #include "controls/chart.h"
+#include "controls/property_names.h"
 #include "qt/qt_conversions.h"
 
 namespace kugel {
@@ -67,7 +68,7 @@ ChartWidget::~ChartWidget() {
 }
 
 void ChartWidget::propertyChanged(Component& component, std::string_view property) {
-    if (&component == &chart_ && property == "Chart") refresh();
+    if (&component == &chart_ && property == prop::Chart) refresh();
 }
 
 void ChartWidget::changeEvent(QEvent* event) {

@@ -3,7 +3,10 @@
 #include <QDialog>
 #include <memory>
 
+#include "platform/dialog_result.h"
 #include "qt/form_view.h"
+
+class QPushButton;
 
 namespace kugel {
 
@@ -18,7 +21,7 @@ class DialogView : public QDialog {
 
     FormView& view() const { return *view_; }
     // Shows the dialog modally; returns the form's modal result.
-    int showModal();
+    DialogResult showModal();
 
   protected:
     void reject() override;
@@ -28,6 +31,7 @@ class DialogView : public QDialog {
 
     Form& form_;
     std::unique_ptr<FormView> view_;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace kugel

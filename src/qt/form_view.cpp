@@ -20,6 +20,7 @@
 #include <QPen>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -32,16 +33,14 @@
 #include <QVBoxLayout>
 
 #include "controls/chart.h"
+#include "controls/property_names.h"
+#include "qt/button_icons.h"
 #include "qt/chart_widget.h"
 #include "qt/qt_conversions.h"
 #include "shell/application.h"
 
 namespace kugel {
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // Bounds in the form's (already scaled) pixels.
 QRect rectOf(const Bounds& b) {
@@ -117,6 +116,13 @@ class UpDownWidget : public QWidget {
     QToolButton* up = nullptr;
     QToolButton* down = nullptr;
 };
+
+// A text colour of the model holds for an enabled control; a disabled one
+// keeps the palette's greyed text, so that it looks disabled.
+void setTextColor(QPalette& pal, QPalette::ColorRole role, const QColor& color) {
+    pal.setColor(QPalette::Active, role, color);
+    pal.setColor(QPalette::Inactive, role, color);
+}
 
 // A label in a narrow upright strip, its text running bottom to top.
 class VerticalLabel : public QLabel {
@@ -332,6 +338,11 @@ QObject* FormView::createObject(Component& c, QWidget* parent) {
             connect(edit, &QLineEdit::textEdited, this, [this, &c](const QString& text) {
                 userAction([&] { static_cast<Edit&>(c).setText(text.toStdString()); });
             });
+            // The edit of an up-down shows the value the program uses once
+            // the user leaves it or presses Enter.
+            connect(edit, &QLineEdit::editingFinished, this, [this, &c] {
+                if (UpDown* upDown = upDownOf(c)) userAction([upDown] { upDown->settleText(); });
+            });
             return edit;
         }
         case Kind::ComboBox: {
@@ -384,10 +395,12 @@ QObject* FormView::createObject(Component& c, QWidget* parent) {
             if (c.kind() == Kind::SpeedButton) {
                 auto* tool = new QToolButton(parent);
                 tool->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+                QIcon icon = buttonIcon(form_.name(), c.name(), app_.platform().programDirectory());
                 if (c.caption().empty()) {
                     tool->setToolButtonStyle(Qt::ToolButtonIconOnly);
-                    tool->setIcon(speedButtonIcon(*tool->style(), c.name()));
+                    if (icon.isNull()) icon = speedButtonIcon(*tool->style(), c.name());
                 }
+                tool->setIcon(icon);
                 button = tool;
             } else {
                 auto* push = new QPushButton(parent);
@@ -395,8 +408,8 @@ QObject* FormView::createObject(Component& c, QWidget* parent) {
                 button = push;
             }
             connect(button, &QAbstractButton::clicked, this, [this, &c] {
-                const int result = static_cast<Button&>(c).modalResult;
-                if (result != 0) form_.modalResult = result;
+                const DialogResult result = static_cast<Button&>(c).modalResult;
+                if (result != DialogResult::None) form_.modalResult = result;
                 userEvent(c, "OnClick");
             });
             return button;
@@ -443,10 +456,12 @@ QObject* FormView::createObject(Component& c, QWidget* parent) {
 }
 
 void FormView::applyAll(Component& c) {
-    for (const char* p :
-         {"Caption", "Hint",       "Visible",    "Enabled",  "Color",    "FontColor", "Bounds",
-          "Font",    "Text",       "ReadOnly",   "Checked",  "Date",     "MinDate",   "Lines",
-          "Panels",  "ActivePage", "TabVisible", "ShortCut", "Interval", "Chart",     "Items"})
+    for (const std::string_view p :
+         {prop::Caption,   prop::Hint,       prop::Visible,    prop::Enabled,  prop::Color,
+          prop::FontColor, prop::Bounds,     prop::Font,       prop::Text,     prop::ReadOnly,
+          prop::Checked,   prop::Date,       prop::MinDate,    prop::Lines,    prop::Panels,
+          prop::Progress,  prop::ActivePage, prop::TabVisible, prop::ShortCut, prop::Interval,
+          prop::Chart,     prop::Items,      prop::Alignment})
         apply(c, p);
 }
 
@@ -455,77 +470,88 @@ void FormView::apply(Component& c, std::string_view property) {
     if (!object) return;
     QWidget* w = qobject_cast<QWidget*>(object);
 
-    if (property == "Bounds") return applyGeometry(c);
-    if (property == "Font") return applyFont(c);
-    if (property == "Color" || property == "FontColor") return applyColors(c);
+    if (property == prop::Bounds) return applyGeometry(c);
+    if (property == prop::Font) return applyFont(c);
+    if (property == prop::Color || property == prop::FontColor) return applyColors(c);
 
     if (auto* action = qobject_cast<QAction*>(object)) {
         auto& item = static_cast<MenuItem&>(c);
-        if (property == "Caption")
+        if (property == prop::Caption)
             action->setText(qs(c.caption()));
-        else if (property == "Visible") {
+        else if (property == prop::Visible) {
             action->setVisible(c.visible());
             syncHiddenShortcut(c, action);
-        } else if (property == "Enabled") {
+        } else if (property == prop::Enabled) {
             action->setEnabled(c.enabled());
             syncHiddenShortcut(c, action);
-        } else if (property == "ShortCut") {
+        } else if (property == prop::ShortCut) {
             action->setShortcut(QKeySequence(qs(item.shortCut())));
             syncHiddenShortcut(c, action);
-        } else if (property == "Checked") {
+        } else if (property == prop::Checked) {
             if (item.checked()) action->setCheckable(true);
             action->setChecked(item.checked());
-        } else if (property == "Hint")
+        } else if (property == prop::Hint)
             action->setStatusTip(qs(c.hint()));
         return;
     }
     if (qobject_cast<QTimer*>(object)) {
-        if (property == "Enabled" || property == "Interval") applyTimer(c);
+        if (property == prop::Enabled || property == prop::Interval) applyTimer(c);
         return;
     }
 
-    if (property == "Visible") {
+    if (property == prop::Visible) {
         if (c.kind() == Kind::TabSheet || c.kind() == Kind::MainMenu) return;
         w->setVisible(c.visible());
         return;
     }
-    if (property == "Enabled") {
+    if (property == prop::Enabled) {
         w->setEnabled(c.enabled());
         return;
     }
-    if (property == "Hint" || property == "ShowHint") {
+    if (property == prop::Hint || property == prop::ShowHint) {
         w->setToolTip(c.showHint() ? qs(c.hint()) : QString());
         return;
     }
-    if (property == "TabVisible" || property == "ActivePage") {
+    if (property == prop::TabVisible || property == prop::ActivePage) {
         if (c.kind() == Kind::TabSheet && c.parent()) applyTabs(*c.parent());
         if (c.kind() == Kind::PageControl) applyTabs(c);
         return;
     }
-    if (property == "Panels") {
+    if (property == prop::Panels) {
         if (c.kind() == Kind::StatusBar) applyPanels(c);
         return;
     }
-    if (property == "Chart") {
+    if (property == prop::Progress) {
+        if (c.kind() == Kind::StatusBar) applyProgress(c);
+        return;
+    }
+    if (property == prop::Chart) {
         w->update();
         return;
     }
 
     switch (c.kind()) {
         case Kind::TabSheet:
-            if (property == "Caption" && c.parent()) {
+            if (property == prop::Caption && c.parent()) {
                 if (auto* tabs = qobject_cast<QTabWidget*>(widgetFor(*c.parent())))
                     tabs->setTabText(tabs->indexOf(w), qs(c.caption()));
             }
             break;
         case Kind::Label:
         case Kind::Panel:
-            if (property == "Caption")
+            if (property == prop::Caption) {
                 static_cast<QLabel*>(w)->setText(withoutMnemonics(c.caption()));
+                if (c.kind() == Kind::Label) applyGeometry(c);
+            }
+            if (property == prop::Alignment && c.kind() == Kind::Label) {
+                const bool right = static_cast<Label&>(c).alignment() == Alignment::Right;
+                static_cast<QLabel*>(w)->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) |
+                                                      Qt::AlignTop);
+            }
             break;
         case Kind::GroupBox:
         case Kind::RadioGroup:
-            if (property == "Caption") static_cast<QGroupBox*>(w)->setTitle(qs(c.caption()));
+            if (property == prop::Caption) static_cast<QGroupBox*>(w)->setTitle(qs(c.caption()));
             break;
         case Kind::Button:
         case Kind::BitBtn:
@@ -533,8 +559,11 @@ void FormView::apply(Component& c, std::string_view property) {
         case Kind::CheckBox:
         case Kind::RadioButton: {
             auto* button = static_cast<QAbstractButton*>(w);
-            if (property == "Caption") button->setText(qs(c.caption()));
-            if (property == "Checked" && !isButtonKind(c.kind())) {
+            if (property == prop::Caption) {
+                button->setText(qs(c.caption()));
+                if (c.kind() == Kind::SpeedButton) applyGeometry(c);
+            }
+            if (property == prop::Checked && !isButtonKind(c.kind())) {
                 const QSignalBlocker block(button);
                 button->setChecked(static_cast<CheckBox&>(c).checked());
             }
@@ -543,11 +572,11 @@ void FormView::apply(Component& c, std::string_view property) {
         case Kind::Edit: {
             auto* edit = static_cast<QLineEdit*>(w);
             const auto& model = static_cast<Edit&>(c);
-            if (property == "Text") {
+            if (property == prop::Text) {
                 // While the user types, an equal text must not move the cursor.
                 const QString text = qs(model.text());
                 if (edit->text() != text) edit->setText(text);
-            } else if (property == "ReadOnly") {
+            } else if (property == prop::ReadOnly) {
                 edit->setReadOnly(model.readOnly());
             }
             break;
@@ -556,11 +585,11 @@ void FormView::apply(Component& c, std::string_view property) {
             auto* combo = static_cast<QComboBox*>(w);
             const auto& model = static_cast<ComboBox&>(c);
             const QSignalBlocker block(combo);
-            if (property == "Items") {
+            if (property == prop::Items) {
                 combo->clear();
                 for (const std::string& item : model.items()) combo->addItem(qs(item));
             }
-            if (property == "Items" || property == "Text") {
+            if (property == prop::Items || property == prop::Text) {
                 const QString text = qs(model.text());
                 if (combo->currentText() != text) combo->setEditText(text);
             }
@@ -570,15 +599,15 @@ void FormView::apply(Component& c, std::string_view property) {
             auto* date = static_cast<QDateEdit*>(w);
             const auto& model = static_cast<DateTimePicker&>(c);
             const QSignalBlocker block(date);
-            if (property == "MinDate") date->setMinimumDate(dateOfDay(model.minDate()));
-            if (property == "Date" || property == "MinDate") {
+            if (property == prop::MinDate) date->setMinimumDate(dateOfDay(model.minDate()));
+            if (property == prop::Date || property == prop::MinDate) {
                 date->setDisplayFormat(editorDateFormat(app_.platform().locale().shortDateFormat));
                 date->setDate(dateOfDay(model.date()));
             }
             break;
         }
         case Kind::Memo:
-            if (property == "Lines") {
+            if (property == prop::Lines) {
                 QStringList lines;
                 for (const std::string& line : static_cast<Memo&>(c).lines()) lines << qs(line);
                 auto* memo = static_cast<QPlainTextEdit*>(w);
@@ -609,17 +638,42 @@ void FormView::applyGeometry(Component& c) {
         return;
     }
     w->setGeometry(rectOf(c.bounds()));
-    // A label laid out two or more lines high wraps its text.
-    if (auto* label = qobject_cast<QLabel*>(w); label && c.kind() == Kind::Label)
-        label->setWordWrap(c.bounds().height >= 2 * label->fontMetrics().height() - 4);
+    // Pictures grow and shrink with the button they are on.
+    if (auto* tool = qobject_cast<QToolButton*>(w); tool && c.kind() == Kind::SpeedButton) {
+        const int side = std::max(8, std::min(c.bounds().width, c.bounds().height) - 8);
+        tool->setIconSize(QSize(side, side));
+        // A caption comes first: the picture beside it only where both fit.
+        if (!tool->text().isEmpty() && !tool->icon().isNull()) {
+            const int needed = tool->fontMetrics().horizontalAdvance(tool->text()) + side + 16;
+            tool->setToolButtonStyle(needed <= c.bounds().width ? Qt::ToolButtonTextBesideIcon
+                                                                : Qt::ToolButtonTextOnly);
+        }
+    }
+    // A label laid out two or more lines high wraps its text; one laid out
+    // for a single line gets the width its text needs at the current font,
+    // which does not grow quite in step with the scaled bounds.
+    if (auto* label = qobject_cast<QLabel*>(w); label && c.kind() == Kind::Label) {
+        const bool wraps = c.bounds().height >= 2 * label->fontMetrics().height() - 4;
+        label->setWordWrap(wraps);
+        const int needed =
+            label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->frameWidth() + 1;
+        if (!wraps && !isUpright(c) && needed > label->width())
+            label->resize(needed, label->height());
+    }
 }
 
 void FormView::applyFont(Component& c) {
     QWidget* w = widgetFor(c);
     if (!w || c.kind() == Kind::MainMenu) return;
+    const bool bold = c.kind() == Kind::Label && static_cast<Label&>(c).bold();
     if (c.fontHeight() > 0) {
         QFont font(QStringLiteral("Arial"));
         font.setPixelSize(c.fontHeight());
+        font.setBold(bold);
+        w->setFont(font);
+    } else if (bold) {
+        QFont font = w->parentWidget() ? w->parentWidget()->font() : QFont();
+        font.setBold(true);
         w->setFont(font);
     } else {
         w->setFont(QFont());  // inherit the parent's
@@ -638,7 +692,7 @@ void FormView::applyColors(Component& c) {
         case Kind::Memo:
         case Kind::DateTimePicker:
             pal.setColor(QPalette::Base, resolve(c.color(), base, QPalette::Base));
-            pal.setColor(QPalette::Text, resolve(c.fontColor(), base, QPalette::Text));
+            setTextColor(pal, QPalette::Text, resolve(c.fontColor(), base, QPalette::Text));
             break;
         case Kind::Label:
         case Kind::Panel:
@@ -646,7 +700,11 @@ void FormView::applyColors(Component& c) {
         case Kind::RadioButton:
         case Kind::GroupBox:
         case Kind::RadioGroup:
-            pal.setColor(QPalette::WindowText, resolve(c.fontColor(), base, QPalette::WindowText));
+            setTextColor(pal, QPalette::WindowText,
+                         resolve(c.fontColor(), base, QPalette::WindowText));
+            // The colour fills the control's whole cell, not only the box of
+            // a check box.
+            w->setBackgroundRole(QPalette::Window);
             if (c.color() != clBtnFace) {
                 pal.setColor(QPalette::Window, resolve(c.color(), base, QPalette::Window));
                 w->setAutoFillBackground(true);
@@ -657,7 +715,8 @@ void FormView::applyColors(Component& c) {
         case Kind::Button:
         case Kind::BitBtn:
         case Kind::SpeedButton:
-            pal.setColor(QPalette::ButtonText, resolve(c.fontColor(), base, QPalette::ButtonText));
+            setTextColor(pal, QPalette::ButtonText,
+                         resolve(c.fontColor(), base, QPalette::ButtonText));
             break;
         default:
             return;
@@ -688,14 +747,45 @@ void FormView::applyPanels(Component& c) {
     while (labels.size() < panels.size()) {
         auto* label = new QLabel(bar);
         label->setTextFormat(Qt::PlainText);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // A line between the panels instead of a frame around each: a frame
+        // above and below would need more height than the bar has for a
+        // line of text.
+        label->setStyleSheet(
+            QStringLiteral("QLabel { border-right: 1px solid palette(mid); "
+                           "padding-left: 2px; }"));
         label->setObjectName(qs(c.name() + ".Panels[" + std::to_string(labels.size()) + "]"));
         const StatusPanel& panel = panels[labels.size()];
         if (panel.width > 0) label->setFixedWidth(panel.width);
         bar->addWidget(label, panel.width > 0 ? 0 : 1);
         labels.push_back(label);
     }
-    for (std::size_t i = 0; i < panels.size(); ++i) labels[i]->setText(qs(panels[i].text));
+    for (std::size_t i = 0; i < panels.size(); ++i) {
+        labels[i]->setText(qs(panels[i].text));
+        labels[i]->setToolTip(qs(panels[i].hint));
+    }
+}
+
+void FormView::applyProgress(Component& c) {
+    auto* bar = qobject_cast<QStatusBar*>(widgetFor(c));
+    if (!bar) return;
+    const StatusProgress& progress = static_cast<StatusBar&>(c).progress();
+    if (!progressBar_) {
+        progressBar_ = new QProgressBar(bar);
+        progressBar_->setObjectName(qs(c.name() + ".Progress"));
+        progressBar_->setTextVisible(true);
+        progressBar_->setFixedWidth(160);
+        progressBar_->setMinimumHeight(0);
+        bar->addPermanentWidget(progressBar_);
+        progressBar_->hide();
+    }
+    if (progress.maximum <= 0) {
+        progressBar_->hide();
+        return;
+    }
+    progressBar_->setRange(0, progress.maximum);
+    progressBar_->setValue(progress.position);
+    progressBar_->setFormat(qs(progress.text));
+    progressBar_->show();
 }
 
 void FormView::applyTimer(Component& c) {
@@ -707,6 +797,15 @@ void FormView::applyTimer(Component& c) {
         timer->start();
     else
         timer->stop();
+}
+
+UpDown* FormView::upDownOf(const Component& edit) const {
+    for (const auto& owned : form_.components()) {
+        if (owned->kind() != Kind::UpDown) continue;
+        auto* upDown = static_cast<UpDown*>(owned.get());
+        if (upDown->associate() == &edit) return upDown;
+    }
+    return nullptr;
 }
 
 void FormView::syncHiddenShortcut(Component& item, QAction* action) {

@@ -10,6 +10,7 @@
 #include "controls/form.h"
 
 class QLabel;
+class QProgressBar;
 class QMainWindow;
 class QWidget;
 
@@ -71,6 +72,7 @@ class FormView : public QObject, public FormObserver {
     void applyColors(Component& c);
     void applyTabs(Component& pageControl);
     void applyPanels(Component& statusBar);
+    void applyProgress(Component& statusBar);
     void applyTimer(Component& timer);
     QWidget* menuContainerFor(Component& item);
 
@@ -79,6 +81,8 @@ class FormView : public QObject, public FormObserver {
     // A user event bound to a handler by name.
     void userEvent(Component& c, const char* event);
     bool updatingWidgets() const { return updating_ > 0; }
+    // The up-down whose edit this is, if any.
+    UpDown* upDownOf(const Component& edit) const;
     // A key sequence one of the form's visible menu items is bound to.
     bool isMenuShortcut(const QKeySequence& keys) const;
 
@@ -90,6 +94,7 @@ class FormView : public QObject, public FormObserver {
     std::unordered_map<const Component*, QObject*> objects_;
     std::unordered_map<QObject*, Component*> watched_;
     std::unordered_map<const Component*, std::vector<QLabel*>> panelLabels_;
+    QProgressBar* progressBar_ = nullptr;
     std::size_t seen_ = 0;
     int updating_ = 0;
 };

@@ -6,11 +6,14 @@
 #include "model/main_window.h"
 #include "qt/program_view.h"
 #include "qt/qt_platform.h"
+#include "qt/qt_translations.h"
 #include "shell/application.h"
 
 int main(int argc, char* argv[]) {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(kugel::kApplicationTitle));
+    // The window speaks German; Qt's own dialogs and buttons must too.
+    kugel::loadQtTranslations(QStringLiteral("de"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Kugelmeister for PowerBall Australia"));

@@ -2,10 +2,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFont>
+#include <QFontMetrics>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QWindow>
+#include <cmath>
 
+#include "controls/property_names.h"
 #include "model/main_window.h"
 #include "shell/application.h"
 
@@ -13,6 +17,8 @@ namespace kugel {
 namespace {
 
 constexpr int kStatusBarHeight = 19;
+constexpr int kDesignedFontPixels = 13;
+constexpr int kIndicatorPixels = 13;
 
 }  // namespace
 
@@ -21,10 +27,19 @@ MainView::MainView(Application& app, TForm1& form) : app_(app), form_(form) {
     central_ = new QWidget(this);
     central_->setObjectName(QStringLiteral("Form1"));
     setCentralWidget(central_);
-    statusBar()->setFixedHeight(kStatusBarHeight);
+    // The menu items share the designed width in the window's own font; the
+    // style's roomier item padding would push the last one behind the
+    // overflow arrow.
+    QFont menuFont(QStringLiteral("Arial"));
+    menuFont.setPixelSize(form.fontHeight());
+    menuBar()->setFont(menuFont);
+    menuBar()->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 2px 3px; }"));
     view_ = std::make_unique<FormView>(app, form, central_, this);
     view_->formChanged = [this](std::string_view property) { formChanged(property); };
     view_->setFill(form.PageControl1);
+    applyScale(1.0);
+    // Below its designed size the pages would cut off their lowest controls.
+    setMinimumSize(form.bounds().width, form.bounds().height + menuBar()->sizeHint().height());
 
     // The window opens at its designed place and client size (it is not centred).
     move(form.bounds().left, form.bounds().top);
@@ -49,12 +64,14 @@ void MainView::applyClientSize() {
 }
 
 void MainView::formChanged(std::string_view property) {
-    if (property == "Caption") {
+    if (property == prop::Caption) {
         setWindowTitle(QString::fromStdString(form_.caption()));
-    } else if (property == "Visible") {
-        // The model closes the program by hiding its main window.
+    } else if (property == prop::Visible) {
+        // The model shows its main window during start-up and closes the
+        // program by hiding it.
+        if (form_.visible() && !isVisible()) show();
         if (!form_.visible() && isVisible()) close();
-    } else if (property == "Bounds") {
+    } else if (property == prop::Bounds) {
         const Bounds& b = form_.bounds();
         const int clientHeight = central_->height() + statusBar()->height();
         if (!resizing_ && (b.width != central_->width() || b.height != clientHeight))
@@ -74,6 +91,41 @@ void MainView::resizeEvent(QResizeEvent* event) {
         resizing_ = was;
     }
     app_.fireEvent(form_, "OnResize");
+    if (form_.designedHeight > 0)
+        applyScale(static_cast<double>(form_.groesse) / form_.designedHeight);
+}
+
+// What lies outside the pages grows and shrinks with them: the menu, the
+// status bar, and the indicators of check boxes and radio buttons.
+void MainView::applyScale(double scale) {
+    if (scale == scale_ && scale != 1.0) return;
+    scale_ = scale;
+    const int pixels = std::max(8, static_cast<int>(std::lround(kDesignedFontPixels * scale)));
+    QFont font = this->font();
+    font.setPixelSize(pixels);
+    menuBar()->setFont(font);
+    statusBar()->setFont(font);
+    // A line of text, the panels' sunken frames (one pixel above and below)
+    // and the three pixels the bar keeps above its items: any lower and the
+    // text is cut off at the bottom.
+    const int textHeight = QFontMetrics(font).height();
+    statusBar()->setFixedHeight(
+        std::max(static_cast<int>(std::lround(kStatusBarHeight * scale)), textHeight + 5));
+    const int indicator = std::max(8, static_cast<int>(std::lround(kIndicatorPixels * scale)));
+    central_->setStyleSheet(QStringLiteral("QCheckBox::indicator, QRadioButton::indicator "
+                                           "{ width: %1px; height: %1px; }")
+                                .arg(indicator));
+}
+
+// The model saves the window's size only in the normal state.
+void MainView::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    const Qt::WindowStates s = windowState();
+    form_.windowState = s & Qt::WindowMinimized ? TForm1::WindowState::Minimized
+                        : s & (Qt::WindowMaximized | Qt::WindowFullScreen)
+                            ? TForm1::WindowState::Maximized
+                            : TForm1::WindowState::Normal;
 }
 
 void MainView::closeEvent(QCloseEvent* event) {

@@ -23,10 +23,12 @@ class MainView : public QMainWindow {
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void formChanged(std::string_view property);
     void applyClientSize();
+    void applyScale(double scale);
     void focusWindowChanged(QWindow* window);
 
     Application& app_;
@@ -35,6 +37,7 @@ class MainView : public QMainWindow {
     std::unique_ptr<FormView> view_;
     bool leftApplication_ = false;
     bool resizing_ = false;
+    double scale_ = 0;
 };
 
 }  // namespace kugel

@@ -34,9 +34,9 @@ QObject* ProgramView::objectFor(const Component& c) const {
     return view ? view->objectFor(c) : nullptr;
 }
 
-int ProgramView::showModal(Form& form) {
+DialogResult ProgramView::showModal(Form& form) {
     auto it = dialogs_.find(&form);
-    if (it == dialogs_.end()) return 0;
+    if (it == dialogs_.end()) return DialogResult::None;
     return it->second->showModal();
 }
 

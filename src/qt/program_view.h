@@ -26,7 +26,7 @@ class ProgramView {
     QObject* objectFor(const Component& c) const;
 
     // Shows a dialog form modally and returns its modal result.
-    int showModal(Form& form);
+    DialogResult showModal(Form& form);
 
     // The program start: FormShow while the window is still hidden, then the
     // window appears and is activated for the first time. False when the

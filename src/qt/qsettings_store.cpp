@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <stdexcept>
+
 namespace kugel {
 namespace {
 
@@ -67,7 +69,8 @@ std::optional<std::string> QSettingsStore::readString(const std::string& name) c
 
 std::optional<std::string> QSettingsStore::readBinary(const std::string& name) const {
     const QVariant v = settings_->value(key(name));
-    if (!v.isValid()) return std::nullopt;
+    // Only a value kept as bytes is binary; a text in its place is damaged.
+    if (v.typeId() != QMetaType::QByteArray) return std::nullopt;
     const QByteArray bytes = v.toByteArray();
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
@@ -86,6 +89,9 @@ void QSettingsStore::writeBinary(const std::string& name, const std::string& byt
 
 void QSettingsStore::flush() {
     settings_->sync();
+    if (settings_->status() != QSettings::NoError)
+        throw std::runtime_error("the settings cannot be written: " +
+                                 settings_->fileName().toStdString());
 }
 
 }  // namespace kugel

@@ -6,6 +6,10 @@
 #include <QStringList>
 
 namespace kugel {
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
 namespace {
 
 const QDate kDayZero(1899, 12, 30);
@@ -108,6 +112,7 @@ LocaleInfo localeInfoOf(const QLocale& locale) {
             locale.dayName(i == 0 ? 7 : i, QLocale::ShortFormat).toStdString();
     info.shortDateFormat = shortDatePattern(locale.dateFormat(QLocale::ShortFormat));
     if (info.shortDateFormat.empty()) info.shortDateFormat = "dd.MM.yyyy";
+    info.decimalSeparator = locale.decimalPoint().toStdString();
     return info;
 }
 

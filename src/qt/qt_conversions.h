@@ -14,6 +14,9 @@ class QLocale;
 
 namespace kugel {
 
+// The model's (UTF-8) text as Qt holds it.
+QString qs(const std::string& text);
+
 // A plain colour (0x00BBGGRR); nothing for the system colours, which the
 // widget's own palette supplies.
 std::optional<QColor> plainColor(Color c);

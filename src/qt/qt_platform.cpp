@@ -28,10 +28,6 @@
 namespace kugel {
 namespace {
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 // Dialogs belong to whatever window the user is looking at.
 QWidget* dialogParent() {
     return QApplication::activeWindow();
@@ -88,8 +84,13 @@ std::optional<std::string> QtPlatform::fileDialog(bool save, const std::string& 
     QString ext = qs(defaultExt);
     if (ext.startsWith(u'.')) ext.remove(0, 1);
     if (!ext.isEmpty()) dialog.setDefaultSuffix(ext);
+    // A proposal without a directory opens in the program's directory, where
+    // the program keeps its files, never in wherever it was started from.
+    dialog.setDirectory(qs(programDirectory()));
     if (!proposedFile.empty()) {
-        const QFileInfo proposed(qs(proposedFile));
+        QFileInfo proposed(qs(proposedFile));
+        if (proposed.isRelative())
+            proposed = QFileInfo(QDir(qs(programDirectory())), qs(proposedFile));
         dialog.setDirectory(proposed.absolutePath());
         if (!proposed.fileName().isEmpty()) dialog.selectFile(proposed.fileName());
     }
@@ -109,9 +110,9 @@ std::optional<std::string> QtPlatform::saveFileDialog(const std::string& filter,
     return fileDialog(true, filter, proposedFile, defaultExt);
 }
 
-int QtPlatform::showModal(Form& form) {
+DialogResult QtPlatform::showModal(Form& form) {
     // Before the view exists there is nothing to show; closing counts as Cancel.
-    return modalShower_ ? modalShower_(form) : static_cast<int>(DialogResult::Cancel);
+    return modalShower_ ? modalShower_(form) : DialogResult::Cancel;
 }
 
 void QtPlatform::processEvents() {
@@ -181,6 +182,16 @@ HttpResponse QtPlatform::httpGet(const HttpRequest& request) {
     return curlHttpGet(request, [&request] {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         return request.abandon && request.abandon();
+    });
+}
+
+std::unique_ptr<HttpRequestQueue> QtPlatform::httpRequestQueue() {
+    // A handful of requests in flight hides most of the round trips of a
+    // long update without burdening the server.
+    constexpr int kRequestsInFlight = 6;
+    return curlRequestQueue(kRequestsInFlight, [] {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        return false;  // each request says itself when it is given up
     });
 }
 

@@ -18,7 +18,9 @@ class QtPlatform : public Platform {
     ~QtPlatform() override;
 
     // The view shows the dialog forms; it registers itself here once built.
-    void setModalShower(std::function<int(Form&)> shower) { modalShower_ = std::move(shower); }
+    void setModalShower(std::function<DialogResult(Form&)> shower) {
+        modalShower_ = std::move(shower);
+    }
 
     DialogResult messageBox(const std::string& caption, const std::string& text,
                             MessageButtons buttons) override;
@@ -30,7 +32,7 @@ class QtPlatform : public Platform {
     std::optional<std::string> saveFileDialog(const std::string& filter,
                                               const std::string& proposedFile,
                                               const std::string& defaultExt) override;
-    int showModal(Form& form) override;
+    DialogResult showModal(Form& form) override;
     void processEvents() override;
     void setBusyCursor(bool busy) override;
     void shellOpen(const std::string& target) override;
@@ -38,6 +40,7 @@ class QtPlatform : public Platform {
     void playSoundAsync(const std::string& file) override;
     void print(const PrintJob& job) override;
     HttpResponse httpGet(const HttpRequest& request) override;
+    std::unique_ptr<HttpRequestQueue> httpRequestQueue() override;
     SettingsStore& settings() override;
     SettingsStore& toolSettings() override;
     std::string programDirectory() override { return programDirectory_; }
@@ -53,7 +56,7 @@ class QtPlatform : public Platform {
                                           const std::string& defaultExt);
 
     std::string programDirectory_;
-    std::function<int(Form&)> modalShower_;
+    std::function<DialogResult(Form&)> modalShower_;
     std::unique_ptr<QSettingsStore> settings_;
     std::unique_ptr<QSettingsStore> toolSettings_;
     LocaleInfo locale_;

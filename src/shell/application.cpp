@@ -2,8 +2,10 @@
 
 #include <exception>
 
+#include "checking/odds_dialog.h"
 #include "checking/prize_dialog.h"
 #include "generation/number_choice_dialog.h"
+#include "model/added_texts.h"
 #include "model/main_window.h"
 #include "model/manual_entry_dialog.h"
 #include "online/script_choice_dialog.h"
@@ -31,9 +33,12 @@ Application::Application(Platform& platform) : platform_(platform) {
     form9_ = std::make_unique<TForm9>(platform);
     abgabeForm_ = std::make_unique<TAbgabeForm>(platform);
     qcsForm_ = std::make_unique<TQCSForm>(platform);
+    oddsForm_ = std::make_unique<TOddsForm>(platform);
     form6_->setRandom(&form1_->random);
-    forms_ = {form1_.get(), form3_.get(), form5_.get(),      form6_.get(),
-              form8_.get(), form9_.get(), abgabeForm_.get(), qcsForm_.get()};
+    // The main window appears during its start-up, when FormShow shows it.
+    form1_->setVisible(false);
+    forms_ = {form1_.get(), form3_.get(),      form5_.get(),   form6_.get(),   form8_.get(),
+              form9_.get(), abgabeForm_.get(), qcsForm_.get(), oddsForm_.get()};
 }
 
 Application::~Application() = default;
@@ -77,7 +82,7 @@ void Application::userAction(const std::function<void()>& action) {
         try {
             action();
         } catch (const std::exception& e) {
-            showError(e.what());
+            showError(errorText(e, form1_->addedTexts));
         }
     } catch (...) {
         --depth_;  // showing the error failed too; let the caller see that
@@ -113,12 +118,12 @@ void Application::applyPendingActivation() {
     invoke(*form1_, "FormActivate", form1_.get());
 }
 
-int Application::showModal(Form& dialog) {
-    dialog.modalResult = 0;
+DialogResult Application::showModal(Form& dialog) {
+    dialog.modalResult = DialogResult::None;
     // The main window's own show and close are the program's start and end.
     const bool isDialog = &dialog != form1_.get();
     if (isDialog) fireEvent(dialog, "OnShow");
-    int result = 0;
+    DialogResult result = DialogResult::None;
     try {
         result = platform_.showModal(dialog);
     } catch (...) {

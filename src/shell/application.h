@@ -18,6 +18,7 @@ class TForm8;
 class TForm9;
 class TAbgabeForm;
 class TQCSForm;
+class TOddsForm;
 
 // The program: the main window and its dialogs, created once in this order,
 // and the one place where user actions enter the model. It catches what a
@@ -32,11 +33,13 @@ class Application : public ProgramWindows {
     TForm1& form1() const { return *form1_; }
     TForm3& form3() const override { return *form3_; }
     TForm6& form6() const override { return *form6_; }
+    TForm9& form9() const override { return *form9_; }
     TQCSForm& qcsForm() const override { return *qcsForm_; }
+    TOddsForm& oddsForm() const override { return *oddsForm_; }
     // Every window in creation order: Form1, Form3, Form5, Form6, Form8, Form9,
-    // AbgabeForm, QCSForm.
-    const std::vector<Form*>& forms() const { return forms_; }
-    Form* form(const std::string& name) const;
+    // AbgabeForm, QCSForm, then the windows added later: OddsForm.
+    const std::vector<Form*>& forms() const override { return forms_; }
+    Form* form(const std::string& name) const override;
 
     // The program start: FormShow, then the first activation.
     void start();
@@ -61,7 +64,7 @@ class Application : public ProgramWindows {
     void activate();
     // Shows one of the program's dialogs modally; the main window is
     // activated again once the dialog has closed.
-    int showModal(Form& dialog) override;
+    DialogResult showModal(Form& dialog) override;
 
     // Shows an error text the way every failed operation does.
     void showError(const std::string& text);
@@ -80,6 +83,7 @@ class Application : public ProgramWindows {
     std::unique_ptr<TForm9> form9_;
     std::unique_ptr<TAbgabeForm> abgabeForm_;
     std::unique_ptr<TQCSForm> qcsForm_;
+    std::unique_ptr<TOddsForm> oddsForm_;
     std::vector<Form*> forms_;
     int depth_ = 0;
     bool activationPending_ = false;

@@ -2,6 +2,11 @@
 
 #include "checking/draw_browser.h"
 #include "checking/draw_display.h"
+#include "checking/history_analysis.h"
+#include "checking/history_search.h"
+#include "checking/odds_dialog.h"
+#include "checking/prize_dialog.h"
+#include "checking/settings_analysis.h"
 #include "checking/tip_distribution.h"
 #include "generation/ticket_editing.h"
 #include "generation/tip_calculation.h"
@@ -14,6 +19,7 @@
 #include "output/ticket_print.h"
 #include "output/tip_file.h"
 #include "shell/hint_display.h"
+#include "shell/language.h"
 #include "shell/startup.h"
 #include "statistics/number_statistics.h"
 #include "update/history_edit.h"
@@ -38,7 +44,13 @@ void registerMainWindowHandlers(TForm1& form) {
     registerOnlineSubmissionHandlers(form);
     registerCartHandlers(form);
     registerWebLinkHandlers(form);
+    registerPrizeDialogHandlers(form);
+    registerHistorySearchHandlers(form);
+    registerSettingsAnalysisHandlers(form);
+    registerHistoryAnalysisHandlers(form);
+    registerOddsHandlers(form);
     registerHintDisplay(form);
+    registerLanguageHandlers(form);
 }
 
 }  // namespace kugel

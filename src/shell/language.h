@@ -1,11 +1,34 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
+#include "model/language_menu.h"
+
 namespace kugel {
 
+class ProgramWindows;
 class TForm1;
+
+void registerLanguageHandlers(TForm1& form);
 
 // Applies the language numbered `sprache`, then shows the draw of the chosen
 // date with the ticket check and the frequency chart in that language.
 void SpracheSetzen(TForm1& form);
+// Selects language `number` (1..9) as its menu item does.
+void selectLanguage(TForm1& form, int number);
+// Applies the language file named by OpenDialog1.
+void DateiLaden1Click(TForm1& form);
+// Asks for a file name and writes the master file there and the language
+// template beside it (".trans").
+void Dateispeichern1Click(TForm1& form);
+
+// The master file's and the template's lines from the windows' current
+// texts, in the order both the writer and the reader walk them.
+struct LanguageTemplate {
+    std::vector<std::string> master;    // five lines per entry
+    std::vector<std::string> language;  // two lines per entry
+};
+LanguageTemplate writeLanguageTemplate(const ProgramWindows& windows);
 
 }  // namespace kugel

@@ -61,7 +61,10 @@ void FormShow(TForm1& form) {
     form.random.seed = static_cast<std::uint32_t>(platform.clockTicks());
     form.aktDatum = form.DateTimePicker2->date();
     form.DateTimePicker1->setDate(platform.today());
-    KugelmeisterClick(form);
+    // The window is up before the update, so the user sees its progress and
+    // can stop it; the update hands control to the window system as it goes.
+    form.setVisible(true);
+    downloadNewDraws(form, UpdateStart::AtStartup);
 }
 
 void FormActivate(TForm1& form) {
@@ -106,9 +109,9 @@ void Schlieen1Click(TForm1& form) {
 }
 
 void stopRunningOperations(TForm1& form) {
-    if (form.Aktualisierunglaeuft) form.run("SpeedButton8Click", form.SpeedButton8);
+    if (form.updateRunning()) form.run("SpeedButton8Click", form.SpeedButton8);
     // A second click on the calculation's button stops it.
-    if (form.Berechnunglaeuft) form.run("Label28Click", form.ticket.BitBtn4);
+    if (form.calculationRunning()) form.run("Label28Click", form.ticket.BitBtn4);
 }
 
 }  // namespace kugel

@@ -18,15 +18,15 @@ struct GroupKind {
     int lastFirst;  // highest first number examined
     int bars;       // bars shown; beyond lastFirst they stay 0
     ValueAxis axis;
-    int foundCaption;  // message naming what was found
+    Msg foundCaption;  // message naming what was found
     bool setsEnd;      // leaves the end of the window in dfb
 };
 
-constexpr GroupKind kPairs{2, 39, 39, ValueAxis::Spread, 54, false};
-constexpr GroupKind kTriples{3, 38, 38, ValueAxis::Spread, 55, true};
+constexpr GroupKind kPairs{2, 39, 39, ValueAxis::Spread, Msg::PairsFound, false};
+constexpr GroupKind kTriples{3, 38, 38, ValueAxis::Spread, Msg::TriplesFound, true};
 // Runs from 38 on would need numbers above 40; the chart still has a bar for
 // every number so that the calculation can index it like the others.
-constexpr GroupKind kQuadruples{4, 38, 40, ValueAxis::Automatic, 57, true};
+constexpr GroupKind kQuadruples{4, 38, 40, ValueAxis::Automatic, Msg::QuadruplesFound, true};
 
 // The row the run is checked as: its numbers first, the other positions and
 // the Powerball 0, which no stored number matches.
@@ -54,7 +54,8 @@ std::vector<long long> groupStatistic(TForm1& form, const GroupKind& kind) {
     for (int k = 0; k < kind.bars; ++k)
         bars.push_back(seriesBar(*form.Chart1, k + 1,
                                  static_cast<int>(groups.count[static_cast<std::size_t>(k)])));
-    const std::string title = form.msg(53) + ": " + std::to_string(window.draws.size()) + "   " +
+    const std::string title = form.msg(Msg::WindowDraws) + ": " +
+                              std::to_string(window.draws.size()) + "   " +
                               form.msg(kind.foundCaption) + ":" + std::to_string(groups.found);
     showBars(*form.Chart1, std::move(bars), kind.axis, title);
     form.PageControl1->setActivePage(form.TabSheet5);

@@ -14,10 +14,10 @@
 namespace kugel {
 namespace {
 
-std::string distributionTitle(const TForm1& form, int caption, int drawsCaption, long long draws,
+std::string distributionTitle(const TForm1& form, Msg caption, Msg drawsCaption, long long draws,
                               long long sumTotal) {
     return form.msg(caption) + "     " + form.msg(drawsCaption) + ": " + std::to_string(draws) +
-           "    " + form.msg(43) + ": " + std::to_string(roundHalfEven(sumTotal, draws));
+           "    " + form.msg(Msg::RowSum) + ": " + std::to_string(roundHalfEven(sumTotal, draws));
 }
 
 void showChartPage(TForm1& form) {
@@ -55,7 +55,9 @@ std::vector<long long> showMainNumberFrequency(TForm1& form) {
     NumberFrequency frequency = mainNumberFrequency(window.draws);
     const auto draws = static_cast<long long>(window.draws.size());
     std::optional<std::string> title;
-    if (draws > 0) title = distributionTitle(form, 46, 32, draws, frequency.sumTotal);
+    if (draws > 0)
+        title = distributionTitle(form, Msg::FrequencyTitle, Msg::FrequencyDraws, draws,
+                                  frequency.sumTotal);
     showBars(*form.Chart1, numberBars(frequency.count), ValueAxis::Spread, title);
     return std::move(frequency.count);
 }
@@ -66,7 +68,8 @@ std::vector<long long> showMainNumberOutstanding(TForm1& form) {
     form.dfb = window.end;
 
     std::vector<long long> gap = mainNumberOutstanding(window.draws);
-    showBars(*form.Chart1, numberBars(gap), ValueAxis::Spread, form.msg(26));
+    showBars(*form.Chart1, numberBars(gap), ValueAxis::Spread,
+             form.msg(Msg::OutstandingNumbersTitle));
     showChartPage(form);
     return gap;
 }
@@ -76,7 +79,8 @@ std::vector<long long> showPowerballFrequency(TForm1& form) {
     const StatisticsWindow window = readStatisticsWindow(form, StartDay::Included);
 
     std::vector<long long> count = powerballFrequency(window.draws);
-    showBars(*form.Chart1, plainBars(*form.Chart1, count, 1), ValueAxis::Spread, form.msg(47));
+    showBars(*form.Chart1, plainBars(*form.Chart1, count, 1), ValueAxis::Spread,
+             form.msg(Msg::PowerballFrequencyTitle));
     return count;
 }
 
@@ -85,9 +89,10 @@ std::vector<long long> showPowerballOutstanding(TForm1& form) {
     const StatisticsWindow window = readStatisticsWindow(form, StartDay::Excluded);
 
     std::vector<long long> gap = powerballOutstanding(window.draws);
-    showBars(*form.Chart1, plainBars(*form.Chart1, gap, 1), ValueAxis::Spread, form.msg(10));
+    showBars(*form.Chart1, plainBars(*form.Chart1, gap, 1), ValueAxis::Spread,
+             form.msg(Msg::OutstandingPowerballTitle));
     // The calculation shows this between its steps and keeps its own page.
-    if (!form.Berechnunglaeuft) showChartPage(form);
+    if (!form.calculationRunning()) showChartPage(form);
     return gap;
 }
 
@@ -115,7 +120,9 @@ void SpeedButton9Click(TForm1& form) {
     const RowSumCounts sums = rowSums(window.draws);
     const auto draws = static_cast<long long>(window.draws.size());
     std::optional<std::string> title;
-    if (draws > 0) title = distributionTitle(form, 56, 53, draws, sums.sumTotal);
+    if (draws > 0)
+        title = distributionTitle(form, Msg::RowSumDistributionTitle, Msg::WindowDraws, draws,
+                                  sums.sumTotal);
     showBars(*form.Chart1, plainBars(*form.Chart1, sums.count, sums.smallest), ValueAxis::Automatic,
              title);
 }

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "checking/draw_display.h"
+#include "model/added_texts.h"
 #include "model/history_file.h"
 #include "model/main_window.h"
 #include "model/manual_entry_dialog.h"
@@ -15,9 +16,6 @@
 
 namespace kugel {
 namespace {
-constexpr const char* kRepeatedNumbers =
-    "Jede Zahl darf in einer Ziehung nur einmal vorkommen. Die Ziehung wurde nicht gespeichert.";
-
 // The temporary files of the two rewrites: entering a draw, deleting one.
 std::string entryTemp(const TForm1& form) {
     return form.Home + form.ZahlenFile + "~";
@@ -34,12 +32,12 @@ void removeInterruptedRewrites(const TForm1& form) {
 }
 
 void registerHistoryEditHandlers(TForm1& form) {
-    form.addHandler("BitBtn8Click", [&form](Component*) { BitBtn8Click(form); });
-    form.addHandler("BitBtn4Click", [&form](Component*) { BitBtn4Click(form); });
-    form.addHandler("BitBtn3Click", [&form](Component*) { BitBtn3Click(form); });
+    form.addHandler("BitBtn8Click", [&form](Component*) { enterDrawByHand(form); });
+    form.addHandler("BitBtn4Click", [&form](Component*) { deleteShownDraw(form); });
+    form.addHandler("BitBtn3Click", [&form](Component*) { exportHistoryAsText(form); });
 }
 
-void BitBtn8Click(TForm1& form) {
+void enterDrawByHand(TForm1& form) {
     const HistoryFile history(form.historyPath());
     const std::vector<TZiehung> records = history.readAll();
 
@@ -53,12 +51,13 @@ void BitBtn8Click(TForm1& form) {
 
     TForm3& dialog = form.app().form3();
     dialog.load(start);
-    if (form.app().showModal(dialog) == 1) {
+    if (form.app().showModal(dialog) == DialogResult::Ok) {
         const TZiehung entered = dialog.entered();
         if (!entered.isValidDraw()) {
             // A draw with a number twice never happened; storing it would
             // spoil every statistic built on the history.
-            form.platform().messageBox(kApplicationTitle, kRepeatedNumbers, MessageButtons::Ok);
+            form.platform().messageBox(kApplicationTitle, form.msg(AddedText::RepeatedNumbers),
+                                       MessageButtons::Ok);
         } else if (entered.Datum > std::round(form.aktDatum) && foundIsLast) {
             history.append(entered);
         } else {
@@ -83,7 +82,7 @@ void BitBtn8Click(TForm1& form) {
     SpeedButton5Click(form);
 }
 
-void BitBtn4Click(TForm1& form) {
+void deleteShownDraw(TForm1& form) {
     {
         BusyCursor busy(form.platform());
         const HistoryFile history(form.historyPath());
@@ -96,7 +95,7 @@ void BitBtn4Click(TForm1& form) {
     SpeedButton5Click(form);
 }
 
-void BitBtn3Click(TForm1& form) {
+void exportHistoryAsText(TForm1& form) {
     const auto chosen = form.platform().saveFileDialog(
         form.SaveDialog1->filter, form.Home + "Zahlen.txt", form.SaveDialog1->defaultExt);
     if (!chosen) return;
@@ -109,10 +108,10 @@ void BitBtn3Click(TForm1& form) {
         lines.push_back(line + ";");
     }
     std::ofstream out(*chosen, std::ios::binary | std::ios::trunc);
-    if (!out) throw fileError("Die Datei kann nicht angelegt werden:", *chosen, errno);
+    if (!out) throw FileError(FileOperation::Create, *chosen, errno);
     out << encodeAnsiLines(lines);
     out.close();
-    if (!out) throw fileError("Die Datei kann nicht geschrieben werden:", *chosen, errno);
+    if (!out) throw FileError(FileOperation::Write, *chosen, errno);
 }
 
 }  // namespace kugel

@@ -4,14 +4,14 @@ namespace kugel {
 
 class TForm1;
 
-// The database page's operations that change or copy the history file:
-// BitBtn8Click (enter a draw by hand), BitBtn4Click (delete the displayed
-// draw), BitBtn3Click (text export).
+// The database page's operations that change or copy the history file.
+// Their handler names stay those of the designed window, where the delete
+// button BitBtn6 runs "BitBtn4Click".
 void registerHistoryEditHandlers(TForm1& form);
 
-void BitBtn8Click(TForm1& form);
-void BitBtn4Click(TForm1& form);
-void BitBtn3Click(TForm1& form);
+void enterDrawByHand(TForm1& form);      // "BitBtn8Click"
+void deleteShownDraw(TForm1& form);      // "BitBtn4Click", run by BitBtn6
+void exportHistoryAsText(TForm1& form);  // "BitBtn3Click"
 
 // Removes what a rewrite that was killed half-way left behind: its temporary
 // files, which may be as large as the history. Run at start and before each

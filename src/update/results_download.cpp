@@ -4,11 +4,13 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <deque>
 
 #include "checking/draw_display.h"
 #include "controls/value_text.h"
 #include "model/history_file.h"
 #include "model/main_window.h"
+#include "model/message_table.h"
 #include "model/program_windows.h"
 #include "platform/codepage.h"
 #include "platform/dates.h"
@@ -29,6 +31,7 @@ class DownloadState {
         form_.SpeedButton8->setVisible(true);
     }
     ~DownloadState() {
+        form_.StatusBar1->setProgress({});
         form_.BitBtn1->setEnabled(true);
         form_.SpeedButton10->setEnabled(true);
         form_.SpeedButton8->setVisible(false);
@@ -52,20 +55,59 @@ bool isUsableDay(double day) {
     return std::isfinite(day) && day > 0;
 }
 
-std::string damagedNewestRecordText(const std::filesystem::path& file) {
-    return "Der letzte Datensatz der Ziehungsdaten \"" + file.string() +
-           "\" ist beschädigt; es wurde nichts heruntergeladen.";
-}
-
 // An answer that is not a list of draws may be any page of any size; the
 // message shows its beginning, enough to recognise it.
 constexpr std::size_t kShownBodyChars = 2000;
 
-std::string malformedAnswerText(const std::string& body) {
+std::string malformedAnswerText(const TForm1& form, const std::string& body) {
     const TextExcerpt shown = leadingExcerpt(body, kShownBodyChars);
     if (shown.omitted == 0) return shown.text;
-    return shown.text + "\n\n[... " + std::to_string(shown.omitted) +
-           " weitere Zeichen nicht angezeigt]";
+    return shown.text + "\n\n" +
+           form.addedTexts.format(AddedText::MoreCharsNotShown, {std::to_string(shown.omitted)});
+}
+
+// The update's own texts (German defaults).
+constexpr const char* kStoppedText = "Gestoppt";
+constexpr const char* kProgressText = "Woche %1 von %2";
+constexpr const char* kNoAnswerText = "Keine Antwort von %1: %2";
+
+std::string failureReason(const HttpResponse& response) {
+    switch (response.failure) {
+        case HttpFailure::HostUnknown:
+            return "Rechnername unbekannt";
+        case HttpFailure::NoConnection:
+            return "Verbindung nicht möglich";
+        case HttpFailure::TimedOut:
+            return "Zeitüberschreitung";
+        case HttpFailure::BrokenOff:
+            return "Verbindung abgebrochen";
+        default:
+            return "Übertragungsfehler (" + response.error + ")";
+    }
+}
+
+std::string withArguments(std::string text, const std::string& first, const std::string& second) {
+    for (const auto& [marker, value] : {std::pair{"%1", &first}, std::pair{"%2", &second}}) {
+        const auto at = text.find(marker);
+        if (at != std::string::npos) text.replace(at, 2, *value);
+    }
+    return text;
+}
+
+// Where the request could not get through to: the proxy when one is set
+// (it is the one the program talks to), else the server's address.
+std::string addressOf(const HttpRequest& request) {
+    if (!request.proxyHost.empty())
+        return "Proxy " + request.proxyHost + ":" + std::to_string(request.proxyPort);
+    return request.url;
+}
+
+HttpRequest weekRequest(TForm1& form, double week) {
+    HttpRequest request = vendorRequest(form, kResultsPath);
+    request.query = {{"Programm", "KugelAU"}, {"Datum", formatYyyymmdd(week)}};
+    // The stop button works while a request waits, too.
+    request.abandon = [&form] { return form.updateStopRequested(); };
+    return request;
 }
 
 }  // namespace
@@ -106,17 +148,22 @@ std::optional<TZiehung> parseResultLine(const std::string& line, double date) {
 }
 
 void registerResultsDownloadHandlers(TForm1& form) {
-    form.addHandler("KugelmeisterClick", [&form](Component*) { KugelmeisterClick(form); });
-    form.addHandler("Aktualisieren1Click", [&form](Component*) { Aktualisieren1Click(form); });
-    form.addHandler("BitBtn2Click", [&form](Component*) { BitBtn2Click(form); });
-    form.addHandler("SpeedButton8Click", [&form](Component*) { SpeedButton8Click(form); });
+    form.addHandler("KugelmeisterClick", [&form](Component*) { downloadNewDraws(form); });
+    form.addHandler("Aktualisieren1Click", [&form](Component*) { downloadNewDraws(form); });
+    form.addHandler("BitBtn2Click", [&form](Component*) { rebuildHistory(form); });
+    form.addHandler("SpeedButton8Click", [&form](Component*) { stopDownload(form); });
 }
 
-void KugelmeisterClick(TForm1& form) {
-    if (form.Aktualisierunglaeuft) return;
+void downloadNewDraws(TForm1& form) {
+    downloadNewDraws(form, UpdateStart::ByUser);
+}
+
+void downloadNewDraws(TForm1& form, UpdateStart start) {
+    if (form.updateRunning()) return;
     Platform& platform = form.platform();
     {
         DownloadState running(form);
+        form.StatusBar1->setPanelHint(0, {});
         const HistoryFile history(form.historyPath());
         // An empty file (showing a draw creates one) is begun like a missing
         // one; otherwise its first draw would never be stored.
@@ -130,8 +177,10 @@ void KugelmeisterClick(TForm1& form) {
         }
         const double newest = records.back().Datum;
         if (!isUsableDay(newest)) {
-            platform.messageBox(kApplicationTitle, damagedNewestRecordText(history.path()),
-                                MessageButtons::Ok);
+            platform.messageBox(
+                kApplicationTitle,
+                form.addedTexts.format(AddedText::DamagedNewestDraw, {history.path().string()}),
+                MessageButtons::Ok);
             return;
         }
         if (!form.DateTimePicker1->setDate(newest))
@@ -142,28 +191,64 @@ void KugelmeisterClick(TForm1& form) {
         // The week asked for is kept here: the user may move the date picker
         // while a request waits, and the answer belongs to the week asked for.
         double week = std::floor(form.DateTimePicker1->date());
-        while (week <= platform.today() && form.SpeedButton8->visible()) {
+        const double firstWeek = week;
+        const int weeks = week <= platform.today()
+                              ? static_cast<int>((platform.today() - week) / ZiehungsAbstand) + 1
+                              : 0;
+        // Requests for the following weeks go out ahead, as many as the
+        // queue holds; their answers are still taken week by week, in order,
+        // and those after a week that ends the update are given up unread.
+        const std::unique_ptr<HttpRequestQueue> requests = platform.httpRequestQueue();
+        double nextToSend = week;
+        std::deque<std::string> addresses;  // of the requests not answered yet, oldest first
+        bool stopped = false;
+        while (week <= platform.today()) {
+            if (form.updateStopRequested()) {
+                stopped = true;
+                break;
+            }
             form.DateTimePicker1->setDate(week);
-            HttpRequest request = vendorRequest(form, kResultsPath);
-            request.query = {{"Programm", "KugelAU"}, {"Datum", formatYyyymmdd(week)}};
-            // The stop button works while a request waits, too.
-            request.abandon = [&form] { return !form.SpeedButton8->visible(); };
+            while (static_cast<int>(addresses.size()) < requests->capacity() &&
+                   nextToSend <= platform.today()) {
+                const HttpRequest request = weekRequest(form, nextToSend);
+                requests->send(request);
+                addresses.push_back(addressOf(request));
+                nextToSend += ZiehungsAbstand;
+            }
+            const int done = static_cast<int>((week - firstWeek) / ZiehungsAbstand);
+            form.StatusBar1->setProgress(
+                {done, weeks,
+                 withArguments(kProgressText, std::to_string(done + 1), std::to_string(weeks))});
             form.StatusBar1->setPanelText(0, "Loading");
 
-            const HttpResponse response = platform.httpGet(request);
+            const HttpResponse response = requests->takeNext();
+            const std::string address = addresses.front();
+            addresses.pop_front();
             const WeekAnswer verdict = judgeWeekAnswer(response);
+            if (verdict == WeekAnswer::EndUpdate && response.answered) {
+                // After a server error a later week would leave this one out
+                // for good; end here, and the next update asks for it again.
+                form.StatusBar1->setPanelText(0, response.statusLine);
+                form.StatusBar1->setPanelHint(0, response.statusLine);
+                break;
+            }
             if (verdict == WeekAnswer::EndUpdate) {
-                if (!response.answered && !form.SpeedButton8->visible())
-                    break;  // given up on the user's stop
+                if (form.updateStopRequested()) {  // given up on the user's stop
+                    stopped = true;
+                    break;
+                }
                 // Without a connection every further week would wait out its
-                // own time-out, and after a server error a later week would
-                // leave this one out for good; end now and say why.
-                form.StatusBar1->setPanelText(
-                    0, response.answered ? response.statusLine : response.error);
+                // own time-out; end now and say why.
+                const std::string text =
+                    withArguments(kNoAnswerText, address, failureReason(response));
+                form.StatusBar1->setPanelText(0, text);
+                form.StatusBar1->setPanelHint(0, text);
+                if (start == UpdateStart::ByUser)
+                    platform.messageBox(kApplicationTitle, text, MessageButtons::Ok);
                 break;
             }
             form.StatusBar1->setPanelText(0, response.statusLine);
-            form.StatusBar1->setPanelText(1, form.msg(45));
+            form.StatusBar1->setPanelText(1, form.msg(Msg::NoGuarantee));
 
             if (verdict == WeekAnswer::Store) {
                 const double date = week;
@@ -171,7 +256,8 @@ void KugelmeisterClick(TForm1& form) {
                     if (isBlank(line)) continue;
                     const auto draw = parseResultLine(line, date);
                     if (!draw) {
-                        platform.messageBox(kApplicationTitle, malformedAnswerText(response.body),
+                        platform.messageBox(kApplicationTitle,
+                                            malformedAnswerText(form, response.body),
                                             MessageButtons::Ok);
                         return;  // the draws stored so far stay; no display
                     }
@@ -184,17 +270,14 @@ void KugelmeisterClick(TForm1& form) {
             }
             week += ZiehungsAbstand;
         }
+        if (stopped) form.StatusBar1->setPanelText(0, kStoppedText);
         form.DateTimePicker1->setDate(week);
     }
     SpeedButton5Click(form);
 }
 
-void Aktualisieren1Click(TForm1& form) {
-    KugelmeisterClick(form);
-}
-
-void BitBtn2Click(TForm1& form) {
-    if (form.Aktualisierunglaeuft) return;
+void rebuildHistory(TForm1& form) {
+    if (form.updateRunning()) return;
     const std::string text = "Wollen Sie wirklich alle Ziehungsdaten löschen und dies ab dem " +
                              formatShortDate(form.DateTimePicker1->date(), form.locale()) +
                              " aus dem Internet neu aufbauen??";
@@ -203,10 +286,10 @@ void BitBtn2Click(TForm1& form) {
         return;
     std::error_code ignored;
     std::filesystem::remove(form.historyPath(), ignored);
-    KugelmeisterClick(form);
+    downloadNewDraws(form);
 }
 
-void SpeedButton8Click(TForm1& form) {
+void stopDownload(TForm1& form) {
     form.SpeedButton8->setVisible(false);
 }
 

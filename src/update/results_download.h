@@ -15,13 +15,18 @@ inline constexpr const char* kResultsPath = "/zahlen/kugelAU.asp";
 // Brings the history up to date from the results server, week by week, from
 // the week after the newest stored draw up to today; ends with the newest
 // draw displayed and the ticket checked. One download runs at a time.
-void KugelmeisterClick(TForm1& form);
-// Menu "Ziehungsdaten laden".
-void Aktualisieren1Click(TForm1& form);
-// Deletes the history after asking and downloads it again from the first draw.
-void BitBtn2Click(TForm1& form);
-// Stops a running download before its next request.
-void SpeedButton8Click(TForm1& form);
+// Registered as "KugelmeisterClick" (SpeedButton10, BitBtn1) and
+// "Aktualisieren1Click" (menu "Ziehungsdaten laden").
+void downloadNewDraws(TForm1& form);
+// Who started the update: a failure to reach the server is shown in a
+// message box only to a user who asked for the update.
+enum class UpdateStart { ByUser, AtStartup };
+void downloadNewDraws(TForm1& form, UpdateStart start);
+// Deletes the history after asking and downloads it again from the first
+// draw ("BitBtn2Click").
+void rebuildHistory(TForm1& form);
+// Stops a running download before its next request ("SpeedButton8Click").
+void stopDownload(TForm1& form);
 
 // One answer line "n1,n2,n3,n4,n5,n6,pb,extra" as a draw of the given date,
 // main numbers sorted; nothing when the line is not eight whole numbers or

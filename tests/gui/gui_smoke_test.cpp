@@ -8,11 +8,13 @@
 #include <QDateEdit>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -204,6 +206,28 @@ TEST_F(GuiSmokeTest, PagesHoldTheirDesignedArea) {
     EXPECT_GE(page->height(), 415);
 }
 
+// The status bar's panels show their text whole, inside the window, at the
+// designed size and at a larger one.
+TEST_F(GuiSmokeTest, StatusPanelsAreNotCutOff) {
+    MainView& w = view->mainWindow();
+    w.show();
+    t.form().StatusBar1->setProgress({3, 10, "Woche 4 von 10"});
+    for (const double factor : {1.0, 1.5}) {
+        SCOPED_TRACE(factor);
+        w.resize(w.width(), static_cast<int>(w.height() * factor));
+        QApplication::processEvents();
+        const QWidget* bar = view->widgetFor(*t.form().StatusBar1);
+        ASSERT_NE(bar, nullptr);
+        for (const QWidget* panel : bar->findChildren<QWidget*>()) {
+            if (!panel->isVisible() || panel->parentWidget() != bar) continue;
+            SCOPED_TRACE(panel->objectName().toStdString());
+            const QRect inWindow(panel->mapTo(&w, QPoint(0, 0)), panel->size());
+            EXPECT_LE(inWindow.bottom(), w.rect().bottom());
+            EXPECT_GE(panel->height(), panel->fontMetrics().height());
+        }
+    }
+}
+
 TEST_F(GuiSmokeTest, ScreenshotOfTheMainWindowCanBeSaved) {
     MainView& w = view->mainWindow();
     w.show();
@@ -211,6 +235,77 @@ TEST_F(GuiSmokeTest, ScreenshotOfTheMainWindowCanBeSaved) {
     const QString file = QString::fromStdString((t.dir.path() / "main.png").string());
     ASSERT_TRUE(w.grab().save(file));
     EXPECT_GT(QFileInfo(file).size(), 0);
+}
+
+TEST_F(GuiSmokeTest, WindowIsUpWithProgressWhileTheStartUpUpdateRuns) {
+    bool shownDuringRequest = false;
+    QString progressDuringRequest;
+    t.platform.http = [&](const HttpRequest&) {
+        shownDuringRequest = view->mainWindow().isVisible();
+        auto* bar = view->mainWindow().findChild<QProgressBar*>();
+        if (bar && bar->isVisible()) progressDuringRequest = bar->text();
+        HttpResponse answer;
+        answer.answered = true;
+        answer.statusCode = 200;
+        answer.statusLine = "HTTP/1.1 200 OK";
+        return answer;
+    };
+    ASSERT_TRUE(view->start());
+    EXPECT_TRUE(shownDuringRequest);
+    EXPECT_EQ(progressDuringRequest, QStringLiteral("Woche 1 von 1"));
+    auto* bar = view->mainWindow().findChild<QProgressBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_FALSE(bar->isVisible());  // gone once the update has ended
+}
+
+// Leaving an up-down's edit or pressing Enter in it makes the edit show the
+// position in use: out of range clamped, not a number put back.
+TEST_F(GuiSmokeTest, UpDownEditShowsThePositionUsedOnceLeft) {
+    TForm3& f3 = t.app->form3();
+    UpDown& ud = *f3.upDowns[0];
+    auto* edit = qobject_cast<QLineEdit*>(view->widgetFor(*f3.edits[0]));
+    ASSERT_NE(edit, nullptr);
+    const int before = ud.position();
+    struct Case {
+        QString typed;
+        bool byEnter;
+        int expected;
+    };
+    const Case cases[] = {{QStringLiteral("612"), false, ud.max()},
+                          {QStringLiteral("-5"), true, ud.min()},
+                          {QStringLiteral("x7"), false, ud.min()},
+                          {QString::number(before), true, before}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        edit->selectAll();
+        edit->insert(c.typed);
+        if (c.byEnter) {
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(edit, &enter);
+        } else {
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(edit, &out);
+        }
+        EXPECT_EQ(ud.position(), c.expected);
+        EXPECT_EQ(edit->text(), QString::number(c.expected));
+        EXPECT_EQ(f3.edits[0]->text(), std::to_string(c.expected));
+    }
+}
+
+TEST_F(GuiSmokeTest, DialogsPressOkOnEnter) {
+    int dialogsWithOk = 0;
+    for (Form* form : t.app->forms()) {
+        for (const auto& owned : form->components()) {
+            if (owned->kind() != Kind::BitBtn && owned->kind() != Kind::Button) continue;
+            if (static_cast<Button&>(*owned).modalResult != DialogResult::Ok) continue;
+            SCOPED_TRACE(form->name() + "." + owned->name());
+            auto* button = qobject_cast<QPushButton*>(view->widgetFor(*owned));
+            ASSERT_NE(button, nullptr);
+            EXPECT_TRUE(button->isDefault());
+            ++dialogsWithOk;
+        }
+    }
+    EXPECT_GE(dialogsWithOk, 2);  // manual entry, number-choice list
 }
 
 }  // namespace

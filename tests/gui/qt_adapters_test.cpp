@@ -2,8 +2,12 @@
 
 #include <QLocale>
 
+#include <fstream>
+#include <iterator>
+
 #include "qt/qsettings_store.h"
 #include "qt/qt_conversions.h"
+#include "shell/settings_store.h"
 #include "support/test_app.h"
 
 namespace kugel {
@@ -106,6 +110,41 @@ TEST(QSettingsStoreIni, ValuesSurviveReopening) {
     // Another group of the same file sees none of it.
     auto other = QSettingsStore::iniFile(ini, "Andere");
     EXPECT_FALSE(other->contains("Sprache"));
+}
+
+TEST(QSettingsStoreIni, TheTicketAndTheSettingsSurviveTheNextStart) {
+    test::TempDir dir;
+    const std::string ini = (dir.path() / "settings.ini").string();
+    {
+        auto store = QSettingsStore::iniFile(ini);
+        test::TestApp t;
+        t.platform.setSettings(store.get());
+        t.form().ticket.rows[0].numbers[0]->setText("5");
+        t.form().ticket.rows[0].powerball->setText("19");
+        t.form().DateTimePicker2->setDate(test::day(2017, 2, 2));
+        t.form().sprache = 8;
+        t.form().run("FormClose", &t.form());
+    }
+    // Dates and the print font style are kept as bytes, the rest as numbers and texts.
+    std::ifstream file(ini);
+    const std::string text((std::istreambuf_iterator<char>(file)), {});
+    EXPECT_NE(text.find("DateTimePicker2=@ByteArray("), std::string::npos);
+    EXPECT_NE(text.find("DruckSchrift=@ByteArray(\\0)"), std::string::npos);
+    EXPECT_NE(text.find("Sprache=8"), std::string::npos);
+
+    auto store = QSettingsStore::iniFile(ini);
+    test::TestApp next;
+    next.platform.setSettings(store.get());
+    restoreSettings(next.form());
+    restoreNetworkAndDateSettings(next.form());
+    EXPECT_EQ(next.form().ticket.rows[0].numbers[0]->text(), "5");
+    EXPECT_EQ(next.form().ticket.rows[0].powerball->text(), "19");
+    EXPECT_EQ(next.form().DateTimePicker2->date(), test::day(2017, 2, 2));
+    EXPECT_EQ(next.form().sprache, 8);
+    // A text where a date belongs is damaged: the start date falls back.
+    store->writeString("DateTimePicker2", "gestern");
+    restoreNetworkAndDateSettings(next.form());
+    EXPECT_EQ(next.form().DateTimePicker2->date(), ErsteZiehung);
 }
 
 }  // namespace

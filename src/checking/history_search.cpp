@@ -1,0 +1,110 @@
+#include "checking/history_search.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "checking/draw_display.h"
+#include "checking/hit_count.h"
+#include "model/conversion.h"
+#include "model/history_file.h"
+#include "model/main_window.h"
+#include "model/message_table.h"
+#include "platform/dates.h"
+#include "platform/platform.h"
+#include "statistics/chart_output.h"
+
+namespace kugel {
+namespace {
+
+// Without the Powerball counting six hits are the most a row can reach.
+constexpr int kDefaultThreshold = 5;
+constexpr int kDefaultThresholdWithPowerball = 7;
+
+const char* const kBarsTitle = "Ziehungen, in denen die Reihe die Trefferzahl erreichte";
+
+// Checks row r against the shown draw and writes its hit label. Returns the
+// counted hits, or nothing when a field of the row holds no number.
+std::optional<int> searchRow(TForm1& form, const TicketRow& row) {
+    const auto& n = row.numbers;
+    try {
+        Zettelcheck(form, n[0]->text(), n[1]->text(), n[2]->text(), n[3]->text(), n[4]->text(),
+                    n[5]->text(), row.powerball->text());
+    } catch (const ConversionError&) {
+        row.hits->setCaption("");
+        return std::nullopt;
+    }
+    const HitClass cls{form.Gewinn, form.Zusatz};
+    row.hits->setFontColor(cls.hits >= 3 || cls.powerball ? clRed : clBlack);
+    row.hits->setCaption(hitClassText(cls));
+    return countedHits(cls, form.settings.CheckBox31->checked());
+}
+
+bool askToGoOn(TForm1& form, std::size_t row) {
+    const std::string date = formatShortDate(form.Datum1, form.locale());
+    const DialogResult answer =
+        row == 0 ? form.platform().messageBox(form.msg(Msg::TipTestDrawFound),
+                                              form.msg(Msg::TipTestHitOn) + "  " + date + " . " +
+                                                  form.msg(Msg::TipTestContinue),
+                                              MessageButtons::YesNo)
+                 : form.platform().messageBox("Ziehung gefunden",
+                                              "Ein Treffer am  " + date + " gefunden. Weiter?",
+                                              MessageButtons::YesNo);
+    return answer == DialogResult::Yes;
+}
+
+void showRowBars(TForm1& form, const std::array<int, MaxTipps>& reached) {
+    std::vector<ChartPoint> bars;
+    for (std::size_t r = 0; r < reached.size(); ++r)
+        bars.push_back(seriesBar(*form.Chart1, static_cast<int>(r) + 1, reached[r]));
+    showBars(*form.Chart1, std::move(bars), ValueAxis::Automatic, std::string(kBarsTitle));
+}
+
+}  // namespace
+
+void SpeedButton4Click(TForm1& form) {
+    const bool powerballCounts = form.settings.CheckBox31->checked();
+    const std::string proposed =
+        std::to_string(powerballCounts ? kDefaultThresholdWithPowerball : kDefaultThreshold);
+    const std::string answer =
+        form.platform()
+            .inputBox(form.msg(Msg::TipTestStopAtHits), form.msg(Msg::TipTestCaption), proposed)
+            .value_or(proposed);
+    const int threshold = toInteger(answer);
+
+    const std::vector<TZiehung> records = HistoryFile(form.historyPath()).readAll();
+    form.aktDatum = form.DateTimePicker2->date();
+    form.Gewinn = 0;
+    form.dfb = form.DateTimePicker1->date();
+
+    Chart& chart = *form.Chart1;
+    chart.Series1.active = false;
+    chart.Series2.active = true;
+    chart.Series2.points.clear();
+    chart.redraw();
+
+    // Bar r: the draws seen in which row r reached the threshold.
+    std::array<int, MaxTipps> reached{};
+    for (const TZiehung& z : records) {
+        if (z.Datum < form.aktDatum || z.Datum > form.dfb) continue;
+        showDraw(form, z, "  ", "  PB: ");
+        form.Label35->setCaption(form.Label29->caption());
+        for (std::size_t r = 0; r < form.ticket.rows.size(); ++r) {
+            const std::optional<int> hits = searchRow(form, form.ticket.rows[r]);
+            if (!hits || *hits < threshold) continue;
+            ++reached[r];
+            if (!askToGoOn(form, r)) {
+                showRowBars(form, reached);
+                return;
+            }
+        }
+    }
+    showRowBars(form, reached);
+}
+
+void registerHistorySearchHandlers(TForm1& form) {
+    form.addHandler("SpeedButton4Click", [&form](Component*) { SpeedButton4Click(form); });
+}
+
+}  // namespace kugel

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kugel {
+
+// The odds of the game as it is really played: six of forty main numbers and
+// one Powerball of twenty. A row's hits against a fair draw follow the same
+// distribution however the row was chosen, so all of this is exact.
+
+// A non-negative fraction in lowest terms.
+struct Fraction {
+    std::uint64_t num = 0;
+    std::uint64_t den = 1;
+    std::string text() const;  // "1/76767600"
+    double value() const { return static_cast<double>(num) / static_cast<double>(den); }
+};
+Fraction reduced(std::uint64_t num, std::uint64_t den);
+// The N of "1 in N": odds of a thousand and more as a whole number in groups
+// of three digits ("76 767 600"), smaller ones with one decimal ("77.7").
+std::string oddsText(const Fraction& f);
+
+// The chance that a row has `mainHits` of the six main numbers and hits (or
+// misses) the Powerball.
+Fraction hitClassProbability(int mainHits, bool powerball);
+
+struct PrizeDivision {
+    int division;  // 1 (the jackpot) to 8
+    int mainHits;
+    bool powerball;
+    Fraction probability;
+};
+// The eight prize divisions, division 1 first.
+const std::array<PrizeDivision, 8>& prizeDivisions();
+// The chance that a row wins in any division.
+Fraction anyDivisionProbability();
+// What one row returns on average when division d pays quotas[d - 1].
+double expectedReturnPerRow(const std::array<double, 8>& quotas);
+// Quotas to start from, division 1 first: the prize dialog's defaults.
+std::array<double, 8> defaultDivisionQuotas();
+
+// The fourteen hit classes of a row: main hits 0..6, each without and with
+// the Powerball. Index 2 * mainHits + (powerball ? 1 : 0).
+constexpr int kHitClasses = 14;
+using HitClassCounts = std::array<long long, kHitClasses>;
+constexpr int hitClassIndex(int mainHits, bool powerball) {
+    return 2 * mainHits + (powerball ? 1 : 0);
+}
+
+// How observed counts of rows by hit class compare with chance.
+struct ChanceComparison {
+    struct Class {
+        int mainHits;
+        bool powerball;
+        long long observed;
+        double expected;
+        long long low;  // the central 95 % of what chance gives for this class
+        long long high;
+    };
+    long long rows = 0;
+    std::vector<Class> classes;  // in hit-class order
+    // The chi-square test over the classes, rare classes pooled until every
+    // pooled group expects at least five rows.
+    bool tested = false;  // false when the rows are too few for any test
+    double chiSquare = 0;
+    int degreesOfFreedom = 0;
+    double pValue = 1;
+    // Rows that won in any division, observed and expected.
+    long long winningRows = 0;
+    double expectedWinningRows = 0;
+};
+ChanceComparison compareWithChance(const HitClassCounts& observed);
+
+// "within what chance gives", "better than chance (p = 0.0123)" or
+// "worse than chance (p = 0.0123)", at the 5 % level.
+std::string chanceVerdict(const ChanceComparison& c);
+
+// The probability that a chi-square variable with `df` degrees of freedom
+// exceeds x.
+double chiSquareTail(double x, int df);
+
+}  // namespace kugel

@@ -1,0 +1,48 @@
+#include "cli/odds_command.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "checking/prize_odds.h"
+
+namespace kugel::cli {
+namespace {
+
+std::string hitsText(int mainHits, bool powerball) {
+    return std::to_string(mainHits) + (powerball ? " + Powerball" : "");
+}
+
+}  // namespace
+
+void printOdds(std::ostream& out, bool json) {
+    if (json) {
+        out << "{\"divisions\":[";
+        bool first = true;
+        for (const PrizeDivision& d : prizeDivisions()) {
+            out << (first ? "" : ",") << "{\"division\":" << d.division
+                << ",\"main\":" << d.mainHits
+                << ",\"powerball\":" << (d.powerball ? "true" : "false") << ",\"probability\":\""
+                << d.probability.text() << "\"}";
+            first = false;
+        }
+        out << "]}\n";
+        return;
+    }
+    char line[160];
+    std::snprintf(line, sizeof line, "%-9s %-14s %-18s %s\n", "Division", "Hits", "Probability",
+                  "Odds");
+    out << line;
+    for (const PrizeDivision& d : prizeDivisions()) {
+        std::snprintf(line, sizeof line, "%-9d %-14s %-18s 1 in %s\n", d.division,
+                      hitsText(d.mainHits, d.powerball).c_str(), d.probability.text().c_str(),
+                      oddsText(d.probability).c_str());
+        out << line;
+    }
+    const Fraction any = anyDivisionProbability();
+    std::snprintf(line, sizeof line, "%-24s %-18s 1 in %s\n", "Any division", any.text().c_str(),
+                  oddsText(any).c_str());
+    out << line;
+}
+
+}  // namespace kugel::cli

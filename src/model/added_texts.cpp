@@ -1,0 +1,122 @@
+#include "model/added_texts.h"
+
+#include "platform/durable_file.h"
+
+namespace kugel {
+namespace {
+
+std::size_t slot(AddedText t) {
+    return static_cast<std::size_t>(messageNumber(t) - kDesignedMessageCount);
+}
+
+// The German built-in texts, in the order of AddedText.
+const std::array<const char*, kAddedTextCount> kBuiltIn{
+    "Die Datei kann nicht angelegt werden: \"%1\": %2",
+    "Die Datei kann nicht geöffnet werden: \"%1\": %2",
+    "Die Datei kann nicht gelesen werden: \"%1\": %2",
+    "Die Datei kann nicht geschrieben werden: \"%1\": %2",
+    "Die Datei kann nicht ersetzt werden: \"%1\": %2",
+    "'%1' ist kein gültiger Integerwert",
+    "Jede Zahl darf in einer Ziehung nur einmal vorkommen. Die Ziehung wurde nicht gespeichert.",
+    "Die Liste %1 kann nicht geladen werden: Zeile %2 (\"%3\") ist keine Gewichtung von 0 bis %4.",
+    "Das Verzeichnis kann nicht angelegt werden: \"%1\": %2",
+    "Der Server hat keine Web-Adresse für den Warenkorb geliefert; der Warenkorb wird nicht "
+    "geöffnet.",
+    "Die Adresse des Warenkorbs ist länger als %1 Zeichen und wird nicht geöffnet.",
+    "Die Datei \"%1\" ist keine Tippdatei: sie ist größer als 1 MB.",
+    "'%1' ist kein gültiger Gleitkommawert",
+    "Die Datei kann nicht gelesen werden: \"%1\" ist keine gewöhnliche Datei",
+    "Die Datei \"%1\" ist zu groß (mehr als %2 Bytes).",
+    "Der letzte Datensatz der Ziehungsdaten \"%1\" ist beschädigt; es wurde nichts "
+    "heruntergeladen.",
+    "[... %1 weitere Zeichen nicht angezeigt]",
+};
+static_assert(messageNumber(AddedText::MoreCharsNotShown) + 1 ==
+              kDesignedMessageCount + kAddedTextCount);
+
+template <typename Words>
+std::string fill(const std::string& text, const Words& words) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
+            const auto k = static_cast<std::size_t>(text[i + 1] - '1');
+            if (k < words.size()) {
+                out += *(words.begin() + static_cast<std::ptrdiff_t>(k));
+                ++i;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+AddedText textOf(FileOperation op) {
+    switch (op) {
+        case FileOperation::Create:
+            return AddedText::FileCannotCreate;
+        case FileOperation::Open:
+            return AddedText::FileCannotOpen;
+        case FileOperation::Read:
+            return AddedText::FileCannotRead;
+        case FileOperation::Write:
+            return AddedText::FileCannotWrite;
+        case FileOperation::Replace:
+            return AddedText::FileCannotReplace;
+        case FileOperation::CreateDirectory:
+            return AddedText::DirectoryCannotCreate;
+        case FileOperation::ReadIrregular:
+            return AddedText::FileNotRegular;
+        case FileOperation::ReadTooLarge:
+            return AddedText::FileTooLarge;
+    }
+    return AddedText::FileCannotOpen;
+}
+
+}  // namespace
+
+AddedTexts::AddedTexts() {
+    for (std::size_t k = 0; k < texts_.size(); ++k) texts_[k] = kBuiltIn[k];
+}
+
+const std::string& AddedTexts::operator[](AddedText t) const {
+    return texts_[slot(t)];
+}
+
+std::string AddedTexts::format(AddedText t, std::initializer_list<std::string> words) const {
+    return fill((*this)[t], words);
+}
+
+std::string AddedTexts::format(AddedText t, const std::vector<std::string>& words) const {
+    return fill((*this)[t], words);
+}
+
+void AddedTexts::takeFrom(const std::vector<std::string>& messageFileLines) {
+    for (std::size_t k = 0; k < texts_.size(); ++k) {
+        const std::size_t line = static_cast<std::size_t>(kDesignedMessageCount) + k;
+        texts_[k] = line < messageFileLines.size() ? messageFileLines[line] : kBuiltIn[k];
+    }
+}
+
+const AddedTexts& builtInAddedTexts() {
+    static const AddedTexts texts;
+    return texts;
+}
+
+TextError::TextError(AddedText id, std::vector<std::string> words)
+    : std::runtime_error(builtInAddedTexts().format(id, words)),
+      id_(id),
+      words_(std::move(words)) {}
+
+std::string fileErrorText(const FileError& e, const AddedTexts& texts) {
+    return texts.format(textOf(e.operation()), {e.path().string(), e.reason()});
+}
+
+std::string errorText(const std::exception& e, const AddedTexts& texts) {
+    if (const auto* t = dynamic_cast<const TextError*>(&e)) return t->text(texts);
+    if (const auto* f = dynamic_cast<const FileError*>(&e)) return fileErrorText(*f, texts);
+    return e.what();
+}
+
+}  // namespace kugel

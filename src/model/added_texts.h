@@ -1,0 +1,90 @@
+#pragma once
+
+#include <array>
+#include <exception>
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "model/message_table.h"
+
+namespace kugel {
+
+class FileError;
+
+// Texts the program adds on its own (file and input errors), numbered after
+// the designed messages so that a message file's lines after its 62nd
+// translate them. A text may hold the places %1 to %9, which the words of the
+// occasion fill (a file name, a line number), so a translation can reorder
+// them.
+enum class AddedText : int {
+    FileCannotCreate = kDesignedMessageCount,  // %1 file, %2 the system's reason
+    FileCannotOpen,
+    FileCannotRead,
+    FileCannotWrite,
+    FileCannotReplace,
+    NotAnInteger,           // %1 the text that is no whole number
+    RepeatedNumbers,        // a draw entered by hand names a number twice
+    BadWeightLine,          // %1 file, %2 line number, %3 the line, %4 the highest weight
+    DirectoryCannotCreate,  // %1 directory, %2 the system's reason
+    CartNotWebAddress,      // the cart service named no web address
+    CartAddressTooLong,     // %1 the longest address a browser takes
+    NotATipFile,            // %1 file: too large to be a tip file
+    NotADecimal,            // %1 the text that is no decimal number
+    FileNotRegular,         // %1 a directory, device or pipe given as a file
+    FileTooLarge,           // %1 file, %2 the limit in bytes
+    DamagedNewestDraw,      // %1 the history file, whose last record has no usable date
+    MoreCharsNotShown,      // %1 how many characters of a long text were left out
+};
+inline constexpr int kAddedTextCount = 17;
+
+constexpr int messageNumber(AddedText t) {
+    return static_cast<int>(t);
+}
+
+// The current wording of the added texts: the German built-in texts until a
+// message file replaces them.
+class AddedTexts {
+  public:
+    AddedTexts();
+
+    const std::string& operator[](AddedText t) const;
+    // The text with %1, %2, ... replaced by the words in order; a place
+    // without a word stays as written, and words are not searched for places.
+    std::string format(AddedText t, std::initializer_list<std::string> words) const;
+    std::string format(AddedText t, const std::vector<std::string>& words) const;
+
+    // A message file's lines, line k for message k: the lines after the
+    // designed messages replace the added texts they number; a text the file
+    // has no line for takes its built-in wording, whatever a file taken
+    // before said.
+    void takeFrom(const std::vector<std::string>& messageFileLines);
+
+  private:
+    std::array<std::string, kAddedTextCount> texts_;
+};
+
+// The built-in wording, for errors raised where no window is at hand.
+const AddedTexts& builtInAddedTexts();
+
+// An error whose text is an added text: what() gives the built-in wording;
+// text() the wording of the language in use, which is what the user sees.
+class TextError : public std::runtime_error {
+  public:
+    TextError(AddedText id, std::vector<std::string> words);
+    std::string text(const AddedTexts& texts) const { return texts.format(id_, words_); }
+
+  private:
+    AddedText id_;
+    std::vector<std::string> words_;
+};
+
+// A failed file operation as the user reads it.
+std::string fileErrorText(const FileError& e, const AddedTexts& texts);
+
+// Any error as the user reads it: added texts in the language in use, other
+// errors with their own text.
+std::string errorText(const std::exception& e, const AddedTexts& texts);
+
+}  // namespace kugel

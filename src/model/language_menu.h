@@ -1,0 +1,24 @@
+#pragma once
+
+#include <vector>
+
+namespace kugel {
+
+class Builder;
+class TForm1;
+
+// One of the languages the menu offers.
+struct Language {
+    int number;            // the value of `sprache`
+    const char* menuItem;  // its item under SpracheLanguage1
+    const char* caption;
+    const char* file;  // its language file in the folder "land"
+};
+// By number, 1 to 9.
+const std::vector<Language>& languages();
+
+// The language menu's items under SpracheLanguage1, in the order the menu
+// shows them, and the hidden items that write and apply language files.
+void buildLanguageMenu(TForm1& form, Builder& b);
+
+}  // namespace kugel
