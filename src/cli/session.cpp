@@ -70,7 +70,7 @@ void configurePlatform(ScriptedPlatform& platform, const GlobalOptions& options,
     }
 }
 
-CommandPlatform::CommandPlatform() : ScriptedPlatform(shown_) {}
+CommandPlatform::CommandPlatform() : ScriptedPlatform(discarded) {}
 
 DialogResult CommandPlatform::messageBox(const std::string& caption, const std::string& text,
                                          MessageButtons buttons) {
@@ -105,14 +105,8 @@ void Session::invoke(const std::string& handler) {
     app_->invoke(app_->form1(), handler, &app_->form1());
 }
 
-void Session::failOnMessages(std::size_t from) const {
-    const auto& messages = platform_.messages();
-    if (messages.size() > from) throw DataError(messages[from]);
-}
-
-void Session::flush() {
-    settings_->flush();
-    toolSettings_->flush();
+void Session::failOnMessages() const {
+    if (!platform_.messages().empty()) throw DataError(platform_.messages().front());
 }
 
 }  // namespace kugel::cli
