@@ -25,8 +25,14 @@ const std::array<const char*, kAddedTextCount> kBuiltIn{
     "Die Adresse des Warenkorbs ist länger als %1 Zeichen und wird nicht geöffnet.",
     "Die Datei \"%1\" ist keine Tippdatei: sie ist größer als 1 MB.",
     "'%1' ist kein gültiger Gleitkommawert",
+    "Die Datei kann nicht gelesen werden: \"%1\" ist keine gewöhnliche Datei",
+    "Die Datei \"%1\" ist zu groß (mehr als %2 Bytes).",
+    "Der letzte Datensatz der Ziehungsdaten \"%1\" ist beschädigt; es wurde nichts "
+    "heruntergeladen.",
+    "[... %1 weitere Zeichen nicht angezeigt]",
 };
-static_assert(messageNumber(AddedText::NotADecimal) + 1 == kDesignedMessageCount + kAddedTextCount);
+static_assert(messageNumber(AddedText::MoreCharsNotShown) + 1 ==
+              kDesignedMessageCount + kAddedTextCount);
 
 template <typename Words>
 std::string fill(const std::string& text, const Words& words) {
@@ -60,6 +66,10 @@ AddedText textOf(FileOperation op) {
             return AddedText::FileCannotReplace;
         case FileOperation::CreateDirectory:
             return AddedText::DirectoryCannotCreate;
+        case FileOperation::ReadIrregular:
+            return AddedText::FileNotRegular;
+        case FileOperation::ReadTooLarge:
+            return AddedText::FileTooLarge;
     }
     return AddedText::FileCannotOpen;
 }

@@ -32,8 +32,12 @@ enum class AddedText : int {
     CartAddressTooLong,     // %1 the longest address a browser takes
     NotATipFile,            // %1 file: too large to be a tip file
     NotADecimal,            // %1 the text that is no decimal number
+    FileNotRegular,         // %1 a directory, device or pipe given as a file
+    FileTooLarge,           // %1 file, %2 the limit in bytes
+    DamagedNewestDraw,      // %1 the history file, whose last record has no usable date
+    MoreCharsNotShown,      // %1 how many characters of a long text were left out
 };
-inline constexpr int kAddedTextCount = 13;
+inline constexpr int kAddedTextCount = 17;
 
 constexpr int messageNumber(AddedText t) {
     return static_cast<int>(t);
