@@ -95,8 +95,7 @@ TForm1& Session::form() {
 
 void Session::prepare() {
     // Without the activation: it would show the newest draw, and with no
-    // history yet that is a message and an empty history file, which a
-    // following update would take for a history to continue.
+    // history yet that is a message box and an empty history file.
     app_->userAction([this] { prepareMainWindow(app_->form1()); });
     failOnMessages();
 }
