@@ -25,6 +25,11 @@ const std::array<const char*, kAddedTextCount> kBuiltIn{
     "Die Adresse des Warenkorbs ist länger als %1 Zeichen und wird nicht geöffnet.",
     "Die Datei \"%1\" ist keine Tippdatei: sie ist größer als 1 MB.",
     "'%1' ist kein gültiger Gleitkommawert",
+    "Die Datei kann nicht gelesen werden: \"%1\" ist keine gewöhnliche Datei",
+    "Die Datei \"%1\" ist zu groß (mehr als %2 Bytes).",
+    "Der letzte Datensatz der Ziehungsdaten \"%1\" ist beschädigt; es wurde nichts "
+    "heruntergeladen.",
+    "[... %1 weitere Zeichen nicht angezeigt]",
     "Vergleich mit dem Zufall",
     "Analyse der Einstellungen: %1 Reihen geprüft",
     "Tipps in der Datenbank gesucht: %1 Reihen in %2 Ziehungen geprüft",
@@ -38,8 +43,9 @@ const std::array<const char*, kAddedTextCount> kBuiltIn{
     "schlechter als der Zufall (p = %1)",
     "zu wenige Reihen für ein Urteil",
     "Bericht: %1",
+    "Tipp gegen alle Ziehungen geprüft: %1 Reihen in %2 Ziehungen",
 };
-static_assert(messageNumber(AddedText::ChanceReportFile) + 1 ==
+static_assert(messageNumber(AddedText::ChanceOfWholeHistory) + 1 ==
               kDesignedMessageCount + kAddedTextCount);
 
 template <typename Words>
@@ -74,6 +80,10 @@ AddedText textOf(FileOperation op) {
             return AddedText::FileCannotReplace;
         case FileOperation::CreateDirectory:
             return AddedText::DirectoryCannotCreate;
+        case FileOperation::ReadIrregular:
+            return AddedText::FileNotRegular;
+        case FileOperation::ReadTooLarge:
+            return AddedText::FileTooLarge;
     }
     return AddedText::FileCannotOpen;
 }

@@ -32,6 +32,10 @@ enum class AddedText : int {
     CartAddressTooLong,     // %1 the longest address a browser takes
     NotATipFile,            // %1 file: too large to be a tip file
     NotADecimal,            // %1 the text that is no decimal number
+    FileNotRegular,         // %1 a directory, device or pipe given as a file
+    FileTooLarge,           // %1 file, %2 the limit in bytes
+    DamagedNewestDraw,      // %1 the history file, whose last record has no usable date
+    MoreCharsNotShown,      // %1 how many characters of a long text were left out
     ChanceTitle,            // heading of the comparison with chance
     ChanceOfSettings,       // %1 rows the analysis of the settings checked
     ChanceOfSearch,         // %1 rows the history search checked, %2 draws
@@ -45,8 +49,9 @@ enum class AddedText : int {
     ChanceWorse,            // verdict: %1 p-value
     ChanceTooFewRows,       // verdict without rows
     ChanceReportFile,       // %1 the comparison's report file
+    ChanceOfWholeHistory,   // %1 rows of a ticket checked against every draw, %2 draws
 };
-inline constexpr int kAddedTextCount = 26;
+inline constexpr int kAddedTextCount = 31;
 
 constexpr int messageNumber(AddedText t) {
     return static_cast<int>(t);

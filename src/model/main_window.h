@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -70,7 +71,7 @@ class TForm1 : public Form {
     bool Berechnunglaeuft = false;
     bool Aktualisierunglaeuft = false;  // a results download is running
     bool analysisRunning = false;       // one of the historical analyses is running
-    int LaufMax = 0;
+    std::int64_t LaufMax = 0;           // run budget of the calculation
     int sprache = 0;
     int groesse = 0;
     // Kept between runs without a use of their own (the settings store).
@@ -126,6 +127,7 @@ class TForm1 : public Form {
     MenuItem* DateiLaden1 = nullptr;      // hidden: applies the current language file
     MenuItem* Abgeben1 = nullptr;
     MenuItem* Schlieen1 = nullptr;
+    MenuItem* Extras1 = nullptr;            // added: the menu of the added commands
     MenuItem* Drucken1 = nullptr;           // added: print preview of the ticket
     MenuItem* Gewinnauswertung1 = nullptr;  // added: opens the prize dialog
     MenuItem* Gewinnchancen1 = nullptr;     // added: the odds of the game

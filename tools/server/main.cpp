@@ -6,6 +6,7 @@
 #include <httplib.h>
 
 #include <CLI/CLI.hpp>
+#include <chrono>
 #include <filesystem>
 #include <iostream>
 #include <mutex>
@@ -22,10 +23,33 @@ namespace {
 constexpr int kDefaultPort = 8089;
 constexpr const char* kDefaultDataName = "draws.csv";
 
+// A client that sends or reads slowly holds one worker until a time-out ends
+// its connection; the pool is far larger than the few connections real
+// clients open, so a handful of slow ones cannot keep the others waiting.
+constexpr std::size_t kWorkers = 64;
+constexpr auto kReadTimeOut = std::chrono::seconds(5);
+constexpr auto kWriteTimeOut = std::chrono::seconds(5);
+constexpr time_t kKeepAliveSeconds = 2;
+// Every request the server answers is a GET without a body; a body is read
+// only up to this size, never buffered whole.
+constexpr std::size_t kMaxRequestBody = 4096;
+
 std::filesystem::path executableDir(const char* argv0) {
     std::error_code error;
     const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
     return error ? std::filesystem::absolute(argv0).parent_path() : self.parent_path();
+}
+
+// Where the shipped draws and scripts lie: beside the program in a build
+// tree, under share/kugelmeister beside bin/ when installed.
+std::filesystem::path shippedFilesDir(const char* argv0) {
+    const std::filesystem::path dir = executableDir(argv0);
+    const std::filesystem::path installed = dir.parent_path() / "share" / "kugelmeister";
+    std::error_code error;
+    if (!std::filesystem::exists(dir / kDefaultDataName, error) &&
+        std::filesystem::exists(installed / kDefaultDataName, error))
+        return installed;
+    return dir;
 }
 
 // The library's default also sets SO_REUSEPORT, which lets a second server
@@ -35,6 +59,22 @@ void reuseAddressOnly(httplib::Server& server) {
     server.set_socket_options([](socket_t sock) {
         int yes = 1;
         setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof(yes));
+    });
+}
+
+void limitClients(httplib::Server& server) {
+    server.new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
+    server.set_read_timeout(kReadTimeOut);
+    server.set_write_timeout(kWriteTimeOut);
+    server.set_keep_alive_timeout(kKeepAliveSeconds);
+    server.set_payload_max_length(kMaxRequestBody);
+}
+
+// Lets a supervisor (or a test) see that the server answers without asking
+// for draws.
+void registerHealthRoute(httplib::Server& server) {
+    server.Get("/health", [](const httplib::Request&, httplib::Response& response) {
+        response.set_content("ok\n", "text/plain");
     });
 }
 
@@ -70,23 +110,26 @@ int main(int argc, char** argv) {
         ->check(CLI::Range(100, 599));
     CLI11_PARSE(app, argc, argv);
 
-    const std::filesystem::path data = dataFile.empty() ? executableDir(argv[0]) / kDefaultDataName
-                                                        : std::filesystem::path(dataFile);
+    const std::filesystem::path data = dataFile.empty()
+                                           ? shippedFilesDir(argv[0]) / kDefaultDataName
+                                           : std::filesystem::path(dataFile);
     kugel::server::DrawStore store(data, std::cerr);
     if (!store.load()) {
         std::cerr << "kugelmeister-server: cannot load draws from " << data.string() << std::endl;
         return 1;
     }
 
-    if (scriptDir.empty()) scriptDir = (executableDir(argv[0]) / "Script").string();
+    if (scriptDir.empty()) scriptDir = (shippedFilesDir(argv[0]) / "Script").string();
 
     httplib::Server server;
     kugel::server::SignalStop signalStop([&server] { server.stop(); });
     reuseAddressOnly(server);
+    limitClients(server);
     kugel::server::registerResultsRoutes(server, store);
     kugel::server::registerCartRoutes(server, cart);
     kugel::server::registerScriptRoutes(server, scriptDir);
     kugel::server::registerSiteRoutes(server, store);
+    registerHealthRoute(server);
     logRequests(server);
 
     const int bound = port == 0                            ? server.bind_to_any_port(address)
