@@ -25,8 +25,18 @@ const std::array<const char*, kAddedTextCount> kBuiltIn{
     "Die Adresse des Warenkorbs ist länger als %1 Zeichen und wird nicht geöffnet.",
     "Die Datei \"%1\" ist keine Tippdatei: sie ist größer als 1 MB.",
     "'%1' ist kein gültiger Gleitkommawert",
+    "Ungültiger Datentyp für '%1'",
+    "Gestoppt",
+    "Woche %1 von %2",
+    "Keine Antwort von %1: %2",
+    "Rechnername unbekannt",
+    "Verbindung nicht möglich",
+    "Zeitüberschreitung",
+    "Verbindung abgebrochen",
+    "Übertragungsfehler (%1)",
+    "Ziehungen, in denen die Reihe die Trefferzahl erreichte",
 };
-static_assert(messageNumber(AddedText::NotADecimal) + 1 == kDesignedMessageCount + kAddedTextCount);
+static_assert(messageNumber(AddedText::SearchChartTitle) + 1 == kDesignedMessageCount + kAddedTextCount);
 
 template <typename Words>
 std::string fill(const std::string& text, const Words& words) {

@@ -32,8 +32,18 @@ enum class AddedText : int {
     CartAddressTooLong,     // %1 the longest address a browser takes
     NotATipFile,            // %1 file: too large to be a tip file
     NotADecimal,            // %1 the text that is no decimal number
+    SettingUnreadable,      // %1 the stored setting's name
+    UpdateStopped,          // a results update ended on the user's stop
+    UpdateProgress,         // %1 the week being loaded, %2 the weeks in all
+    UpdateNoAnswer,         // %1 the address asked, %2 why it gave no answer
+    HostUnknown,            // why a request got no answer ...
+    NoConnection,
+    ConnectionTimedOut,
+    ConnectionBrokenOff,
+    TransferFailed,         // %1 the network library's own words
+    SearchChartTitle,       // the chart of draws that reached a row's hit count
 };
-inline constexpr int kAddedTextCount = 13;
+inline constexpr int kAddedTextCount = 23;
 
 constexpr int messageNumber(AddedText t) {
     return static_cast<int>(t);
