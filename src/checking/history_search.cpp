@@ -56,7 +56,8 @@ void showRowBars(TForm1& form, const std::array<int, MaxTipps>& reached) {
     std::vector<ChartPoint> bars;
     for (std::size_t r = 0; r < reached.size(); ++r)
         bars.push_back(seriesBar(*form.Chart1, static_cast<int>(r) + 1, reached[r]));
-    showBars(*form.Chart1, std::move(bars), ValueAxis::Automatic, form.msg(AddedText::SearchChartTitle));
+    showBars(*form.Chart1, std::move(bars), ValueAxis::Automatic,
+             form.msg(AddedText::SearchChartTitle));
 }
 
 }  // namespace

@@ -36,7 +36,8 @@ const std::array<const char*, kAddedTextCount> kBuiltIn{
     "Übertragungsfehler (%1)",
     "Ziehungen, in denen die Reihe die Trefferzahl erreichte",
 };
-static_assert(messageNumber(AddedText::SearchChartTitle) + 1 == kDesignedMessageCount + kAddedTextCount);
+static_assert(messageNumber(AddedText::SearchChartTitle) + 1 ==
+              kDesignedMessageCount + kAddedTextCount);
 
 template <typename Words>
 std::string fill(const std::string& text, const Words& words) {

@@ -40,8 +40,8 @@ enum class AddedText : int {
     NoConnection,
     ConnectionTimedOut,
     ConnectionBrokenOff,
-    TransferFailed,         // %1 the network library's own words
-    SearchChartTitle,       // the chart of draws that reached a row's hit count
+    TransferFailed,    // %1 the network library's own words
+    SearchChartTitle,  // the chart of draws that reached a row's hit count
 };
 inline constexpr int kAddedTextCount = 23;
 

@@ -188,9 +188,8 @@ void downloadNewDraws(TForm1& form, UpdateStart start) {
                 }
                 // Without a connection every further week would wait out its
                 // own time-out; end now and say why.
-                const std::string text =
-                    form.addedTexts.format(AddedText::UpdateNoAnswer,
-                                           {address, failureReason(form, response)});
+                const std::string text = form.addedTexts.format(
+                    AddedText::UpdateNoAnswer, {address, failureReason(form, response)});
                 form.StatusBar1->setPanelText(0, text);
                 form.StatusBar1->setPanelHint(0, text);
                 if (start == UpdateStart::ByUser)

@@ -23,7 +23,10 @@ const AddedText kAllAdded[] = {
     AddedText::FileCannotWrite,   AddedText::FileCannotReplace,  AddedText::NotAnInteger,
     AddedText::RepeatedNumbers,   AddedText::BadWeightLine,      AddedText::DirectoryCannotCreate,
     AddedText::CartNotWebAddress, AddedText::CartAddressTooLong, AddedText::NotATipFile,
-    AddedText::NotADecimal,
+    AddedText::NotADecimal,       AddedText::SettingUnreadable,  AddedText::UpdateStopped,
+    AddedText::UpdateProgress,    AddedText::UpdateNoAnswer,     AddedText::HostUnknown,
+    AddedText::NoConnection,      AddedText::ConnectionTimedOut, AddedText::ConnectionBrokenOff,
+    AddedText::TransferFailed,    AddedText::SearchChartTitle,
 };
 static_assert(std::size(kAllAdded) == kAddedTextCount);
 

@@ -58,7 +58,9 @@ TEST(ShippedLanguages, EveryLanguageHasAllEntriesAndMessages) {
             SCOPED_TRACE(builtIn[id]);
             EXPECT_FALSE(line.empty());
             EXPECT_EQ(places(line), places(builtIn[id]));
-            if (l.number == 1) EXPECT_EQ(line, builtIn[id]);
+            if (l.number == 1) {
+                EXPECT_EQ(line, builtIn[id]);
+            }
         }
     }
 }
