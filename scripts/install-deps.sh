@@ -3,7 +3,9 @@
 # Idempotent: when everything is present it only checks and returns quickly;
 # the package index is refreshed only when something is actually missing.
 #   install-deps.sh           what building and running need
-#   install-deps.sh --tests   also what only the tests need (a headless browser)
+#   install-deps.sh --tests   also what only the tests need (a headless browser,
+#                             the validators of the desktop entry and the metainfo,
+#                             the Debian package tools)
 set -euo pipefail
 
 packages=(
@@ -17,7 +19,7 @@ packages=(
   qt6-qpa-plugins qt6-translations-l10n libqt6svg6
 )
 if [ "${1:-}" = "--tests" ]; then
-  packages+=(chromium)
+  packages+=(chromium desktop-file-utils appstream dpkg-dev)
 fi
 
 missing=()

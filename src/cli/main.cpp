@@ -1,28 +1,30 @@
-// kugelmeister-cli: runs the program's model from a script of control-level
-// commands, answering its dialogs from the script and printing what it shows.
+// kugelmeister-cli: the program's model without windows. Commands for people
+// (update, show, check, calc, stats, export, import, odds) and the script
+// driver, which plays control-level commands, answers the program's dialogs
+// from the script and prints what it shows.
 
 #include <CLI/CLI.hpp>
 
 #include <chrono>
 #include <cstdint>
 #include <ctime>
-#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
 
+#include "cli/history_commands.h"
 #include "cli/odds_command.h"
 #include "cli/script.h"
 #include "cli/script_runner.h"
-#include "cli/system_locale.h"
-#include "controls/value_text.h"
+#include "cli/session.h"
+#include "cli/stats_command.h"
+#include "cli/ticket_commands.h"
 #include "generation/tip_calculation.h"
 #include "model/main_window.h"
-#include "net/curl_http_client.h"
-#include "platform/dates.h"
 #include "platform/scripted_platform.h"
 #include "qt/qsettings_store.h"
 #include "shell/application.h"
@@ -32,43 +34,6 @@ namespace {
 constexpr int kExitScriptError = 2;
 constexpr int kExitNoAnswer = 3;
 
-struct Options {
-    std::string home;
-    std::string settingsFile;
-    std::string toolSettingsFile;
-    std::optional<std::string> server;
-    std::optional<std::string> today;
-    std::optional<std::uint64_t> clock;
-    int parallelRequests = 1;
-    std::string script;
-};
-
-std::string executableDirectory() {
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return std::filesystem::current_path().string();
-    return exe.parent_path().string();
-}
-
-double realToday() {
-    const std::time_t t = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&t, &local);
-    return kugel::encodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday).value_or(0);
-}
-
-std::uint64_t realClock() {
-    return static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
-}
-
-// A store file the option names exists from the start, even when the run
-// writes nothing into it.
-std::unique_ptr<kugel::QSettingsStore> iniStore(const std::string& path, const std::string& group) {
-    if (!std::filesystem::exists(path)) std::ofstream(path, std::ios::app);
-    return kugel::QSettingsStore::iniFile(path, group);
-}
-
 std::vector<kugel::cli::Command> readScript(const std::string& file) {
     if (file == "-") return kugel::cli::parseScript(std::cin);
     std::ifstream in(file, std::ios::binary);
@@ -76,51 +41,29 @@ std::vector<kugel::cli::Command> readScript(const std::string& file) {
     return kugel::cli::parseScript(in);
 }
 
-int run(const Options& options) {
+int runScript(const kugel::cli::GlobalOptions& options, const std::string& scriptFile) {
     std::vector<kugel::cli::Command> commands;
     try {
-        commands = readScript(options.script);
+        commands = readScript(scriptFile);
     } catch (const kugel::cli::ScriptError& e) {
-        std::cerr << "kugelmeister-cli: " << options.script;
+        std::cerr << "kugelmeister-cli: " << scriptFile;
         if (e.line > 0) std::cerr << ':' << e.line;
         std::cerr << ": " << e.message << '\n';
         return kExitScriptError;
     }
 
-    double today = realToday();
-    if (options.today) {
-        const auto day =
-            options.today->size() == 10 ? kugel::parseDayValue(*options.today) : std::nullopt;
-        if (!day) {
-            std::cerr << "kugelmeister-cli: --today expects YYYY-MM-DD, got " << *options.today
-                      << '\n';
-            return kExitScriptError;
-        }
-        today = *day;
-    }
-
-    std::unique_ptr<kugel::QSettingsStore> settings = options.settingsFile.empty()
-                                                          ? kugel::QSettingsStore::programStore()
-                                                          : iniStore(options.settingsFile, {});
-    std::unique_ptr<kugel::QSettingsStore> toolSettings =
-        options.toolSettingsFile.empty() ? kugel::QSettingsStore::automationToolStore()
-                                         : iniStore(options.toolSettingsFile, "Settings");
-
     kugel::ScriptedPlatform platform(std::cout);
     platform.setStopAtFirstUnanswered(true);
-    platform.setProgramDirectory(options.home.empty() ? executableDirectory() : options.home);
-    platform.setToday(today);
-    platform.setClock(options.clock ? *options.clock : realClock());
-    platform.setLocale(kugel::cli::environmentLocale());
-    platform.setSettings(settings.get());
-    platform.setToolSettings(toolSettings.get());
-    platform.http = [](const kugel::HttpRequest& request) { return kugel::curlHttpGet(request); };
-    // One request at a time unless asked: then a script's request lines
-    // replay exactly, whatever the server's timing.
-    if (options.parallelRequests > 1) {
-        platform.parallelHttp = [n = options.parallelRequests] {
-            return kugel::curlRequestQueue(n);
-        };
+    std::unique_ptr<kugel::QSettingsStore> settings;
+    std::unique_ptr<kugel::QSettingsStore> toolSettings;
+    try {
+        kugel::cli::configurePlatform(platform, options, settings, toolSettings);
+    } catch (const kugel::cli::UsageError& e) {
+        std::cerr << "kugelmeister-cli: " << e.what() << '\n';
+        return kExitScriptError;
+    } catch (const std::exception& e) {  // the program directory cannot be made
+        std::cerr << "kugelmeister-cli: " << e.what() << '\n';
+        return kExitNoAnswer;
     }
 
     // Scripts must replay exactly: a long calculation hands control to the
@@ -136,12 +79,12 @@ int run(const Options& options) {
         runner.run(commands);
     } catch (const kugel::cli::ScriptError& e) {
         std::cout.flush();
-        std::cerr << "kugelmeister-cli: " << options.script << ':' << e.line << ": " << e.message
+        std::cerr << "kugelmeister-cli: " << scriptFile << ':' << e.line << ": " << e.message
                   << '\n';
         status = kExitScriptError;
     } catch (const kugel::NoAnswerError& e) {
         std::cout.flush();
-        std::cerr << "kugelmeister-cli: " << options.script << ':' << runner.currentLine() << ": "
+        std::cerr << "kugelmeister-cli: " << scriptFile << ':' << runner.currentLine() << ": "
                   << e.what() << '\n';
         status = kExitNoAnswer;
     }
@@ -151,14 +94,33 @@ int run(const Options& options) {
     return status;
 }
 
+// Runs a command for people and turns what it throws into its exit status.
+int runCommand(const std::function<int()>& command) {
+    try {
+        return command();
+    } catch (const kugel::cli::UsageError& e) {
+        std::cout.flush();
+        std::cerr << "kugelmeister-cli: " << e.what() << '\n';
+        return kugel::cli::kExitUsage;
+    } catch (const std::exception& e) {
+        std::cout.flush();
+        std::cerr << "kugelmeister-cli: " << e.what() << '\n';
+        return kugel::cli::kExitDataError;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App cli{"Runs Kugelmeister without windows from a script of control-level commands."};
+    CLI::App cli{
+        "Kugelmeister without windows: commands for people, and a script driver for "
+        "automation.\nExit status: 0 success, 2 usage error, 3 data or I/O error."};
     cli.name("kugelmeister-cli");
     cli.require_subcommand(1);
-    Options options;
-    cli.add_option("--home", options.home, "the program's directory (default: the executable's)");
+    kugel::cli::GlobalOptions options;
+    cli.add_option("--home", options.home,
+                   "the program's directory (default: the executable's, or the user's data "
+                   "directory when installed)");
     cli.add_option("--settings", options.settingsFile, "the program's settings as an INI file");
     cli.add_option("--tool-settings", options.toolSettingsFile,
                    "the automation tool's settings as an INI file");
@@ -168,12 +130,75 @@ int main(int argc, char** argv) {
     cli.add_option("--parallel-requests", options.parallelRequests,
                    "requests of a results update in flight at once (1..6)")
         ->check(CLI::Range(1, 6));
+
+    std::string scriptFile;
     CLI::App* script = cli.add_subcommand("script", "runs a script (FILE \"-\": standard input)");
     script->fallthrough();
-    script->add_option("FILE", options.script, "the script")->required();
-    bool oddsAsJson = false;
+    script->add_option("FILE", scriptFile, "the script")->required();
+
+    bool json = false;
     CLI::App* odds = cli.add_subcommand("odds", "prints the prize divisions and their chances");
-    odds->add_flag("--json", oddsAsJson, "one line of JSON instead of a table");
+    odds->add_flag("--json", json, "one line of JSON instead of a table");
+
+    CLI::App* update = cli.add_subcommand(
+        "update", "downloads the new draws into the history, as the window does");
+    update->add_flag("--json", json, "JSON instead of text");
+
+    std::optional<std::string> showDate;
+    CLI::App* show =
+        cli.add_subcommand("show", "prints the draw on or after DATE (default: the newest)");
+    show->add_option("DATE", showDate, "YYYY-MM-DD");
+    show->add_flag("--json", json, "JSON instead of text");
+
+    kugel::cli::CheckOptions check;
+    CLI::App* checkCommand = cli.add_subcommand(
+        "check", "checks the rows of a tip file against one draw or every stored draw");
+    checkCommand->add_option("FILE", check.file, "the tip file (.qlt)")->required();
+    auto* checkDate = checkCommand->add_option("--date", check.date,
+                                               "the draw on or after DATE (default: the newest)");
+    checkCommand->add_flag("--all", check.all, "every stored draw")->excludes(checkDate);
+    checkCommand->add_flag("--json", check.json, "JSON instead of text");
+
+    kugel::cli::CalcOptions calc;
+    CLI::App* calcCommand =
+        cli.add_subcommand("calc", "calculates a ticket as \"Tipps berechnen\" does");
+    calcCommand->add_option("--rows", calc.rows, "rows to calculate (1..12; default: stored)");
+    calcCommand->add_option("--lucky", calc.lucky,
+                            "the lucky number (1..99999999): the same number, the same ticket");
+    calcCommand->add_option("--settings", calc.settingsFile,
+                            "the settings to calculate with, an INI file");
+    calcCommand->add_option("-o,--output", calc.output, "saves the ticket to this tip file (.qlt)");
+    calcCommand->add_flag("--json", calc.json, "JSON instead of text");
+
+    kugel::cli::StatsOptions stats;
+    CLI::App* statsCommand =
+        cli.add_subcommand("stats", "a statistic of the stored draws as a table");
+    statsCommand
+        ->add_option("KIND", stats.kind, "freq|outstanding|powerball|sums|pairs|triples|quads")
+        ->required()
+        ->check(CLI::IsMember(
+            {"freq", "outstanding", "powerball", "sums", "pairs", "triples", "quads"}));
+    statsCommand->add_option("--from", stats.from, "first day counted, YYYY-MM-DD");
+    statsCommand->add_option("--to", stats.to, "last day counted, YYYY-MM-DD");
+    statsCommand->add_flag("--json", stats.json, "JSON instead of text");
+
+    std::string exportFile;
+    CLI::App* exportCommand = cli.add_subcommand("export", "writes the history in another format");
+    exportCommand->require_subcommand(1);
+    CLI::App* exportCsv = exportCommand->add_subcommand(
+        "csv", "the history as CSV (date,n1,n2,n3,n4,n5,n6,pb,extra) to FILE or standard output");
+    exportCsv->add_option("FILE", exportFile, "the CSV file (default: standard output)");
+
+    std::string importFile;
+    bool dryRun = false;
+    CLI::App* importCommand =
+        cli.add_subcommand("import", "replaces the history from another format");
+    importCommand->require_subcommand(1);
+    CLI::App* importCsv = importCommand->add_subcommand(
+        "csv", "replaces the history with the draws of a CSV file; any bad line: nothing written");
+    importCsv->add_option("FILE", importFile, "the CSV file (\"-\": standard input)")->required();
+    importCsv->add_flag("--dry-run", dryRun, "checks the file and writes nothing");
+    importCsv->add_flag("--json", json, "JSON instead of text");
 
     try {
         cli.parse(argc, argv);
@@ -181,11 +206,28 @@ int main(int argc, char** argv) {
         return cli.exit(e);
     } catch (const CLI::ParseError& e) {
         cli.exit(e);
-        return kExitScriptError;
+        return kugel::cli::kExitUsage;
     }
+    using namespace kugel::cli;
     if (odds->parsed()) {
-        kugel::cli::printOdds(std::cout, oddsAsJson);
-        return 0;
+        printOdds(std::cout, json);
+        return kExitSuccess;
     }
-    return run(options);
+    if (update->parsed())
+        return runCommand([&] { return updateHistory(options, json, std::cout); });
+    if (show->parsed())
+        return runCommand([&] { return showDraw(options, showDate, json, std::cout); });
+    if (checkCommand->parsed())
+        return runCommand([&] { return checkTicket(options, check, std::cout); });
+    if (calcCommand->parsed())
+        return runCommand([&] { return calculateTicket(options, calc, std::cout); });
+    if (statsCommand->parsed())
+        return runCommand([&] { return printStatistics(options, stats, std::cout); });
+    if (exportCsv->parsed())
+        return runCommand([&] { return kugel::cli::exportCsv(options, exportFile, std::cout); });
+    if (importCsv->parsed())
+        return runCommand([&] {
+            return kugel::cli::importCsv(options, importFile, dryRun, json, std::cout, std::cerr);
+        });
+    return runScript(options, scriptFile);
 }

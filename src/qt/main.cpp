@@ -1,9 +1,13 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QMessageBox>
+
 #include <QTimer>
+#include <exception>
 
 #include "model/main_window.h"
+#include "qt/program_home.h"
 #include "qt/program_view.h"
 #include "qt/qt_platform.h"
 #include "qt/qt_translations.h"
@@ -21,7 +25,8 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption homeOption(
         QStringLiteral("home"),
         QStringLiteral("Program directory with Powerball.dat, land/ and Script/ "
-                       "(default: the executable's directory)."),
+                       "(default: the executable's directory, or the user's data directory "
+                       "when the program is installed)."),
         QStringLiteral("DIR"));
     const QCommandLineOption serverOption(
         QStringLiteral("server"),
@@ -37,8 +42,16 @@ int main(int argc, char* argv[]) {
     parser.addOptions({homeOption, serverOption, pageOption, dialogOption});
     parser.process(qapp);
 
-    const QString home = parser.isSet(homeOption) ? parser.value(homeOption)
-                                                  : QCoreApplication::applicationDirPath();
+    QString home = parser.value(homeOption);
+    if (!parser.isSet(homeOption)) {
+        try {
+            home = QString::fromStdString(kugel::programHome());
+        } catch (const std::exception& e) {
+            QMessageBox::critical(nullptr, QString::fromUtf8(kugel::kApplicationTitle),
+                                  QString::fromLocal8Bit(e.what()));
+            return 1;
+        }
+    }
     kugel::QtPlatform platform(QDir(home).absolutePath().toStdString());
     kugel::Application app(platform);
     kugel::ProgramView view(app);

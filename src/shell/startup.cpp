@@ -34,6 +34,11 @@ void registerStartupHandlers(TForm1& form) {
 }
 
 void FormShow(TForm1& form) {
+    prepareMainWindow(form);
+    downloadNewDraws(form, UpdateStart::AtStartup);
+}
+
+void prepareMainWindow(TForm1& form) {
     Platform& platform = form.platform();
     form.groesse = form.bounds().height;
     form.dfb = platform.today();
@@ -60,7 +65,6 @@ void FormShow(TForm1& form) {
     // The window is up before the update, so the user sees its progress and
     // can stop it; the update hands control to the window system as it goes.
     form.setVisible(true);
-    downloadNewDraws(form, UpdateStart::AtStartup);
 }
 
 void FormActivate(TForm1& form) {

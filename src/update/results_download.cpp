@@ -98,19 +98,32 @@ std::optional<TZiehung> parseResultLine(const std::string& line, double date) {
         start = comma + 1;
     }
     if (field != values.size()) return std::nullopt;
+    return drawFromValues(values, date);
+}
+
+std::optional<TZiehung> drawFromValues(const std::array<long long, 8>& values, double date,
+                                       std::string* problem) {
+    const auto fail = [problem](std::string reason) -> std::optional<TZiehung> {
+        if (problem) *problem = std::move(reason);
+        return std::nullopt;
+    };
     // Storing anything but a real draw would corrupt the history; the values
     // are judged as sent, before a byte could wrap them into range.
-    for (int i = 0; i < ZahlenProReihe; ++i)
-        if (values[static_cast<std::size_t>(i)] < 1 ||
-            values[static_cast<std::size_t>(i)] > MaxZahl)
-            return std::nullopt;
-    if (values[6] < 1 || values[6] > MaxPowerball) return std::nullopt;
+    for (std::size_t i = 0; i < ZahlenProReihe; ++i)
+        if (values[i] < 1 || values[i] > MaxZahl)
+            return fail("n" + std::to_string(i + 1) + " " + std::to_string(values[i]) +
+                        " is outside 1..40");
+    if (values[6] < 1 || values[6] > MaxPowerball)
+        return fail("pb " + std::to_string(values[6]) + " is outside 1..20");
     TZiehung z;
     z.Datum = date;
     for (std::size_t i = 0; i < values.size(); ++i)
         z.Zahlen[i] = static_cast<std::uint8_t>(((values[i] % 256) + 256) % 256);
     std::sort(z.Zahlen.begin(), z.Zahlen.begin() + ZahlenProReihe);
-    if (!z.isValidDraw()) return std::nullopt;  // a number sent twice
+    for (std::size_t i = 1; i < ZahlenProReihe; ++i)
+        if (z.Zahlen[i] == z.Zahlen[i - 1])  // a number sent twice
+            return fail("main number " + std::to_string(z.Zahlen[i]) + " appears twice");
+    if (!z.isValidDraw()) return fail("not a valid draw");
     return z;
 }
 

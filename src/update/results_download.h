@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -32,6 +33,13 @@ void stopDownload(TForm1& form);
 // main numbers sorted; nothing when the line is not eight whole numbers or
 // not a valid draw (six different numbers 1..40, Powerball 1..20).
 std::optional<TZiehung> parseResultLine(const std::string& line, double date);
+
+// The eight values of a result (n1..n6, Powerball, extra) as a draw of the
+// given date, main numbers sorted and the extra value kept in its byte;
+// nothing when they are no valid draw, with the reason in `problem` when
+// one is given. Every way into the history judges draws here.
+std::optional<TZiehung> drawFromValues(const std::array<long long, 8>& values, double date,
+                                       std::string* problem = nullptr);
 
 void registerResultsDownloadHandlers(TForm1& form);
 

@@ -28,6 +28,18 @@ std::filesystem::path executableDir(const char* argv0) {
     return error ? std::filesystem::absolute(argv0).parent_path() : self.parent_path();
 }
 
+// Where the shipped draws and scripts lie: beside the program in a build
+// tree, under share/kugelmeister beside bin/ when installed.
+std::filesystem::path shippedFilesDir(const char* argv0) {
+    const std::filesystem::path dir = executableDir(argv0);
+    const std::filesystem::path installed = dir.parent_path() / "share" / "kugelmeister";
+    std::error_code error;
+    if (!std::filesystem::exists(dir / kDefaultDataName, error) &&
+        std::filesystem::exists(installed / kDefaultDataName, error))
+        return installed;
+    return dir;
+}
+
 // The library's default also sets SO_REUSEPORT, which lets a second server
 // bind the same port and silently take half of the requests; only address
 // reuse (a quick restart) is wanted.
@@ -70,15 +82,16 @@ int main(int argc, char** argv) {
         ->check(CLI::Range(100, 599));
     CLI11_PARSE(app, argc, argv);
 
-    const std::filesystem::path data = dataFile.empty() ? executableDir(argv[0]) / kDefaultDataName
-                                                        : std::filesystem::path(dataFile);
+    const std::filesystem::path data = dataFile.empty()
+                                           ? shippedFilesDir(argv[0]) / kDefaultDataName
+                                           : std::filesystem::path(dataFile);
     kugel::server::DrawStore store(data, std::cerr);
     if (!store.load()) {
         std::cerr << "kugelmeister-server: cannot load draws from " << data.string() << std::endl;
         return 1;
     }
 
-    if (scriptDir.empty()) scriptDir = (executableDir(argv[0]) / "Script").string();
+    if (scriptDir.empty()) scriptDir = (shippedFilesDir(argv[0]) / "Script").string();
 
     httplib::Server server;
     kugel::server::SignalStop signalStop([&server] { server.stop(); });

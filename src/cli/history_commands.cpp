@@ -1,0 +1,114 @@
+#include "cli/history_commands.h"
+
+#include <iostream>
+#include <iterator>
+#include <vector>
+
+#include "checking/draw_display.h"
+#include "cli/draw_output.h"
+#include "cli/progress_bar.h"
+#include "controls/value_text.h"
+#include "model/history_file.h"
+#include "model/main_window.h"
+#include "platform/durable_file.h"
+#include "shell/application.h"
+#include "update/history_csv.h"
+
+namespace kugel::cli {
+namespace {
+
+std::vector<TZiehung> readHistory(const std::string& path) {
+    const HistoryFile history(path);
+    if (!history.exists()) throw DataError("there is no history yet: " + path);
+    return history.readAll();
+}
+
+std::string readInput(const std::string& file) {
+    if (file != "-") return readWholeFile(file);
+    return std::string(std::istreambuf_iterator<char>(std::cin), {});
+}
+
+}  // namespace
+
+int exportCsv(const GlobalOptions& options, const std::string& file, std::ostream& out) {
+    Session session(options);
+    session.prepare();
+    const std::string csv = historyToCsv(readHistory(session.form().historyPath()));
+    if (file.empty() || file == "-")
+        out << csv;
+    else
+        replaceFileAtomically(file, file + ".tmp", csv);
+    return kExitSuccess;
+}
+
+int importCsv(const GlobalOptions& options, const std::string& file, bool dryRun, bool json,
+              std::ostream& out, std::ostream& err) {
+    Session session(options);
+    session.prepare();
+    const std::string path = session.form().historyPath();
+    const CsvHistory read = historyFromCsv(readInput(file));
+    const bool written = read.problems.empty() && !dryRun;
+    if (written) HistoryFile(path).rewrite(read.draws, path + "~");
+
+    for (const CsvProblem& p : read.problems)
+        err << file << (p.line > 0 ? ":" + std::to_string(p.line) : std::string()) << ": "
+            << p.reason << '\n';
+    if (json) {
+        out << "{\"draws\":" << read.draws.size() << ",\"written\":" << (written ? "true" : "false")
+            << ",\"problems\":[";
+        for (std::size_t i = 0; i < read.problems.size(); ++i)
+            out << (i ? "," : "") << "{\"line\":" << read.problems[i].line
+                << ",\"reason\":" << jsonString(read.problems[i].reason) << '}';
+        out << "]}\n";
+    } else if (read.problems.empty()) {
+        out << read.draws.size() << " draws " << (dryRun ? "read; nothing written" : "imported")
+            << '\n';
+    } else {
+        out << read.problems.size() << (read.problems.size() == 1 ? " bad line" : " bad lines")
+            << "; nothing written\n";
+    }
+    return read.problems.empty() ? kExitSuccess : kExitDataError;
+}
+
+int showDraw(const GlobalOptions& options, const std::optional<std::string>& date, bool json,
+             std::ostream& out) {
+    const double day = date ? parseDateOption("DATE", *date) : 0;
+    Session session(options);
+    session.prepare();
+    const std::vector<TZiehung> records = readHistory(session.form().historyPath());
+    if (records.empty()) throw DataError("the history holds no draws");
+    const TZiehung& z = date ? records[locateDraw(records, day).index] : records.back();
+    out << (json ? drawJson(z) : drawLine(z)) << '\n';
+    return kExitSuccess;
+}
+
+int updateHistory(const GlobalOptions& options, bool json, std::ostream& out) {
+    Session session(options);
+    session.prepare();
+    TForm1& form = session.form();
+    const HistoryFile history(form.historyPath());
+    const std::size_t before = history.exists() ? history.readAll().size() : 0;
+    {
+        ProgressBar bar("Update");
+        session.platform().onProcessEvents = [&] {
+            const StatusProgress& p = form.StatusBar1->progress();
+            bar.update(p.position, p.maximum);
+        };
+        session.invoke("KugelmeisterClick");
+        session.platform().onProcessEvents = nullptr;
+    }
+    session.failOnMessages();
+    const std::vector<TZiehung> records = history.readAll();
+    const std::size_t added = records.size() >= before ? records.size() - before : 0;
+    if (json) {
+        out << "{\"added\":" << added
+            << ",\"newest\":" << (records.empty() ? "null" : drawJson(records.back())) << "}\n";
+    } else {
+        out << added << (added == 1 ? " new draw" : " new draws");
+        if (!records.empty()) out << "; newest " << drawLine(records.back());
+        out << '\n';
+    }
+    return kExitSuccess;
+}
+
+}  // namespace kugel::cli

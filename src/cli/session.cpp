@@ -1,0 +1,118 @@
+#include "cli/session.h"
+
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "cli/system_locale.h"
+#include "controls/value_text.h"
+#include "generation/tip_calculation.h"
+#include "model/main_window.h"
+#include "net/curl_http_client.h"
+#include "platform/dates.h"
+#include "qt/program_home.h"
+#include "qt/qsettings_store.h"
+#include "shell/application.h"
+#include "shell/startup.h"
+
+namespace kugel::cli {
+namespace {
+
+double realToday() {
+    const std::time_t t = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&t, &local);
+    return encodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday).value_or(0);
+}
+
+std::uint64_t realClock() {
+    return static_cast<std::uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
+// A store file the option names exists from the start, even when the run
+// writes nothing into it.
+std::unique_ptr<QSettingsStore> iniStore(const std::string& path, const std::string& group) {
+    if (!std::filesystem::exists(path)) std::ofstream(path, std::ios::app);
+    return QSettingsStore::iniFile(path, group);
+}
+
+}  // namespace
+
+double parseDateOption(const std::string& option, const std::string& text) {
+    const auto day = text.size() == 10 ? parseDayValue(text) : std::nullopt;
+    if (!day) throw UsageError(option + " expects YYYY-MM-DD, got " + text);
+    return *day;
+}
+
+void configurePlatform(ScriptedPlatform& platform, const GlobalOptions& options,
+                       std::unique_ptr<QSettingsStore>& settings,
+                       std::unique_ptr<QSettingsStore>& toolSettings) {
+    const double today = options.today ? parseDateOption("--today", *options.today) : realToday();
+    settings = options.settingsFile.empty() ? QSettingsStore::programStore()
+                                            : iniStore(options.settingsFile, {});
+    toolSettings = options.toolSettingsFile.empty()
+                       ? QSettingsStore::automationToolStore()
+                       : iniStore(options.toolSettingsFile, "Settings");
+    platform.setProgramDirectory(options.home.empty() ? programHome() : options.home);
+    platform.setToday(today);
+    platform.setClock(options.clock ? *options.clock : realClock());
+    platform.setLocale(environmentLocale());
+    platform.setSettings(settings.get());
+    platform.setToolSettings(toolSettings.get());
+    platform.http = [](const HttpRequest& request) { return curlHttpGet(request); };
+    // One request at a time unless asked: then a script's request lines
+    // replay exactly, whatever the server's timing.
+    if (options.parallelRequests > 1) {
+        platform.parallelHttp = [n = options.parallelRequests] { return curlRequestQueue(n); };
+    }
+}
+
+CommandPlatform::CommandPlatform() : ScriptedPlatform(shown_) {}
+
+DialogResult CommandPlatform::messageBox(const std::string& caption, const std::string& text,
+                                         MessageButtons buttons) {
+    (void)caption;
+    messages_.push_back(text);
+    // A question is answered with its safe side: nothing is deleted or
+    // overwritten without a person saying so.
+    return buttons == MessageButtons::Ok ? DialogResult::Ok : DialogResult::No;
+}
+
+Session::Session(const GlobalOptions& options) {
+    configurePlatform(platform_, options, settings_, toolSettings_);
+    app_ = std::make_unique<Application>(platform_);
+    if (options.server) app_->form1().serverOverride = *options.server;
+}
+
+Session::~Session() = default;
+
+TForm1& Session::form() {
+    return app_->form1();
+}
+
+void Session::prepare() {
+    // Without the activation: it would show the newest draw, and with no
+    // history yet that is a message and an empty history file, which a
+    // following update would take for a history to continue.
+    app_->userAction([this] { prepareMainWindow(app_->form1()); });
+    failOnMessages();
+}
+
+void Session::invoke(const std::string& handler) {
+    app_->invoke(app_->form1(), handler, &app_->form1());
+}
+
+void Session::failOnMessages(std::size_t from) const {
+    const auto& messages = platform_.messages();
+    if (messages.size() > from) throw DataError(messages[from]);
+}
+
+void Session::flush() {
+    settings_->flush();
+    toolSettings_->flush();
+}
+
+}  // namespace kugel::cli

@@ -1,0 +1,249 @@
+#include "cli/ticket_commands.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "checking/draw_display.h"
+#include "checking/hit_count.h"
+#include "checking/prize_odds.h"
+#include "checking/ticket_check.h"
+#include "cli/draw_output.h"
+#include "cli/progress_bar.h"
+#include "controls/value_text.h"
+#include "generation/tip_calculation.h"
+#include "model/history_file.h"
+#include "model/main_window.h"
+#include "model/ticket_controls.h"
+#include "shell/application.h"
+
+namespace kugel::cli {
+namespace {
+
+constexpr long long kLuckyMax = 99999999;
+
+using Row = std::array<std::string, ZahlenProReihe + 1>;
+
+// The ticket's rows that hold anything, with their row numbers (1..12).
+std::vector<std::pair<int, Row>> filledRows(const TForm1& form) {
+    std::vector<std::pair<int, Row>> rows;
+    for (std::size_t r = 0; r < form.ticket.rows.size(); ++r) {
+        const TicketRow& row = form.ticket.rows[r];
+        Row texts;
+        bool any = false;
+        for (std::size_t k = 0; k < row.numbers.size(); ++k) {
+            texts[k] = row.numbers[k]->text();
+            any = any || !texts[k].empty();
+        }
+        texts[ZahlenProReihe] = row.powerball->text();
+        if (any || !texts[ZahlenProReihe].empty())
+            rows.emplace_back(static_cast<int>(r) + 1, texts);
+    }
+    return rows;
+}
+
+std::string rowLine(const Row& row) {
+    std::string line;
+    for (int k = 0; k < ZahlenProReihe; ++k) {
+        char cell[8];
+        std::snprintf(cell, sizeof cell, "%3s", row[static_cast<std::size_t>(k)].c_str());
+        line += cell;
+    }
+    return line + "  PB " + row[ZahlenProReihe];
+}
+
+std::string rowJson(const Row& row) {
+    std::string json = "[";
+    for (int k = 0; k < ZahlenProReihe; ++k) {
+        const std::string& t = row[static_cast<std::size_t>(k)];
+        json += (k ? "," : "") + (parseInt(t) ? t : std::string("null"));
+    }
+    const std::string& pb = row[ZahlenProReihe];
+    return json + "]," + "\"powerball\":" + (parseInt(pb) ? pb : std::string("null"));
+}
+
+// The hit class a row's hit label shows, found by the text the window writes.
+std::optional<HitClass> shownClass(const TicketRow& row) {
+    const std::string shown = row.hits->caption();
+    for (int h = 0; h <= ZahlenProReihe; ++h)
+        for (const bool pb : {false, true})
+            if (hitClassText({h, pb}) == shown) return HitClass{h, pb};
+    return std::nullopt;
+}
+
+int divisionOf(const HitClass& c) {
+    for (const PrizeDivision& d : prizeDivisions())
+        if (d.mainHits == c.hits && d.powerball == c.powerball) return d.division;
+    return 0;
+}
+
+// One draw checked: its rows' classes and divisions, for people or machines.
+// People see only the winning rows when `winnersOnly`, and nothing of a draw
+// without any.
+void printCheck(const TForm1& form, const TZiehung& z, bool json, bool winnersOnly,
+                std::ostream& out) {
+    std::string text;
+    bool first = true;
+    bool won = false;
+    for (std::size_t r = 0; r < form.ticket.rows.size(); ++r) {
+        const TicketRow& row = form.ticket.rows[r];
+        const auto cls = shownClass(row);
+        if (!cls) continue;  // an empty or invalid row has no result
+        const int division = divisionOf(*cls);
+        won = won || division > 0;
+        if (json) {
+            text += std::string(first ? "" : ",") + "{\"row\":" + std::to_string(r + 1) +
+                    ",\"hits\":" + std::to_string(cls->hits) +
+                    ",\"powerball\":" + (cls->powerball ? "true" : "false") +
+                    ",\"division\":" + (division ? std::to_string(division) : "null") + "}";
+        } else if (!winnersOnly || division > 0) {
+            char line[64];
+            std::snprintf(line, sizeof line, "  row %2zu: %s", r + 1, hitClassText(*cls).c_str());
+            text += line;
+            if (division) text += "  division " + std::to_string(division);
+            text += '\n';
+        }
+        first = false;
+    }
+    if (json)
+        out << "{\"draw\":" << drawJson(z) << ",\"rows\":[" << text << "]}";
+    else if (!winnersOnly || won)
+        out << drawLine(z) << '\n' << text;
+}
+
+}  // namespace
+
+int calculateTicket(const GlobalOptions& options, const CalcOptions& calc, std::ostream& out) {
+    if (calc.rows && (*calc.rows < 1 || *calc.rows > MaxTipps))
+        throw UsageError("--rows expects 1..12");
+    if (calc.lucky && (*calc.lucky < 1 || *calc.lucky > kLuckyMax))
+        throw UsageError("--lucky expects 1..99999999");
+    GlobalOptions withSettings = options;
+    if (!calc.settingsFile.empty()) withSettings.settingsFile = calc.settingsFile;
+
+    Session session(withSettings);
+    session.prepare();
+    TForm1& form = session.form();
+    // The number-choice list a setting may bring up is taken as proposed.
+    session.platform().onShowModal = [](Form&) { return static_cast<int>(DialogResult::Ok); };
+    if (calc.rows) session.app().userAction([&] { form.ticket.UpDown8->setPosition(*calc.rows); });
+    if (calc.lucky) {
+        ScriptedPlatform::Answer answer;
+        answer.kind = ScriptedPlatform::Answer::Kind::Text;
+        answer.text = std::to_string(*calc.lucky);
+        session.platform().queueAnswer(answer);
+        session.invoke("SpeedButton13Click");
+    }
+    {
+        // Rows are written one by one as each is found.
+        ProgressBar bar("Calculating");
+        const int wanted = form.ticket.UpDown8->position();
+        session.platform().onProcessEvents = [&] {
+            int done = 0;
+            for (int r = 0; r < wanted; ++r)
+                if (!form.ticket.rows[static_cast<std::size_t>(r)].numbers[0]->text().empty())
+                    ++done;
+            bar.update(done, wanted);
+        };
+        session.invoke("Label28Click");
+        session.platform().onProcessEvents = nullptr;
+    }
+    session.failOnMessages();
+    if (!calc.output.empty()) {
+        ScriptedPlatform::Answer answer;
+        answer.kind = ScriptedPlatform::Answer::Kind::File;
+        answer.text = calc.output;
+        session.platform().queueAnswer(answer);
+        session.invoke("SpeedButton15Click");
+        session.failOnMessages();
+    }
+
+    const auto rows = filledRows(form);
+    if (calc.json) {
+        out << "{\"rows\":[";
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            out << (i ? "," : "") << "{\"row\":" << rows[i].first
+                << ",\"numbers\":" << rowJson(rows[i].second) << '}';
+        out << "]}\n";
+    } else {
+        for (const auto& [number, row] : rows) {
+            char label[16];
+            std::snprintf(label, sizeof label, "%2d.", number);
+            out << label << rowLine(row) << '\n';
+        }
+    }
+    return kExitSuccess;
+}
+
+int checkTicket(const GlobalOptions& options, const CheckOptions& check, std::ostream& out) {
+    if (check.all && check.date) throw UsageError("--date and --all exclude each other");
+    const double chosen = check.date ? parseDateOption("--date", *check.date) : 0;
+
+    Session session(options);
+    session.prepare();
+    TForm1& form = session.form();
+    const HistoryFile history(form.historyPath());
+    if (!history.exists()) throw DataError("there is no history yet: " + form.historyPath());
+    const std::vector<TZiehung> records = history.readAll();
+    if (records.empty()) throw DataError("the history holds no draws");
+
+    // The ticket is loaded as the window loads a tip file, and checked
+    // against the chosen draw on the way.
+    session.app().userAction(
+        [&] { form.DateTimePicker1->setDate(check.date ? chosen : records.back().Datum); });
+    ScriptedPlatform::Answer answer;
+    answer.kind = ScriptedPlatform::Answer::Kind::File;
+    answer.text = check.file;
+    session.platform().queueAnswer(answer);
+    session.invoke("SpeedButton16Click");
+    session.failOnMessages();
+    if (filledRows(form).empty()) throw DataError(check.file + " holds no rows");
+
+    if (!check.all) {
+        const TZiehung& z =
+            records[locateDraw(records, check.date ? chosen : records.back().Datum).index];
+        printCheck(form, z, check.json, false, out);
+        if (check.json) out << '\n';
+        return kExitSuccess;
+    }
+
+    // Every draw: shown and checked as the display does it, one after the other.
+    std::array<std::array<long long, 2>, ZahlenProReihe + 1> total{};
+    ProgressBar bar("Checking");
+    if (check.json) out << "{\"draws\":[";
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const TZiehung& z = records[i];
+        session.app().userAction([&] {
+            kugel::showDraw(form, z, "  ", " PB:");
+            Komplettcheck(form);
+        });
+        if (check.json && i) out << ',';
+        printCheck(form, z, check.json, true, out);
+        for (std::size_t h = 0; h < total.size(); ++h)
+            for (std::size_t pb = 0; pb < 2; ++pb) total[h][pb] += form.Statistik[h][pb];
+        bar.update(static_cast<long long>(i) + 1, static_cast<long long>(records.size()));
+    }
+    session.failOnMessages();
+    if (check.json) {
+        out << "],\"divisions\":[";
+        bool first = true;
+        for (const PrizeDivision& d : prizeDivisions()) {
+            out << (first ? "" : ",") << "{\"division\":" << d.division
+                << ",\"rows\":" << total[static_cast<std::size_t>(d.mainHits)][d.powerball ? 1 : 0]
+                << '}';
+            first = false;
+        }
+        out << "]}\n";
+    } else {
+        out << "Prizes over " << records.size() << " draws:\n";
+        for (const PrizeDivision& d : prizeDivisions()) {
+            char line[64];
+            std::snprintf(line, sizeof line, "  division %d (%s): %lld\n", d.division,
+                          hitClassText({d.mainHits, d.powerball}).c_str(),
+                          total[static_cast<std::size_t>(d.mainHits)][d.powerball ? 1 : 0]);
+            out << line;
+        }
+    }
+    return kExitSuccess;
+}
+
+}  // namespace kugel::cli

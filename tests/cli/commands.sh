@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# The commands for people, run one after the other on a fresh program
+# directory against a kugelmeister-server with a few draws; their output
+# (human and --json), standard error and exit statuses are compared with
+# commands.expected. KUGEL_UPDATE_EXPECTED=1 rewrites the expected file.
+#   commands.sh CLI SERVER SOURCE_DIR WORK_DIR
+set -uo pipefail
+cli=$1 server=$2 src=$3 work=$4
+rm -rf "$work"
+mkdir -p "$work/home"
+home=$work/home
+export LC_ALL=C
+
+log=$work/server.log
+"$server" --port 0 --data "$src/draws.csv" >"$log" 2>&1 &
+pid=$!
+trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null' EXIT
+url=
+for _ in $(seq 100); do
+  url=$(grep -o 'http://127\.0\.0\.1:[0-9]*' "$log" | head -1)
+  [ -n "$url" ] && break
+  sleep 0.05
+done
+[ -n "$url" ] || { echo "kugelmeister-server did not start" >&2; cat "$log" >&2; exit 1; }
+
+kugel() {
+  "$cli" --home "$home" --settings "$home/settings.ini" --tool-settings "$home/tool.ini" \
+    --server "$url" --today 2013-04-20 --clock 12345 "$@"
+}
+# Prints the command, its output, its error output (marked "! ") and its status.
+run() {
+  echo "\$ $*"
+  kugel "$@" >"$work/out" 2>"$work/err"
+  local status=$?
+  cat "$work/out"
+  sed 's/^/! /' "$work/err"
+  echo "exit $status"
+}
+same() {  # same FILE1 FILE2 TEXT: says whether two files are byte-identical
+  if cmp -s "$1" "$2"; then echo "$3: identical"; else echo "$3: DIFFERENT"; fi
+}
+
+{
+  run show
+  run update
+  run update --json
+  run show
+  run show 2013-03-20 --json
+
+  run export csv
+  run export csv "$work/history.csv"
+  cp "$home/Powerball.dat" "$work/before.dat"
+  run import csv "$work/history.csv"
+  same "$work/before.dat" "$home/Powerball.dat" "history after export and import"
+  run import csv "$src/bad.csv"
+  same "$work/before.dat" "$home/Powerball.dat" "history after a bad import"
+  run import csv "$src/bad.csv" --json
+  run import csv "$src/draws.csv" --dry-run --json
+  same "$work/before.dat" "$home/Powerball.dat" "history after a dry run"
+
+  run calc --lucky 4711 -o "$work/calc.qlt"
+  run calc --lucky 4711 --rows 2 --json
+  # The window's own way to the same ticket: the lucky-number button, the
+  # calculation, saving the ticket.
+  printf '%s\n' 'start' 'answer text 4711' 'click Form1.SpeedButton13' 'click Form1.BitBtn4' \
+    "answer file $work/window.qlt" 'click Form1.SpeedButton15' >"$work/window.kms"
+  kugel script "$work/window.kms" >/dev/null
+  same "$work/calc.qlt" "$work/window.qlt" "ticket of calc and of the window"
+
+  run check "$work/calc.qlt"
+  run check "$work/calc.qlt" --date 2013-03-20 --json
+  run check "$work/calc.qlt" --all
+  run check "$work/calc.qlt" --all --json
+
+  run stats freq --from 2013-03-14 --to 2013-04-04
+  run stats pairs
+  for kind in outstanding powerball sums triples quads; do run stats $kind --json; done
+
+  run stats median
+  run show 2013-02-30
+  run check "$work/calc.qlt" --all --date 2013-03-20
+  run check "$work/missing.qlt"
+  run export csv --help
+} 2>&1 | sed "s|$work/|@WORK@/|g; s|$src/|@SRC@/|g; s|$url|@SERVER@|g" >"$work/transcript"
+
+if [ "${KUGEL_UPDATE_EXPECTED:-}" = 1 ]; then
+  cp "$work/transcript" "$src/commands.expected"
+fi
+diff -u "$src/commands.expected" "$work/transcript"
