@@ -6,6 +6,7 @@
 #   install-deps.sh --tests   also what only the tests need (a headless browser,
 #                             the validators of the desktop entry and the metainfo,
 #                             the Debian package tools)
+#   install-deps.sh --fuzz    also what the fuzzing build needs (clang, libFuzzer)
 set -euo pipefail
 
 packages=(
@@ -18,9 +19,13 @@ packages=(
   xvfb xauth imagemagick xdotool tinyproxy-bin
   qt6-qpa-plugins qt6-translations-l10n libqt6svg6
 )
-if [ "${1:-}" = "--tests" ]; then
-  packages+=(chromium desktop-file-utils appstream dpkg-dev)
-fi
+for arg in "$@"; do
+  case "$arg" in
+    --tests) packages+=(chromium desktop-file-utils appstream dpkg-dev) ;;
+    # The fuzzing build (scripts/fuzz.sh) needs clang and its libFuzzer runtime.
+    --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -57,8 +57,11 @@ void requireNoArgs(int line, const std::string& word, const std::string& args) {
     if (!trimmedRight(args).empty()) fail(line, word + " takes no arguments");
 }
 
+// How deep `onevents` lines may nest; each level is one more recursion.
+constexpr int kMaxOnEventsDepth = 16;
+
 // One line that is not part of a block structure.
-Command parseLine(int line, const std::string& text) {
+Command parseLine(int line, const std::string& text, int depth = 0) {
     const auto [word, rawArgs] = splitWord(text);
     Command c;
     c.line = line;
@@ -108,7 +111,10 @@ Command parseLine(int line, const std::string& text) {
         const auto [k, rest] = splitWord(trimmedLeft(rawArgs));
         const auto n = parseInt(k);
         if (!n || *n < 1) fail(line, "onevents needs a count of 1 or more, got \"" + k + "\"");
-        Command inner = parseLine(line, trimmedLeft(rest));
+        if (depth >= kMaxOnEventsDepth)
+            fail(line,
+                 "onevents nested deeper than " + std::to_string(kMaxOnEventsDepth) + " levels");
+        Command inner = parseLine(line, trimmedLeft(rest), depth + 1);
         if (inner.op != Command::Op::Set && inner.op != Command::Op::Call &&
             inner.op != Command::Op::Click)
             fail(line, "onevents runs a set, call or click line");

@@ -1,6 +1,8 @@
 #include "cli/ticket_commands.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <vector>
 
 #include "checking/draw_display.h"
@@ -118,7 +120,12 @@ int calculateTicket(const GlobalOptions& options, const CalcOptions& calc, std::
     if (calc.lucky && (*calc.lucky < 1 || *calc.lucky > kLuckyMax))
         throw UsageError("--lucky expects 1..99999999");
     GlobalOptions withSettings = options;
-    if (!calc.settingsFile.empty()) withSettings.settingsFile = calc.settingsFile;
+    if (!calc.settingsFile.empty()) {
+        // A mistyped name must not quietly calculate with the designed settings.
+        if (!std::filesystem::is_regular_file(calc.settingsFile))
+            throw DataError("there is no settings file " + calc.settingsFile);
+        withSettings.settingsFile = calc.settingsFile;
+    }
 
     Session session(withSettings);
     session.prepare();
@@ -187,9 +194,12 @@ int checkTicket(const GlobalOptions& options, const CheckOptions& check, std::os
     if (records.empty()) throw DataError("the history holds no draws");
 
     // The ticket is loaded as the window loads a tip file, and checked
-    // against the chosen draw on the way.
-    session.app().userAction(
-        [&] { form.DateTimePicker1->setDate(check.date ? chosen : records.back().Datum); });
+    // against the chosen draw on the way. The date picker refuses a day before
+    // its first one; the draw on or after such a day is the first draw.
+    session.app().userAction([&] {
+        form.DateTimePicker1->setDate(check.date ? std::max(chosen, form.DateTimePicker1->minDate())
+                                                 : records.back().Datum);
+    });
     ScriptedPlatform::Answer answer;
     answer.kind = ScriptedPlatform::Answer::Kind::File;
     answer.text = check.file;
@@ -199,9 +209,11 @@ int checkTicket(const GlobalOptions& options, const CheckOptions& check, std::os
     if (filledRows(form).empty()) throw DataError(check.file + " holds no rows");
 
     if (!check.all) {
-        const TZiehung& z =
-            records[locateDraw(records, check.date ? chosen : records.back().Datum).index];
-        printCheck(form, z, check.json, false, out);
+        // The draw the window shows now (a date it refuses leaves it on the newest).
+        const auto shown = std::find_if(records.begin(), records.end(),
+                                        [&](const TZiehung& z) { return z.Datum == form.Datum1; });
+        if (shown == records.end()) throw DataError("no draw to check against");
+        printCheck(form, *shown, check.json, false, out);
         if (check.json) out << '\n';
         return kExitSuccess;
     }

@@ -532,7 +532,8 @@ std::optional<std::string> Memo::property(std::string_view name) const {
 SetResult Memo::setProperty(std::string_view name, const std::string& value) {
     if (namesItemOf(name, prop::Lines)) {
         const auto k = itemIndex(name, prop::Lines);
-        if (!k) return SetResult::BadValue;
+        // A memo holds text lines, not a store for any index a script names.
+        if (!k || *k >= static_cast<std::size_t>(kMaxMemoLines)) return SetResult::BadValue;
         auto lines = lines_;
         if (*k >= lines.size()) lines.resize(*k + 1);
         lines[*k] = value;

@@ -297,6 +297,9 @@ class DateTimePicker : public Component {
 
 class Memo : public Component {
   public:
+    // Setting line k fills the lines before it; indices stay below this.
+    static constexpr int kMaxMemoLines = 100000;
+
     Memo(Form& owner, std::string name, Component* parent);
     const std::vector<std::string>& lines() const { return lines_; }
     void setLines(std::vector<std::string> lines);

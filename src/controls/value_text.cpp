@@ -87,13 +87,24 @@ std::string jsonString(std::string_view text) {
     return escapedText(text, true);
 }
 
-std::optional<int> parseInt(const std::string& text) {
-    int v = 0;
+namespace {
+template <typename Whole>
+std::optional<Whole> parseWhole(const std::string& text) {
+    Whole v = 0;
     const char* first = text.data();
     if (!text.empty() && text[0] == '+') ++first;
     auto [end, ec] = std::from_chars(first, text.data() + text.size(), v);
     if (ec != std::errc() || end != text.data() + text.size() || first == end) return std::nullopt;
     return v;
+}
+}  // namespace
+
+std::optional<int> parseInt(const std::string& text) {
+    return parseWhole<int>(text);
+}
+
+std::optional<std::int64_t> parseInt64(const std::string& text) {
+    return parseWhole<std::int64_t>(text);
 }
 
 std::string dayValueText(double day) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@ std::string trimmedLeft(std::string_view text);
 std::string trimmedRight(std::string_view text);
 // Whole decimal integer, optional sign, nothing else.
 std::optional<int> parseInt(const std::string& text);
+std::optional<std::int64_t> parseInt64(const std::string& text);
 // "YYYY-MM-DD" with an optional "THH:MM:SS" for a time fraction.
 std::string dayValueText(double day);
 std::optional<double> parseDayValue(const std::string& text);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "generation/powerball_choice.h"
 
@@ -8,12 +9,20 @@ namespace kugel {
 
 class TForm1;
 
+// Candidates a calculation may try. The budget is the position of UpDown7
+// times 1000; a script can set that position past the spinner's designed
+// maximum, so the count is kept in 64 bits where it cannot overflow.
+using RunCount = std::int64_t;
+inline RunCount runBudget(int thousands) {
+    return static_cast<RunCount>(thousands) * 1000;
+}
+
 // Every setting the drawing of rows reads, as the controls held them when
 // pending events were last handled. Settings change only while events are
 // handled, so the loop works on this copy and refreshes it after each time.
 struct CalculationSnapshot {
     bool stopRequested = false;  // the start button no longer reads "Stoppen"
-    int laufMax = 0;             // run budget
+    RunCount laufMax = 0;        // run budget
     int rowsWanted = 0;          // UpDown8
 
     // overlap with the earlier rows of the ticket

@@ -16,6 +16,7 @@
 #include "platform/dates.h"
 #include "platform/durable_file.h"
 #include "platform/platform.h"
+#include "platform/text_excerpt.h"
 
 namespace kugel {
 
@@ -39,6 +40,18 @@ int buttonTop(int shownNumbers) {
 
 constexpr const char* kListFilter = "Werteliste|*.qlw";
 constexpr const char* kListExtension = "qlw";
+// Forty short lines make a list; a file far larger is none, and reading it
+// whole would only cost memory.
+constexpr std::size_t kMaxListFileBytes = 1024 * 1024;
+// How much of a bad line the message quotes.
+constexpr std::size_t kQuotedLineChars = 200;
+
+// A bad line as the message quotes it: its beginning, with what cannot be
+// seen written out.
+std::string quotedLine(const std::string& line) {
+    const TextExcerpt shown = leadingExcerpt(line, kQuotedLineChars);
+    return withVisibleControls(shown.text) + (shown.omitted > 0 ? "..." : "");
+}
 
 // A weight beyond this is no sensible preference; it would only make the
 // rebuilt pool huge.
@@ -232,7 +245,8 @@ void TForm6::SpeedButton2Click() {
     if (!file) return;
     OpenDialog1->fileName = *file;
 
-    const std::vector<std::string> lines = splitLines(decodeTextFile(readWholeFile(*file)));
+    const std::vector<std::string> lines =
+        splitLines(decodeTextFile(readWholeFile(*file, kMaxListFileBytes)));
     // Every line is checked before the list changes, so a bad file leaves
     // the list as it was.
     const int shown = shownNumbers();
@@ -244,8 +258,9 @@ void TForm6::SpeedButton2Click() {
         if (text.empty()) continue;
         const auto w = parseInt(text);
         if (!w || *w < 0 || *w > kMaxWeight)
-            throw TextError(AddedText::BadWeightLine,
-                            {*file, std::to_string(i), lines[k], std::to_string(kMaxWeight)});
+            throw TextError(
+                AddedText::BadWeightLine,
+                {*file, std::to_string(i), quotedLine(lines[k]), std::to_string(kMaxWeight)});
         weights[k] = std::to_string(*w);
     }
     for (int i = 1; i <= shown; ++i) {

@@ -4,6 +4,7 @@
 
 #include "checking/ticket_check.h"
 #include "controls/value_text.h"
+#include "generation/calculation_snapshot.h"
 #include "model/game.h"
 #include "model/main_window.h"
 
@@ -65,7 +66,7 @@ void RadioButtonClick(TForm1& form, int which) {
 }
 
 void UpDown7Changing(TForm1& form) {
-    form.LaufMax = form.settings.UpDown7->position() * 1000;
+    form.LaufMax = runBudget(form.settings.UpDown7->position());
 }
 
 void UpDown15MouseDown(TForm1& form) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -31,6 +32,7 @@ EventPacing gPacing;
 constexpr int kRelaxEverMark = 20000;
 constexpr int kRelaxFirstMark = 10000;
 constexpr int kRelaxSecondMark = 5000;
+constexpr RunCount kNoMark = std::numeric_limits<RunCount>::max();
 // From the third row on the relaxation marks apply.
 constexpr int kFirstRelaxedRow = 2;
 
@@ -114,7 +116,7 @@ class TipCalculation {
     bool prepare();
     void drawRows();
     bool drawRow(int k, Candidate& c);
-    bool drawCandidates(int k, int from, int end, Candidate& out);
+    bool drawCandidates(int k, RunCount from, RunCount end, Candidate& out);
     void handleEvents(int k);
     void refreshSnapshot();
     void preparePowerball();
@@ -146,9 +148,9 @@ class TipCalculation {
     // the form whenever something else may use it.
     Random rng_;
     bool rngIsLocal_ = false;
-    int runs_ = 0;
-    int nextEvents_ = 0;
-    int nextMark_ = INT_MAX;
+    RunCount runs_ = 0;
+    RunCount nextEvents_ = 0;
+    RunCount nextMark_ = kNoMark;
     bool eventsHandled_ = false;
     Clock::time_point lastEvents_{};
     Clock::time_point lastStatus_{};
@@ -183,7 +185,7 @@ CalculationReport TipCalculation::run() {
 bool TipCalculation::prepare() {
     TForm1& f = form_;
     f.sortieren = false;
-    f.LaufMax = f.settings.UpDown7->position() * 1000;
+    f.LaufMax = runBudget(f.settings.UpDown7->position());
     busy_.emplace(f.platform());
 
     references_ = findReferenceDraws(f);
@@ -278,14 +280,14 @@ bool TipCalculation::drawRow(int k, Candidate& c) {
         }
         // Up to the next handling of events, mark or the end of the budget
         // nothing but the candidates changes.
-        const int end = std::min({snap_.laufMax, nextEvents_, nextMark_ - 1});
+        const RunCount end = std::min({snap_.laufMax, nextEvents_, nextMark_ - 1});
         if (drawCandidates(k, runs_, end, c)) return true;
     }
 }
 
 // The candidate loop proper: runs `from`+1 .. `end` with nothing changing
 // but the generator, so everything it reads is copied to locals first.
-bool TipCalculation::drawCandidates(int k, int from, int end, Candidate& out) {
+bool TipCalculation::drawCandidates(int k, RunCount from, RunCount end, Candidate& out) {
     const CalculationSnapshot settings = snap_;
     FilterInputs in = inputs_;
     in.settings = &settings;
@@ -296,7 +298,7 @@ bool TipCalculation::drawCandidates(int k, int from, int end, Candidate& out) {
 
     Candidate c;
     bool accepted = false;
-    int runs = from;
+    RunCount runs = from;
     while (runs < end) {
         ++runs;
         drawSix(rng, pool, size, c);
@@ -318,7 +320,7 @@ bool TipCalculation::drawCandidates(int k, int from, int end, Candidate& out) {
 void TipCalculation::handleEvents(int k) {
     const Clock::time_point now = Clock::now();
     nextEvents_ =
-        runs_ + static_cast<int>(std::max<std::uint32_t>(pacing_.runsBetweenClockChecks, 1));
+        runs_ + static_cast<RunCount>(std::max<std::uint32_t>(pacing_.runsBetweenClockChecks, 1));
     if (eventsHandled_ && now - lastEvents_ < pacing_.interval) return;
     eventsHandled_ = true;
     lastEvents_ = now;
@@ -371,21 +373,21 @@ void TipCalculation::preparePowerball() {
 }
 
 void TipCalculation::planNextMark(int k) {
-    const int budget = snap_.laufMax;
-    int marks[] = {budget / 2, INT_MAX, INT_MAX, INT_MAX};
+    const RunCount budget = snap_.laufMax;
+    RunCount marks[] = {budget / 2, kNoMark, kNoMark, kNoMark};
     if (k >= kFirstRelaxedRow) {
         marks[1] = budget - kRelaxEverMark;
         marks[2] = budget - kRelaxFirstMark;
         marks[3] = budget - kRelaxSecondMark;
     }
-    nextMark_ = INT_MAX;
-    for (const int m : marks)
+    nextMark_ = kNoMark;
+    for (const RunCount m : marks)
         if (m > runs_ && m < nextMark_) nextMark_ = m;
 }
 
 void TipCalculation::applyMarks(int k) {
     SettingsControls& s = form_.settings;
-    const int budget = snap_.laufMax;
+    const RunCount budget = snap_.laufMax;
     bool changed = false;
     // Halfway through the budget the forced pair is given up.
     if (runs_ == budget / 2) {

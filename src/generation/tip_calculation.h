@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "generation/calculation_snapshot.h"
 #include "generation/number_preference.h"
 
 namespace kugel {
@@ -29,7 +30,7 @@ EventPacing eventPacing();
 
 // What a finished calculation did.
 struct CalculationReport {
-    int runs = 0;               // candidates started over all rows
+    RunCount runs = 0;          // candidates started over all rows
     bool budgetUsedUp = false;  // the run counter reached the budget, or the pool had
                                 // fewer than six different numbers
     bool stopped = false;       // the user asked it to stop

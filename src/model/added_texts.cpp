@@ -25,6 +25,11 @@ const std::array<const char*, kAddedTextCount> kBuiltIn{
     "Die Adresse des Warenkorbs ist länger als %1 Zeichen und wird nicht geöffnet.",
     "Die Datei \"%1\" ist keine Tippdatei: sie ist größer als 1 MB.",
     "'%1' ist kein gültiger Gleitkommawert",
+    "Die Datei kann nicht gelesen werden: \"%1\" ist keine gewöhnliche Datei",
+    "Die Datei \"%1\" ist zu groß (mehr als %2 Bytes).",
+    "Der letzte Datensatz der Ziehungsdaten \"%1\" ist beschädigt; es wurde nichts "
+    "heruntergeladen.",
+    "[... %1 weitere Zeichen nicht angezeigt]",
     "Ungültiger Datentyp für '%1'",
     "Gestoppt",
     "Woche %1 von %2",
@@ -71,6 +76,10 @@ AddedText textOf(FileOperation op) {
             return AddedText::FileCannotReplace;
         case FileOperation::CreateDirectory:
             return AddedText::DirectoryCannotCreate;
+        case FileOperation::ReadIrregular:
+            return AddedText::FileNotRegular;
+        case FileOperation::ReadTooLarge:
+            return AddedText::FileTooLarge;
     }
     return AddedText::FileCannotOpen;
 }

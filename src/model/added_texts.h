@@ -32,6 +32,10 @@ enum class AddedText : int {
     CartAddressTooLong,     // %1 the longest address a browser takes
     NotATipFile,            // %1 file: too large to be a tip file
     NotADecimal,            // %1 the text that is no decimal number
+    FileNotRegular,         // %1 a directory, device or pipe given as a file
+    FileTooLarge,           // %1 file, %2 the limit in bytes
+    DamagedNewestDraw,      // %1 the history file, whose last record has no usable date
+    MoreCharsNotShown,      // %1 how many characters of a long text were left out
     SettingUnreadable,      // %1 the stored setting's name
     UpdateStopped,          // a results update ended on the user's stop
     UpdateProgress,         // %1 the week being loaded, %2 the weeks in all
@@ -43,7 +47,7 @@ enum class AddedText : int {
     TransferFailed,    // %1 the network library's own words
     SearchChartTitle,  // the chart of draws that reached a row's hit count
 };
-inline constexpr int kAddedTextCount = 23;
+inline constexpr int kAddedTextCount = 27;
 
 constexpr int messageNumber(AddedText t) {
     return static_cast<int>(t);

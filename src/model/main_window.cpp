@@ -385,7 +385,12 @@ void TForm1::registerFields() {
     addField("dfb", dayField(dfb));
     addField("Position", intField(Position));
     addField("Gewinn", intField(Gewinn));
-    addField("LaufMax", intField(LaufMax));
+    addField("LaufMax", Field{[this] { return std::to_string(LaufMax); },
+                              [this](const std::string& s) {
+                                  const auto i = parseInt64(s);
+                                  if (i) LaufMax = *i;
+                                  return i.has_value();
+                              }});
     addField("sprache", intField(sprache));
     addField("groesse", intField(groesse));
     addField("neuerSchein", intField(neuerSchein));

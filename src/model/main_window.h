@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -70,7 +71,7 @@ class TForm1 : public Form {
     bool Berechnunglaeuft = false;
     bool Aktualisierunglaeuft = false;  // a results download is running
     bool analysisRunning = false;       // one of the historical analyses is running
-    int LaufMax = 0;
+    std::int64_t LaufMax = 0;           // run budget of the calculation
     int sprache = 0;
     int groesse = 0;
     // Kept between runs without a use of their own (the settings store).

@@ -83,6 +83,7 @@ struct Transfer {
     std::string body;
     bool bodyTooLarge = false;
     Clock::time_point lastData = Clock::now();
+    const char* ownTimeOut = nullptr;  // why the transfer was given up here, if it was
 };
 
 std::size_t onHeader(char* data, std::size_t size, std::size_t count, void* user) {
@@ -375,6 +376,14 @@ class CurlRequestQueue : public HttpRequestQueue {
         const auto now = Clock::now();
         for (auto& p : queue_) {
             if (!p->running) continue;
+            // A server that sends a byte now and then never trips the read
+            // time-out; the overall deadline bounds it.
+            if (now - p->started >
+                std::chrono::milliseconds(std::max(p->request.totalTimeoutMs, 1))) {
+                p->transfer.ownTimeOut = "no complete answer within the overall time limit";
+                finish(*p, CURLE_OPERATION_TIMEDOUT);
+                continue;
+            }
             const auto readTimeout =
                 std::chrono::milliseconds(std::max(p->request.readTimeoutMs, 1));
             curl_off_t connectMicros = 0;
@@ -385,7 +394,10 @@ class CurlRequestQueue : public HttpRequestQueue {
             if (ready <= 0) continue;  // still connecting: the connect time-out rules
             const auto since =
                 std::max(p->started + std::chrono::microseconds(ready), p->transfer.lastData);
-            if (now - since > readTimeout) finish(*p, CURLE_OPERATION_TIMEDOUT);
+            if (now - since > readTimeout) {
+                p->transfer.ownTimeOut = "no data received within the read time-out";
+                finish(*p, CURLE_OPERATION_TIMEDOUT);
+            }
         }
         startWaiting();
         return true;
@@ -401,13 +413,12 @@ class CurlRequestQueue : public HttpRequestQueue {
         HttpResponse& response = p.response;
         response.statusLine = p.transfer.statusLine;  // shown even when the transfer broke off
         if (result != CURLE_OK) {
-            const bool ownAbort = result == CURLE_OPERATION_TIMEDOUT && p.errorBuffer[0] == '\0';
             response.failure = failureOf(result);
-            response.error =
-                p.transfer.bodyTooLarge ? "Answer too large"
-                : ownAbort ? errorText(result, "no data received within the read time-out")
-                : result == CURLE_ABORTED_BY_CALLBACK ? errorText(result, nullptr)
-                                                      : errorText(result, p.errorBuffer.data());
+            response.error = p.transfer.bodyTooLarge ? "Answer too large"
+                             : p.transfer.ownTimeOut ? errorText(result, p.transfer.ownTimeOut)
+                             : result == CURLE_ABORTED_BY_CALLBACK
+                                 ? errorText(result, nullptr)
+                                 : errorText(result, p.errorBuffer.data());
             if (p.transfer.bodyTooLarge) response.failure = HttpFailure::Other;
         } else {
             long status = 0;

@@ -1,13 +1,13 @@
 #include "platform/durable_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 
 #include "platform/dates.h"
 
@@ -29,6 +29,10 @@ const char* verb(FileOperation op) {
             return "replace";
         case FileOperation::CreateDirectory:
             return "create the directory";
+        case FileOperation::ReadIrregular:
+            return "read (not a regular file)";
+        case FileOperation::ReadTooLarge:
+            return "read (too large, limit in bytes)";
     }
     return "use";
 }
@@ -42,6 +46,13 @@ FileError::FileError(FileOperation operation, std::filesystem::path path, int er
       operation_(operation),
       path_(std::move(path)),
       reason_(std::strerror(errorNumber)) {}
+
+FileError::FileError(FileOperation operation, std::filesystem::path path, std::string detail)
+    : std::runtime_error(std::string("cannot ") + verb(operation) + " \"" + path.string() + "\"" +
+                         (detail.empty() ? "" : ": " + detail)),
+      operation_(operation),
+      path_(std::move(path)),
+      reason_(std::move(detail)) {}
 
 namespace {
 
@@ -124,11 +135,37 @@ void appendAfterWholeRecords(const std::filesystem::path& path, std::string_view
     if (!ok) throw FileError(FileOperation::Write, path, err ? err : errno);
 }
 
-std::string readWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw FileError(FileOperation::Open, path, errno ? errno : ENOENT);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw FileError(FileOperation::Read, path, errno);
+std::string readWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
+    // Not blocking on open: a named pipe without a writer would hang here.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) throw FileError(FileOperation::Open, path, errno);
+    struct stat info {};
+    const int statErr = ::fstat(fd, &info) != 0 ? errno : 0;
+    if (statErr != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        if (statErr != 0 || S_ISDIR(info.st_mode))
+            throw FileError(FileOperation::Read, path, statErr != 0 ? statErr : EISDIR);
+        throw FileError(FileOperation::ReadIrregular, path, std::string());
+    }
+    std::string bytes;
+    char buffer[65536];
+    while (true) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int err = errno;
+            ::close(fd);
+            throw FileError(FileOperation::Read, path, err);
+        }
+        if (n == 0) break;
+        // Checked while reading: the file may grow after its size was seen.
+        if (static_cast<std::size_t>(n) > maxBytes - bytes.size()) {
+            ::close(fd);
+            throw FileError(FileOperation::ReadTooLarge, path, std::to_string(maxBytes));
+        }
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
     return bytes;
 }
 

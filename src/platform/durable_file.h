@@ -9,17 +9,28 @@
 namespace kugel {
 
 // What was being done to a file when it failed.
-enum class FileOperation { Create, Open, Read, Write, Replace, CreateDirectory };
+enum class FileOperation {
+    Create,
+    Open,
+    Read,
+    Write,
+    Replace,
+    CreateDirectory,
+    ReadIrregular,  // a directory, device or pipe where a file was expected
+    ReadTooLarge,   // the reason holds the limit in bytes
+};
 
 // A file operation failed. It carries what failed, on which file and the
 // system's reason; the program words it for the user in the language in use.
 class FileError : public std::runtime_error {
   public:
     FileError(FileOperation operation, std::filesystem::path path, int errorNumber);
+    // A failure the system does not report, described by `detail`.
+    FileError(FileOperation operation, std::filesystem::path path, std::string detail);
 
     FileOperation operation() const { return operation_; }
     const std::filesystem::path& path() const { return path_; }
-    // The system's text for the error number.
+    // The system's text for the error number, or the detail given.
     const std::string& reason() const { return reason_; }
 
   private:
@@ -44,7 +55,11 @@ void createFile(const std::filesystem::path& path);  // throws FileError
 void appendAfterWholeRecords(const std::filesystem::path& path, std::string_view bytes,
                              std::size_t recordSize);
 
-std::string readWholeFile(const std::filesystem::path& path);  // throws FileError
+// The whole content of a regular file. Throws FileError when it cannot be
+// read, when it is no regular file (a directory, a device, a pipe would fail
+// late, never end or block), or when it holds more than `maxBytes`.
+std::string readWholeFile(const std::filesystem::path& path,
+                          std::size_t maxBytes = static_cast<std::size_t>(-1));
 
 // When the file was last modified, as a day value in UTC (the time base of
 // the Last-Modified dates servers send); nothing when it cannot be read.

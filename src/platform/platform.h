@@ -25,7 +25,10 @@ struct HttpRequest {
     std::string accept;
     bool cookies = true;
     int connectTimeoutMs = 5000;
-    int readTimeoutMs = 5000;
+    int readTimeoutMs = 5000;  // since the last byte received
+    // The whole request, however its bytes trickle in: a read time-out alone
+    // restarts with every byte and would let a slow server hold it for ever.
+    int totalTimeoutMs = 30000;
     int maxRedirects = 15;
     std::string proxyHost;  // empty: no proxy
     int proxyPort = 80;

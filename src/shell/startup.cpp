@@ -2,12 +2,14 @@
 
 #include <cmath>
 
+#include "generation/calculation_snapshot.h"
 #include "model/game.h"
 #include "model/main_window.h"
 #include "online/web_links.h"
 #include "shell/application.h"
 #include "shell/language.h"
 #include "shell/settings_store.h"
+#include "update/history_edit.h"
 #include "update/results_download.h"
 
 namespace kugel {
@@ -55,10 +57,12 @@ void prepareMainWindow(TForm1& form) {
     if (form.DateTimePicker2->date() > platform.today() - ZiehungsAbstand)
         form.DateTimePicker2->setDate(form.DateTimePicker2->minDate());
 
-    if (auto* upDown7 = form.findAs<UpDown>("UpDown7")) form.LaufMax = upDown7->position() * 1000;
+    if (auto* upDown7 = form.findAs<UpDown>("UpDown7"))
+        form.LaufMax = runBudget(upDown7->position());
     if (form.ProxyHostEdit->text().empty()) form.ProxyPortEdit->setText("80");
     showVendorLinks(form);
     form.ZahlenFile = "Powerball.dat";
+    removeInterruptedRewrites(form);
     form.random.seed = static_cast<std::uint32_t>(platform.clockTicks());
     form.aktDatum = form.DateTimePicker2->date();
     form.DateTimePicker1->setDate(platform.today());

@@ -15,6 +15,21 @@
 #include "platform/durable_file.h"
 
 namespace kugel {
+namespace {
+// The temporary files of the two rewrites: entering a draw, deleting one.
+std::string entryTemp(const TForm1& form) {
+    return form.Home + form.ZahlenFile + "~";
+}
+std::string deletionTemp(const TForm1& form) {
+    return form.Home + "Zahlen.da~";
+}
+}  // namespace
+
+void removeInterruptedRewrites(const TForm1& form) {
+    std::error_code ignored;
+    std::filesystem::remove(entryTemp(form), ignored);
+    std::filesystem::remove(deletionTemp(form), ignored);
+}
 
 void registerHistoryEditHandlers(TForm1& form) {
     form.addHandler("BitBtn8Click", [&form](Component*) { enterDrawByHand(form); });
@@ -59,7 +74,8 @@ void enterDrawByHand(TForm1& form) {
                 if (old.Datum != entered.Datum) rewritten.push_back(old);
             }
             if (!written) rewritten.push_back(entered);
-            history.rewrite(rewritten, form.Home + form.ZahlenFile + "~");
+            removeInterruptedRewrites(form);
+            history.rewrite(rewritten, entryTemp(form));
         }
     }
     form.DateTimePicker1->setDate(form.aktDatum);
@@ -73,7 +89,8 @@ void deleteShownDraw(TForm1& form) {
         std::vector<TZiehung> kept;
         for (const TZiehung& z : history.readAll())
             if (z.Datum != form.Datum1) kept.push_back(z);
-        history.rewrite(kept, form.Home + "Zahlen.da~");
+        removeInterruptedRewrites(form);
+        history.rewrite(kept, deletionTemp(form));
     }
     SpeedButton5Click(form);
 }

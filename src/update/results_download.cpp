@@ -14,6 +14,8 @@
 #include "model/program_windows.h"
 #include "platform/codepage.h"
 #include "platform/dates.h"
+#include "platform/text_excerpt.h"
+#include "update/week_answer.h"
 
 namespace kugel {
 namespace {
@@ -44,6 +46,24 @@ class DownloadState {
 
 bool isBlank(const std::string& line) {
     return trimmed(line).empty();
+}
+
+// A usable day lies after the day values' origin; NaN, 0 or a negative value
+// is a damaged record, and starting after it would download the whole
+// history a second time behind the first.
+bool isUsableDay(double day) {
+    return std::isfinite(day) && day > 0;
+}
+
+// An answer that is not a list of draws may be any page of any size; the
+// message shows its beginning, enough to recognise it.
+constexpr std::size_t kShownBodyChars = 2000;
+
+std::string malformedAnswerText(const TForm1& form, const std::string& body) {
+    const TextExcerpt shown = leadingExcerpt(body, kShownBodyChars);
+    if (shown.omitted == 0) return shown.text;
+    return shown.text + "\n\n" +
+           form.addedTexts.format(AddedText::MoreCharsNotShown, {std::to_string(shown.omitted)});
 }
 
 std::string failureReason(const TForm1& form, const HttpResponse& response) {
@@ -145,14 +165,25 @@ void downloadNewDraws(TForm1& form, UpdateStart start) {
         DownloadState running(form);
         form.StatusBar1->setPanelHint(0, {});
         const HistoryFile history(form.historyPath());
-        if (!history.exists()) {
-            history.createEmpty();
+        // An empty file (showing a draw creates one) is begun like a missing
+        // one; otherwise its first draw would never be stored.
+        std::vector<TZiehung> records;
+        if (history.exists()) records = history.readAll();
+        if (records.empty()) {
+            if (!history.exists()) history.createEmpty();
             history.append(ersteZiehungRecord());
             form.aktDatum = ErsteZiehung;
+            records = history.readAll();
         }
-        const std::vector<TZiehung> records = history.readAll();
-        const double newest = records.empty() ? 0 : records.back().Datum;
-        if (!(newest > 0) || !form.DateTimePicker1->setDate(newest))
+        const double newest = records.back().Datum;
+        if (!isUsableDay(newest)) {
+            platform.messageBox(
+                kApplicationTitle,
+                form.addedTexts.format(AddedText::DamagedNewestDraw, {history.path().string()}),
+                MessageButtons::Ok);
+            return;
+        }
+        if (!form.DateTimePicker1->setDate(newest))
             form.DateTimePicker1->setDate(form.DateTimePicker1->minDate());
         form.DateTimePicker1->setDate(form.DateTimePicker1->date() + ZiehungsAbstand);
         form.aktDatum = std::round(form.DateTimePicker1->date());
@@ -194,7 +225,15 @@ void downloadNewDraws(TForm1& form, UpdateStart start) {
             const HttpResponse response = requests->takeNext();
             const std::string address = addresses.front();
             addresses.pop_front();
-            if (!response.answered) {
+            const WeekAnswer verdict = judgeWeekAnswer(response);
+            if (verdict == WeekAnswer::EndUpdate && response.answered) {
+                // After a server error a later week would leave this one out
+                // for good; end here, and the next update asks for it again.
+                form.StatusBar1->setPanelText(0, response.statusLine);
+                form.StatusBar1->setPanelHint(0, response.statusLine);
+                break;
+            }
+            if (verdict == WeekAnswer::EndUpdate) {
                 if (form.updateStopRequested()) {  // given up on the user's stop
                     stopped = true;
                     break;
@@ -212,13 +251,15 @@ void downloadNewDraws(TForm1& form, UpdateStart start) {
             form.StatusBar1->setPanelText(0, response.statusLine);
             form.StatusBar1->setPanelText(1, form.msg(Msg::NoGuarantee));
 
-            if (response.statusCode < 400) {
+            if (verdict == WeekAnswer::Store) {
                 const double date = week;
                 for (const std::string& line : splitLines(response.body)) {
                     if (isBlank(line)) continue;
                     const auto draw = parseResultLine(line, date);
                     if (!draw) {
-                        platform.messageBox(kApplicationTitle, response.body, MessageButtons::Ok);
+                        platform.messageBox(kApplicationTitle,
+                                            malformedAnswerText(form, response.body),
+                                            MessageButtons::Ok);
                         return;  // the draws stored so far stay; no display
                     }
                     form.Datum1 = date;

@@ -69,6 +69,7 @@ same() {  # same FILE1 FILE2 TEXT: says whether two files are byte-identical
 
   run check "$work/calc.qlt"
   run check "$work/calc.qlt" --date 2013-03-20 --json
+  run check "$work/calc.qlt" --date 2012-01-01
   run check "$work/calc.qlt" --all
   run check "$work/calc.qlt" --all --json
 
@@ -80,6 +81,7 @@ same() {  # same FILE1 FILE2 TEXT: says whether two files are byte-identical
   run show 2013-02-30
   run check "$work/calc.qlt" --all --date 2013-03-20
   run check "$work/missing.qlt"
+  run calc --settings "$work/missing.ini"
   run export csv --help
 } 2>&1 | sed "s|$work/|@WORK@/|g; s|$src/|@SRC@/|g; s|$url|@SERVER@|g" >"$work/transcript"
 

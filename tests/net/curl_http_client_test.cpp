@@ -178,6 +178,19 @@ TEST(CurlHttpClientFailure, SilentServerEndsAfterTheReadTimeOut) {
     EXPECT_EQ(silent.connections(), 1);
 }
 
+TEST(CurlHttpClientFailure, DrippingServerEndsAtTheOverallDeadline) {
+    // A byte every 100 ms never lets the 400 ms read time-out expire; only
+    // the overall deadline ends the request, long before the server would.
+    DripServer drip(std::chrono::milliseconds(100), std::chrono::seconds(20));
+    HttpRequest request = plainRequest("http://127.0.0.1:" + std::to_string(drip.port()) + "/");
+    request.readTimeoutMs = 400;
+    request.totalTimeoutMs = 1500;
+    const HttpResponse response = curlHttpGet(request);
+    EXPECT_FALSE(response.answered);
+    EXPECT_NE(response.error.find("overall time limit"), std::string::npos) << response.error;
+    EXPECT_GT(drip.bytesSent(), 4);  // the read time-out alone never fired
+}
+
 TEST(CurlHttpClientFailure, StallingAfterTheStatusLineIsNoAnswer) {
     RawServer stalling("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n1,2,3,4,5,6,7,0\r\n1,2");
     HttpRequest request = plainRequest("http://127.0.0.1:" + std::to_string(stalling.port()) + "/");

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
+#include <thread>
 
 #include "net/curl_http_client.h"
 #include "results_server.h"
@@ -127,6 +129,30 @@ TEST_F(ResultsServerTest, RefusesAPortInUse) {
                     dir.path(), "second");
     EXPECT_EQ(second->waitForExit(std::chrono::seconds(20)), 1);
     EXPECT_NE(readFile(dir.path() / "second.err").find("cannot listen"), std::string::npos);
+}
+
+// Slow clients hold a worker each until their time-out; they must not keep
+// everyone else waiting, and a large body is refused, not buffered.
+TEST_F(ResultsServerTest, AnswersWhileManyClientsHangAndRefusesLargeBodies) {
+    SlowClients slow(server.port(), 32, std::chrono::milliseconds(300));
+    ASSERT_EQ(slow.connected(), 32);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // all of them accepted
+    HttpRequest health;
+    health.url = server.baseUrl() + "/health";
+    health.readTimeoutMs = 3000;  // shorter than the server's own read time-out
+    const HttpResponse response = curlHttpGet(health);
+    EXPECT_TRUE(response.answered) << response.error;
+    EXPECT_EQ(response.statusCode, 200);
+    EXPECT_EQ(response.body, "ok\n");
+
+    // A body beyond the server's small limit is read past, not kept.
+    const std::string answer =
+        exchange(server.port(),
+                 "POST /zahlen/kugelAU.asp HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n"
+                 "Content-Length: 65536\r\n\r\n" +
+                     std::string(65536, 'x'),
+                 std::chrono::seconds(10));
+    EXPECT_TRUE(answer.starts_with("HTTP/1.1 413")) << answer.substr(0, 100);
 }
 
 TEST(ResultsServerStart, FailsWithoutItsData) {

@@ -6,6 +6,7 @@
 #include <httplib.h>
 
 #include <CLI/CLI.hpp>
+#include <chrono>
 #include <filesystem>
 #include <iostream>
 #include <mutex>
@@ -21,6 +22,17 @@ namespace {
 
 constexpr int kDefaultPort = 8089;
 constexpr const char* kDefaultDataName = "draws.csv";
+
+// A client that sends or reads slowly holds one worker until a time-out ends
+// its connection; the pool is far larger than the few connections real
+// clients open, so a handful of slow ones cannot keep the others waiting.
+constexpr std::size_t kWorkers = 64;
+constexpr auto kReadTimeOut = std::chrono::seconds(5);
+constexpr auto kWriteTimeOut = std::chrono::seconds(5);
+constexpr time_t kKeepAliveSeconds = 2;
+// Every request the server answers is a GET without a body; a body is read
+// only up to this size, never buffered whole.
+constexpr std::size_t kMaxRequestBody = 4096;
 
 std::filesystem::path executableDir(const char* argv0) {
     std::error_code error;
@@ -47,6 +59,22 @@ void reuseAddressOnly(httplib::Server& server) {
     server.set_socket_options([](socket_t sock) {
         int yes = 1;
         setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof(yes));
+    });
+}
+
+void limitClients(httplib::Server& server) {
+    server.new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
+    server.set_read_timeout(kReadTimeOut);
+    server.set_write_timeout(kWriteTimeOut);
+    server.set_keep_alive_timeout(kKeepAliveSeconds);
+    server.set_payload_max_length(kMaxRequestBody);
+}
+
+// Lets a supervisor (or a test) see that the server answers without asking
+// for draws.
+void registerHealthRoute(httplib::Server& server) {
+    server.Get("/health", [](const httplib::Request&, httplib::Response& response) {
+        response.set_content("ok\n", "text/plain");
     });
 }
 
@@ -96,10 +124,12 @@ int main(int argc, char** argv) {
     httplib::Server server;
     kugel::server::SignalStop signalStop([&server] { server.stop(); });
     reuseAddressOnly(server);
+    limitClients(server);
     kugel::server::registerResultsRoutes(server, store);
     kugel::server::registerCartRoutes(server, cart);
     kugel::server::registerScriptRoutes(server, scriptDir);
     kugel::server::registerSiteRoutes(server, store);
+    registerHealthRoute(server);
     logRequests(server);
 
     const int bound = port == 0                            ? server.bind_to_any_port(address)

@@ -274,6 +274,43 @@ TEST_F(NumberChoice, BadLineIsRejectedAndListStays) {
     }
 }
 
+TEST_F(NumberChoice, ListsThatAreNoListsGiveAClearErrorAndListStays) {
+    const auto big = t.dir.path() / "big.qlw";
+    std::string bigBytes;
+    while (bigBytes.size() <= 1024 * 1024) bigBytes += "1\r\n";
+    writeFile(big, bigBytes);
+    const auto dir = t.dir.path() / "folder.qlw";
+    std::filesystem::create_directory(dir);
+    const auto longLine = t.dir.path() / "long.qlw";
+    const std::string bad = "\x1b[2J" + std::string(5000, 'z');
+    writeFile(longLine, "1\r\n" + bad + "\r\n");
+    // As the message box prints it: quotes escaped.
+    const auto quoted = [](const std::string& s) { return "\\\"" + s + "\\\""; };
+    struct Case {
+        std::string file;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {big.string(), quoted(big.string()) + " ist zu groß (mehr als 1048576 Bytes)"},
+        {dir.string(), quoted(dir.string()) + ": Is a directory"},
+        {"/dev/zero", quoted("/dev/zero") + " ist keine gewöhnliche Datei"},
+        // 200 characters quoted, the escape written out.
+        {longLine.string(), "Zeile 2 (\\\"\\\\x1B[2J" + std::string(196, 'z') + "...\\\")"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        for (int i = 1; i <= 40; ++i) list().box(i).setChecked(i % 2 == 0);
+        t.platform.queueAnswer({ScriptedPlatform::Answer::Kind::File, DialogResult::Ok, c.file});
+        t.answer(DialogResult::Ok);  // the error box
+        t.takeOutput();
+        click(*list().SpeedButton2);
+        const std::string out = t.takeOutput();
+        EXPECT_NE(out.find("messagebox"), std::string::npos);
+        EXPECT_NE(out.find(c.expected), std::string::npos) << out.substr(0, 600);
+        for (int i = 1; i <= 40; ++i) EXPECT_EQ(list().box(i).checked(), i % 2 == 0);
+    }
+}
+
 TEST_F(NumberChoice, SavedListLoadsBackIntoARebuild) {
     const auto file = t.dir.path() / "rund.qlw";
     std::vector<int> pool = poolOf({{2, 3}, {17, 1}, {40, 2}});

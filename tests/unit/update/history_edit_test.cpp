@@ -165,6 +165,36 @@ TEST(DeleteDraw, MissingHistoryShowsTheErrorAndRestoresTheCursor) {
     EXPECT_FALSE(t.platform.busy());
 }
 
+// A rewrite killed half-way leaves its temporary file; the next start and
+// the next rewrite of either kind take both away.
+TEST(InterruptedRewrite, TemporaryFilesGoAtStartAndBeforeTheNextRewrite) {
+    const auto leaveTemps = [](const test::TestApp& t) {
+        for (const char* name : {"Powerball.dat~", "Zahlen.da~"})
+            std::ofstream(t.dir.path() / name, std::ios::binary) << std::string(4096, 'x');
+    };
+    const auto tempsLeft = [](const test::TestApp& t) {
+        return std::filesystem::exists(t.dir.path() / "Powerball.dat~") ||
+               std::filesystem::exists(t.dir.path() / "Zahlen.da~");
+    };
+    {
+        test::TestApp t;
+        test::writeHistory(t.historyPath(), {kMar7, kMar14, kMar28});
+        leaveTemps(t);
+        t.platform.setToday(day(2013, 3, 30));
+        t.app->start();
+        EXPECT_FALSE(tempsLeft(t));
+        EXPECT_EQ(test::readHistory(t.historyPath()).size(), 3u);
+    }
+    {
+        test::TestApp t;
+        test::writeHistory(t.historyPath(), {kMar7, kMar14, kMar28});
+        leaveTemps(t);
+        enterDraw(t, kMar28.Datum, draw(day(2013, 3, 21), {1, 2, 3, 4, 5, 6}, 7), 1);
+        EXPECT_FALSE(tempsLeft(t));
+        EXPECT_EQ(test::readHistory(t.historyPath()).size(), 4u);
+    }
+}
+
 TEST(TextExport, WritesOneLinePerRecordInTheShortDateFormat) {
     test::TestApp t;
     test::writeHistory(t.historyPath(), {kMar7, kMar14});

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Fuzzes every parser of outside input: builds the fuzz targets with clang,
+# libFuzzer and the address and undefined-behaviour sanitizers (in
+# ./build-fuzz or $KUGEL_FUZZ_BUILD_DIR), then runs each target for SECONDS
+# (default 60) from its seed corpus in tests/fuzz/corpus. Fails on any crash,
+# leak, time-out or sanitizer report; the input that caused it is left in
+# the work directory, ready to be added to the seed corpus once mended.
+#
+#   scripts/fuzz.sh [SECONDS] [TARGET...]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+seconds=${1:-60}
+shift || true
+"$root/scripts/install-deps.sh" --fuzz
+
+build=${KUGEL_FUZZ_BUILD_DIR:-$root/build-fuzz}
+if [ ! -f "$build/build.ninja" ]; then
+  launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DKUGEL_FUZZ=ON "${launcher[@]}" >/dev/null
+fi
+cmake --build "$build" --target kugel_fuzz_targets -j"$(nproc)"
+
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+  for seeds in "$root"/tests/fuzz/corpus/*/; do targets+=("$(basename "$seeds")"); done
+fi
+
+work="$build/fuzz-work"
+failed=()
+for target in "${targets[@]}"; do
+  dir="$work/$target"
+  mkdir -p "$dir/corpus"
+  log="$dir/fuzz.log"
+  # New inputs go to the work corpus (the first directory); the seeds stay as they are.
+  if "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+      -print_final_stats=1 -artifact_prefix="$dir/" \
+      "$dir/corpus" "$root/tests/fuzz/corpus/$target" >"$log" 2>&1; then
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+    echo "$target: ${runs:-?} executions, no finding"
+  else
+    echo "$target: FINDING, see $log and the inputs in $dir/" >&2
+    grep -m1 -E "ERROR|runtime error|SUMMARY" "$log" >&2 || tail -5 "$log" >&2
+    failed+=("$target")
+  fi
+done
+[ ${#failed[@]} -eq 0 ] || { echo "findings in: ${failed[*]}" >&2; exit 1; }
