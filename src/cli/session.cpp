@@ -70,7 +70,7 @@ void configurePlatform(ScriptedPlatform& platform, const GlobalOptions& options,
     }
 }
 
-CommandPlatform::CommandPlatform() : ScriptedPlatform(shown_) {}
+CommandPlatform::CommandPlatform() : ScriptedPlatform(discarded) {}
 
 DialogResult CommandPlatform::messageBox(const std::string& caption, const std::string& text,
                                          MessageButtons buttons) {
@@ -95,8 +95,7 @@ TForm1& Session::form() {
 
 void Session::prepare() {
     // Without the activation: it would show the newest draw, and with no
-    // history yet that is a message and an empty history file, which a
-    // following update would take for a history to continue.
+    // history yet that is a message box and an empty history file.
     app_->userAction([this] { prepareMainWindow(app_->form1()); });
     failOnMessages();
 }
@@ -105,14 +104,8 @@ void Session::invoke(const std::string& handler) {
     app_->invoke(app_->form1(), handler, &app_->form1());
 }
 
-void Session::failOnMessages(std::size_t from) const {
-    const auto& messages = platform_.messages();
-    if (messages.size() > from) throw DataError(messages[from]);
-}
-
-void Session::flush() {
-    settings_->flush();
-    toolSettings_->flush();
+void Session::failOnMessages() const {
+    if (!platform_.messages().empty()) throw DataError(platform_.messages().front());
 }
 
 }  // namespace kugel::cli

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <sstream>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -52,7 +52,13 @@ double parseDateOption(const std::string& option, const std::string& text);
 // as the window, on a platform that answers no dialog by itself. A message
 // box the program shows is an error of the command; it is kept and written
 // to standard error, never answered from a script.
-class CommandPlatform : public ScriptedPlatform {
+// What the script driver would print of the program's doings goes nowhere
+// here; it is made before the platform that writes to it.
+struct DiscardedOutput {
+    std::ostream discarded{nullptr};
+};
+
+class CommandPlatform : private DiscardedOutput, public ScriptedPlatform {
   public:
     CommandPlatform();
     DialogResult messageBox(const std::string& caption, const std::string& text,
@@ -60,7 +66,6 @@ class CommandPlatform : public ScriptedPlatform {
     const std::vector<std::string>& messages() const { return messages_; }
 
   private:
-    std::ostringstream shown_;  // what the script driver would print; unused here
     std::vector<std::string> messages_;
 };
 
@@ -79,11 +84,9 @@ class Session {
     void prepare();
     // Runs a handler of the main window as the user's click does.
     void invoke(const std::string& handler);
-    // Throws DataError with the first message the program showed since `from`.
-    void failOnMessages(std::size_t from = 0) const;
-    // Writes the settings stores; the program's settings are saved only by a
-    // command that changes them on purpose.
-    void flush();
+    // Throws DataError with the first message the program showed. The
+    // program's settings are never saved: a command changes none on purpose.
+    void failOnMessages() const;
 
   private:
     CommandPlatform platform_;

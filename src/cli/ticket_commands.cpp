@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <iostream>
 #include <vector>
 
 #include "checking/draw_display.h"
@@ -53,14 +54,15 @@ std::string rowLine(const Row& row) {
     return line + "  PB " + row[ZahlenProReihe];
 }
 
+std::string numberJson(const std::string& text) {
+    const auto n = parseInt(text);
+    return n ? std::to_string(*n) : "null";
+}
+
 std::string rowJson(const Row& row) {
     std::string json = "[";
-    for (int k = 0; k < ZahlenProReihe; ++k) {
-        const std::string& t = row[static_cast<std::size_t>(k)];
-        json += (k ? "," : "") + (parseInt(t) ? t : std::string("null"));
-    }
-    const std::string& pb = row[ZahlenProReihe];
-    return json + "]," + "\"powerball\":" + (parseInt(pb) ? pb : std::string("null"));
+    for (std::size_t k = 0; k < ZahlenProReihe; ++k) json += (k ? "," : "") + numberJson(row[k]);
+    return json + "],\"powerball\":" + numberJson(row[ZahlenProReihe]);
 }
 
 // The hit class a row's hit label shows, found by the text the window writes.
@@ -140,6 +142,7 @@ int calculateTicket(const GlobalOptions& options, const CalcOptions& calc, std::
         session.platform().queueAnswer(answer);
         session.invoke("SpeedButton13Click");
     }
+    std::optional<CalculationReport> report;
     {
         // Rows are written one by one as each is found.
         ProgressBar bar("Calculating");
@@ -151,10 +154,13 @@ int calculateTicket(const GlobalOptions& options, const CalcOptions& calc, std::
                     ++done;
             bar.update(done, wanted);
         };
-        session.invoke("Label28Click");
+        session.app().userAction([&] { report = startOrStopCalculation(form); });
         session.platform().onProcessEvents = nullptr;
     }
     session.failOnMessages();
+    // The window says so in its status bar; here it goes to standard error.
+    if (report && report->budgetUsedUp)
+        std::cerr << "kugelmeister-cli: " << form.StatusBar1->panelText(1) << '\n';
     if (!calc.output.empty()) {
         ScriptedPlatform::Answer answer;
         answer.kind = ScriptedPlatform::Answer::Kind::File;

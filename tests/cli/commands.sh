@@ -23,9 +23,10 @@ for _ in $(seq 100); do
 done
 [ -n "$url" ] || { echo "kugelmeister-server did not start" >&2; cat "$log" >&2; exit 1; }
 
+server=$url today=2013-04-20
 kugel() {
   "$cli" --home "$home" --settings "$home/settings.ini" --tool-settings "$home/tool.ini" \
-    --server "$url" --today 2013-04-20 --clock 12345 "$@"
+    --server "$server" --today "$today" --clock 12345 "$@"
 }
 # Prints the command, its output, its error output (marked "! ") and its status.
 run() {
@@ -44,6 +45,7 @@ same() {  # same FILE1 FILE2 TEXT: says whether two files are byte-identical
   run show
   run update
   run update --json
+  server=http://127.0.0.1:9 today=2013-05-20 run update  # nobody answers: exit 3
   run show
   run show 2013-03-20 --json
 
