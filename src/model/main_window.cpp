@@ -114,14 +114,17 @@ void TForm1::buildWindow() {
 // created here, after all designed ones, and the designed ones keep their
 // places: add to the end of this function.
 void TForm1::buildAddedControls(Builder& b) {
-    Drucken1 = &b.menuItem("Drucken1", MainMenu1, "&Drucken…", "Ctrl+P");
+    // The added commands share one menu: the menu bar is only as wide as the
+    // window, and items beyond it would hide behind an overflow arrow.
+    Extras1 = &b.menuItem("Extras1", MainMenu1, "&Extras");
+    Drucken1 = &b.menuItem("Drucken1", Extras1, "&Drucken…", "Ctrl+P");
     Drucken1->bindEvent("OnClick", "Drucken1Click");
     DruckButton = &b.button("DruckButton", Kind::SpeedButton, Panel3, {384, 9, 24, 24}, {},
                             "Druckvorschau des Tipps: drucken oder als PDF speichern");
     DruckButton->bindEvent("OnClick", "Drucken1Click");
-    Gewinnauswertung1 = &b.menuItem("Gewinnauswertung1", MainMenu1, "&Gewinnauswertung");
+    Gewinnauswertung1 = &b.menuItem("Gewinnauswertung1", Extras1, "&Gewinnauswertung");
     Gewinnauswertung1->bindEvent("OnClick", "auswertungClick");
-    Gewinnchancen1 = &b.menuItem("Gewinnchancen1", MainMenu1, "&Gewinnchancen");
+    Gewinnchancen1 = &b.menuItem("Gewinnchancen1", Extras1, "&Gewinnchancen");
     Gewinnchancen1->setHint(
         "Die Gewinnklassen mit ihren genauen Chancen und der erwarteten Auszahlung");
     Gewinnchancen1->bindEvent("OnClick", "GewinnchancenClick");

@@ -127,6 +127,7 @@ class TForm1 : public Form {
     MenuItem* DateiLaden1 = nullptr;      // hidden: applies the current language file
     MenuItem* Abgeben1 = nullptr;
     MenuItem* Schlieen1 = nullptr;
+    MenuItem* Extras1 = nullptr;            // added: the menu of the added commands
     MenuItem* Drucken1 = nullptr;           // added: print preview of the ticket
     MenuItem* Gewinnauswertung1 = nullptr;  // added: opens the prize dialog
     MenuItem* Gewinnchancen1 = nullptr;     // added: the odds of the game
