@@ -22,8 +22,6 @@ namespace {
 constexpr int kDefaultThreshold = 5;
 constexpr int kDefaultThresholdWithPowerball = 7;
 
-const char* const kBarsTitle = "Ziehungen, in denen die Reihe die Trefferzahl erreichte";
-
 // Checks row r against the shown draw and writes its hit label. Returns the
 // counted hits, or nothing when a field of the row holds no number.
 std::optional<int> searchRow(TForm1& form, const TicketRow& row) {
@@ -58,7 +56,8 @@ void showRowBars(TForm1& form, const std::array<int, MaxTipps>& reached) {
     std::vector<ChartPoint> bars;
     for (std::size_t r = 0; r < reached.size(); ++r)
         bars.push_back(seriesBar(*form.Chart1, static_cast<int>(r) + 1, reached[r]));
-    showBars(*form.Chart1, std::move(bars), ValueAxis::Automatic, std::string(kBarsTitle));
+    showBars(*form.Chart1, std::move(bars), ValueAxis::Automatic,
+             form.msg(AddedText::SearchChartTitle));
 }
 
 }  // namespace

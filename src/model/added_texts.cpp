@@ -30,8 +30,18 @@ const std::array<const char*, kAddedTextCount> kBuiltIn{
     "Der letzte Datensatz der Ziehungsdaten \"%1\" ist beschädigt; es wurde nichts "
     "heruntergeladen.",
     "[... %1 weitere Zeichen nicht angezeigt]",
+    "Ungültiger Datentyp für '%1'",
+    "Gestoppt",
+    "Woche %1 von %2",
+    "Keine Antwort von %1: %2",
+    "Rechnername unbekannt",
+    "Verbindung nicht möglich",
+    "Zeitüberschreitung",
+    "Verbindung abgebrochen",
+    "Übertragungsfehler (%1)",
+    "Ziehungen, in denen die Reihe die Trefferzahl erreichte",
 };
-static_assert(messageNumber(AddedText::MoreCharsNotShown) + 1 ==
+static_assert(messageNumber(AddedText::SearchChartTitle) + 1 ==
               kDesignedMessageCount + kAddedTextCount);
 
 template <typename Words>

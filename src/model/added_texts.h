@@ -36,8 +36,18 @@ enum class AddedText : int {
     FileTooLarge,           // %1 file, %2 the limit in bytes
     DamagedNewestDraw,      // %1 the history file, whose last record has no usable date
     MoreCharsNotShown,      // %1 how many characters of a long text were left out
+    SettingUnreadable,      // %1 the stored setting's name
+    UpdateStopped,          // a results update ended on the user's stop
+    UpdateProgress,         // %1 the week being loaded, %2 the weeks in all
+    UpdateNoAnswer,         // %1 the address asked, %2 why it gave no answer
+    HostUnknown,            // why a request got no answer ...
+    NoConnection,
+    ConnectionTimedOut,
+    ConnectionBrokenOff,
+    TransferFailed,    // %1 the network library's own words
+    SearchChartTitle,  // the chart of draws that reached a row's hit count
 };
-inline constexpr int kAddedTextCount = 17;
+inline constexpr int kAddedTextCount = 27;
 
 constexpr int messageNumber(AddedText t) {
     return static_cast<int>(t);
