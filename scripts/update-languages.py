@@ -12,7 +12,9 @@
    a tab, the translation. A line "@Form.Component<TAB>caption<TAB>hint"
    (hint optional) fixes the texts of one component where the German text
    alone does not say enough. The message file takes the lines of the
-   glossary's section "[messages]" in order, one message per line.
+   glossary's section "[messages]" in order, one message per line, then
+   the program's own added texts (its lines after the 62nd), each looked up
+   by its German text like a caption; their places %1..%9 must all stay.
 4. Texts a glossary lacks keep their German text and are reported, so a new
    control shows up here as a list of texts to translate.
 
@@ -20,6 +22,7 @@ Run it after adding or changing any caption, hint or message; the unit tests
 check that the shipped master file matches the windows.
 """
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -71,17 +74,22 @@ def program_texts(cli: str):
     """The master file's lines, the template's lines and the built-in messages."""
     with tempfile.TemporaryDirectory() as work:
         master = Path(work) / "powerball.txt"
-        count_out = run_program(cli, "print Form1.Memo2.Lines.Count\n")
+        count_out = run_program(cli, "print Form1.Memo2.Lines.Count\nprint Form1.AddedTextCount\n")
         counts = dict(line.split("=", 1) for line in count_out.splitlines() if "=" in line)
         designed = int(counts["Form1.Memo2.Lines.Count"])
-        own = 0
+        own = int(counts["Form1.AddedTextCount"])
         script = f"answer file {master}\ncall Form1.Dateispeichern1Click\n"
         script += "".join(f"print Form1.Memo2.Lines[{k}]\n" for k in range(designed))
-        script += "".join(f"print Form1.ProgramTexts[{k}]\n" for k in range(own))
+        script += "".join(f"print Form1.AddedTexts[{k}]\n" for k in range(own))
         out = run_program(cli, script)
-        messages = [line.split("=", 1)[1] for line in out.splitlines()
-                    if line.startswith("Form1.Memo2.Lines[") or line.startswith("Form1.ProgramTexts[")]
-        return master.read_bytes(), decode(Path(str(master) + ".trans").read_bytes()), messages
+        lines = out.splitlines()
+        messages = [line.split("=", 1)[1] for line in lines if line.startswith("Form1.Memo2.Lines[")]
+        added = [line.split("=", 1)[1] for line in lines if line.startswith("Form1.AddedTexts[")]
+        if len(messages) != designed or len(added) != own:
+            raise SystemExit(f"the program printed {len(messages)} of {designed} messages and "
+                             f"{len(added)} of {own} added texts")
+        return (master.read_bytes(), decode(Path(str(master) + ".trans").read_bytes()), messages,
+                added)
 
 
 def read_glossary(path: Path):
@@ -106,17 +114,23 @@ def read_glossary(path: Path):
     return texts, components, messages
 
 
+def places(text: str) -> list[str]:
+    """The %1..%9 places a text holds, in any order."""
+    return sorted(re.findall(r"%[1-9]", text))
+
+
 def main() -> int:
     cli = sys.argv[1] if len(sys.argv) > 1 else str(ROOT / "build" / "bin" / "kugelmeister-cli")
-    master_bytes, template, german_messages = program_texts(cli)
+    master_bytes, template, german_messages, german_added = program_texts(cli)
     master = decode(master_bytes)
     entries = [(master[5 * i], master[5 * i + 1], template[2 * i], template[2 * i + 1])
                for i in range(len(master) // 5)]
     LAND.mkdir(parents=True, exist_ok=True)
     (LAND / "powerball.txt").write_bytes(master_bytes)
     write_utf8(LAND / FILES["de"], template)
-    write_utf8(LAND / (FILES["de"] + ".meld"), german_messages)
-    print(f"master file: {len(entries)} entries; {len(german_messages)} messages")
+    write_utf8(LAND / (FILES["de"] + ".meld"), german_messages + german_added)
+    print(f"master file: {len(entries)} entries; {len(german_messages)} messages, "
+          f"{len(german_added)} added texts")
 
     status = 0
     for code, file in FILES.items():
@@ -155,7 +169,14 @@ def main() -> int:
                   f"(from line {len(messages)} on)")
             messages = messages + german_messages[len(messages):]
             status = 1
-        write_utf8(LAND / (file + ".meld"), messages[:len(german_messages)])
+        added = []
+        for german in german_added:
+            translated = translate(german)
+            if places(translated) != places(german):
+                print(f"{code}: the places of {german!r} differ in {translated!r}")
+                status = 1
+            added.append(translated)
+        write_utf8(LAND / (file + ".meld"), messages[:len(german_messages)] + added)
         for german in dict.fromkeys(lacking):
             print(f"{code}: lacks {german!r}")
         if lacking:

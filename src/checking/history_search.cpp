@@ -24,8 +24,6 @@ namespace {
 constexpr int kDefaultThreshold = 5;
 constexpr int kDefaultThresholdWithPowerball = 7;
 
-const char* const kBarsTitle = "Ziehungen, in denen die Reihe die Trefferzahl erreichte";
-
 // What the search saw, for the comparison with chance: every row checked
 // against every draw of the range, by hit class.
 struct SearchTally {
@@ -71,7 +69,8 @@ void showRowBars(TForm1& form, const std::array<int, MaxTipps>& reached) {
     std::vector<ChartPoint> bars;
     for (std::size_t r = 0; r < reached.size(); ++r)
         bars.push_back(seriesBar(*form.Chart1, static_cast<int>(r) + 1, reached[r]));
-    showBars(*form.Chart1, std::move(bars), ValueAxis::Automatic, std::string(kBarsTitle));
+    showBars(*form.Chart1, std::move(bars), ValueAxis::Automatic,
+             form.msg(AddedText::SearchChartTitle));
 }
 
 // The rows checked beside what chance gives for as many; nothing when the

@@ -25,9 +25,9 @@ namespace {
 constexpr int kPerRow = 10;
 constexpr int kBoxLeft = 12;
 constexpr int kBoxTop = 12;
-constexpr int kBoxPitchX = 44;
+constexpr int kBoxPitchX = 58;  // room for a weight beside the number
 constexpr int kBoxPitchY = 26;
-constexpr int kBoxWidth = 42;
+constexpr int kBoxWidth = 56;
 constexpr int kBoxHeight = 21;
 constexpr int kButtonHeight = 28;
 constexpr int kClientWidth = 2 * kBoxLeft + (kPerRow - 1) * kBoxPitchX + kBoxWidth;
@@ -129,6 +129,10 @@ void TForm6::registerHandlers() {
     addHandler("SpeedButton2Click", [this](Component*) { SpeedButton2Click(); });
     addHandler("BitBtn4Click", [this](Component*) { BitBtn4Click(); });
     addHandler("Timer1Timer", [this](Component*) { Timer1Timer(); });
+    addHandler("CheckBoxClick", [this](Component* sender) {
+        for (int i = 1; i <= kBoxes; ++i)
+            if (&box(i) == sender) showWeight(i);
+    });
 
     bindEvent("OnShow", "FormShow");
     bindEvent("OnClose", "FormClose");
@@ -136,6 +140,7 @@ void TForm6::registerHandlers() {
     SpeedButton2->bindEvent("OnClick", "SpeedButton2Click");
     BitBtn4->bindEvent("OnClick", "BitBtn4Click");
     Timer1->bindEvent("OnTimer", "Timer1Timer");
+    for (CheckBox* c : checkBoxes) c->bindEvent("OnClick", "CheckBoxClick");
 
     addField("MaxZahl", {[this] { return std::to_string(MaxZahl); },
                          [this](const std::string& v) {
@@ -208,11 +213,21 @@ void TForm6::resetBoxes() {
     showNumbers();
 }
 
+void TForm6::showWeight(int i) {
+    CheckBox& c = box(i);
+    std::string caption = std::to_string(i);
+    if (showWeights && c.checked()) caption += " \u00d7" + std::to_string(weightOfHint(c.hint()));
+    if (c.caption() != caption) c.setCaption(caption);
+}
+
 void TForm6::FormShow() {
     showNumbers();
+    for (int i = 1; i <= kBoxes; ++i) showWeight(i);
 }
 
 void TForm6::FormClose() {
+    showWeights = false;
+    for (int i = 1; i <= kBoxes; ++i) showWeight(i);
     Timer1->setEnabled(false);
     BitBtn4->setCaption(Zufall);
     Losgeht = 1;
@@ -266,8 +281,9 @@ void TForm6::SpeedButton2Click() {
     for (int i = 1; i <= shown; ++i) {
         CheckBox& c = box(i);
         const std::string& w = weights[static_cast<std::size_t>(i - 1)];
-        c.setChecked(!w.empty());
         c.setHint(w.empty() ? "1" : w);
+        c.setChecked(!w.empty());
+        showWeight(i);
     }
 }
 
@@ -336,10 +352,11 @@ PoolListResult editPoolInList(TForm1& form, std::vector<int>& pool) {
     list.MaxZahl = MaxZahl;
     list.BitBtn3->setVisible(true);
     list.BitBtn4->setVisible(false);
+    list.showWeights = true;
     for (int i = 1; i <= MaxZahl; ++i) {
         const auto c = std::count(pool.begin(), pool.end(), i);
-        list.box(i).setChecked(c > 0);
         list.box(i).setHint(std::to_string(c));
+        list.box(i).setChecked(c > 0);
     }
 
     const DialogResult result = form.app().showModal(list);

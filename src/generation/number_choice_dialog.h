@@ -13,7 +13,8 @@ class TForm1;
 struct Random;
 
 // The number-choice list: a grid of numbered check boxes. The calculation
-// uses it to show and edit the pool (hints hold the weights), the tip
+// uses it to show and edit the pool (hints hold the weights, which the
+// captions show too), the tip
 // editor to let the user pick the numbers of one row by hand or by an
 // animated random pick.
 class TForm6 : public Form {
@@ -46,8 +47,11 @@ class TForm6 : public Form {
     int MaxTipp = ZahlenProReihe;  // how many numbers the random pick chooses
     int Losgeht = 1;               // first position of the pick that still changes
     std::array<int, kMaxPositions + 1> Tippreihe{};  // [1..26]: the pick by position
-    std::string Zufall = "Zufall";                   // idle caption of BitBtn4
-    std::string Stopp = "Stop";                      // shown in BitBtn4 while picking
+    // The calculation's list shows each chosen number's weight beside it;
+    // the tip editor shows bare numbers.
+    bool showWeights = false;
+    std::string Zufall = "Zufall";  // idle caption of BitBtn4
+    std::string Stopp = "Stop";     // shown in BitBtn4 while picking
 
     // The dialog's own handlers.
     void FormShow();
@@ -63,6 +67,8 @@ class TForm6 : public Form {
     // Shows the numbers 1..MaxZahl and fits the buttons and the height to them.
     void showNumbers();
     void resetBoxes();
+    // The caption of number i: the number, and its weight where weights show.
+    void showWeight(int i);
     int shownNumbers() const;
     int pickPositions() const;
 };

@@ -36,22 +36,32 @@ enum class AddedText : int {
     FileTooLarge,           // %1 file, %2 the limit in bytes
     DamagedNewestDraw,      // %1 the history file, whose last record has no usable date
     MoreCharsNotShown,      // %1 how many characters of a long text were left out
-    ChanceTitle,            // heading of the comparison with chance
-    ChanceOfSettings,       // %1 rows the analysis of the settings checked
-    ChanceOfSearch,         // %1 rows the history search checked, %2 draws
-    ChanceColumns,          // the table's column headings, tab-separated
-    ChanceWinningRows,      // %1 observed, %2 expected rows in any prize division
-    ChanceChiSquare,        // %1 chi-square, %2 degrees of freedom, %3 p-value
-    ChanceMonteCarlo,       // %1 simulated tables, %2 p-value
-    ChanceResult,           // %1 the verdict
-    ChanceWithin,           // verdict: within what chance gives
-    ChanceBetter,           // verdict: %1 p-value
-    ChanceWorse,            // verdict: %1 p-value
-    ChanceTooFewRows,       // verdict without rows
-    ChanceReportFile,       // %1 the comparison's report file
-    ChanceOfWholeHistory,   // %1 rows of a ticket checked against every draw, %2 draws
+    SettingUnreadable,      // %1 the stored setting's name
+    UpdateStopped,          // a results update ended on the user's stop
+    UpdateProgress,         // %1 the week being loaded, %2 the weeks in all
+    UpdateNoAnswer,         // %1 the address asked, %2 why it gave no answer
+    HostUnknown,            // why a request got no answer ...
+    NoConnection,
+    ConnectionTimedOut,
+    ConnectionBrokenOff,
+    TransferFailed,        // %1 the network library's own words
+    SearchChartTitle,      // the chart of draws that reached a row's hit count
+    ChanceTitle,           // heading of the comparison with chance
+    ChanceOfSettings,      // %1 rows the analysis of the settings checked
+    ChanceOfSearch,        // %1 rows the history search checked, %2 draws
+    ChanceColumns,         // the table's column headings, tab-separated
+    ChanceWinningRows,     // %1 observed, %2 expected rows in any prize division
+    ChanceChiSquare,       // %1 chi-square, %2 degrees of freedom, %3 p-value
+    ChanceMonteCarlo,      // %1 simulated tables, %2 p-value
+    ChanceResult,          // %1 the verdict
+    ChanceWithin,          // verdict: within what chance gives
+    ChanceBetter,          // verdict: %1 p-value
+    ChanceWorse,           // verdict: %1 p-value
+    ChanceTooFewRows,      // verdict without rows
+    ChanceReportFile,      // %1 the comparison's report file
+    ChanceOfWholeHistory,  // %1 rows of a ticket checked against every draw, %2 draws
 };
-inline constexpr int kAddedTextCount = 31;
+inline constexpr int kAddedTextCount = 41;
 
 constexpr int messageNumber(AddedText t) {
     return static_cast<int>(t);

@@ -376,6 +376,13 @@ void TForm1::registerFields() {
                               random.seed = static_cast<std::uint32_t>(v);
                               return true;
                           }});
+    // The current wording of the program's own texts, numbered from 0 (the
+    // message file's line 62 + k), for the language files' maintenance.
+    addField("AddedTextCount", {[] { return std::to_string(kAddedTextCount); }, {}});
+    for (int k = 0; k < kAddedTextCount; ++k) {
+        const auto id = static_cast<AddedText>(kDesignedMessageCount + k);
+        addField("AddedTexts[" + std::to_string(k) + "]", {[this, id] { return msg(id); }, {}});
+    }
     addField("Datum1", dayField(Datum1));
     addField("aktDatum", dayField(aktDatum));
     addField("dfb", dayField(dfb));

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "controls/value_text.h"
+#include "model/added_texts.h"
 #include "model/main_window.h"
 #include "platform/platform.h"
 #include "shell/settings_table.h"
@@ -181,10 +182,6 @@ bool guarded(char group) {
     return group != 'A' && group != 'E';
 }
 
-std::string unreadableText(const std::string& key) {
-    return "Ungültiger Datentyp für '" + key + "'";
-}
-
 void restoreGroups(TForm1& form, char first, char last) {
     const SettingsStore& store = form.platform().settings();
     const auto& table = settingsTable();
@@ -200,7 +197,7 @@ void restoreGroups(TForm1& form, char first, char last) {
                 try {
                     restoreOne(form, store, s, skipRest);
                 } catch (const Unreadable& e) {
-                    if (!guarded(group)) throw SettingsError(unreadableText(e.key));
+                    if (!guarded(group)) throw TextError(AddedText::SettingUnreadable, {e.key});
                     if (s.damaged) Target(form, s).set(*s.damaged);
                     break;
                 } catch (const std::exception&) {

@@ -103,8 +103,8 @@ void registerGroupStatisticsHandlers(TForm1& form) {
         {"Button4Click", Button4Click}, {"Label89Click", Label89Click},
         {"Label91Click", Label91Click}, {"Label90Click", Label90Click},
     };
-    for (const auto& [name, handler] : handlers)
-        form.addHandler(name, [&form, handler](Component*) { handler(form); });
+    for (const auto& [name, show] : handlers)
+        form.addHandler(name, [&form, handler = show](Component*) { handler(form); });
 }
 
 }  // namespace kugel

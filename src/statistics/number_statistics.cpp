@@ -154,8 +154,8 @@ void registerNumberStatisticsHandlers(TForm1& form) {
         {"Label88Click", Label88Click},           {"SuperseltenClick", SuperseltenClick},
         {"SuperAusClick", SuperAusClick},
     };
-    for (const auto& [name, handler] : handlers)
-        form.addHandler(name, [&form, handler](Component*) { handler(form); });
+    for (const auto& [name, show] : handlers)
+        form.addHandler(name, [&form, handler = show](Component*) { handler(form); });
     registerGroupStatisticsHandlers(form);
 }
 

@@ -66,32 +66,19 @@ std::string malformedAnswerText(const TForm1& form, const std::string& body) {
            form.addedTexts.format(AddedText::MoreCharsNotShown, {std::to_string(shown.omitted)});
 }
 
-// The update's own texts (German defaults).
-constexpr const char* kStoppedText = "Gestoppt";
-constexpr const char* kProgressText = "Woche %1 von %2";
-constexpr const char* kNoAnswerText = "Keine Antwort von %1: %2";
-
-std::string failureReason(const HttpResponse& response) {
+std::string failureReason(const TForm1& form, const HttpResponse& response) {
     switch (response.failure) {
         case HttpFailure::HostUnknown:
-            return "Rechnername unbekannt";
+            return form.msg(AddedText::HostUnknown);
         case HttpFailure::NoConnection:
-            return "Verbindung nicht möglich";
+            return form.msg(AddedText::NoConnection);
         case HttpFailure::TimedOut:
-            return "Zeitüberschreitung";
+            return form.msg(AddedText::ConnectionTimedOut);
         case HttpFailure::BrokenOff:
-            return "Verbindung abgebrochen";
+            return form.msg(AddedText::ConnectionBrokenOff);
         default:
-            return "Übertragungsfehler (" + response.error + ")";
+            return form.addedTexts.format(AddedText::TransferFailed, {response.error});
     }
-}
-
-std::string withArguments(std::string text, const std::string& first, const std::string& second) {
-    for (const auto& [marker, value] : {std::pair{"%1", &first}, std::pair{"%2", &second}}) {
-        const auto at = text.find(marker);
-        if (at != std::string::npos) text.replace(at, 2, *value);
-    }
-    return text;
 }
 
 // Where the request could not get through to: the proxy when one is set
@@ -231,7 +218,8 @@ void downloadNewDraws(TForm1& form, UpdateStart start) {
             const int done = static_cast<int>((week - firstWeek) / ZiehungsAbstand);
             form.StatusBar1->setProgress(
                 {done, weeks,
-                 withArguments(kProgressText, std::to_string(done + 1), std::to_string(weeks))});
+                 form.addedTexts.format(AddedText::UpdateProgress,
+                                        {std::to_string(done + 1), std::to_string(weeks)})});
             form.StatusBar1->setPanelText(0, "Loading");
 
             const HttpResponse response = requests->takeNext();
@@ -252,8 +240,8 @@ void downloadNewDraws(TForm1& form, UpdateStart start) {
                 }
                 // Without a connection every further week would wait out its
                 // own time-out; end now and say why.
-                const std::string text =
-                    withArguments(kNoAnswerText, address, failureReason(response));
+                const std::string text = form.addedTexts.format(
+                    AddedText::UpdateNoAnswer, {address, failureReason(form, response)});
                 form.StatusBar1->setPanelText(0, text);
                 form.StatusBar1->setPanelHint(0, text);
                 if (start == UpdateStart::ByUser)
@@ -283,7 +271,7 @@ void downloadNewDraws(TForm1& form, UpdateStart start) {
             }
             week += ZiehungsAbstand;
         }
-        if (stopped) form.StatusBar1->setPanelText(0, kStoppedText);
+        if (stopped) form.StatusBar1->setPanelText(0, form.msg(AddedText::UpdateStopped));
         form.DateTimePicker1->setDate(week);
     }
     SpeedButton5Click(form);

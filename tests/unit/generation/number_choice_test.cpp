@@ -127,15 +127,22 @@ TEST_F(NumberChoice, ShowsThePoolWithItsCounts) {
     std::vector<std::string> hints;
     std::set<int> checked;
     bool box45Visible = true;
+    std::vector<std::string> captions;
     t.platform.onShowModal = [&](Form&) {
         for (int i = 1; i <= 40; ++i) hints.push_back(list().box(i).hint());
         checked = checkedNumbers(list());
         box45Visible = list().box(45).visible();
+        captions = {list().box(1).caption(), list().box(10).caption(), list().box(40).caption()};
+        list().box(10).setChecked(true);  // the user adds a number: it counts once
+        captions.push_back(list().box(10).caption());
         return 1;
     };
     std::vector<int> pool = plainPool();
     pool.erase(pool.begin() + 9);  // no 10
     editPoolInList(t.form(), pool);
+
+    EXPECT_EQ(captions, (std::vector<std::string>{"1 \u00d72", "10", "40 \u00d71", "10 \u00d71"}));
+    EXPECT_EQ(list().box(1).caption(), "1") << "the tip editor shows bare numbers again";
 
     ASSERT_EQ(hints.size(), 40u);
     EXPECT_EQ(hints[0], "2");

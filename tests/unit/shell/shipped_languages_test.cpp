@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
+#include "model/added_texts.h"
 #include "platform/codepage.h"
 #include "platform/durable_file.h"
 #include "shell/language.h"
@@ -26,8 +28,19 @@ TEST(ShippedLanguages, TheMasterFileListsTheWindowsAsDesigned) {
               encodeAnsiLines(writeLanguageTemplate(*t.app).master));
 }
 
+// The places %1..%9 a text holds, sorted: a translation may reorder them
+// but must keep every one.
+std::string places(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i + 1 < text.size(); ++i)
+        if (text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9') out += text[i + 1];
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
 TEST(ShippedLanguages, EveryLanguageHasAllEntriesAndMessages) {
     const std::size_t entries = lines(kLand / "powerball.txt").size() / 5;
+    const AddedTexts& builtIn = builtInAddedTexts();
     for (const Language& l : languages()) {
         SCOPED_TRACE(l.file);
         const std::string bytes = readWholeFile(kLand / l.file);
@@ -35,7 +48,20 @@ TEST(ShippedLanguages, EveryLanguageHasAllEntriesAndMessages) {
         EXPECT_EQ(splitLines(decodeTextFile(bytes)).size(), 2 * entries);
         const fs::path meld = kLand / (std::string(l.file) + ".meld");
         EXPECT_EQ(detectEncoding(readWholeFile(meld)), TextEncoding::Utf8);
-        EXPECT_EQ(lines(meld).size(), 62u);
+        // The designed messages, then every added text in order; German's
+        // are the built-in ones.
+        const std::vector<std::string> messages = lines(meld);
+        ASSERT_EQ(messages.size(), std::size_t(kDesignedMessageCount + kAddedTextCount));
+        for (int k = 0; k < kAddedTextCount; ++k) {
+            const auto id = static_cast<AddedText>(kDesignedMessageCount + k);
+            const std::string& line = messages[std::size_t(kDesignedMessageCount + k)];
+            SCOPED_TRACE(builtIn[id]);
+            EXPECT_FALSE(line.empty());
+            EXPECT_EQ(places(line), places(builtIn[id]));
+            if (l.number == 1) {
+                EXPECT_EQ(line, builtIn[id]);
+            }
+        }
     }
 }
 
@@ -52,6 +78,7 @@ TEST(ShippedLanguages, EachLanguageReachesCaptionsHintsAndMessages) {
         EXPECT_EQ(f.msg(42) == "Stoppen", german);
         EXPECT_FALSE(f.msg(42).empty());
         EXPECT_EQ(f.Tippsberechnen, f.ticket.BitBtn4->caption());
+        EXPECT_EQ(f.msg(AddedText::UpdateStopped) == "Gestoppt", german);
     }
 }
 
