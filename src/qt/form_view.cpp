@@ -23,6 +23,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -137,6 +138,43 @@ class VerticalLabel : public QLabel {
         painter.rotate(-90);
         painter.drawText(QRect(0, 0, height(), width()), Qt::AlignCenter, text());
     }
+};
+
+// A status panel: text longer than the panel ends in "…" instead of being
+// cut off mid-letter, and the whole text shows as its tooltip, unless the
+// panel has a tooltip of its own.
+class StatusPanelLabel : public QLabel {
+  public:
+    using QLabel::QLabel;
+
+    void setPanel(const QString& text, const QString& hint) {
+        hint_ = hint;
+        setText(text);
+        updateToolTip();
+        update();
+    }
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        updateToolTip();
+    }
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        drawFrame(&painter);
+        const QRect area = contentsRect();
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter,
+                         fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
+    }
+
+  private:
+    void updateToolTip() {
+        const bool cut = fontMetrics().horizontalAdvance(text()) > contentsRect().width();
+        setToolTip(!hint_.isEmpty() ? hint_ : cut ? text() : QString());
+    }
+    QString hint_;
 };
 
 // Upright strips far taller than wide carry their text turned.
@@ -745,7 +783,7 @@ void FormView::applyPanels(Component& c) {
     const auto& panels = static_cast<StatusBar&>(c).panels();
     auto& labels = panelLabels_[&c];
     while (labels.size() < panels.size()) {
-        auto* label = new QLabel(bar);
+        auto* label = new StatusPanelLabel(bar);
         label->setTextFormat(Qt::PlainText);
         // A line between the panels instead of a frame around each: a frame
         // above and below would need more height than the bar has for a
@@ -759,10 +797,8 @@ void FormView::applyPanels(Component& c) {
         bar->addWidget(label, panel.width > 0 ? 0 : 1);
         labels.push_back(label);
     }
-    for (std::size_t i = 0; i < panels.size(); ++i) {
-        labels[i]->setText(qs(panels[i].text));
-        labels[i]->setToolTip(qs(panels[i].hint));
-    }
+    for (std::size_t i = 0; i < panels.size(); ++i)
+        static_cast<StatusPanelLabel*>(labels[i])->setPanel(qs(panels[i].text), qs(panels[i].hint));
 }
 
 void FormView::applyProgress(Component& c) {
