@@ -15,15 +15,17 @@ constexpr int kLanguageMenuTag = 1;
 
 const std::vector<Language>& languages() {
     static const std::vector<Language> all{
-        {1, "Deutsch1", "deutsch", "Power_de.txt"},
-        {2, "Englich1", "english", "Power_en.txt"},
-        {3, "Franz1", "français", "Power_fr.txt"},
-        {4, "Spanisch1", "español", "Power_es.txt"},
-        {5, "Italenisch1", "italiano", "Power_it.txt"},
-        {6, "Russisch1", "русский", "Power_ru.txt"},
-        {7, "Portogiesisch1", "português", "Power_pt.txt"},
-        {8, "N2", "中国的", "Power_cn.txt"},
-        {9, "Hindi", "हिंदी", "Power_in.txt"},
+        {1, "Deutsch1", "deutsch", "Power_de.txt", "de"},
+        {2, "Englich1", "english", "Power_en.txt", "en"},
+        {3, "Franz1", "français", "Power_fr.txt", "fr"},
+        {4, "Spanisch1", "español", "Power_es.txt", "es"},
+        {5, "Italenisch1", "italiano", "Power_it.txt", "it"},
+        {6, "Russisch1", "русский", "Power_ru.txt", "ru"},
+        // The shipped Portuguese is that of Portugal ("ficheiro").
+        {7, "Portogiesisch1", "português", "Power_pt.txt", "pt_PT"},
+        // Simplified Chinese, as written in mainland China.
+        {8, "N2", "中国的", "Power_cn.txt", "zh_CN"},
+        {9, "Hindi", "हिंदी", "Power_in.txt", "hi"},
     };
     return all;
 }

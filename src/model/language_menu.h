@@ -12,7 +12,8 @@ struct Language {
     int number;            // the value of `sprache`
     const char* menuItem;  // its item under SpracheLanguage1
     const char* caption;
-    const char* file;  // its language file in the folder "land"
+    const char* file;    // its language file in the folder "land"
+    const char* locale;  // its locale name, for the platform's own dialogs
 };
 // By number, 1 to 9.
 const std::vector<Language>& languages();

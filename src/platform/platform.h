@@ -143,6 +143,11 @@ class Platform {
     virtual std::uint64_t clockTicks() = 0;  // high-resolution clock
     virtual const LocaleInfo& locale() = 0;
     virtual void sleepMs(int ms) = 0;
+
+    // The language the program's texts are in from now on, as a locale name
+    // ("de", "en", "pt_PT", "zh_CN"): the desktop's own dialogs and buttons
+    // follow it. Without such dialogs there is nothing to do.
+    virtual void languageChanged(const std::string& locale) { (void)locale; }
 };
 
 }  // namespace kugel

@@ -76,6 +76,8 @@ class ScriptedPlatform : public Platform {
     // The driver stops at the first missing answer this way.
     void setStopAtFirstUnanswered(bool on) { stopAtFirstUnanswered_ = on; }
     int processEventsCount() const { return processEventsCount_; }
+    // The locale name of the language the program chose last; empty before.
+    const std::string& language() const { return language_; }
 
     // ---- Platform
     DialogResult messageBox(const std::string& caption, const std::string& text,
@@ -107,6 +109,7 @@ class ScriptedPlatform : public Platform {
     std::uint64_t clockTicks() override { return clock_; }
     const LocaleInfo& locale() override { return locale_; }
     void sleepMs(int) override {}
+    void languageChanged(const std::string& locale) override { language_ = locale; }
 
     // The C locale: English weekday abbreviations, MM/dd/yy.
     static LocaleInfo cLocale();
@@ -135,6 +138,7 @@ class ScriptedPlatform : public Platform {
     int processEventsCount_ = 0;
     std::optional<std::string> unanswered_;
     bool stopAtFirstUnanswered_ = false;
+    std::string language_;
 };
 
 }  // namespace kugel

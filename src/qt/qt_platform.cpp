@@ -24,6 +24,7 @@
 #include "net/curl_http_client.h"
 #include "qt/print_renderer.h"
 #include "qt/qt_conversions.h"
+#include "qt/qt_translations.h"
 
 namespace kugel {
 namespace {
@@ -223,6 +224,10 @@ std::uint64_t QtPlatform::clockTicks() {
 
 void QtPlatform::sleepMs(int ms) {
     if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+void QtPlatform::languageChanged(const std::string& locale) {
+    loadQtTranslations(QString::fromStdString(locale));
 }
 
 }  // namespace kugel

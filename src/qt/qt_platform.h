@@ -51,6 +51,7 @@ class QtPlatform : public Platform {
     std::uint64_t clockTicks() override;
     const LocaleInfo& locale() override { return locale_; }
     void sleepMs(int ms) override;
+    void languageChanged(const std::string& locale) override;
 
   private:
     std::optional<std::string> fileDialog(bool save, const std::string& filter,

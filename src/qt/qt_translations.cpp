@@ -1,29 +1,49 @@
 #include "qt/qt_translations.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 namespace kugel {
+namespace {
 
-bool loadQtTranslations(const QString& language) {
+const QString kCatalogue = QStringLiteral("qtbase");
+
+bool loadCatalogue(QTranslator& translator, const QLocale& locale) {
+    const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (translator.load(locale, kCatalogue, QStringLiteral("_"), dir)) return true;
+    // Another country's translation of the same language.
+    const QString language = locale.name().section(QLatin1Char('_'), 0, 0);
+    const QStringList others =
+        QDir(dir).entryList({kCatalogue + QLatin1Char('_') + language + QStringLiteral("_*.qm")},
+                            QDir::Files, QDir::Name);
+    return !others.isEmpty() && translator.load(others.first(), dir);
+}
+
+}  // namespace
+
+bool loadQtTranslations(const QString& locale) {
     static QTranslator* installed = nullptr;
+    const QLocale chosen(locale);
     auto* translator = new QTranslator(QCoreApplication::instance());
-    const QLocale locale(language);
-    if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
+    const bool loaded = loadCatalogue(*translator, chosen);
+    // The earlier language goes either way: a language Qt has no
+    // translation for gets Qt's English rather than the language before.
     if (installed) {
         QCoreApplication::removeTranslator(installed);
         delete installed;
+        installed = nullptr;
     }
-    QCoreApplication::installTranslator(translator);
-    installed = translator;
-    QLocale::setDefault(locale);
-    return true;
+    if (loaded) {
+        QCoreApplication::installTranslator(translator);
+        installed = translator;
+    } else {
+        delete translator;
+    }
+    QLocale::setDefault(chosen);
+    return loaded;
 }
 
 }  // namespace kugel

@@ -169,6 +169,7 @@ void selectLanguage(TForm1& form, int number) {
         if (auto* item = form.findAs<MenuItem>(l.menuItem)) item->setChecked(l.number == number);
     DateiLaden1Click(form);
     form.sprache = number;
+    form.platform().languageChanged(chosen.locale);
 }
 
 void DateiLaden1Click(TForm1& form) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <fstream>
@@ -7,11 +8,35 @@
 
 #include "qt/qsettings_store.h"
 #include "qt/qt_conversions.h"
+#include "qt/qt_translations.h"
 #include "shell/settings_store.h"
 #include "support/test_app.h"
 
 namespace kugel {
 namespace {
+
+TEST(QtTranslations, QtsOwnTextsFollowTheChosenLanguage) {
+    const auto cancel = [] {
+        return QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString();
+    };
+    const struct {
+        const char* locale;
+        bool loaded;
+        const char* cancel;
+    } cases[] = {
+        {"de", true, "Abbrechen"}, {"fr", true, "Annuler"},
+        {"hi", false, "Cancel"},  // none for Hindi: Qt's English, not the French before
+        {"ru", true, "Отмена"},    {"pt_PT", true, "Cancelar"},  // from pt_BR
+        {"zh_CN", true, "取消"},   {"es", true, "Cancelar"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locale);
+        EXPECT_EQ(loadQtTranslations(QString::fromUtf8(c.locale)), c.loaded);
+        EXPECT_EQ(cancel(), c.cancel);
+        EXPECT_EQ(QLocale().name().left(2), QString::fromUtf8(c.locale).left(2));
+    }
+    loadQtTranslations(QStringLiteral("de"));
+}
 
 TEST(QtFileFilter, ClassicFilterPairsBecomeQtFilters) {
     const struct {

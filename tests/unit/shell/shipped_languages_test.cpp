@@ -79,6 +79,8 @@ TEST(ShippedLanguages, EachLanguageReachesCaptionsHintsAndMessages) {
         EXPECT_FALSE(f.msg(42).empty());
         EXPECT_EQ(f.Tippsberechnen, f.ticket.BitBtn4->caption());
         EXPECT_EQ(f.msg(AddedText::UpdateStopped) == "Gestoppt", german);
+        // The platform's own dialogs follow.
+        EXPECT_EQ(t.platform.language(), l.locale);
     }
 }
 
