@@ -124,7 +124,7 @@ void TForm1::buildAddedControls(Builder& b) {
     DruckButton->bindEvent("OnClick", "Drucken1Click");
     Gewinnauswertung1 = &b.menuItem("Gewinnauswertung1", Extras1, "&Gewinnauswertung");
     Gewinnauswertung1->bindEvent("OnClick", "auswertungClick");
-    Gewinnchancen1 = &b.menuItem("Gewinnchancen1", Extras1, "&Gewinnchancen");
+    Gewinnchancen1 = &b.menuItem("Gewinnchancen1", Extras1, "Gewinn&chancen");
     Gewinnchancen1->setHint(
         "Die Gewinnklassen mit ihren genauen Chancen und der erwarteten Auszahlung");
     Gewinnchancen1->bindEvent("OnClick", "GewinnchancenClick");

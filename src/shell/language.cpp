@@ -194,8 +194,15 @@ void DateiLaden1Click(TForm1& form) {
         // Held, not shown: the language is applied at every activation,
         // and a text box flashing over the ticket each time would distract.
         platform.processEvents();
-        if (const auto messages = findIgnoringCase(file->string() + kMessageSuffix))
+        if (const auto messages = findIgnoringCase(file->string() + kMessageSuffix)) {
+            // The start-up update shows its notice before the language is
+            // first applied; a notice still on show follows the language.
+            const std::string notice = form.msg(Msg::NoGuarantee);
             applyMessageFile(readLines(*messages), *form.Memo2, form.addedTexts);
+            const auto& panels = form.StatusBar1->panels();
+            if (panels.size() > 1 && !notice.empty() && panels[1].text == notice)
+                form.StatusBar1->setPanelText(1, form.msg(Msg::NoGuarantee));
+        }
         applyLanguageLines(form, masterLines, languageLines);
     }
     form.Tippsberechnen = form.ticket.BitBtn4->caption();
