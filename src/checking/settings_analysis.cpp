@@ -1,5 +1,7 @@
 #include "checking/settings_analysis.h"
 
+#include <cstdint>
+
 #include <algorithm>
 #include <exception>
 #include <optional>
@@ -133,7 +135,9 @@ void BitBtn9Click(TForm1& form) {
     const double start = form.DateTimePicker1->date();
     SpeedButton5Click(form);
 
-    const std::string proposal = std::to_string(form.random.seed);
+    // The lucky number is a signed 32-bit value; a seed taken from the clock
+    // may lie above its range and is proposed as the number that gives it.
+    const std::string proposal = std::to_string(static_cast<std::int32_t>(form.random.seed));
     const std::string seedText =
         form.platform()
             .inputBox(form.msg(Msg::LuckyNumberCaption), form.msg(Msg::LuckyNumberPrompt), proposal)

@@ -46,6 +46,22 @@ TEST_F(SettingsAnalysis, EndsWhenTheEndDateCannotLandOnADraw) {
     EXPECT_FALSE(form.analysisRunning);
 }
 
+// A clock seed above the signed range is proposed as a number the lucky-number
+// box accepts, and accepting it keeps the seed.
+TEST_F(SettingsAnalysis, AcceptingAProposedClockSeedRunsTheAnalysis) {
+    const double today = test::day(2018, 4, 19);
+    t.platform.setToday(today);
+    test::writeHistory(t.historyPath(), {test::draw(today - 7, {1, 2, 3, 4, 5, 6}, 1),
+                                         test::draw(today, {7, 8, 9, 10, 11, 12}, 2)});
+    form.DateTimePicker1->setDate(today);
+    form.random.seed = 3000000000u;
+    t.answer(DialogResult::Yes);
+    t.platform.queueAnswer({ScriptedPlatform::Answer::Kind::Cancel, DialogResult::Cancel, {}});
+    t.app->invoke(form, "BitBtn9Click", form.BitBtn9);
+    EXPECT_EQ(roundsLine(), "Ziehungen: 1mit je 6Tipp => 6 Reihen");
+    EXPECT_EQ(t.out.str().find(form.msg(Msg::LuckyNumberInputError)), std::string::npos);
+}
+
 // A second click while an analysis runs starts nothing inside it.
 TEST_F(SettingsAnalysis, DoesNotStartInsideARunningAnalysis) {
     const double first = test::day(2018, 3, 22);
