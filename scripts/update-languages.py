@@ -9,12 +9,13 @@
    texts.
 3. Every other language file is rebuilt along the master file from its
    glossary data/translations/<code>.tsv: one line per text, the German text,
-   a tab, the translation. A line "@Form.Component<TAB>caption<TAB>hint"
-   (hint optional) fixes the texts of one component where the German text
-   alone does not say enough. The message file takes the lines of the
-   glossary's section "[messages]" in order, one message per line, then
-   the program's own added texts (its lines after the 62nd), each looked up
-   by its German text like a caption; their places %1..%9 must all stay.
+   a tab, the translation (a tab inside a text is written \\t). A line
+   "@Form.Component<TAB>caption<TAB>hint" (hint optional) fixes the texts of
+   one component where the German text alone does not say enough. The
+   message file takes the lines of the glossary's section "[messages]" in
+   order, one message per line, then the program's own added texts (its
+   lines after the 62nd), each looked up by its German text like a caption;
+   their places %1..%9 must all stay.
 4. Texts a glossary lacks keep their German text and are reported, so a new
    control shows up here as a list of texts to translate.
 
@@ -104,7 +105,8 @@ def read_glossary(path: Path):
             continue
         if not raw.strip() or raw.startswith("#"):
             continue
-        parts = raw.split("\t")
+        # A tab inside a text (a table head) is written as the two characters \t.
+        parts = [part.replace("\\t", "\t") for part in raw.split("\t")]
         if parts[0].startswith("@"):
             components[parts[0][1:]] = (parts[1], parts[2] if len(parts) > 2 else None)
         elif len(parts) == 2:
