@@ -1,5 +1,7 @@
 #include "fuzz_app.h"
 
+#include <fstream>
+
 #include "platform/dates.h"
 
 namespace kugel::fuzz {
@@ -21,6 +23,11 @@ void FuzzApp::answerOk(int dialogs) {
 void FuzzApp::reset() {
     platform.clearAnswers();
     out.str({});
+}
+
+void writeInput(const std::filesystem::path& file, const std::uint8_t* data, std::size_t size) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
 FuzzApp& fuzzApp() {

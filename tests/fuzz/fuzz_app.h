@@ -1,12 +1,15 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
 
+#include "model/main_window.h"
 #include "platform/scripted_platform.h"
 #include "shell/application.h"
-#include "model/main_window.h"
 #include "support/temp_dir.h"
 
 namespace kugel::fuzz {
@@ -28,5 +31,8 @@ struct FuzzApp {
 };
 
 FuzzApp& fuzzApp();
+
+// Puts one input into a file, replacing what was there.
+void writeInput(const std::filesystem::path& file, const std::uint8_t* data, std::size_t size);
 
 }  // namespace kugel::fuzz

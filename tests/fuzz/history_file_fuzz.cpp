@@ -3,7 +3,6 @@
 // a damaged file may only lead to a message.
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
 
 #include "fuzz_app.h"
 #include "model/history_file.h"
@@ -12,10 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace kugel;
     fuzz::FuzzApp& f = fuzz::fuzzApp();
     f.reset();
-    {
-        std::ofstream out(f.historyPath(), std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    fuzz::writeInput(f.historyPath(), data, size);
     const auto records = HistoryFile(f.historyPath()).readAll();
     if (records.size() != size / kRecordSize) __builtin_trap();
 

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 
 #include "fuzz_app.h"
 #include "shell/language.h"
@@ -21,10 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }();
     (void)masterInPlace;
     const auto file = land / "Power_fz.txt";
-    for (const auto& path : {file, std::filesystem::path(file.string() + ".meld")}) {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    for (const auto& path : {file, std::filesystem::path(file.string() + ".meld")})
+        fuzz::writeInput(path, data, size);
     f.form().OpenDialog1->fileName = file.string();
     f.answerOk(2);
     try {

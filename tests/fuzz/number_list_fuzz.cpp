@@ -1,7 +1,6 @@
 // Any bytes as a number list (".qlw") loaded into the number-choice list.
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
 
 #include "fuzz_app.h"
 #include "generation/number_choice_dialog.h"
@@ -11,10 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::FuzzApp& f = fuzz::fuzzApp();
     f.reset();
     const auto file = f.dir.path() / "list.qlw";
-    {
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    fuzz::writeInput(file, data, size);
     TForm6& list = f.app->form6();
     f.platform.queueAnswer({ScriptedPlatform::Answer::Kind::File, DialogResult::Ok, file.string()});
     f.answerOk(2);
