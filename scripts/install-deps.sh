@@ -5,7 +5,8 @@
 #   install-deps.sh           what building and running need
 #   install-deps.sh --tests   also what only the tests need (a headless browser,
 #                             the validators of the desktop entry and the metainfo,
-#                             the Debian package tools)
+#                             the Debian package tools: cpack's DEB generator
+#                             calls `file` and dpkg-shlibdeps, which needs objdump)
 #   install-deps.sh --fuzz    also what the fuzzing build needs (clang, libFuzzer)
 set -euo pipefail
 
@@ -21,7 +22,7 @@ packages=(
 )
 for arg in "$@"; do
   case "$arg" in
-    --tests) packages+=(chromium desktop-file-utils appstream dpkg-dev) ;;
+    --tests) packages+=(chromium desktop-file-utils appstream dpkg-dev file binutils) ;;
     # The fuzzing build (scripts/fuzz.sh) needs clang and its libFuzzer runtime.
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
   esac
