@@ -7,7 +7,7 @@
 #include <memory>
 #include <sstream>
 
-#include "platform/scripted_platform.h"
+#include "scripted/scripted_platform.h"
 #include "shell/application.h"
 
 namespace kugel::bench {

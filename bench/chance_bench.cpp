@@ -7,10 +7,10 @@
 #include <cmath>
 #include <string>
 
+#include "analysis/analysis_report.h"
+#include "analysis/chance_report.h"
+#include "analysis/prize_odds.h"
 #include "bench_app.h"
-#include "checking/analysis_report.h"
-#include "checking/chance_report.h"
-#include "checking/prize_odds.h"
 #include "model/main_window.h"
 
 namespace kugel {

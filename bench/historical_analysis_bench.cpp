@@ -6,8 +6,8 @@
 
 #include <string>
 
+#include "analysis/settings_analysis.h"
 #include "bench_app.h"
-#include "checking/settings_analysis.h"
 #include "model/main_window.h"
 
 namespace kugel {

@@ -17,10 +17,10 @@
 #include <thread>
 
 #include "model/game.h"
-#include "net/curl_http_client.h"
-#include "platform/scripted_platform.h"
-#include "shell/application.h"
 #include "model/main_window.h"
+#include "net/curl_http_client.h"
+#include "scripted/scripted_platform.h"
+#include "shell/application.h"
 #include "update/results_download.h"
 
 namespace kugel {

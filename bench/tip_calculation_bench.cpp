@@ -21,7 +21,7 @@
 #include "model/history_file.h"
 #include "model/main_window.h"
 #include "platform/dates.h"
-#include "platform/scripted_platform.h"
+#include "scripted/scripted_platform.h"
 #include "shell/application.h"
 
 namespace kugel {

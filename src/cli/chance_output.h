@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "checking/prize_odds.h"
+#include "analysis/prize_odds.h"
 
 namespace kugel::cli {
 

@@ -4,10 +4,10 @@
 #include <iterator>
 #include <vector>
 
-#include "checking/draw_display.h"
 #include "cli/draw_output.h"
 #include "cli/progress_bar.h"
 #include "controls/value_text.h"
+#include "draws/draw_display.h"
 #include "model/history_file.h"
 #include "model/main_window.h"
 #include "platform/durable_file.h"

@@ -25,8 +25,8 @@
 #include "cli/ticket_commands.h"
 #include "generation/tip_calculation.h"
 #include "model/main_window.h"
-#include "platform/scripted_platform.h"
 #include "qt/qsettings_store.h"
+#include "scripted/scripted_platform.h"
 #include "shell/application.h"
 
 namespace {

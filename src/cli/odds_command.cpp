@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "checking/prize_odds.h"
+#include "analysis/prize_odds.h"
 
 namespace kugel::cli {
 namespace {

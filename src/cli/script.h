@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/scripted_platform.h"
+#include "scripted/scripted_platform.h"
 
 namespace kugel::cli {
 

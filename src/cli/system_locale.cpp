@@ -3,7 +3,7 @@
 #include <langinfo.h>
 #include <locale.h>
 
-#include "platform/scripted_platform.h"
+#include "scripted/scripted_platform.h"
 
 namespace kugel::cli {
 

@@ -6,15 +6,15 @@
 #include <iostream>
 #include <vector>
 
-#include "checking/chance_report.h"
-#include "checking/draw_display.h"
-#include "checking/hit_count.h"
-#include "checking/prize_odds.h"
-#include "checking/ticket_check.h"
+#include "analysis/chance_report.h"
+#include "analysis/prize_odds.h"
 #include "cli/chance_output.h"
 #include "cli/draw_output.h"
 #include "cli/progress_bar.h"
 #include "controls/value_text.h"
+#include "draws/draw_display.h"
+#include "draws/hit_count.h"
+#include "draws/ticket_check.h"
 #include "generation/tip_calculation.h"
 #include "model/history_file.h"
 #include "model/main_window.h"

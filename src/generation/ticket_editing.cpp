@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "checking/ticket_check.h"
 #include "controls/value_text.h"
+#include "draws/ticket_check.h"
 #include "generation/calculation_snapshot.h"
 #include "model/game.h"
 #include "model/main_window.h"

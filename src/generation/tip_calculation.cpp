@@ -7,10 +7,10 @@
 #include <optional>
 #include <vector>
 
-#include "checking/draw_browser.h"
-#include "checking/draw_display.h"
-#include "checking/ticket_check.h"
 #include "controls/value_text.h"
+#include "draws/draw_browser.h"
+#include "draws/draw_display.h"
+#include "draws/ticket_check.h"
 #include "generation/calculation_snapshot.h"
 #include "generation/number_choice_dialog.h"
 #include "generation/powerball_choice.h"

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "checking/draw_display.h"
 #include "controls/component.h"
+#include "draws/draw_display.h"
 #include "generation/ticket_editing.h"
 #include "generation/ticket_text.h"
 #include "model/added_texts.h"

@@ -2,9 +2,9 @@
 
 #include <exception>
 
-#include "checking/chance_dialog.h"
-#include "checking/odds_dialog.h"
-#include "checking/prize_dialog.h"
+#include "analysis/chance_dialog.h"
+#include "analysis/odds_dialog.h"
+#include "analysis/prize_dialog.h"
 #include "generation/number_choice_dialog.h"
 #include "model/added_texts.h"
 #include "model/main_window.h"

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "checking/draw_display.h"
+#include "draws/draw_display.h"
 #include "model/main_window.h"
 #include "model/message_table.h"
 #include "platform/codepage.h"

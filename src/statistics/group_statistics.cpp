@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "checking/hit_count.h"
+#include "draws/hit_count.h"
 #include "model/main_window.h"
 #include "platform/busy_cursor.h"
 #include "statistics/chart_output.h"

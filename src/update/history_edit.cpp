@@ -3,7 +3,7 @@
 #include <cmath>
 #include <fstream>
 
-#include "checking/draw_display.h"
+#include "draws/draw_display.h"
 #include "model/added_texts.h"
 #include "model/history_file.h"
 #include "model/main_window.h"

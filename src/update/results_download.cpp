@@ -6,8 +6,8 @@
 #include <cmath>
 #include <deque>
 
-#include "checking/draw_display.h"
 #include "controls/value_text.h"
+#include "draws/draw_display.h"
 #include "model/history_file.h"
 #include "model/main_window.h"
 #include "model/message_table.h"

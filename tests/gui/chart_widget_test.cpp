@@ -13,12 +13,12 @@
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
-#include "checking/chance_dialog.h"
-#include "checking/prize_odds.h"
+#include "analysis/chance_dialog.h"
+#include "analysis/prize_odds.h"
 #include "controls/chart.h"
 #include "controls/form.h"
-#include "platform/scripted_platform.h"
 #include "qt/chart_widget.h"
+#include "scripted/scripted_platform.h"
 #include "statistics/chart_output.h"
 
 namespace kugel {

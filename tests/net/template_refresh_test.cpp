@@ -8,8 +8,8 @@
 #include "net/curl_http_client.h"
 #include "online/script_choice_dialog.h"
 #include "platform/durable_file.h"
-#include "platform/scripted_platform.h"
 #include "results_server.h"
+#include "scripted/scripted_platform.h"
 
 namespace kugel::test {
 namespace {

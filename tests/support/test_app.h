@@ -8,7 +8,7 @@
 
 #include "model/game.h"
 #include "model/main_window.h"
-#include "platform/scripted_platform.h"
+#include "scripted/scripted_platform.h"
 #include "shell/application.h"
 #include "support/temp_dir.h"
 

@@ -4,7 +4,7 @@
 #include "model/message_table.h"
 #include "model/random.h"
 #include "platform/dates.h"
-#include "platform/scripted_platform.h"
+#include "scripted/scripted_platform.h"
 #include "support/test_app.h"
 
 namespace kugel {

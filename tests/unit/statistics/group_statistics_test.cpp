@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "checking/draw_display.h"
+#include "draws/draw_display.h"
 #include "statistics/group_statistics.h"
 #include "unit/statistics/chart_fixture.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "checking/tip_distribution.h"
 #include "model/game.h"
+#include "statistics/tip_distribution.h"
 #include "unit/statistics/chart_fixture.h"
 
 namespace kugel {

@@ -1,4 +1,4 @@
-#include "checking/settings_analysis.h"
+#include "analysis/settings_analysis.h"
 
 #include <cstdint>
 
@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "checking/analysis_report.h"
-#include "checking/chance_report.h"
-#include "checking/draw_display.h"
+#include "analysis/analysis_report.h"
+#include "analysis/chance_report.h"
+#include "draws/draw_display.h"
 #include "generation/tip_calculation.h"
 #include "model/conversion.h"
 #include "model/game.h"

@@ -1,4 +1,4 @@
-#include "checking/analysis_report.h"
+#include "analysis/analysis_report.h"
 
 #include <filesystem>
 

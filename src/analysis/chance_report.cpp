@@ -1,9 +1,9 @@
-#include "checking/chance_report.h"
+#include "analysis/chance_report.h"
 
 #include <cstdio>
 
-#include "checking/chance_dialog.h"
-#include "checking/hit_count.h"
+#include "analysis/chance_dialog.h"
+#include "draws/hit_count.h"
 #include "model/added_texts.h"
 #include "model/program_windows.h"
 #include "platform/platform.h"

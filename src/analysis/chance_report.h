@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "checking/prize_odds.h"
+#include "analysis/prize_odds.h"
 #include "model/main_window.h"
 
 namespace kugel {

@@ -1,4 +1,4 @@
-#include "checking/odds_dialog.h"
+#include "analysis/odds_dialog.h"
 
 #include <cmath>
 #include <cstdio>
@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "checking/prize_odds.h"
+#include "analysis/prize_odds.h"
 #include "controls/builder.h"
 #include "model/main_window.h"
 #include "model/program_windows.h"

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "checking/draw_browser.h"
-#include "checking/draw_display.h"
+#include "draws/draw_browser.h"
+#include "draws/draw_display.h"
 #include "support/test_app.h"
 
 namespace kugel {

@@ -1,4 +1,4 @@
-#include "checking/hit_count.h"
+#include "draws/hit_count.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "checking/prize_odds.h"
+#include "analysis/prize_odds.h"
 
 #include <algorithm>
 #include <cmath>

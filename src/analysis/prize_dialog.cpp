@@ -1,8 +1,8 @@
-#include "checking/prize_dialog.h"
+#include "analysis/prize_dialog.h"
 
 #include <string>
 
-#include "checking/amount_text.h"
+#include "analysis/amount_text.h"
 #include "controls/builder.h"
 #include "model/conversion.h"
 #include "model/main_window.h"

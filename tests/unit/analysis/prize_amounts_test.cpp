@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "checking/amount_text.h"
+#include "analysis/amount_text.h"
 #include "model/conversion.h"
 
 namespace kugel {

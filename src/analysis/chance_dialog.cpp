@@ -1,9 +1,9 @@
-#include "checking/chance_dialog.h"
+#include "analysis/chance_dialog.h"
 
-#include "checking/hit_count.h"
-#include "checking/prize_odds.h"
+#include "analysis/prize_odds.h"
 #include "controls/builder.h"
 #include "controls/chart.h"
+#include "draws/hit_count.h"
 
 namespace kugel {
 

@@ -1,9 +1,9 @@
-#include "checking/ticket_check.h"
+#include "draws/ticket_check.h"
 
 #include <algorithm>
 #include <array>
 
-#include "checking/hit_count.h"
+#include "draws/hit_count.h"
 #include "model/main_window.h"
 #include "platform/platform.h"
 

@@ -1,4 +1,4 @@
-#include "checking/amount_text.h"
+#include "analysis/amount_text.h"
 
 #include <cmath>
 #include <cstdio>

@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "checking/ticket_check.h"
 #include "controls/color.h"
+#include "draws/ticket_check.h"
 #include "support/test_app.h"
 
 namespace kugel {

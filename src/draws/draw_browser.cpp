@@ -1,10 +1,10 @@
-#include "checking/draw_browser.h"
+#include "draws/draw_browser.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "checking/draw_display.h"
-#include "checking/ticket_check.h"
+#include "draws/draw_display.h"
+#include "draws/ticket_check.h"
 #include "model/history_file.h"
 #include "model/main_window.h"
 

@@ -1,8 +1,8 @@
-#include "checking/draw_display.h"
+#include "draws/draw_display.h"
 
 #include <cmath>
 
-#include "checking/ticket_check.h"
+#include "draws/ticket_check.h"
 #include "model/history_file.h"
 #include "model/main_window.h"
 #include "model/message_table.h"

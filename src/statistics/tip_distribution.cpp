@@ -1,4 +1,4 @@
-#include "checking/tip_distribution.h"
+#include "statistics/tip_distribution.h"
 
 #include <array>
 #include <vector>

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "checking/hit_count.h"
+#include "draws/hit_count.h"
 #include "support/test_app.h"
 
 namespace kugel {

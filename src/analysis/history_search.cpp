@@ -1,4 +1,4 @@
-#include "checking/history_search.h"
+#include "analysis/history_search.h"
 
 #include <algorithm>
 #include <array>
@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "checking/chance_report.h"
-#include "checking/draw_display.h"
-#include "checking/hit_count.h"
+#include "analysis/chance_report.h"
+#include "draws/draw_display.h"
+#include "draws/hit_count.h"
 #include "model/conversion.h"
 #include "model/history_file.h"
 #include "model/main_window.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "checking/settings_analysis.h"
+#include "analysis/settings_analysis.h"
 #include "support/test_app.h"
 
 namespace kugel {

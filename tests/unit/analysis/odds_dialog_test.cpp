@@ -1,4 +1,4 @@
-#include "checking/odds_dialog.h"
+#include "analysis/odds_dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
-#include "checking/history_analysis.h"
+#include "analysis/history_analysis.h"
 
 #include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
 
-#include "checking/analysis_report.h"
-#include "checking/draw_browser.h"
-#include "checking/draw_display.h"
-#include "checking/hit_count.h"
+#include "analysis/analysis_report.h"
+#include "draws/draw_browser.h"
+#include "draws/draw_display.h"
+#include "draws/hit_count.h"
 #include "generation/ticket_editing.h"
 #include "model/conversion.h"
 #include "model/history_file.h"
