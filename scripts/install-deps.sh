@@ -22,7 +22,7 @@ packages=(
 )
 for arg in "$@"; do
   case "$arg" in
-    --tests) packages+=(chromium desktop-file-utils appstream dpkg-dev file binutils) ;;
+    --tests) packages+=(chromium desktop-file-utils appstream dpkg-dev file binutils python3) ;;
     # The fuzzing build (scripts/fuzz.sh) needs clang and its libFuzzer runtime.
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
   esac
