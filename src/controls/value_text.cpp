@@ -92,9 +92,13 @@ template <typename Whole>
 std::optional<Whole> parseWhole(const std::string& text) {
     Whole v = 0;
     const char* first = text.data();
+    const char* last = text.data() + text.size();
+    // One sign at most: from_chars takes a minus itself, so a plus is
+    // stepped over only when a digit follows it.
     if (!text.empty() && text[0] == '+') ++first;
-    auto [end, ec] = std::from_chars(first, text.data() + text.size(), v);
-    if (ec != std::errc() || end != text.data() + text.size() || first == end) return std::nullopt;
+    if (first == last || (*first == '-' && first != text.data())) return std::nullopt;
+    auto [end, ec] = std::from_chars(first, last, v);
+    if (ec != std::errc() || end != last) return std::nullopt;
     return v;
 }
 }  // namespace
@@ -121,22 +125,36 @@ std::string dayValueText(double day) {
     return text;
 }
 
-std::optional<double> parseDayValue(const std::string& text) {
-    int y = 0, m = 0, d = 0, hh = 0, mm = 0, ss = 0;
-    char tail = 0;
-    if (text.size() == 10) {
-        if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &tail) != 3) return std::nullopt;
-    } else if (text.size() == 19) {
-        if (std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d%c", &y, &m, &d, &hh, &mm, &ss,
-                        &tail) != 6)
-            return std::nullopt;
-        if (hh > 23 || mm > 59 || ss > 59) return std::nullopt;
-    } else {
-        return std::nullopt;
+namespace {
+// The digits of text[pos, pos + count) as a number; nothing unless every one
+// is a digit (sscanf would also take blanks and signs).
+std::optional<int> digitsAt(std::string_view text, std::size_t pos, std::size_t count) {
+    int value = 0;
+    for (std::size_t i = pos; i < pos + count; ++i) {
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        value = value * 10 + (text[i] - '0');
     }
-    const auto day = encodeDate(y, m, d);
+    return value;
+}
+}  // namespace
+
+std::optional<double> parseDayValue(const std::string& text) {
+    // YYYY-MM-DD, optionally followed by THH:MM:SS.
+    if (text.size() != 10 && text.size() != 19) return std::nullopt;
+    if (text[4] != '-' || text[7] != '-') return std::nullopt;
+    const auto y = digitsAt(text, 0, 4), m = digitsAt(text, 5, 2), d = digitsAt(text, 8, 2);
+    if (!y || !m || !d) return std::nullopt;
+    int seconds = 0;
+    if (text.size() == 19) {
+        if (text[10] != 'T' || text[13] != ':' || text[16] != ':') return std::nullopt;
+        const auto hh = digitsAt(text, 11, 2), mm = digitsAt(text, 14, 2),
+                   ss = digitsAt(text, 17, 2);
+        if (!hh || !mm || !ss || *hh > 23 || *mm > 59 || *ss > 59) return std::nullopt;
+        seconds = *hh * 3600 + *mm * 60 + *ss;
+    }
+    const auto day = encodeDate(*y, *m, *d);
     if (!day) return std::nullopt;
-    return *day + (hh * 3600 + mm * 60 + ss) / 86400.0;
+    return *day + seconds / 86400.0;
 }
 
 }  // namespace kugel
