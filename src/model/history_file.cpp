@@ -25,7 +25,7 @@ TZiehung decodeRecord(const char* bytes) {
 
 bool HistoryFile::exists() const {
     std::error_code ec;
-    return std::filesystem::is_regular_file(path_, ec);
+    return std::filesystem::exists(path_, ec);
 }
 
 std::vector<TZiehung> HistoryFile::readAll() const {
@@ -52,6 +52,9 @@ void HistoryFile::rewrite(const std::vector<TZiehung>& records,
     std::string bytes;
     bytes.reserve(records.size() * kRecordSize);
     for (const TZiehung& z : records) bytes += encodeRecord(z);
+    // Whatever stands in the history's place is the user's: a pipe or a
+    // device is refused, as every other access refuses it, not replaced.
+    refuseIrregularFile(path_);
     replaceFileAtomically(path_, temp, bytes);
 }
 

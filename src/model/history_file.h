@@ -22,6 +22,9 @@ class HistoryFile {
     explicit HistoryFile(std::filesystem::path path) : path_(std::move(path)) {}
 
     const std::filesystem::path& path() const { return path_; }
+    // Whether anything is at the path. A directory, pipe or device there
+    // counts: opening it is refused with an error naming it, where taking it
+    // for a missing history would create a file in its place or hang.
     bool exists() const;
 
     // Every whole record in file order. A trailing partial record (an
@@ -29,7 +32,7 @@ class HistoryFile {
     // be opened or read.
     std::vector<TZiehung> readAll() const;
 
-    // Creates the file empty (replacing nothing that exists).
+    // Creates the file empty (replacing nothing that exists). Throws FileError.
     void createEmpty() const;
 
     // Writes records behind the last whole record; a partial record at the
@@ -39,6 +42,7 @@ class HistoryFile {
 
     // Replaces the whole file with these records through the temporary file,
     // which is complete and on disk before it takes the history's place.
+    // Throws FileError, also when the history is no regular file.
     void rewrite(const std::vector<TZiehung>& records, const std::filesystem::path& temp) const;
 
   private:

@@ -106,16 +106,51 @@ void replaceFileAtomically(const std::filesystem::path& target, const std::files
     syncDirectory(target.parent_path());
 }
 
-void createFile(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) throw FileError(FileOperation::Create, path, errno);
+namespace {
+
+// A directory keeps the wording of a failed read; anything else that is no
+// regular file (a pipe, a device, a socket) is named as such.
+FileError notRegularFile(const std::filesystem::path& path, mode_t mode) {
+    if (S_ISDIR(mode)) return FileError(FileOperation::Read, path, EISDIR);
+    return FileError(FileOperation::ReadIrregular, path, std::string());
+}
+
+// Opens a file that must be a regular one. Nothing else is even opened when
+// it can be told beforehand; the open itself does not block either (a named
+// pipe without its other end would hang it for ever), and what it opened is
+// checked again, for the file may have been swapped in between.
+int openRegularFile(const std::filesystem::path& path, int flags, FileOperation failedOpen) {
+    refuseIrregularFile(path);
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0644);
+    if (fd < 0) {
+        const int err = errno;
+        // A pipe nobody reads from refuses a writer that does not wait.
+        if (err == ENXIO) throw FileError(FileOperation::ReadIrregular, path, std::string());
+        throw FileError(failedOpen, path, err);
+    }
+    struct stat info {};
+    const int statErr = ::fstat(fd, &info) != 0 ? errno : 0;
+    if (statErr == 0 && S_ISREG(info.st_mode)) return fd;
     ::close(fd);
+    if (statErr != 0) throw FileError(FileOperation::Read, path, statErr);
+    throw notRegularFile(path, info.st_mode);
+}
+
+}  // namespace
+
+void refuseIrregularFile(const std::filesystem::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+        throw notRegularFile(path, info.st_mode);
+}
+
+void createFile(const std::filesystem::path& path) {
+    ::close(openRegularFile(path, O_WRONLY | O_CREAT, FileOperation::Create));
 }
 
 void appendAfterWholeRecords(const std::filesystem::path& path, std::string_view bytes,
                              std::size_t recordSize) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0) throw FileError(FileOperation::Open, path, errno);
+    const int fd = openRegularFile(path, O_RDWR, FileOperation::Open);
     const off_t size = ::lseek(fd, 0, SEEK_END);
     const off_t whole = size < 0 ? 0 : size - size % static_cast<off_t>(recordSize);
     // An interrupted append left a partial record; the new one replaces it.
@@ -136,17 +171,7 @@ void appendAfterWholeRecords(const std::filesystem::path& path, std::string_view
 }
 
 std::string readWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
-    // Not blocking on open: a named pipe without a writer would hang here.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) throw FileError(FileOperation::Open, path, errno);
-    struct stat info {};
-    const int statErr = ::fstat(fd, &info) != 0 ? errno : 0;
-    if (statErr != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        if (statErr != 0 || S_ISDIR(info.st_mode))
-            throw FileError(FileOperation::Read, path, statErr != 0 ? statErr : EISDIR);
-        throw FileError(FileOperation::ReadIrregular, path, std::string());
-    }
+    const int fd = openRegularFile(path, O_RDONLY, FileOperation::Open);
     std::string bytes;
     char buffer[65536];
     while (true) {

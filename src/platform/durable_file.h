@@ -47,11 +47,18 @@ void replaceFileAtomically(const std::filesystem::path& target, const std::files
                            std::string_view bytes);
 
 // Creates the file when it is missing; an existing file is left as it is.
-void createFile(const std::filesystem::path& path);  // throws FileError
+// Throws FileError, also when something other than a regular file is there.
+void createFile(const std::filesystem::path& path);
+
+// Throws FileError when something other than a regular file (a directory, a
+// device, a pipe) is at `path`; nothing there, or a regular file, passes.
+// Never opens what it looks at, so it cannot block.
+void refuseIrregularFile(const std::filesystem::path& path);
 
 // Appends the bytes to a file of fixed-size records. A partial record at the
 // end (an append that was interrupted) is overwritten, so the file always
-// stays a whole number of records. Throws FileError.
+// stays a whole number of records. Throws FileError, also for anything that
+// is no regular file.
 void appendAfterWholeRecords(const std::filesystem::path& path, std::string_view bytes,
                              std::size_t recordSize);
 

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <fstream>
+#include <functional>
 
 #include "model/history_file.h"
 #include "platform/durable_file.h"
@@ -77,6 +80,42 @@ TEST(HistoryFile, FailedRewriteKeepsTheHistory) {
     EXPECT_THROW(h.rewrite({}, dir.path() / "missing" / "Powerball.dat~"), FileError);
     ASSERT_EQ(h.readAll().size(), 1u);
     EXPECT_EQ(h.readAll()[0].Zahlen, ersteZiehungRecord().Zahlen);
+}
+
+// A pipe or a device in the history's place must neither hang the program
+// (an open for writing waits for a reader) nor be written to or replaced.
+TEST(HistoryFile, PipeOrDeviceInItsPlaceIsRefusedByEveryAccess) {
+    using Access = std::function<void(const HistoryFile&)>;
+    const std::pair<const char*, Access> accesses[] = {
+        {"read", [](const HistoryFile& h) { h.readAll(); }},
+        {"append", [](const HistoryFile& h) { h.append(ersteZiehungRecord()); }},
+        {"create", [](const HistoryFile& h) { h.createEmpty(); }},
+        {"rewrite",
+         [](const HistoryFile& h) { h.rewrite({ersteZiehungRecord()}, h.path().string() + "~"); }},
+    };
+    for (const bool pipe : {true, false}) {
+        for (const auto& [name, access] : accesses) {
+            SCOPED_TRACE(std::string(pipe ? "pipe, " : "device, ") + name);
+            test::TempDir dir;
+            const auto path = dir.path() / "Powerball.dat";
+            if (pipe)
+                ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+            else
+                std::filesystem::create_symlink("/dev/null", path);
+            const HistoryFile h(path);
+            EXPECT_TRUE(h.exists());
+            try {
+                access(h);
+                ADD_FAILURE() << "no error";
+            } catch (const FileError& e) {
+                EXPECT_EQ(e.operation(), FileOperation::ReadIrregular);
+                EXPECT_EQ(e.path(), path);
+            }
+            const auto kept = std::filesystem::symlink_status(path).type();
+            EXPECT_EQ(kept, pipe ? std::filesystem::file_type::fifo
+                                 : std::filesystem::file_type::symlink);
+        }
+    }
 }
 
 }  // namespace
