@@ -23,6 +23,21 @@ std::vector<TZiehung> readHistory(const std::string& path) {
     return history.readAll();
 }
 
+// What is shown or exported must be what the import takes back: a record
+// the CSV reading refuses is damaged, and is named rather than passed on.
+std::vector<TZiehung> readSoundHistory(const std::string& path) {
+    std::vector<TZiehung> records = readHistory(path);
+    if (records.empty()) return records;
+    const CsvHistory readBack = historyFromCsv(historyToCsv(records));
+    if (!readBack.problems.empty()) {
+        const CsvProblem& first = readBack.problems.front();
+        // Line 1 is the header; line k holds record k - 1.
+        throw DataError(path + ": record " + std::to_string(first.line - 1) +
+                        " is damaged: " + first.reason);
+    }
+    return records;
+}
+
 std::string readInput(const std::string& file) {
     if (file != "-") return readWholeFile(file);
     return std::string(std::istreambuf_iterator<char>(std::cin), {});
@@ -33,7 +48,7 @@ std::string readInput(const std::string& file) {
 int exportCsv(const GlobalOptions& options, const std::string& file, std::ostream& out) {
     Session session(options);
     session.prepare();
-    const std::string csv = historyToCsv(readHistory(session.form().historyPath()));
+    const std::string csv = historyToCsv(readSoundHistory(session.form().historyPath()));
     if (file.empty() || file == "-")
         out << csv;
     else
@@ -64,7 +79,7 @@ int importCsv(const GlobalOptions& options, const std::string& file, bool dryRun
         out << read.draws.size() << " draws " << (dryRun ? "read; nothing written" : "imported")
             << '\n';
     } else {
-        out << read.problems.size() << (read.problems.size() == 1 ? " bad line" : " bad lines")
+        err << read.problems.size() << (read.problems.size() == 1 ? " bad line" : " bad lines")
             << "; nothing written\n";
     }
     return read.problems.empty() ? kExitSuccess : kExitDataError;
@@ -75,8 +90,11 @@ int showDraw(const GlobalOptions& options, const std::optional<std::string>& dat
     const double day = date ? parseDateOption("DATE", *date) : 0;
     Session session(options);
     session.prepare();
-    const std::vector<TZiehung> records = readHistory(session.form().historyPath());
+    const std::vector<TZiehung> records = readSoundHistory(session.form().historyPath());
     if (records.empty()) throw DataError("the history holds no draws");
+    if (date && day > records.back().Datum)
+        throw DataError("there is no draw on or after " + *date + "; the newest is of " +
+                        dayValueText(records.back().Datum));
     const TZiehung& z = date ? records[locateDraw(records, day).index] : records.back();
     out << (json ? drawJson(z) : drawLine(z)) << '\n';
     return kExitSuccess;
@@ -89,7 +107,7 @@ int updateHistory(const GlobalOptions& options, bool json, std::ostream& out) {
     const HistoryFile history(form.historyPath());
     const std::size_t before = history.exists() ? history.readAll().size() : 0;
     {
-        ProgressBar bar("Update");
+        ProgressBar bar("Update", progressWanted(options.noProgress));
         session.platform().onProcessEvents = [&] {
             const StatusProgress& p = form.StatusBar1->progress();
             bar.update(p.position, p.maximum);

@@ -5,8 +5,11 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <fstream>
 #include <functional>
@@ -57,7 +60,9 @@ int runScript(const kugel::cli::GlobalOptions& options, const std::string& scrip
     std::unique_ptr<kugel::QSettingsStore> settings;
     std::unique_ptr<kugel::QSettingsStore> toolSettings;
     try {
-        kugel::cli::configurePlatform(platform, options, settings, toolSettings);
+        // One request at a time unless asked: then a script's request lines
+        // replay exactly, whatever the server's timing.
+        kugel::cli::configurePlatform(platform, options, 1, settings, toolSettings);
     } catch (const kugel::cli::UsageError& e) {
         std::cerr << "kugelmeister-cli: " << e.what() << '\n';
         return kExitScriptError;
@@ -94,6 +99,30 @@ int runScript(const kugel::cli::GlobalOptions& options, const std::string& scrip
     return status;
 }
 
+// Standard output is buffered: a full disk or a closed pipe shows only when
+// it is flushed. A command whose results were not all written has failed.
+int checkOutputWritten(int status) {
+    errno = 0;
+    std::cout.flush();
+    const bool flushed = std::fflush(stdout) == 0;
+    const int error = errno;
+    if (flushed && std::cout && std::ferror(stdout) == 0) return status;
+    std::cerr << "kugelmeister-cli: standard output cannot be written";
+    if (error != 0) std::cerr << ": " << std::strerror(error);
+    std::cerr << '\n';
+    return status == 0 ? kugel::cli::kExitDataError : status;
+}
+
+// The parser's messages carry the program's name as every other message does,
+// and a word that is no command is called what it is.
+std::string parseFailureText(const CLI::App* app, const CLI::Error& error) {
+    std::string text = error.what();
+    // With no command parsed, a word left over is what was meant as one.
+    if (app->get_parent() == nullptr && app->get_subcommands().empty() && !app->remaining().empty())
+        text = "unknown command: " + app->remaining().front();
+    return "kugelmeister-cli: " + text + "\nRun with --help for more information.\n";
+}
+
 // Runs a command for people and turns what it throws into its exit status.
 int runCommand(const std::function<int()>& command) {
     try {
@@ -117,6 +146,8 @@ int main(int argc, char** argv) {
         "automation.\nExit status: 0 success, 2 usage error, 3 data or I/O error."};
     cli.name("kugelmeister-cli");
     cli.require_subcommand(1);
+    cli.set_version_flag("--version", "kugelmeister-cli " KUGEL_VERSION);
+    cli.failure_message(parseFailureText);
     kugel::cli::GlobalOptions options;
     cli.add_option("--home", options.home,
                    "the program's directory (default: the executable's, or the user's data "
@@ -128,8 +159,10 @@ int main(int argc, char** argv) {
     cli.add_option("--today", options.today, "today's date, YYYY-MM-DD");
     cli.add_option("--clock", options.clock, "the value of the high-resolution clock");
     cli.add_option("--parallel-requests", options.parallelRequests,
-                   "requests of a results update in flight at once (1..6)")
+                   "requests of a results update in flight at once (1..6; default: 6 as "
+                   "the window does, 1 for a script)")
         ->check(CLI::Range(1, 6));
+    cli.add_flag("--no-progress", options.noProgress, "draws no progress bar on standard error");
 
     std::string scriptFile;
     CLI::App* script = cli.add_subcommand("script", "runs a script (FILE \"-\": standard input)");
@@ -208,26 +241,30 @@ int main(int argc, char** argv) {
         cli.exit(e);
         return kugel::cli::kExitUsage;
     }
-    using namespace kugel::cli;
-    if (odds->parsed()) {
-        printOdds(std::cout, json);
-        return kExitSuccess;
-    }
-    if (update->parsed())
-        return runCommand([&] { return updateHistory(options, json, std::cout); });
-    if (show->parsed())
-        return runCommand([&] { return showDraw(options, showDate, json, std::cout); });
-    if (checkCommand->parsed())
-        return runCommand([&] { return checkTicket(options, check, std::cout); });
-    if (calcCommand->parsed())
-        return runCommand([&] { return calculateTicket(options, calc, std::cout); });
-    if (statsCommand->parsed())
-        return runCommand([&] { return printStatistics(options, stats, std::cout); });
-    if (exportCsv->parsed())
-        return runCommand([&] { return kugel::cli::exportCsv(options, exportFile, std::cout); });
-    if (importCsv->parsed())
-        return runCommand([&] {
-            return kugel::cli::importCsv(options, importFile, dryRun, json, std::cout, std::cerr);
-        });
-    return runScript(options, scriptFile);
+    return checkOutputWritten([&] {
+        using namespace kugel::cli;
+        if (odds->parsed()) {
+            printOdds(std::cout, json);
+            return kExitSuccess;
+        }
+        if (update->parsed())
+            return runCommand([&] { return updateHistory(options, json, std::cout); });
+        if (show->parsed())
+            return runCommand([&] { return showDraw(options, showDate, json, std::cout); });
+        if (checkCommand->parsed())
+            return runCommand([&] { return checkTicket(options, check, std::cout); });
+        if (calcCommand->parsed())
+            return runCommand([&] { return calculateTicket(options, calc, std::cout); });
+        if (statsCommand->parsed())
+            return runCommand([&] { return printStatistics(options, stats, std::cout); });
+        if (exportCsv->parsed())
+            return runCommand(
+                [&] { return kugel::cli::exportCsv(options, exportFile, std::cout); });
+        if (importCsv->parsed())
+            return runCommand([&] {
+                return kugel::cli::importCsv(options, importFile, dryRun, json, std::cout,
+                                             std::cerr);
+            });
+        return runScript(options, scriptFile);
+    }());
 }

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <string_view>
 
 namespace kugel::cli {
 namespace {
@@ -13,12 +15,21 @@ constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 
 }  // namespace
 
-ProgressBar::ProgressBar(std::string label)
-    : label_(std::move(label)), enabled_(::isatty(STDERR_FILENO) == 1) {}
+bool progressWanted(bool noProgress) {
+    if (noProgress || ::isatty(STDERR_FILENO) != 1) return false;
+    const char* term = std::getenv("TERM");
+    return term != nullptr && *term != '\0' && std::string_view(term) != "dumb";
+}
+
+bool standardOutputIsTerminal() {
+    return ::isatty(STDOUT_FILENO) == 1;
+}
+
+ProgressBar::ProgressBar(std::string label, bool enabled)
+    : label_(std::move(label)), enabled_(enabled) {}
 
 ProgressBar::~ProgressBar() {
-    if (drawn_) std::fprintf(stderr, "\r\033[K");
-    std::fflush(stderr);
+    finish();
 }
 
 void ProgressBar::update(long long done, long long total) {
@@ -33,6 +44,15 @@ void ProgressBar::update(long long done, long long total) {
     bar.resize(kWidth, '.');
     std::fprintf(stderr, "\r%s [%s] %lld/%lld", label_.c_str(), bar.c_str(), clamped, total);
     std::fflush(stderr);
+}
+
+void ProgressBar::finish() {
+    if (drawn_) {
+        std::fprintf(stderr, "\r\033[K");
+        std::fflush(stderr);
+    }
+    drawn_ = false;
+    enabled_ = false;
 }
 
 }  // namespace kugel::cli

@@ -48,7 +48,7 @@ double parseDateOption(const std::string& option, const std::string& text) {
 }
 
 void configurePlatform(ScriptedPlatform& platform, const GlobalOptions& options,
-                       std::unique_ptr<QSettingsStore>& settings,
+                       int defaultParallelRequests, std::unique_ptr<QSettingsStore>& settings,
                        std::unique_ptr<QSettingsStore>& toolSettings) {
     const double today = options.today ? parseDateOption("--today", *options.today) : realToday();
     settings = options.settingsFile.empty() ? QSettingsStore::programStore()
@@ -63,11 +63,8 @@ void configurePlatform(ScriptedPlatform& platform, const GlobalOptions& options,
     platform.setSettings(settings.get());
     platform.setToolSettings(toolSettings.get());
     platform.http = [](const HttpRequest& request) { return curlHttpGet(request); };
-    // One request at a time unless asked: then a script's request lines
-    // replay exactly, whatever the server's timing.
-    if (options.parallelRequests > 1) {
-        platform.parallelHttp = [n = options.parallelRequests] { return curlRequestQueue(n); };
-    }
+    const int inFlight = options.parallelRequests.value_or(defaultParallelRequests);
+    if (inFlight > 1) platform.parallelHttp = [inFlight] { return curlRequestQueue(inFlight); };
 }
 
 CommandPlatform::CommandPlatform() : ScriptedPlatform(discarded) {}
@@ -82,7 +79,7 @@ DialogResult CommandPlatform::messageBox(const std::string& caption, const std::
 }
 
 Session::Session(const GlobalOptions& options) {
-    configurePlatform(platform_, options, settings_, toolSettings_);
+    configurePlatform(platform_, options, kCommandParallelRequests, settings_, toolSettings_);
     app_ = std::make_unique<Application>(platform_);
     if (options.server) app_->form1().serverOverride = *options.server;
 }

@@ -42,8 +42,14 @@ struct GlobalOptions {
     std::optional<std::string> server;
     std::optional<std::string> today;
     std::optional<std::uint64_t> clock;
-    int parallelRequests = 1;
+    // Unset: the default of the command (the window's six for the commands for
+    // people, one for the script driver, whose request lines must replay).
+    std::optional<int> parallelRequests;
+    bool noProgress = false;
 };
+
+// Requests in flight of the commands for people: what the window keeps.
+inline constexpr int kCommandParallelRequests = 6;
 
 // A date given on the command line: YYYY-MM-DD. Throws UsageError naming the option.
 double parseDateOption(const std::string& option, const std::string& text);
@@ -98,7 +104,7 @@ class Session {
 // Configures a platform from the global options, for the script driver and
 // the commands alike. Throws UsageError for a bad option.
 void configurePlatform(ScriptedPlatform& platform, const GlobalOptions& options,
-                       std::unique_ptr<QSettingsStore>& settings,
+                       int defaultParallelRequests, std::unique_ptr<QSettingsStore>& settings,
                        std::unique_ptr<QSettingsStore>& toolSettings);
 
 }  // namespace kugel::cli

@@ -147,7 +147,7 @@ int calculateTicket(const GlobalOptions& options, const CalcOptions& calc, std::
     std::optional<CalculationReport> report;
     {
         // Rows are written one by one as each is found.
-        ProgressBar bar("Calculating");
+        ProgressBar bar("Calculating", progressWanted(withSettings.noProgress));
         const int wanted = form.ticket.UpDown8->position();
         session.platform().onProcessEvents = [&] {
             int done = 0;
@@ -228,7 +228,7 @@ int checkTicket(const GlobalOptions& options, const CheckOptions& check, std::os
 
     // Every draw: shown and checked as the display does it, one after the other.
     std::array<std::array<long long, 2>, ZahlenProReihe + 1> total{};
-    ProgressBar bar("Checking");
+    ProgressBar bar("Checking", progressWanted(options.noProgress) && !standardOutputIsTerminal());
     if (check.json) out << "{\"draws\":[";
     for (std::size_t i = 0; i < records.size(); ++i) {
         const TZiehung& z = records[i];
@@ -242,6 +242,7 @@ int checkTicket(const GlobalOptions& options, const CheckOptions& check, std::os
             for (std::size_t pb = 0; pb < 2; ++pb) total[h][pb] += form.Statistik[h][pb];
         bar.update(static_cast<long long>(i) + 1, static_cast<long long>(records.size()));
     }
+    bar.finish();
     session.failOnMessages();
 
     // Every row against every draw beside what chance gives for as many.

@@ -83,6 +83,11 @@ std::string quoted(std::string_view text) {
     return escapedText(text, false);
 }
 
+std::string escapedToLineEnd(std::string_view text) {
+    const std::string inQuotes = escapedText(text, false);
+    return inQuotes.substr(1, inQuotes.size() - 2);
+}
+
 std::string jsonString(std::string_view text) {
     return escapedText(text, true);
 }

@@ -23,6 +23,9 @@ std::optional<double> parseDayValue(const std::string& text);
 
 // `"text"` with `\` escaping `"`, `\`, CR and LF: how the driver prints texts.
 std::string quoted(std::string_view text);
+// As quoted, without the quotes: a text that ends the driver's line
+// (`shell open <target>`), whose line break must not start a line of its own.
+std::string escapedToLineEnd(std::string_view text);
 // The text as a JSON string: as quoted, and tabs and the other control
 // characters escaped as JSON wants them.
 std::string jsonString(std::string_view text);

@@ -5,6 +5,7 @@
 
 #include <QTimer>
 #include <exception>
+#include <string_view>
 
 #include "model/main_window.h"
 #include "qt/program_home.h"
@@ -13,33 +14,73 @@
 #include "qt/qt_translations.h"
 #include "shell/application.h"
 
+namespace {
+
+struct CommandLine {
+    QCommandLineOption home{
+        QStringLiteral("home"),
+        QStringLiteral("Program directory with Powerball.dat, land/ and Script/ "
+                       "(default: the executable's directory, or the user's "
+                       "data directory when the program is installed)."),
+        QStringLiteral("DIR")};
+    QCommandLineOption server{QStringLiteral("server"),
+                              QStringLiteral("Results server address for this run (not saved)."),
+                              QStringLiteral("URL")};
+    QCommandLineOption page{
+        QStringLiteral("page"),
+        QStringLiteral("Debugging aid: show this page (e.g. TabSheet4, TabSheet9) after start."),
+        QStringLiteral("NAME")};
+    QCommandLineOption dialog{
+        QStringLiteral("dialog"),
+        QStringLiteral("Debugging aid: open this dialog form (e.g. Form3) after start."),
+        QStringLiteral("FORM")};
+    QCommandLineParser parser;
+
+    CommandLine() {
+        parser.setApplicationDescription(QStringLiteral("Kugelmeister for PowerBall Australia"));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOptions({home, server, page, dialog});
+    }
+};
+
+// Help and version are text for a terminal: they must not need a display.
+bool asksForTextOnly(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h" || arg == "-?" || arg == "--help-all" ||
+            arg == "--version" || arg == "-v")
+            return true;
+    }
+    return false;
+}
+
+void describeApplication() {
+    QCoreApplication::setApplicationName(QString::fromUtf8(kugel::kApplicationTitle));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KUGEL_VERSION));
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    if (asksForTextOnly(argc, argv)) {
+        QCoreApplication core(argc, argv);
+        describeApplication();
+        CommandLine commandLine;
+        commandLine.parser.process(core);  // prints and ends the program
+        return 0;
+    }
     QApplication qapp(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(kugel::kApplicationTitle));
+    describeApplication();
     // The window speaks German; Qt's own dialogs and buttons must too.
     kugel::loadQtTranslations(QStringLiteral("de"));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Kugelmeister for PowerBall Australia"));
-    parser.addHelpOption();
-    const QCommandLineOption homeOption(
-        QStringLiteral("home"),
-        QStringLiteral("Program directory with Powerball.dat, land/ and Script/ "
-                       "(default: the executable's directory, or the user's data directory "
-                       "when the program is installed)."),
-        QStringLiteral("DIR"));
-    const QCommandLineOption serverOption(
-        QStringLiteral("server"),
-        QStringLiteral("Results server address for this run (not saved)."), QStringLiteral("URL"));
-    const QCommandLineOption pageOption(
-        QStringLiteral("page"),
-        QStringLiteral("Debugging aid: show this page (e.g. TabSheet4, TabSheet9) after start."),
-        QStringLiteral("NAME"));
-    const QCommandLineOption dialogOption(
-        QStringLiteral("dialog"),
-        QStringLiteral("Debugging aid: open this dialog form (e.g. Form3) after start."),
-        QStringLiteral("FORM"));
-    parser.addOptions({homeOption, serverOption, pageOption, dialogOption});
+    CommandLine commandLine;
+    QCommandLineParser& parser = commandLine.parser;
+    const QCommandLineOption& homeOption = commandLine.home;
+    const QCommandLineOption& serverOption = commandLine.server;
+    const QCommandLineOption& pageOption = commandLine.page;
+    const QCommandLineOption& dialogOption = commandLine.dialog;
     parser.process(qapp);
 
     QString home = parser.value(homeOption);

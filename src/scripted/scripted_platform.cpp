@@ -205,11 +205,12 @@ void ScriptedPlatform::setBusyCursor(bool busy) {
 }
 
 void ScriptedPlatform::shellOpen(const std::string& target) {
-    out_ << "shell open " << target << '\n';
+    out_ << "shell open " << escapedToLineEnd(target) << '\n';
 }
 
 void ScriptedPlatform::startProgram(const std::string& program, const std::string& parameters) {
-    out_ << "shell start " << program << ' ' << parameters << '\n';
+    out_ << "shell start " << escapedToLineEnd(program) << ' ' << escapedToLineEnd(parameters)
+         << '\n';
 }
 
 void ScriptedPlatform::playSoundAsync(const std::string& file) {

@@ -114,6 +114,7 @@ TEST(ValueText, QuotingEscapesWhatWouldBreakALine) {
     EXPECT_EQ(jsonString("a\"b\\c\r\nd\te\x01"), "\"a\\\"b\\\\c\\r\\nd\\te\\u0001\"");
     EXPECT_EQ(jsonString(std::string("a\0b", 3)), "\"a\\u0000b\"");
     EXPECT_EQ(jsonString("Zürich"), "\"Zürich\"");
+    EXPECT_EQ(escapedToLineEnd("a\"b\r\n"), "a\\\"b\\r\\n");
 }
 
 }  // namespace
