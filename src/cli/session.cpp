@@ -1,24 +1,36 @@
 #include "cli/session.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <string_view>
 
 #include "cli/system_locale.h"
 #include "controls/value_text.h"
 #include "generation/tip_calculation.h"
+#include "model/language_menu.h"
 #include "model/main_window.h"
 #include "net/curl_http_client.h"
 #include "platform/dates.h"
+#include "platform/program_home.h"
 #include "qt/program_home.h"
 #include "qt/qsettings_store.h"
 #include "shell/application.h"
+#include "shell/language.h"
 #include "shell/startup.h"
 
 namespace kugel::cli {
 namespace {
+
+// The language of the user's messages, as the C library chooses it.
+std::string_view messagesLocaleName() {
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (const char* value = std::getenv(variable); value && *value) return value;
+    return {};
+}
 
 double realToday() {
     const std::time_t t = std::time(nullptr);
@@ -94,7 +106,21 @@ void Session::prepare() {
     // Without the activation: it would show the newest draw, and with no
     // history yet that is a message box and an empty history file.
     app_->userAction([this] { prepareMainWindow(app_->form1()); });
+    speakTheUsersLanguage();
     failOnMessages();
+}
+
+void Session::speakTheUsersLanguage() {
+    const Language& language = languageOfLocaleName(messagesLocaleName());
+    if (language.number == 1) return;  // the program's own texts are German
+    TForm1& form = app_->form1();
+    // A program directory without language files (a bare --home) takes them
+    // from where the program's shipped files lie.
+    app_->userAction([&] {
+        if (!applyLanguageFrom(form, language, form.Home))
+            applyLanguageFrom(form, language,
+                              shippedFilesDirectory(executableDirectory()).string());
+    });
 }
 
 void Session::invoke(const std::string& handler) {

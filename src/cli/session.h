@@ -95,6 +95,10 @@ class Session {
     void failOnMessages() const;
 
   private:
+    // The commands for people speak the language of the user's locale
+    // (LC_ALL, LC_MESSAGES, LANG), English for the C locale.
+    void speakTheUsersLanguage();
+
     CommandPlatform platform_;
     std::unique_ptr<QSettingsStore> settings_;
     std::unique_ptr<QSettingsStore> toolSettings_;

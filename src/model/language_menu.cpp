@@ -30,6 +30,17 @@ const std::vector<Language>& languages() {
     return all;
 }
 
+const Language& languageOfLocaleName(std::string_view name) {
+    const std::string_view language = name.substr(0, name.find_first_of("_.@"));
+    constexpr std::size_t kEnglish = 1;
+    if (language.empty()) return languages()[kEnglish];
+    for (const Language& l : languages()) {
+        const std::string_view own(l.locale);
+        if (own.substr(0, own.find('_')) == language) return l;
+    }
+    return languages()[kEnglish];
+}
+
 void buildLanguageMenu(TForm1& form, Builder& b) {
     MenuItem* menu = form.SpracheLanguage1;
     menu->setTag(kLanguageMenuTag);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 namespace kugel {
@@ -17,6 +18,11 @@ struct Language {
 };
 // By number, 1 to 9.
 const std::vector<Language>& languages();
+
+// The language of a POSIX locale name ("fr_CA.UTF-8", "pt_BR", "zh_TW@x"),
+// matched by its language part; English for "C", "POSIX", an empty name and
+// every language the program does not speak.
+const Language& languageOfLocaleName(std::string_view name);
 
 // The language menu's items under SpracheLanguage1, in the order the menu
 // shows them, and the hidden items that write and apply language files.

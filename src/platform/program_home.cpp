@@ -24,6 +24,11 @@ fs::path installedDataDirectory(const fs::path& executableDir) {
     return {};
 }
 
+fs::path shippedFilesDirectory(const fs::path& executableDir) {
+    fs::path installed = installedDataDirectory(executableDir);
+    return installed.empty() ? executableDir : installed;
+}
+
 fs::path chooseProgramHome(const fs::path& executableDir, const fs::path& userDataDir) {
     fs::path shipped = installedDataDirectory(executableDir);
     if (shipped.empty()) {

@@ -12,6 +12,10 @@ std::filesystem::path executableDirectory();
 // beside bin/. Empty when the executable does not sit in such a tree.
 std::filesystem::path installedDataDirectory(const std::filesystem::path& executableDir);
 
+// Where the shipped files lie: the installed data directory, or else the
+// executable's own directory (a build tree, an unpacked copy).
+std::filesystem::path shippedFilesDirectory(const std::filesystem::path& executableDir);
+
 // The program directory `Home` when none is given on the command line. A
 // program that keeps its files beside itself (a build tree, an unpacked
 // copy) uses its own directory while that is writable. An installed program,

@@ -172,7 +172,11 @@ void selectLanguage(TForm1& form, int number) {
     form.platform().languageChanged(chosen.locale);
 }
 
-void DateiLaden1Click(TForm1& form) {
+namespace {
+
+// Applies a language file (with its message file beside it) through a master
+// file; nothing changes when either is missing.
+void applyLanguageFile(TForm1& form, const fs::path& masterPath, const fs::path& languagePath) {
     Platform& platform = form.platform();
     // The text box shows the language file only while it is applied.
     struct HideAtEnd {
@@ -183,9 +187,9 @@ void DateiLaden1Click(TForm1& form) {
         }
     } hideAtEnd{form};
 
-    const auto master = findIgnoringCase(fs::path(form.Home) / kMasterFolder / kMasterFile);
+    const auto master = findIgnoringCase(masterPath);
     if (!master) return;
-    if (const auto file = findIgnoringCase(form.OpenDialog1->fileName)) {
+    if (const auto file = findIgnoringCase(languagePath)) {
         TextEncoding encoding = TextEncoding::Ansi;
         const std::vector<std::string> masterLines = readLines(*master, &encoding);
         form.masterFileEncoding = encoding;
@@ -206,6 +210,22 @@ void DateiLaden1Click(TForm1& form) {
         applyLanguageLines(form, masterLines, languageLines);
     }
     form.Tippsberechnen = form.ticket.BitBtn4->caption();
+}
+
+}  // namespace
+
+void DateiLaden1Click(TForm1& form) {
+    applyLanguageFile(form, fs::path(form.Home) / kMasterFolder / kMasterFile,
+                      form.OpenDialog1->fileName);
+}
+
+bool applyLanguageFrom(TForm1& form, const Language& language, const std::string& directory) {
+    const fs::path dir(directory);
+    const auto master = findIgnoringCase(dir / kMasterFolder / kMasterFile);
+    const auto file = findIgnoringCase(dir / kLanguageFolder / language.file);
+    if (!master || !file) return false;
+    applyLanguageFile(form, *master, *file);
+    return true;
 }
 
 LanguageTemplate writeLanguageTemplate(const ProgramWindows& windows) {

@@ -19,6 +19,10 @@ void SpracheSetzen(TForm1& form);
 void selectLanguage(TForm1& form, int number);
 // Applies the language file named by OpenDialog1.
 void DateiLaden1Click(TForm1& form);
+// Applies `language` from the language files under `directory` (a program
+// directory, or where the shipped files lie) without changing the menu or the
+// stored choice. False when that directory holds no such files.
+bool applyLanguageFrom(TForm1& form, const Language& language, const std::string& directory);
 // Asks for a file name and writes the master file there and the language
 // template beside it (".trans").
 void Dateispeichern1Click(TForm1& form);

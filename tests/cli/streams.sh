@@ -99,6 +99,16 @@ escapes() {
   escapes
   if grep -q $'\x1b\|#' "$work/results"; then echo "bar in the results"; else echo "results clean"; fi
 
+  echo "# the messages follow the user's locale; the program's shipped files hold them"
+  for locale in "LC_ALL=de_DE.UTF-8" "LC_ALL=fr_FR.UTF-8" "LC_MESSAGES=ru_RU.UTF-8 LANG=de_DE.UTF-8" \
+    "LANG=pt_BR.UTF-8" "LANG=C"; do
+    echo "\$ $locale check missing.qlt"
+    # shellcheck disable=SC2086
+    env -u LC_ALL -u LC_MESSAGES -u LANG $locale "$cli" --home "$home" --settings "$home/settings.ini" \
+      --tool-settings "$home/tool.ini" --today 2013-04-20 check "$work/missing.qlt" 2>&1
+    echo "exit $?"
+  done
+
   echo "# dates and records the history does not hold"
   run show 2013-04-19
   run show 2013-04-18

@@ -163,3 +163,32 @@ TEST(Language, WithoutAMasterFileOnlyTheChoiceChanges) {
 
 }  // namespace
 }  // namespace kugel
+
+namespace kugel {
+namespace {
+
+TEST(Language, LocaleNamesChooseTheLanguageByTheirLanguagePart) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"de_DE.UTF-8", "Power_de.txt"},
+        {"de_AT", "Power_de.txt"},
+        {"en_AU.UTF-8", "Power_en.txt"},
+        {"fr_CA.UTF-8@euro", "Power_fr.txt"},
+        {"es", "Power_es.txt"},
+        {"it_IT", "Power_it.txt"},
+        {"ru_RU.KOI8-R", "Power_ru.txt"},
+        {"pt_BR.UTF-8", "Power_pt.txt"},
+        {"zh_TW.UTF-8", "Power_cn.txt"},
+        {"hi_IN", "Power_in.txt"},
+        {"C", "Power_en.txt"},
+        {"POSIX", "Power_en.txt"},
+        {"C.UTF-8", "Power_en.txt"},
+        {"", "Power_en.txt"},
+        {"nl_NL.UTF-8", "Power_en.txt"},
+        {"d", "Power_en.txt"},
+    };
+    for (const auto& [name, file] : cases)
+        EXPECT_STREQ(languageOfLocaleName(name).file, file) << name;
+}
+
+}  // namespace
+}  // namespace kugel
