@@ -25,22 +25,7 @@ bool isInside(const Component& c, const Component& ancestor) {
     return false;
 }
 
-}  // namespace
-
-void registerStartupHandlers(TForm1& form) {
-    form.addHandler("FormShow", [&form](Component*) { FormShow(form); });
-    form.addHandler("FormActivate", [&form](Component*) { FormActivate(form); });
-    form.addHandler("FormResize", [&form](Component*) { FormResize(form); });
-    form.addHandler("FormClose", [&form](Component*) { FormClose(form); });
-    form.addHandler("Schlieen1Click", [&form](Component*) { Schlieen1Click(form); });
-}
-
-void FormShow(TForm1& form) {
-    prepareMainWindow(form);
-    downloadNewDraws(form, UpdateStart::AtStartup);
-}
-
-void prepareMainWindow(TForm1& form) {
+void restoreMainWindow(TForm1& form) {
     Platform& platform = form.platform();
     form.groesse = form.bounds().height;
     form.dfb = platform.today();
@@ -66,9 +51,39 @@ void prepareMainWindow(TForm1& form) {
     form.random.seed = static_cast<std::uint32_t>(platform.clockTicks());
     form.aktDatum = form.DateTimePicker2->date();
     form.DateTimePicker1->setDate(platform.today());
+}
+
+void showMainWindow(TForm1& form) {
     // The window is up before the update, so the user sees its progress and
     // can stop it; the update hands control to the window system as it goes.
     form.setVisible(true);
+}
+
+}  // namespace
+
+void registerStartupHandlers(TForm1& form) {
+    form.addHandler("FormShow", [&form](Component*) { FormShow(form); });
+    form.addHandler("FormActivate", [&form](Component*) { FormActivate(form); });
+    form.addHandler("FormResize", [&form](Component*) { FormResize(form); });
+    form.addHandler("FormClose", [&form](Component*) { FormClose(form); });
+    form.addHandler("Schlieen1Click", [&form](Component*) { Schlieen1Click(form); });
+}
+
+void FormShow(TForm1& form) {
+    restoreMainWindow(form);
+    // The stored language is in place before the window first shows and
+    // before the update writes its progress, so the player never reads
+    // another language than theirs; the first activation applies it again
+    // and shows the draw and the chart in it.
+    if (form.sprache >= 1 && form.sprache <= static_cast<int>(languages().size()))
+        selectLanguage(form, form.sprache);
+    showMainWindow(form);
+    downloadNewDraws(form, UpdateStart::AtStartup);
+}
+
+void prepareMainWindow(TForm1& form) {
+    restoreMainWindow(form);
+    showMainWindow(form);
 }
 
 void FormActivate(TForm1& form) {

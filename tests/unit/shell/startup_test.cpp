@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "model/manual_entry_dialog.h"
 #include "support/test_app.h"
 
@@ -46,6 +48,50 @@ TEST(Startup, FirstStartCreatesTheHistoryAndShowsTheFirstDraw) {
     EXPECT_EQ(f.DateTimePicker1->date(), ErsteZiehung);
     EXPECT_EQ(f.Label13->caption(), "Quersumme: 123");
     EXPECT_EQ(f.Label35->caption(), f.Label29->caption());
+}
+
+// The stored language is in place before the start-up update sends its
+// first request, and what the update writes comes in it, also when the
+// update fails.
+TEST(Startup, TheStoredLanguageIsInPlaceBeforeTheUpdateAsks) {
+    struct Case {
+        int sprache;
+        bool answered;
+        const char* calculate;  // the calculation button's caption
+        const char* progress;
+        const char* status;  // how the status bar's first panel begins
+    };
+    const Case cases[] = {
+        {2, true, "Calculate games", "Week 1 of 3", "HTTP/1.1 200 OK"},
+        {6, false, "Рассчитать", "Неделя 1 из 3", "Нет ответа от "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.sprache);
+        test::TestApp t;
+        std::filesystem::copy(std::filesystem::path(KUGEL_PROGRAM_DATA) / "land",
+                              t.dir.path() / "land");
+        t.platform.settings().writeInt("Sprache", c.sprache);
+        t.platform.setToday(day(2013, 3, 30));
+        TForm1& f = t.form();
+        bool visible = false;
+        std::string calculate, progress;
+        t.platform.http = [&](const HttpRequest& request) {
+            if (calculate.empty()) {
+                visible = f.visible();
+                calculate = f.ticket.BitBtn4->caption();
+                progress = f.StatusBar1->progress().text;
+            }
+            if (c.answered) return emptyAnswer(request);
+            HttpResponse r;
+            r.failure = HttpFailure::NoConnection;
+            return r;
+        };
+        t.app->start();
+        EXPECT_TRUE(visible);
+        EXPECT_EQ(calculate, c.calculate);
+        EXPECT_EQ(progress, c.progress);
+        EXPECT_EQ(f.StatusBar1->panelText(0).rfind(c.status, 0), 0u) << f.StatusBar1->panelText(0);
+    }
 }
 
 TEST(Startup, RecentStartDateFallsBackToTheFirstDraw) {
