@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <map>
 
 #include "model/added_texts.h"
 #include "platform/codepage.h"
@@ -84,6 +86,64 @@ TEST(ShippedLanguages, EachLanguageReachesCaptionsHintsAndMessages) {
         EXPECT_EQ(f.msg(AddedText::UpdateStopped) == "Gestoppt", german);
         // The platform's own dialogs follow.
         EXPECT_EQ(t.platform.language(), l.locale);
+    }
+}
+
+// The character after a single '&' of a caption, folded to lower case so
+// that "&C" and "&c" count as one key; empty when the caption has none.
+std::string accessKey(const std::string& caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] == '&') {
+            ++i;  // "&&" shows an ampersand
+            continue;
+        }
+        // One UTF-8 character: its lead byte tells how many follow.
+        const auto lead = static_cast<unsigned char>(caption[i + 1]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? lead : lead & (0x3F >> (length - 1));
+        for (std::size_t k = 1; k < length && i + 1 + k < caption.size(); ++k)
+            c = (c << 6) | (static_cast<unsigned char>(caption[i + 1 + k]) & 0x3F);
+        // Capitals of the scripts the languages use: Latin, Latin-1, Cyrillic.
+        if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) ||
+            (c >= 0x410 && c <= 0x42F))
+            c += 0x20;
+        else if (c >= 0x400 && c <= 0x40F)
+            c += 0x50;
+        return std::to_string(static_cast<std::uint32_t>(c));
+    }
+    return {};
+}
+
+// Where an access key must be unique: the items of one menu, or the
+// controls of one page (a control on no page belongs to its window).
+std::string keyScope(const Component& c) {
+    if (c.kind() == Kind::MenuItem) return "menu " + (c.parent() ? c.parent()->name() : "");
+    for (const Component* p = c.parent(); p; p = p->parent())
+        if (p->kind() == Kind::TabSheet) return "page " + p->name();
+    return "window " + c.owner().name();
+}
+
+TEST(ShippedLanguages, AccessKeysAreUniqueInEveryMenuAndPage) {
+    test::TestApp t;
+    TForm1& f = t.form();
+    f.Home = std::string(KUGEL_PROGRAM_DATA) + "/";
+    for (const Language& l : languages()) {
+        SCOPED_TRACE(l.file);
+        selectLanguage(f, l.number);
+        // scope -> key -> the captions that use it
+        std::map<std::string, std::map<std::string, std::vector<std::string>>> keys;
+        for (Form* form : t.app->forms())
+            for (const auto& c : form->components()) {
+                const std::string key = accessKey(c->caption());
+                if (!key.empty()) keys[keyScope(*c)][key].push_back(c->caption());
+            }
+        for (const auto& [scope, byKey] : keys)
+            for (const auto& [key, captions] : byKey) {
+                std::string list;
+                for (const std::string& caption : captions) list += " \"" + caption + "\"";
+                EXPECT_EQ(captions.size(), 1u) << scope << ":" << list;
+            }
     }
 }
 
