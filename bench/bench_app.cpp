@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 #include <fstream>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -34,21 +35,29 @@ TZiehung parseCsvLine(const std::string& line) {
 
 }  // namespace
 
-BenchHistory::BenchHistory() {
-    dir = std::filesystem::temp_directory_path() / ("kugel-bench-" + std::to_string(::getpid()));
+BenchHistory::BenchHistory(int copies) {
+    dir = std::filesystem::temp_directory_path() /
+          ("kugel-bench-" + std::to_string(::getpid()) + "-" + std::to_string(copies));
     std::filesystem::create_directories(dir);
     std::ifstream csv(KUGEL_HISTORY_CSV);
     if (!csv) throw std::runtime_error("history not found: " KUGEL_HISTORY_CSV);
     std::string line;
     std::getline(csv, line);  // header
+    std::vector<TZiehung> real;
+    while (std::getline(csv, line))
+        if (!line.empty()) real.push_back(parseCsvLine(line));
+    if (real.empty()) throw std::runtime_error("no draws in " KUGEL_HISTORY_CSV);
+    const double span = real.back().Datum - real.front().Datum + 7;
     std::ofstream out(dir / "Powerball.dat", std::ios::binary | std::ios::trunc);
-    while (std::getline(csv, line)) {
-        if (line.empty()) continue;
-        const TZiehung z = parseCsvLine(line);
-        out << encodeRecord(z);
-        if (first == 0) first = z.Datum;
-        newest = z.Datum;
+    for (int copy = 0; copy < copies; ++copy) {
+        for (TZiehung z : real) {
+            z.Datum += copy * span;
+            out << encodeRecord(z);
+            ++draws;
+        }
     }
+    first = real.front().Datum;
+    newest = real.back().Datum + (copies - 1) * span;
 }
 
 BenchHistory::~BenchHistory() {
@@ -56,19 +65,22 @@ BenchHistory::~BenchHistory() {
     std::filesystem::remove_all(dir, ec);
 }
 
-const BenchHistory& history() {
-    static const BenchHistory h;
-    return h;
+const BenchHistory& history(int copies) {
+    static std::map<int, std::unique_ptr<BenchHistory>> made;
+    auto& h = made[copies];
+    if (!h) h = std::make_unique<BenchHistory>(copies);
+    return *h;
 }
 
-BenchApp::BenchApp() {
-    platform.setProgramDirectory(history().dir.string());
+BenchApp::BenchApp(int copies) {
+    const BenchHistory& h = history(copies);
+    platform.setProgramDirectory(h.dir.string());
     app = std::make_unique<Application>(platform);
     TForm1& f = form();
-    f.Home = history().dir.string() + "/";
+    f.Home = h.dir.string() + "/";
     f.ZahlenFile = "Powerball.dat";
     f.sortieren = true;
-    f.DateTimePicker1->setDate(history().newest);
+    f.DateTimePicker1->setDate(h.newest);
 }
 
 TForm1& BenchApp::form() const {

@@ -93,7 +93,8 @@ void BitBtn19Click(TForm1& form) {
         form.StatusBar1->setPanelText(1, formatShortDate(form.Datum1, form.locale()));
         form.platform().processEvents();
 
-        const std::vector<TZiehung> records = HistoryFile(form.historyPath()).readAll();
+        const HistoryCache::Records history = form.historyRecords();
+        const std::vector<TZiehung>& records = *history;
         recordDate = 0;
         form.Gewinn = 0;
         form.dfb = form.DateTimePicker1->date();

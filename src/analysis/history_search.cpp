@@ -98,7 +98,8 @@ void SpeedButton4Click(TForm1& form) {
             .value_or(proposed);
     const int threshold = toInteger(answer);
 
-    const std::vector<TZiehung> records = HistoryFile(form.historyPath()).readAll();
+    const HistoryCache::Records history = form.historyRecords();
+    const std::vector<TZiehung>& records = *history;
     form.aktDatum = form.DateTimePicker2->date();
     form.Gewinn = 0;
     form.dfb = form.DateTimePicker1->date();

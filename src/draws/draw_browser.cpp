@@ -16,7 +16,8 @@ namespace {
 // first draw's date with no numbers.
 void showRecord(TForm1& form, long long index) {
     // A missing file throws the system's error text; the display stays as it was.
-    const std::vector<TZiehung> records = HistoryFile(form.historyPath()).readAll();
+    const HistoryCache::Records history = form.historyRecords();
+    const std::vector<TZiehung>& records = *history;
     form.aktDatum = form.DateTimePicker2->date();
 
     TZiehung shown{ErsteZiehung, {}};

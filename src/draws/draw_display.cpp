@@ -47,7 +47,8 @@ void SpeedButton5Click(TForm1& form) {
         history.createEmpty();
         return;
     }
-    const std::vector<TZiehung> records = history.readAll();
+    const HistoryCache::Records shared = form.historyRecords();
+    const std::vector<TZiehung>& records = *shared;
     form.aktDatum = std::round(form.DateTimePicker1->date());
     form.Position = 0;
     if (!records.empty()) {

@@ -207,7 +207,7 @@ bool TipCalculation::prepare() {
         pool_.push_back(static_cast<std::uint8_t>(n >= 0 && n <= MaxZahl ? n : 0));
 
     // The history tests see the draws as they are now, read once.
-    history_.emplace(HistoryFile(f.historyPath()).readAll());
+    history_.emplace(*f.historyRecords());
     for (std::size_t r = 0; r < references_.size(); ++r)
         inputs_.references[r] = referencePositions(references_[r]);
     inputs_.ever = &ever_;
@@ -451,8 +451,8 @@ std::array<DrawFields, 3> findReferenceDraws(TForm1& form) {
     SpeedButton6Click(form);
     SpeedButton6Click(form);
     // The display has created a missing history by now.
-    const std::array<DrawFields, 3> refs = referenceDraws(HistoryFile(form.historyPath()).readAll(),
-                                                          std::round(remembered), shownBefore);
+    const std::array<DrawFields, 3> refs =
+        referenceDraws(*form.historyRecords(), std::round(remembered), shownBefore);
     form.DateTimePicker1->setDate(remembered);  // a date the picker refuses is ignored
     SpeedButton5Click(form);
     return refs;

@@ -1,5 +1,6 @@
 #include "model/history_file.h"
 
+#include <atomic>
 #include <bit>
 #include <cstring>
 
@@ -8,6 +9,14 @@
 namespace kugel {
 
 static_assert(std::endian::native == std::endian::little, "the record layout is little-endian");
+
+namespace {
+
+// Counts this program's writes to any history: a write within the file
+// system's time resolution that keeps the size would leave the stamp alone.
+std::atomic<std::uint64_t> historyWrites{0};
+
+}  // namespace
 
 std::string encodeRecord(const TZiehung& z) {
     std::string bytes(kRecordSize, '\0');
@@ -38,12 +47,14 @@ std::vector<TZiehung> HistoryFile::readAll() const {
 }
 
 void HistoryFile::createEmpty() const {
+    ++historyWrites;
     createFile(path_);
 }
 
 void HistoryFile::append(const std::vector<TZiehung>& records) const {
     std::string bytes;
     for (const TZiehung& z : records) bytes += encodeRecord(z);
+    ++historyWrites;
     appendAfterWholeRecords(path_, bytes, kRecordSize);
 }
 
@@ -55,7 +66,23 @@ void HistoryFile::rewrite(const std::vector<TZiehung>& records,
     // Whatever stands in the history's place is the user's: a pipe or a
     // device is refused, as every other access refuses it, not replaced.
     refuseIrregularFile(path_);
+    ++historyWrites;
     replaceFileAtomically(path_, temp, bytes);
+}
+
+HistoryCache::Records HistoryCache::read(const std::filesystem::path& path) {
+    // Counted before the stamp is taken: a write in between makes the next
+    // read look again rather than keep what this one reads.
+    const std::uint64_t writes = historyWrites.load();
+    const std::optional<FileStamp> stamp = fileStamp(path);
+    if (records_ && stamp && path == path_ && stamp == stamp_ && writes == writes_) return records_;
+    records_.reset();
+    auto records = std::make_shared<const std::vector<TZiehung>>(HistoryFile(path).readAll());
+    path_ = path;
+    stamp_ = stamp;
+    writes_ = writes;
+    records_ = records;
+    return records;
 }
 
 }  // namespace kugel

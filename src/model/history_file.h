@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/game.h"
+#include "platform/durable_file.h"
 
 namespace kugel {
 
@@ -47,6 +51,26 @@ class HistoryFile {
 
   private:
     std::filesystem::path path_;
+};
+
+// The history's records, shared by every reader while the file stays as it
+// was read. The analyses calculate a ticket for each draw, and every
+// calculation, draw display and chart reads the history: read from the file
+// each time, their cost grew with the square of the history. A copy is kept
+// only while neither this program wrote the history (every write goes
+// through HistoryFile) nor the file's stamp changed (another program did).
+class HistoryCache {
+  public:
+    using Records = std::shared_ptr<const std::vector<TZiehung>>;
+    // The records of the file at `path`, as HistoryFile::readAll reads them;
+    // throws as it does.
+    Records read(const std::filesystem::path& path);
+
+  private:
+    std::filesystem::path path_;
+    std::optional<FileStamp> stamp_;
+    std::uint64_t writes_ = 0;
+    Records records_;
 };
 
 }  // namespace kugel

@@ -10,6 +10,7 @@
 #include "controls/form.h"
 #include "model/added_texts.h"
 #include "model/chart_page_controls.h"
+#include "model/history_file.h"
 #include "model/message_table.h"
 #include "model/program_windows.h"
 #include "model/random.h"
@@ -39,6 +40,9 @@ class TForm1 : public Form {
     // A text the program adds itself, in the language in use.
     const std::string& msg(AddedText t) const { return addedTexts[t]; }
     std::string historyPath() const { return Home + ZahlenFile; }
+    // The history's records, read from the file only when it changed since
+    // the last read. Throws FileError as HistoryFile::readAll does.
+    HistoryCache::Records historyRecords() const { return historyCache_.read(historyPath()); }
     const LocaleInfo& locale() const;
 
     // ---- the state of long operations, read where the user can change it
@@ -214,6 +218,7 @@ class TForm1 : public Form {
     Label* Label56 = nullptr;  // the vendor's automation tool
 
   private:
+    mutable HistoryCache historyCache_;
     void buildWindow();
     void buildOverviewPage(Builder& b);
     void buildHiddenPage(Builder& b);

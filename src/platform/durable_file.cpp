@@ -144,6 +144,20 @@ void refuseIrregularFile(const std::filesystem::path& path) {
         throw notRegularFile(path, info.st_mode);
 }
 
+std::optional<FileStamp> fileStamp(const std::filesystem::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+    const auto ns = [](const timespec& t) {
+        return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+    };
+    return FileStamp{static_cast<std::uint64_t>(info.st_dev),
+                     static_cast<std::uint64_t>(info.st_ino),
+                     static_cast<std::uint32_t>(info.st_mode),
+                     static_cast<std::int64_t>(info.st_size),
+                     ns(info.st_mtim),
+                     ns(info.st_ctim)};
+}
+
 void createFile(const std::filesystem::path& path) {
     ::close(openRegularFile(path, O_WRONLY | O_CREAT, FileOperation::Create));
 }

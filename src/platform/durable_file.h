@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -54,6 +55,21 @@ void createFile(const std::filesystem::path& path);
 // device, a pipe) is at `path`; nothing there, or a regular file, passes.
 // Never opens what it looks at, so it cannot block.
 void refuseIrregularFile(const std::filesystem::path& path);
+
+// What tells one state of a file from another without reading it: which file
+// is at the path, its kind, size, and the times of its last change. Equal
+// stamps mean unchanged contents as far as the file system can say.
+struct FileStamp {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::uint32_t mode = 0;
+    std::int64_t size = 0;
+    std::int64_t modifiedNs = 0;
+    std::int64_t changedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+// Nullopt when nothing is at the path (or it cannot be examined).
+std::optional<FileStamp> fileStamp(const std::filesystem::path& path);
 
 // Appends the bytes to a file of fixed-size records. A partial record at the
 // end (an append that was interrupted) is overwritten, so the file always

@@ -7,14 +7,14 @@ namespace kugel {
 
 StatisticsWindow readStatisticsWindow(TForm1& form, StartDay startDay) {
     // Reading first keeps a failed read from touching the form or the chart.
-    std::vector<TZiehung> records = HistoryFile(form.historyPath()).readAll();
+    const HistoryCache::Records records = form.historyRecords();
 
     StatisticsWindow window;
     window.start = form.DateTimePicker2->date();
     window.end = form.DateTimePicker1->date();
     form.aktDatum = window.start;
 
-    for (const TZiehung& z : records) {
+    for (const TZiehung& z : *records) {
         const bool afterStart =
             startDay == StartDay::Included ? z.Datum >= window.start : z.Datum > window.start;
         if (afterStart && z.Datum <= window.end) window.draws.push_back(z);

@@ -118,5 +118,35 @@ TEST(HistoryFile, PipeOrDeviceInItsPlaceIsRefusedByEveryAccess) {
     }
 }
 
+// The cache must never hand out records the file no longer holds: not after
+// this program's own write of the same size, nor after another program's.
+TEST(HistoryCache, KeepsTheRecordsOnlyWhileTheFileIsUnchanged) {
+    test::TempDir dir;
+    const auto path = dir.path() / "Powerball.dat";
+    const TZiehung a = draw(day(2013, 3, 7), {8, 16, 19, 25, 26, 29}, 5);
+    const TZiehung b = draw(day(2013, 3, 14), {5, 9, 23, 30, 35, 37}, 18);
+    const TZiehung c = draw(day(2013, 3, 21), {3, 22, 26, 32, 34, 38}, 18);
+    test::writeHistory(path, {a, b});
+    HistoryCache cache;
+    const HistoryCache::Records first = cache.read(path);
+    ASSERT_EQ(first->size(), 2u);
+    EXPECT_EQ(cache.read(path).get(), first.get()) << "read again though unchanged";
+
+    const auto secondDate = [&] { return cache.read(path)->at(1).Datum; };
+    HistoryFile(path).rewrite({a, c}, dir.path() / "temp");  // same size, at once
+    EXPECT_EQ(secondDate(), c.Datum);
+    {
+        std::ofstream other(path, std::ios::binary | std::ios::trunc);
+        other << encodeRecord(a) << encodeRecord(b);
+    }
+    EXPECT_EQ(secondDate(), b.Datum);
+    HistoryFile(path).append(c);
+    EXPECT_EQ(cache.read(path)->size(), 3u);
+    EXPECT_EQ(first->size(), 2u) << "records handed out stay as they were";
+
+    std::filesystem::remove(path);
+    EXPECT_THROW(cache.read(path), FileError);
+}
+
 }  // namespace
 }  // namespace kugel
