@@ -1,5 +1,8 @@
 #include "qt/chart_widget.h"
 
+#include <QApplication>
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -65,6 +68,10 @@ ChartWidget::ChartWidget(const Chart& chart, QWidget* parent)
     c->setAnimationOptions(QChart::NoAnimation);
     // The labels along the x axis depend on the room per bar.
     connect(c, &QChart::plotAreaChanged, this, [this](const QRectF&) { labelCategories(); });
+    due_.setSingleShot(true);
+    connect(&due_, &QTimer::timeout, this, [this] {
+        if (stale_) refreshWhenDue();
+    });
     chart_.owner().addObserver(this);
     refresh();
 }
@@ -74,7 +81,30 @@ ChartWidget::~ChartWidget() {
 }
 
 void ChartWidget::propertyChanged(Component& component, std::string_view property) {
-    if (&component == &chart_ && property == prop::Chart) refresh();
+    if (&component == &chart_ && property == prop::Chart) refreshWhenDue();
+}
+
+void ChartWidget::showEvent(QShowEvent* event) {
+    QChartView::showEvent(event);
+    if (stale_) refreshWhenDue();
+}
+
+// A long job (an analysis calculates a ticket every round, each showing its
+// charts) redraws the charts far more often than anyone can look at them,
+// and rebuilding a chart costs milliseconds. So a chart on a page not shown
+// is rebuilt when it is shown, and while the busy cursor is up a shown chart
+// is rebuilt a few times a second at most; the last state always follows.
+void ChartWidget::refreshWhenDue() {
+    stale_ = true;
+    if (window()->isVisible() && !isVisible()) return;
+    if (QApplication::overrideCursor() != nullptr && sinceRefresh_.isValid()) {
+        const qint64 since = sinceRefresh_.elapsed();
+        if (since < kBusyRefreshIntervalMs) {
+            if (!due_.isActive()) due_.start(static_cast<int>(kBusyRefreshIntervalMs - since));
+            return;
+        }
+    }
+    refresh();
 }
 
 void ChartWidget::changeEvent(QEvent* event) {
@@ -83,6 +113,9 @@ void ChartWidget::changeEvent(QEvent* event) {
 }
 
 void ChartWidget::refresh() {
+    stale_ = false;
+    due_.stop();
+    sinceRefresh_.start();
     QChart* c = chart();
     categoryAxis_ = nullptr;
     categories_.clear();
@@ -92,6 +125,12 @@ void ChartWidget::refresh() {
         c->removeAxis(axis);
         delete axis;
     }
+    // Qt Charts deletes the removed series' and axes' graphics items later,
+    // from the event loop. A long job (an analysis redraws the charts every
+    // round) hands control only to nested event handling, which never
+    // deletes them: the scene kept every item ever shown, hidden, and each
+    // redraw walked them all. Delete them now.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     std::vector<const ChartSeries*> shown;
     for (const ChartSeries* s : {&chart_.Series1, &chart_.Series2})

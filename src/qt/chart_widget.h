@@ -5,8 +5,10 @@
 #include <vector>
 
 #include <QChartView>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QString>
+#include <QTimer>
 
 #include "controls/form.h"
 
@@ -20,7 +22,7 @@ class Chart;
 // point's own colour, value marks on the bars when the series shows them, a
 // value axis with the model's manual or automatic range and a titled bottom
 // axis. It follows the model on its own: every redraw of the chart rebuilds
-// the Qt chart.
+// the Qt chart, at once while it is shown and the program is not busy.
 class ChartWidget : public QChartView, private FormObserver {
   public:
     ChartWidget(const Chart& chart, QWidget* parent);
@@ -31,9 +33,12 @@ class ChartWidget : public QChartView, private FormObserver {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void propertyChanged(Component& component, std::string_view property) override;
+    // Rebuilds now, or marks the chart to be rebuilt when it is shown or due.
+    void refreshWhenDue();
     // Labels the x axis for the present room per bar.
     void labelCategories();
 
@@ -50,6 +55,10 @@ class ChartWidget : public QChartView, private FormObserver {
     QCategoryAxis* categoryAxis_ = nullptr;  // owned by the chart
     std::vector<Category> categories_;
     Labelling labelled_;
+    static constexpr qint64 kBusyRefreshIntervalMs = 250;
+    bool stale_ = false;  // redrawn in the model since the last rebuild
+    QElapsedTimer sinceRefresh_;
+    QTimer due_;  // the deferred rebuild of a chart shown while busy
 };
 
 }  // namespace kugel

@@ -1,6 +1,7 @@
 #include "qt/form_view.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -551,8 +552,19 @@ void FormView::apply(Component& c, std::string_view property) {
         return;
     }
     if (property == prop::TabVisible || property == prop::ActivePage) {
-        if (c.kind() == Kind::TabSheet && c.parent()) applyTabs(*c.parent());
-        if (c.kind() == Kind::PageControl) applyTabs(c);
+        Component* pages = c.kind() == Kind::PageControl ? &c
+                           : c.kind() == Kind::TabSheet  ? c.parent()
+                                                         : nullptr;
+        if (!pages) return;
+        // A long job may turn pages every round (each calculation of an
+        // analysis shows its chart page); showing and hiding a page's
+        // widgets costs more than the round. While the busy cursor is up the
+        // page shown follows a few times a second, and always ends on the last.
+        if (QApplication::overrideCursor() != nullptr) {
+            applyTabsSoon(*pages);
+            return;
+        }
+        applyTabs(*pages);
         return;
     }
     if (property == prop::Panels) {
@@ -760,6 +772,18 @@ void FormView::applyColors(Component& c) {
             return;
     }
     w->setPalette(pal);
+}
+
+void FormView::applyTabsSoon(Component& pc) {
+    const bool first = pendingTabs_.empty();
+    pendingTabs_.insert(&pc);
+    if (!first) return;
+    constexpr int kBusyPageIntervalMs = 250;
+    QTimer::singleShot(kBusyPageIntervalMs, this, [this] {
+        const std::set<Component*> pending = std::move(pendingTabs_);
+        pendingTabs_.clear();
+        for (Component* p : pending) applyTabs(*p);
+    });
 }
 
 void FormView::applyTabs(Component& pc) {

@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QObject>
 #include <functional>
+#include <set>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -71,6 +72,9 @@ class FormView : public QObject, public FormObserver {
     void applyFont(Component& c);
     void applyColors(Component& c);
     void applyTabs(Component& pageControl);
+    // Shows the active page of a page control after a moment, once for
+    // every change until then.
+    void applyTabsSoon(Component& pageControl);
     void applyPanels(Component& statusBar);
     void applyProgress(Component& statusBar);
     void applyTimer(Component& timer);
@@ -97,6 +101,7 @@ class FormView : public QObject, public FormObserver {
     QProgressBar* progressBar_ = nullptr;
     std::size_t seen_ = 0;
     int updating_ = 0;
+    std::set<Component*> pendingTabs_;  // page controls to show, while busy
 };
 
 }  // namespace kugel

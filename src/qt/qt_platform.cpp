@@ -1,5 +1,7 @@
 #include "qt/qt_platform.h"
 
+#include <QElapsedTimer>
+
 #include <chrono>
 
 #include <QApplication>
@@ -121,7 +123,19 @@ void QtPlatform::showWindow(Form& form) {
 }
 
 void QtPlatform::processEvents() {
+    handlePendingEvents();
+}
+
+void handlePendingEvents() {
+    // A long job hands control over thousands of times a second (an analysis
+    // every round, a calculation every few milliseconds); handling the
+    // window's events each time made the job spend its time painting. Every
+    // 15 ms the window still repaints, takes input and sees a stop at once.
+    constexpr qint64 kIntervalMs = 15;
+    static QElapsedTimer sinceLast;
+    if (sinceLast.isValid() && sinceLast.elapsed() < kIntervalMs) return;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    sinceLast.start();
 }
 
 void QtPlatform::setBusyCursor(bool busy) {

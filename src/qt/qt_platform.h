@@ -12,6 +12,11 @@ namespace kugel {
 
 // The Platform of the desktop program: Qt dialogs, the Qt event loop,
 // QSettings, QSoundEffect, the desktop shell and the curl HTTP client.
+// Handles the window's pending events for a job that hands control over:
+// repaints, input, a click on the stop button. At most every 15 ms; calls in
+// between return at once.
+void handlePendingEvents();
+
 class QtPlatform : public Platform {
   public:
     explicit QtPlatform(std::string programDirectory);

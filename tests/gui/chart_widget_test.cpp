@@ -9,6 +9,7 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QGraphicsScene>
 #include <QLineSeries>
 #include <QStackedBarSeries>
 #include <QValueAxis>
@@ -132,6 +133,18 @@ TEST_F(ChartWidgetTest, NothingToShowLeavesAnEmptyChart) {
 
     showBars(chart, {}, ValueAxis::Spread, std::nullopt);
     EXPECT_TRUE(series().isEmpty());
+}
+
+// A long job redraws the chart without returning to the event loop; what a
+// redraw removes must leave the scene then too, or every later redraw walks
+// all that was ever shown.
+TEST_F(ChartWidgetTest, RedrawsWithoutTheEventLoopLeaveNothingBehind) {
+    showBars(chart, {numberBar(1, 4), numberBar(2, 5)}, ValueAxis::Automatic, std::nullopt);
+    const auto itemsAfterOne = widget.scene()->items().size();
+    for (int i = 0; i < 20; ++i)
+        showBars(chart, {numberBar(1, 4 + i), numberBar(2, 5)}, ValueAxis::Automatic,
+                 std::nullopt);
+    EXPECT_LE(widget.scene()->items().size(), itemsAfterOne + 5);
 }
 
 TEST_F(ChartWidgetTest, MarksSwitchTheValueLabels) {
