@@ -56,12 +56,24 @@ int exportCsv(const GlobalOptions& options, const std::string& file, std::ostrea
     return kExitSuccess;
 }
 
-int importCsv(const GlobalOptions& options, const std::string& file, bool dryRun, bool json,
+int importCsv(const GlobalOptions& options, const std::string& file, const ImportOptions& import,
               std::ostream& out, std::ostream& err) {
+    const bool dryRun = import.dryRun;
+    const bool json = import.json;
     Session session(options);
     session.prepare();
     const std::string path = session.form().historyPath();
-    const CsvHistory read = historyFromCsv(readInput(file));
+    CsvHistory read;
+    {
+        ProgressBar bar("Reading", progressWanted(options.noProgress));
+        CsvReading reading;
+        reading.dates = import.dates;
+        reading.progress = [&bar](std::size_t done, std::size_t total) {
+            bar.update(static_cast<long long>(done), static_cast<long long>(total));
+        };
+        const std::string text = readInput(file);
+        read = historyFromCsv(text, reading);
+    }
     const bool written = read.problems.empty() && !dryRun;
     if (written) HistoryFile(path).rewrite(read.draws, path + "~");
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/session.h"
+#include "update/history_csv.h"
 
 namespace kugel::cli {
 
@@ -16,14 +17,20 @@ namespace kugel::cli {
 // to standard output.
 int exportCsv(const GlobalOptions& options, const std::string& file, std::ostream& out);
 
-// `import csv FILE [--dry-run] [--json]`: replaces the history with the
+// `import csv FILE [--dry-run] [--json] [--date-format F]`: replaces the history with the
 // draws of a CSV file ("-": standard input). Every bad line is reported and
-// then nothing is written.
-int importCsv(const GlobalOptions& options, const std::string& file, bool dryRun, bool json,
+// then nothing is written; the bar shows the reading of a large file.
+// The import's choices beyond the file.
+struct ImportOptions {
+    bool dryRun = false;
+    bool json = false;
+    CsvDateFormat dates = CsvDateFormat::Iso;
+};
+int importCsv(const GlobalOptions& options, const std::string& file, const ImportOptions& import,
               std::ostream& out, std::ostream& err);
 
-// `show [DATE] [--json]`: the draw on or after DATE (the newest when there
-// is none that late, or without DATE).
+// `show [DATE] [--json]`: the draw on or after DATE, the newest without DATE;
+// a DATE after the newest draw is an error.
 int showDraw(const GlobalOptions& options, const std::optional<std::string>& date, bool json,
              std::ostream& out);
 

@@ -223,15 +223,21 @@ int main(int argc, char** argv) {
     exportCsv->add_option("FILE", exportFile, "the CSV file (default: standard output)");
 
     std::string importFile;
-    bool dryRun = false;
+    kugel::cli::ImportOptions import;
     CLI::App* importCommand =
         cli.add_subcommand("import", "replaces the history from another format");
     importCommand->require_subcommand(1);
     CLI::App* importCsv = importCommand->add_subcommand(
         "csv", "replaces the history with the draws of a CSV file; any bad line: nothing written");
     importCsv->add_option("FILE", importFile, "the CSV file (\"-\": standard input)")->required();
-    importCsv->add_flag("--dry-run", dryRun, "checks the file and writes nothing");
-    importCsv->add_flag("--json", json, "JSON instead of text");
+    importCsv->add_flag("--dry-run", import.dryRun, "checks the file and writes nothing");
+    importCsv->add_flag("--json", import.json, "JSON instead of text");
+    std::string dateFormat = "iso";
+    importCsv
+        ->add_option("--date-format", dateFormat,
+                     "how the dates are written: iso (YYYY-MM-DD or YYYYMMDD, the default), dmy "
+                     "(D/M/YYYY) or mdy (M/D/YYYY); never guessed")
+        ->check(CLI::IsMember({"iso", "dmy", "mdy"}));
 
     try {
         cli.parse(argc, argv);
@@ -262,8 +268,10 @@ int main(int argc, char** argv) {
                 [&] { return kugel::cli::exportCsv(options, exportFile, std::cout); });
         if (importCsv->parsed())
             return runCommand([&] {
-                return kugel::cli::importCsv(options, importFile, dryRun, json, std::cout,
-                                             std::cerr);
+                import.dates = dateFormat == "dmy"   ? kugel::CsvDateFormat::DayMonthYear
+                               : dateFormat == "mdy" ? kugel::CsvDateFormat::MonthDayYear
+                                                     : kugel::CsvDateFormat::Iso;
+                return kugel::cli::importCsv(options, importFile, import, std::cout, std::cerr);
             });
         return runScript(options, scriptFile);
     }());

@@ -109,6 +109,13 @@ escapes() {
     echo "exit $?"
   done
 
+  echo "# an import as people bring it: D/M/YYYY only when told"
+  printf 'Date;N1;N2;N3;N4;N5;N6;PB\r\n7/3/2013;8;16;19;25;26;29;5\r\n14/3/2013;5;9;23;30;35;37;18\r\n' \
+    >"$work/au.csv"
+  run import csv "$work/au.csv" --dry-run
+  run import csv "$work/au.csv" --dry-run --date-format dmy
+  run import csv "$work/au.csv" --dry-run --date-format ymd
+
   echo "# dates and records the history does not hold"
   run show 2013-04-19
   run show 2013-04-18
