@@ -211,7 +211,11 @@ int main(int argc, char** argv) {
         ->required()
         ->check(CLI::IsMember(
             {"freq", "outstanding", "powerball", "sums", "pairs", "triples", "quads"}));
-    statsCommand->add_option("--from", stats.from, "first day counted, YYYY-MM-DD");
+    statsCommand->add_option("--from", stats.from,
+                             "the period's first day, YYYY-MM-DD: a draw on that day counts for "
+                             "freq and the Powerball counts, and not for outstanding, sums, "
+                             "pairs, triples, quads and the Powerball's outstanding, as in the "
+                             "charts");
     statsCommand->add_option("--to", stats.to, "last day counted, YYYY-MM-DD");
     statsCommand->add_flag("--json", stats.json, "JSON instead of text");
 

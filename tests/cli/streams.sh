@@ -116,6 +116,11 @@ escapes() {
   run import csv "$work/au.csv" --dry-run --date-format dmy
   run import csv "$work/au.csv" --dry-run --date-format ymd
 
+  echo "# each statistic counts the start day as its chart does"
+  for kind in freq sums; do
+    kugel stats $kind --from 2013-03-14 | head -1
+  done
+
   echo "# dates and records the history does not hold"
   run show 2013-04-19
   run show 2013-04-18
