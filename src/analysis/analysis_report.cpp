@@ -22,7 +22,7 @@ std::filesystem::path reportPath(const TForm1& form) {
 }
 
 void writeReport(const std::filesystem::path& target, const std::vector<std::string>& lines) {
-    replaceFileAtomically(target, target.string() + ".tmp", encodeAnsiLines(lines));
+    replaceFileAtomically(target, encodeAnsiLines(lines));
 }
 
 void saveAndOpenReport(TForm1& form, std::vector<std::string> lines) {

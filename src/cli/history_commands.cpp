@@ -52,7 +52,7 @@ int exportCsv(const GlobalOptions& options, const std::string& file, std::ostrea
     if (file.empty() || file == "-")
         out << csv;
     else
-        replaceFileAtomically(file, file + ".tmp", csv);
+        replaceFileAtomically(file, csv);
     return kExitSuccess;
 }
 
@@ -75,7 +75,7 @@ int importCsv(const GlobalOptions& options, const std::string& file, const Impor
         read = historyFromCsv(text, reading);
     }
     const bool written = read.problems.empty() && !dryRun;
-    if (written) HistoryFile(path).rewrite(read.draws, path + "~");
+    if (written) HistoryFile(path).rewrite(read.draws);
 
     for (const CsvProblem& p : read.problems)
         err << file << (p.line > 0 ? ":" + std::to_string(p.line) : std::string()) << ": "

@@ -251,7 +251,7 @@ void TForm6::SpeedButton1Click() {
     }
     // A failed write leaves an existing list as it was.
     const std::filesystem::path target(*file);
-    replaceFileAtomically(target, target.string() + ".tmp", encodeAnsiLines(lines));
+    replaceFileAtomically(target, encodeAnsiLines(lines));
 }
 
 void TForm6::SpeedButton2Click() {

@@ -58,8 +58,7 @@ void HistoryFile::append(const std::vector<TZiehung>& records) const {
     appendAfterWholeRecords(path_, bytes, kRecordSize);
 }
 
-void HistoryFile::rewrite(const std::vector<TZiehung>& records,
-                          const std::filesystem::path& temp) const {
+void HistoryFile::rewrite(const std::vector<TZiehung>& records) const {
     std::string bytes;
     bytes.reserve(records.size() * kRecordSize);
     for (const TZiehung& z : records) bytes += encodeRecord(z);
@@ -67,7 +66,7 @@ void HistoryFile::rewrite(const std::vector<TZiehung>& records,
     // device is refused, as every other access refuses it, not replaced.
     refuseIrregularFile(path_);
     ++historyWrites;
-    replaceFileAtomically(path_, temp, bytes);
+    replaceFileAtomically(path_, bytes);
 }
 
 HistoryCache::Records HistoryCache::read(const std::filesystem::path& path) {

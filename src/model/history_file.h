@@ -44,10 +44,10 @@ class HistoryFile {
     void append(const std::vector<TZiehung>& records) const;
     void append(const TZiehung& record) const { append(std::vector<TZiehung>{record}); }
 
-    // Replaces the whole file with these records through the temporary file,
+    // Replaces the whole file with these records through a temporary file,
     // which is complete and on disk before it takes the history's place.
     // Throws FileError, also when the history is no regular file.
-    void rewrite(const std::vector<TZiehung>& records, const std::filesystem::path& temp) const;
+    void rewrite(const std::vector<TZiehung>& records) const;
 
   private:
     std::filesystem::path path_;

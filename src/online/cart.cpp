@@ -60,7 +60,7 @@ bool openCart(TForm1& form, const std::string& base, const CartBatch& rows) {
 // The error page the cart service sent, shown to the user as it came.
 void showServerMessage(TForm1& form, const std::string& bytes) {
     const std::filesystem::path page = form.Home + "Meldung.htm";
-    replaceFileAtomically(page, form.Home + "Meldung.htm.tmp", bytes);
+    replaceFileAtomically(page, bytes);
     form.platform().shellOpen(page.string());
 }
 

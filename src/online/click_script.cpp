@@ -122,23 +122,21 @@ void Scriptstart(TForm1& form) {
     if (templateFile.empty() || !fs::is_regular_file(templateFile, error)) return;
 
     const std::string templateBytes = readWholeFile(templateFile);
+    // The script is the template with its tokens filled in, in the template's
+    // encoding; everything else, line ends included, belongs to the tool.
     const TextEncoding encoding = detectEncoding(templateBytes);
-    // The tokens are filled in the ANSI code page, as the tool reads them;
-    // characters outside it do not survive.
-    const std::string text = ansiToUtf8(utf8ToAnsi(decodeTextFile(templateBytes)));
+    const std::string text = decodeTextFile(templateBytes);
     const std::string tipFile = form.SaveDialog1->fileName;
     const std::vector<std::string> tipLines = splitLines(decodeTextFile(readWholeFile(tipFile)));
 
     const SettingsControls& s = form.settings;
     const ScriptAnswers answers{s.CheckBox1->checked(), s.CheckBox3->checked(),
                                 s.CheckBox2->checked()};
-    std::string script;
-    for (const std::string& line : splitLines(fillScriptTokens(text, tipLines, answers, tipFile)))
-        script += line + "\r\n";
+    const std::string script = fillScriptTokens(text, tipLines, answers, tipFile);
 
     const fs::path output =
         fs::path(tipFile).parent_path() / (formatYyyymmdd(platform.today()) + ".qcs");
-    replaceFileAtomically(output, output.string() + ".tmp", encodeText(script, encoding));
+    replaceFileAtomically(output, encodeText(script, encoding));
 
     platform.startProgram(program->string(),
                           "START " + output.string() + " " + dialog.LabeledEdit2->text() + " " +

@@ -32,7 +32,7 @@ void OnlineTippClick(TForm1& form) {
     const std::string file = handOverTipFile(form);
     form.SaveDialog1->fileName = file;
     // Written whole or not at all: the click script reads it next.
-    replaceFileAtomically(file, file + ".tmp", encodeAnsiLines(tipFileLines(form.ticket)));
+    replaceFileAtomically(file, encodeAnsiLines(tipFileLines(form.ticket)));
     Scriptstart(form);
 }
 

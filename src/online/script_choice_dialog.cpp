@@ -21,6 +21,19 @@ bool isTemplateName(const fs::path& file) {
     return ext == ".qcs";
 }
 
+// Whether the file is one of the templates directly in the script directory.
+bool isInScriptDirectory(const std::string& scriptDirectory, const std::string& templateFile) {
+    if (scriptDirectory.empty() || templateFile.empty()) return false;
+    // Compared as the files really lie: neither a link in the folder nor
+    // ".." in the name may lead to a file elsewhere.
+    std::error_code error;
+    const fs::path folder = fs::canonical(scriptDirectory, error);
+    if (error) return false;
+    const fs::path file = fs::canonical(templateFile, error);
+    return !error && file.parent_path() == folder && isTemplateName(file) &&
+           fs::is_regular_file(file, error);
+}
+
 void FormShow(TQCSForm& f) {
     const std::string remembered = f.LabeledEdit1->text();
     const std::vector<std::string> templates = listTemplates(f.scriptDirectory);
@@ -46,7 +59,7 @@ void BitBtn1Click(TQCSForm& f) {
 }
 
 void BitBtn2Click(TQCSForm& f) {
-    refreshTemplate(f.platform(), f.vendorSite, f.LabeledEdit1->text());
+    refreshTemplate(f.platform(), f.vendorSite, f.scriptDirectory, f.LabeledEdit1->text());
     f.modalResult = DialogResult::Ok;
 }
 
@@ -102,19 +115,23 @@ std::vector<std::string> listTemplates(const std::string& directory) {
 }
 
 void refreshTemplate(Platform& platform, const std::string& vendorSite,
-                     const std::string& templateFile) {
+                     const std::string& scriptDirectory, const std::string& templateFile) {
     try {
-        if (templateFile.empty() || !fs::is_regular_file(templateFile)) return;
+        // The refresh replaces a file without asking: only one of the
+        // program's own templates may be replaced, never a file the user
+        // merely named in the dialog.
+        if (!isInScriptDirectory(scriptDirectory, templateFile)) return;
         const auto localModified = modifiedDay(templateFile);
         HttpRequest request;
         request.url =
             vendorSite + "/scripts/" + fs::path(templateFile).filename().string() + ".txt";
         request.userAgent = kRefreshUserAgent;
         const HttpResponse response = platform.httpGet(request);
-        if (!response.answered || response.statusCode != 200 || !response.lastModified ||
-            !localModified || *response.lastModified <= *localModified)
+        // An empty answer is no template: it would leave nothing to fill in.
+        if (!response.answered || response.statusCode != 200 || response.bytes.empty() ||
+            !response.lastModified || !localModified || *response.lastModified <= *localModified)
             return;
-        replaceFileAtomically(templateFile, templateFile + ".tmp", response.bytes);
+        replaceFileAtomically(templateFile, response.bytes);
     } catch (...) {
         // The refresh is a courtesy: the local template serves as it is.
     }

@@ -34,9 +34,10 @@ class TQCSForm : public Form {
 std::vector<std::string> listTemplates(const std::string& directory);
 
 // Replaces the local template by the vendor's copy when that is newer. Only
-// a complete answer (status 200, the whole body) replaces it, in one step,
-// and only an existing template; every failure is silent.
+// an existing template in `scriptDirectory` is refreshed, and only by a
+// complete, non-empty answer (status 200, the whole body), in one step;
+// every failure is silent.
 void refreshTemplate(Platform& platform, const std::string& vendorSite,
-                     const std::string& templateFile);
+                     const std::string& scriptDirectory, const std::string& templateFile);
 
 }  // namespace kugel

@@ -60,7 +60,7 @@ void BitBtn7Click(TForm1& form) {
     // leaves the last listing in place and opens nothing.
     const std::vector<std::string> lines = listingLines(ticketListing(form));
     const std::string file = form.Home + kListingFile;
-    replaceFileAtomically(file, file + ".tmp", encodeTextLines(lines, form.masterFileEncoding));
+    replaceFileAtomically(file, encodeTextLines(lines, form.masterFileEncoding));
     form.platform().shellOpen(file);
 }
 

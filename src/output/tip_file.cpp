@@ -96,7 +96,7 @@ void SpeedButton15Click(TForm1& form) {
     dialog.fileName = *chosen;
     // Written beside the chosen file and then put in its place, so a save
     // that fails half way leaves the file that was there as it was.
-    replaceFileAtomically(*chosen, *chosen + ".tmp", encodeAnsiLines(tipFileLines(form.ticket)));
+    replaceFileAtomically(*chosen, encodeAnsiLines(tipFileLines(form.ticket)));
 }
 
 void SpeedButton16Click(TForm1& form) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace kugel {
 namespace {
@@ -92,21 +93,31 @@ std::string ansiToUtf8(std::string_view ansi) {
     return out;
 }
 
+namespace {
+
+// The Windows-1252 byte of a character; nothing when it has none. The five
+// unassigned bytes read as C1 controls and are written back as they came.
+std::optional<char> ansiByte(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c < 0x100)) return static_cast<char>(c);
+    for (std::size_t k = 0; k < kHigh.size(); ++k)
+        if (kHigh[k] == c) return static_cast<char>(0x80 + k);
+    if (c >= 0x80 && c < 0xA0 && kHigh[c - 0x80] == 0) return static_cast<char>(c);
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::string utf8ToAnsi(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
-        const char32_t c = nextUtf8(utf8, i);
-        if (c < 0x80 || (c >= 0xA0 && c < 0x100)) {
-            out += static_cast<char>(c);
-            continue;
-        }
-        char mapped = '?';
-        for (std::size_t k = 0; k < kHigh.size(); ++k)
-            if (kHigh[k] == c && c != 0) mapped = static_cast<char>(0x80 + k);
-        out += mapped;
-    }
+    for (std::size_t i = 0; i < utf8.size();) out += ansiByte(nextUtf8(utf8, i)).value_or('?');
     return out;
+}
+
+bool fitsAnsi(std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size();)
+        if (!ansiByte(nextUtf8(utf8, i))) return false;
+    return true;
 }
 
 TextEncoding detectEncoding(std::string_view bytes) {
@@ -119,7 +130,10 @@ TextEncoding detectEncoding(std::string_view bytes) {
 std::string encodeText(std::string_view utf8, TextEncoding encoding) {
     switch (encoding) {
         case TextEncoding::Ansi:
-            return utf8ToAnsi(utf8);
+            // A text the code page cannot hold keeps its characters as UTF-8
+            // with a mark, which every reader here recognises.
+            if (fitsAnsi(utf8)) return utf8ToAnsi(utf8);
+            [[fallthrough]];
         case TextEncoding::Utf8: {
             std::string out = "\xEF\xBB\xBF";
             for (std::size_t i = 0; i < utf8.size();) appendUtf8(out, nextUtf8(utf8, i));

@@ -1,13 +1,16 @@
 #include "platform/durable_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <random>
 
 #include "platform/dates.h"
 
@@ -56,27 +59,137 @@ FileError::FileError(FileOperation operation, std::filesystem::path path, std::s
 
 namespace {
 
-// Errors name `shown`, the file the user knows, rather than the temporary one.
-void writeAllAndSync(const std::filesystem::path& path, std::string_view bytes,
-                     const std::filesystem::path& shown) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) throw FileError(FileOperation::Create, shown, errno);
+constexpr std::string_view kTemporaryMarker = ".kugelmeister-";
+constexpr std::string_view kTemporarySuffix = ".tmp";
+constexpr std::size_t kTemporaryRandomLength = 8;
+// Enough of the target's name to recognise it, short enough that the
+// temporary name stays within the file system's limit.
+constexpr std::size_t kTemporaryStemLength = 100;
+
+bool isNameCharacter(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+std::string randomLetters() {
+    static constexpr char kLetters[] =
+        "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    thread_local std::mt19937_64 generator = [] {
+        std::random_device device;
+        std::seed_seq seed{
+            device(), device(), static_cast<unsigned>(::getpid()),
+            static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count())};
+        return std::mt19937_64(seed);
+    }();
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    std::string letters(kTemporaryRandomLength, '0');
+    for (char& c : letters) c = kLetters[pick(generator)];
+    return letters;
+}
+
+// Where the bytes go: a file to replace through a temporary one, or
+// something that is written as it is (a pipe, a device, a descriptor the
+// program was handed).
+struct Destination {
+    std::filesystem::path file;
+    bool direct = false;
+    int descriptor = -1;  // a descriptor of this process to write to, or -1
+};
+
+// The descriptor a path names when it is one this process already holds:
+// /dev/stdout, /dev/stderr, /dev/fd/N, /proc/self/fd/N. Written to as it is,
+// it keeps what the shell set up (its position, appending).
+int heldDescriptor(const std::filesystem::path& path) {
+    const std::string p = path.lexically_normal().string();
+    if (p == "/dev/stdout") return STDOUT_FILENO;
+    if (p == "/dev/stderr") return STDERR_FILENO;
+    for (const std::string_view prefix : {"/dev/fd/", "/proc/self/fd/"}) {
+        if (p.size() <= prefix.size() || p.compare(0, prefix.size(), prefix) != 0) continue;
+        int fd = 0;
+        for (std::size_t i = prefix.size(); i < p.size(); ++i) {
+            if (p[i] < '0' || p[i] > '9' || fd > 100000) return -1;
+            fd = fd * 10 + (p[i] - '0');
+        }
+        return ::fcntl(fd, F_GETFD) == -1 ? -1 : fd;
+    }
+    return -1;
+}
+
+// Follows symbolic links to the file they lead to: that file is the one
+// replaced, and the links stay as they are.
+Destination destinationOf(const std::filesystem::path& target) {
+    std::filesystem::path current = target;
+    for (int hops = 0;; ++hops) {
+        if (const int fd = heldDescriptor(current); fd >= 0) return {current, true, fd};
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0) {
+            if (errno == ENOENT) return {current};  // a new file
+            throw FileError(FileOperation::Create, target, errno);
+        }
+        if (S_ISREG(info.st_mode)) return {current};
+        if (S_ISDIR(info.st_mode)) throw FileError(FileOperation::Create, target, EISDIR);
+        if (!S_ISLNK(info.st_mode)) return {current, true};
+        if (hops == 40) throw FileError(FileOperation::Create, target, ELOOP);
+        std::error_code error;
+        const std::filesystem::path link = std::filesystem::read_symlink(current, error);
+        if (error) throw FileError(FileOperation::Create, target, error.value());
+        current = link.is_absolute() ? link : current.parent_path() / link;
+    }
+}
+
+void writeAll(int fd, std::string_view bytes, const std::filesystem::path& shown) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
-            const int err = errno;
-            ::close(fd);
-            throw FileError(FileOperation::Write, shown, err);
+            throw FileError(FileOperation::Write, shown, errno);
         }
         done += static_cast<std::size_t>(n);
     }
-    // The descriptor is closed whether or not the data reached the disk.
-    const int syncError = ::fsync(fd) != 0 ? errno : 0;
-    const int closeError = ::close(fd) != 0 ? errno : 0;
-    if (syncError != 0 || closeError != 0)
-        throw FileError(FileOperation::Write, shown, syncError != 0 ? syncError : closeError);
+}
+
+// A pipe or a device takes the bytes as they come. The open does not wait
+// for a reader: a pipe nobody reads would hang the program for ever.
+void writeDirectly(const Destination& to, std::string_view bytes,
+                   const std::filesystem::path& shown) {
+    if (to.descriptor >= 0) {
+        writeAll(to.descriptor, bytes, shown);
+        return;
+    }
+    const int fd = ::open(to.file.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) throw FileError(FileOperation::Create, shown, errno);
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags != -1) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    try {
+        writeAll(fd, bytes, shown);
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
+    if (::close(fd) != 0 && errno != EINTR) throw FileError(FileOperation::Write, shown, errno);
+}
+
+// A temporary file of the program's own name beside `file`, created anew:
+// never one that was there, never through a link someone planted. It stays
+// locked while it is in use, so a cleanup by another run of the program
+// leaves it alone.
+int createTemporaryBeside(const std::filesystem::path& file, std::filesystem::path& created,
+                          const std::filesystem::path& shown) {
+    const std::filesystem::path folder = file.parent_path();
+    const std::string stem = file.filename().string().substr(0, kTemporaryStemLength);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = "." + stem + std::string(kTemporaryMarker) + randomLetters() +
+                                 std::string(kTemporarySuffix);
+        created = folder.empty() ? std::filesystem::path(name) : folder / name;
+        const int fd =
+            ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd >= 0) {
+            ::flock(fd, LOCK_EX);
+            return fd;
+        }
+        if (errno != EEXIST) throw FileError(FileOperation::Create, shown, errno);
+    }
+    throw FileError(FileOperation::Create, shown, EEXIST);
 }
 
 void syncDirectory(const std::filesystem::path& dir) {
@@ -88,22 +201,72 @@ void syncDirectory(const std::filesystem::path& dir) {
 
 }  // namespace
 
-void replaceFileAtomically(const std::filesystem::path& target, const std::filesystem::path& temp,
-                           std::string_view bytes) {
+bool isOwnTemporaryName(std::string_view name) {
+    const std::size_t tail =
+        kTemporaryMarker.size() + kTemporaryRandomLength + kTemporarySuffix.size();
+    if (name.size() < 1 + tail || name.front() != '.' || !name.ends_with(kTemporarySuffix))
+        return false;
+    const std::string_view end = name.substr(name.size() - tail);
+    if (!end.starts_with(kTemporaryMarker)) return false;
+    const std::string_view letters = end.substr(kTemporaryMarker.size(), kTemporaryRandomLength);
+    return std::all_of(letters.begin(), letters.end(), isNameCharacter);
+}
+
+void replaceFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+    const Destination to = destinationOf(target);
+    if (to.direct) {
+        writeDirectly(to, bytes, target);
+        return;
+    }
+    std::filesystem::path temp;
+    const int fd = createTemporaryBeside(to.file, temp, target);
+    const auto discard = [&] {
+        ::unlink(temp.c_str());
+        ::close(fd);
+    };
+    // The new file keeps the permissions the user gave the old one.
+    struct stat existing {};
+    if (::stat(to.file.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
+        ::fchmod(fd, existing.st_mode & 0777);
     try {
-        writeAllAndSync(temp, bytes, target);
+        writeAll(fd, bytes, target);
     } catch (...) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
+        discard();
         throw;
     }
-    if (std::rename(temp.c_str(), target.c_str()) != 0) {
+    if (::fsync(fd) != 0) {
         const int err = errno;
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
+        discard();
+        throw FileError(FileOperation::Write, target, err);
+    }
+    // Still open, so still locked: the name is in use until the rename.
+    if (::rename(temp.c_str(), to.file.c_str()) != 0) {
+        const int err = errno;
+        discard();
         throw FileError(FileOperation::Replace, target, err);
     }
-    syncDirectory(target.parent_path());
+    ::close(fd);  // the data already reached the disk
+    syncDirectory(to.file.parent_path());
+}
+
+void removeStaleTemporaryFiles(const std::filesystem::path& folder) {
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::filesystem::path file = it->path();
+        if (!isOwnTemporaryName(file.filename().string())) continue;
+        const int fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) continue;
+        // A write still going on holds the lock; what was opened must be what
+        // the name still stands for.
+        struct stat opened {
+        }, named{};
+        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::lstat(file.c_str(), &named) == 0 &&
+            named.st_dev == opened.st_dev && named.st_ino == opened.st_ino)
+            ::unlink(file.c_str());
+        ::close(fd);
+    }
 }
 
 namespace {

@@ -40,12 +40,25 @@ class FileError : public std::runtime_error {
     std::string reason_;
 };
 
-// Writes the bytes to `temp`, flushes them to disk, then renames `temp` over
-// `target` in one step: at every moment one of the two files holds the
-// complete data. Throws FileError naming `target`; on failure `target` is
-// untouched.
-void replaceFileAtomically(const std::filesystem::path& target, const std::filesystem::path& temp,
-                           std::string_view bytes);
+// Makes `bytes` the content of `target`. A regular file, or a new one, is
+// replaced in one step: the bytes go to a temporary file of the program's
+// own (see isOwnTemporaryName) beside it, created anew and never through a
+// link, reach the disk, and are renamed over the file, so at every moment the
+// old or the new content is there whole. A symbolic link is followed: the
+// file it leads to is replaced and the link stays. Anything else – a pipe, a
+// device, a descriptor the program was handed (/dev/stdout, /dev/fd/N) – is
+// written directly. Throws FileError naming `target`; after a failure a
+// replaced file is untouched and no temporary file is left.
+void replaceFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
+// Whether a file name is one the program gives its temporary files:
+// "." + the target's name + ".kugelmeister-" + 8 letters or digits + ".tmp".
+bool isOwnTemporaryName(std::string_view name);
+
+// Removes the program's temporary files that an interrupted write (a kill,
+// a power cut) left in `folder`. Only names of the program's own pattern are
+// touched, and none that a running write still uses; errors are ignored.
+void removeStaleTemporaryFiles(const std::filesystem::path& folder);
 
 // Creates the file when it is missing; an existing file is left as it is.
 // Throws FileError, also when something other than a regular file is there.

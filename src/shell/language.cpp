@@ -250,10 +250,9 @@ void Dateispeichern1Click(TForm1& form) {
     if (!chosen) return;
     const LanguageTemplate t = writeLanguageTemplate(form.app());
     const fs::path master(*chosen);
-    replaceFileAtomically(master, master.string() + ".tmp", encodeAnsiLines(t.master));
+    replaceFileAtomically(master, encodeAnsiLines(t.master));
     const fs::path language(*chosen + kTemplateSuffix);
-    replaceFileAtomically(language, language.string() + ".tmp",
-                          encodeTextLines(t.language, TextEncoding::Utf16LE));
+    replaceFileAtomically(language, encodeTextLines(t.language, TextEncoding::Utf16LE));
 }
 
 }  // namespace kugel

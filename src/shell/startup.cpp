@@ -1,11 +1,13 @@
 #include "shell/startup.h"
 
 #include <cmath>
+#include <filesystem>
 
 #include "generation/calculation_snapshot.h"
 #include "model/game.h"
 #include "model/main_window.h"
 #include "online/web_links.h"
+#include "platform/durable_file.h"
 #include "shell/application.h"
 #include "shell/language.h"
 #include "shell/settings_store.h"
@@ -23,6 +25,15 @@ bool isInside(const Component& c, const Component& ancestor) {
     for (const Component* p = c.parent(); p; p = p->parent())
         if (p == &ancestor) return true;
     return false;
+}
+
+// The folders the program writes its files into: the program directory
+// (history, listing, reports), the templates, the hand-over's tip files and
+// click scripts, the language files. A write that was killed half-way left
+// its temporary file there; files of other names are never touched.
+void removeLeftTemporaryFiles(const TForm1& form) {
+    for (const char* folder : {"", "Script", "Tipps", "land"})
+        removeStaleTemporaryFiles(std::filesystem::path(form.Home) / folder);
 }
 
 void restoreMainWindow(TForm1& form) {
@@ -48,6 +59,7 @@ void restoreMainWindow(TForm1& form) {
     showVendorLinks(form);
     form.ZahlenFile = "Powerball.dat";
     removeInterruptedRewrites(form);
+    removeLeftTemporaryFiles(form);
     form.random.seed = static_cast<std::uint32_t>(platform.clockTicks());
     form.aktDatum = form.DateTimePicker2->date();
     form.DateTimePicker1->setDate(platform.today());

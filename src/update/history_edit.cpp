@@ -16,7 +16,8 @@
 
 namespace kugel {
 namespace {
-// The temporary files of the two rewrites: entering a draw, deleting one.
+// The temporary files that the rewrites of earlier versions used (entering a
+// draw, deleting one) and a kill could leave behind.
 std::string entryTemp(const TForm1& form) {
     return form.Home + form.ZahlenFile + "~";
 }
@@ -74,8 +75,7 @@ void enterDrawByHand(TForm1& form) {
                 if (old.Datum != entered.Datum) rewritten.push_back(old);
             }
             if (!written) rewritten.push_back(entered);
-            removeInterruptedRewrites(form);
-            history.rewrite(rewritten, entryTemp(form));
+            history.rewrite(rewritten);
         }
     }
     form.DateTimePicker1->setDate(form.aktDatum);
@@ -89,8 +89,7 @@ void deleteShownDraw(TForm1& form) {
         std::vector<TZiehung> kept;
         for (const TZiehung& z : history.readAll())
             if (z.Datum != form.Datum1) kept.push_back(z);
-        removeInterruptedRewrites(form);
-        history.rewrite(kept, deletionTemp(form));
+        history.rewrite(kept);
     }
     SpeedButton5Click(form);
 }

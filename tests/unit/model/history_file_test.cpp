@@ -7,6 +7,7 @@
 
 #include "model/history_file.h"
 #include "platform/durable_file.h"
+#include "support/file_size_limit.h"
 #include "support/test_app.h"
 
 namespace kugel {
@@ -63,12 +64,12 @@ TEST(HistoryFile, InterruptedAppendIsReadAsWholeRecordsAndRepairedByTheNextAppen
 TEST(HistoryFile, RewriteReplacesInOneStepAndLeavesNoTemporaryFile) {
     test::TempDir dir;
     const auto path = dir.path() / "Powerball.dat";
-    const auto temp = dir.path() / "Powerball.dat~";
     test::writeHistory(path, {ersteZiehungRecord()});
     const HistoryFile h(path);
-    h.rewrite({ersteZiehungRecord(), draw(day(2013, 3, 14), {1, 2, 3, 4, 5, 6}, 7)}, temp);
+    h.rewrite({ersteZiehungRecord(), draw(day(2013, 3, 14), {1, 2, 3, 4, 5, 6}, 7)});
     EXPECT_EQ(h.readAll().size(), 2u);
-    EXPECT_FALSE(std::filesystem::exists(temp));
+    const std::filesystem::directory_iterator files(dir.path());
+    EXPECT_EQ(std::distance(begin(files), end(files)), 1);
 }
 
 TEST(HistoryFile, FailedRewriteKeepsTheHistory) {
@@ -76,10 +77,15 @@ TEST(HistoryFile, FailedRewriteKeepsTheHistory) {
     const auto path = dir.path() / "Powerball.dat";
     test::writeHistory(path, {ersteZiehungRecord()});
     const HistoryFile h(path);
-    // The temporary file cannot be created: its directory does not exist.
-    EXPECT_THROW(h.rewrite({}, dir.path() / "missing" / "Powerball.dat~"), FileError);
+    {
+        // The new history cannot be written whole.
+        const test::FileSizeLimit limit(40);
+        EXPECT_THROW(h.rewrite({ersteZiehungRecord(), ersteZiehungRecord()}), FileError);
+    }
     ASSERT_EQ(h.readAll().size(), 1u);
     EXPECT_EQ(h.readAll()[0].Zahlen, ersteZiehungRecord().Zahlen);
+    const std::filesystem::directory_iterator files(dir.path());
+    EXPECT_EQ(std::distance(begin(files), end(files)), 1);  // no temporary file left
 }
 
 // A pipe or a device in the history's place must neither hang the program
@@ -90,8 +96,7 @@ TEST(HistoryFile, PipeOrDeviceInItsPlaceIsRefusedByEveryAccess) {
         {"read", [](const HistoryFile& h) { h.readAll(); }},
         {"append", [](const HistoryFile& h) { h.append(ersteZiehungRecord()); }},
         {"create", [](const HistoryFile& h) { h.createEmpty(); }},
-        {"rewrite",
-         [](const HistoryFile& h) { h.rewrite({ersteZiehungRecord()}, h.path().string() + "~"); }},
+        {"rewrite", [](const HistoryFile& h) { h.rewrite({ersteZiehungRecord()}); }},
     };
     for (const bool pipe : {true, false}) {
         for (const auto& [name, access] : accesses) {
@@ -133,7 +138,7 @@ TEST(HistoryCache, KeepsTheRecordsOnlyWhileTheFileIsUnchanged) {
     EXPECT_EQ(cache.read(path).get(), first.get()) << "read again though unchanged";
 
     const auto secondDate = [&] { return cache.read(path)->at(1).Datum; };
-    HistoryFile(path).rewrite({a, c}, dir.path() / "temp");  // same size, at once
+    HistoryFile(path).rewrite({a, c});  // same size, at once
     EXPECT_EQ(secondDate(), c.Datum);
     {
         std::ofstream other(path, std::ios::binary | std::ios::trunc);

@@ -52,7 +52,9 @@ TEST_F(Handover, PathsWithBlanksArePassedUnquotedAndEmptyNumbersAsZero) {
     EXPECT_EQ(t.platform.toolSettings().readString("PowerLottoZahl1"), "0");
 }
 
-TEST_F(Handover, TheScriptKeepsTheTemplatesEncoding) {
+// The script is the template with its tokens filled in and nothing else
+// changed: its encoding, every character and its line ends stay.
+TEST_F(Handover, TheScriptIsTheTemplateWithOnlyItsTokensReplaced) {
     struct Case {
         const char* name;
         std::string templateBytes;
@@ -60,9 +62,11 @@ TEST_F(Handover, TheScriptKeepsTheTemplatesEncoding) {
     };
     const Case cases[] = {
         {"ANSI", "\xE4 [Z1_1]\r\n", "\xE4 8\r\n"},
-        {"UTF-8", "\xEF\xBB\xBF\xC3\xA4 \xE2\x82\xAC [S2_1]\n",
-         "\xEF\xBB\xBF\xC3\xA4 \xE2\x82\xAC 5\r\n"},
-        // characters outside the ANSI code page do not survive the tokens' filling
+        {"ANSI, LF, no final line end", "\x81[Z1_1]\n\n[S2_1]",
+         "\x81"
+         "8\n\n5"},
+        {"UTF-8", "\xEF\xBB\xBF\xC3\xA4 \xE2\x82\xAC \xD0\x96 [S2_1]\n",
+         "\xEF\xBB\xBF\xC3\xA4 \xE2\x82\xAC \xD0\x96 5\n"},
         {"UTF-16LE",
          std::string("\xFF\xFE[\0Z\0"
                      "2\0_\0"
@@ -70,16 +74,16 @@ TEST_F(Handover, TheScriptKeepsTheTemplatesEncoding) {
                      20),
          std::string("\xFF\xFE"
                      "1\0"
-                     "6\0 \0?\0\r\0\n\0",
-                     14)},
+                     "6\0 \0\x3A\x04\n\0",
+                     12)},
         {"UTF-16BE",
          std::string("\xFE\xFF\0[\0Z\0"
                      "1\0_\0"
                      "1\0]",
                      14),
          std::string("\xFE\xFF\0"
-                     "8\0\r\0\n",
-                     8)},
+                     "8",
+                     4)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

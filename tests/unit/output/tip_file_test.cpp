@@ -7,6 +7,7 @@
 #include "model/ticket_controls.h"
 #include "output/tip_file.h"
 #include "platform/durable_file.h"
+#include "support/file_size_limit.h"
 #include "support/test_app.h"
 
 namespace kugel {
@@ -165,10 +166,12 @@ TEST_F(TipFile, ALoadThatCannotReadTheFileChangesNothing) {
 // write fails, the tip file that was there stays whole.
 TEST_F(TipFile, ASaveThatFailsKeepsTheFileThatWasThere) {
     writeBytes("good.qlt", "1,2,3,4,5,6,7\r\n");
-    std::filesystem::create_directory(file("good.qlt.tmp"));  // the write cannot begin
     fill(1, {"8", "16", "19", "25", "26", "29", "5"});
-    save(file("good.qlt"));
-    EXPECT_NE(t.takeOutput().find("Die Datei kann nicht angelegt werden:"), std::string::npos);
+    {
+        const test::FileSizeLimit limit(10);  // the new file cannot be written whole
+        save(file("good.qlt"));
+    }
+    EXPECT_NE(t.takeOutput().find("Die Datei kann nicht geschrieben werden:"), std::string::npos);
     std::ifstream in(file("good.qlt"), std::ios::binary);
     EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), "1,2,3,4,5,6,7\r\n");
     EXPECT_EQ(f().SaveDialog1->filter, "Textdatei|*.txt");

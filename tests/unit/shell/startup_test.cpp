@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "model/manual_entry_dialog.h"
 #include "support/test_app.h"
@@ -92,6 +93,30 @@ TEST(Startup, TheStoredLanguageIsInPlaceBeforeTheUpdateAsks) {
         EXPECT_EQ(progress, c.progress);
         EXPECT_EQ(f.StatusBar1->panelText(0).rfind(c.status, 0), 0u) << f.StatusBar1->panelText(0);
     }
+}
+
+// A kill during a write leaves a temporary file; the next start removes the
+// program's own in every folder it writes to, and nothing of the user's.
+TEST(Startup, RemovesTheTemporaryFilesAKilledWriteLeft) {
+    test::TestApp t;
+    t.platform.http = emptyAnswer;
+    const std::filesystem::path& home = t.dir.path();
+    const std::vector<std::filesystem::path> left = {
+        home / ".Tipp.txt.kugelmeister-0aZ9bY8c.tmp",
+        home / "Script" / ".Powerball_Liste.qcs.kugelmeister-Q1w2E3r4.tmp",
+        home / "Tipps" / ".20180420.qcs.kugelmeister-zzzzzzzz.tmp",
+        home / "land" / ".powerball.txt.kugelmeister-12345678.tmp",
+    };
+    const std::vector<std::filesystem::path> users = {home / "Tipp.txt.tmp",
+                                                      home / "Tipps" / "20180420.qlt.tmp"};
+    for (const auto& file : left) {
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file) << "half";
+    }
+    for (const auto& file : users) std::ofstream(file) << "mine";
+    t.app->start();
+    for (const auto& file : left) EXPECT_FALSE(std::filesystem::exists(file)) << file;
+    for (const auto& file : users) EXPECT_TRUE(std::filesystem::exists(file)) << file;
 }
 
 TEST(Startup, RecentStartDateFallsBackToTheFirstDraw) {
