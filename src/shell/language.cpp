@@ -243,6 +243,12 @@ LanguageTemplate writeLanguageTemplate(const ProgramWindows& windows) {
     return out;
 }
 
+std::string encodeMasterFile(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return utf8ToAnsi(text);
+}
+
 void Dateispeichern1Click(TForm1& form) {
     const FileDialog& dialog = *form.SaveDialog1;
     const auto chosen =
@@ -250,7 +256,7 @@ void Dateispeichern1Click(TForm1& form) {
     if (!chosen) return;
     const LanguageTemplate t = writeLanguageTemplate(form.app());
     const fs::path master(*chosen);
-    replaceFileAtomically(master, encodeAnsiLines(t.master));
+    replaceFileAtomically(master, encodeMasterFile(t.master));
     const fs::path language(*chosen + kTemplateSuffix);
     replaceFileAtomically(language, encodeTextLines(t.language, TextEncoding::Utf16LE));
 }

@@ -35,4 +35,11 @@ struct LanguageTemplate {
 };
 LanguageTemplate writeLanguageTemplate(const ProgramWindows& windows);
 
+// The master file's bytes: CR LF lines in the ANSI code page without a mark,
+// as every shipped master file is. Its entries are matched by owner and
+// component name only, and a mark would change the encoding of the ticket
+// listing, which follows the master file's; a caption the code page cannot
+// hold (a language's own name in its script) is kept whole in the template.
+std::string encodeMasterFile(const std::vector<std::string>& lines);
+
 }  // namespace kugel

@@ -75,6 +75,7 @@ void enterDrawByHand(TForm1& form) {
                 if (old.Datum != entered.Datum) rewritten.push_back(old);
             }
             if (!written) rewritten.push_back(entered);
+            removeInterruptedRewrites(form);
             history.rewrite(rewritten);
         }
     }
@@ -89,6 +90,7 @@ void deleteShownDraw(TForm1& form) {
         std::vector<TZiehung> kept;
         for (const TZiehung& z : history.readAll())
             if (z.Datum != form.Datum1) kept.push_back(z);
+        removeInterruptedRewrites(form);
         history.rewrite(kept);
     }
     SpeedButton5Click(form);

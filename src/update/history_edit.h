@@ -13,8 +13,9 @@ void enterDrawByHand(TForm1& form);      // "BitBtn8Click"
 void deleteShownDraw(TForm1& form);      // "BitBtn4Click", run by BitBtn6
 void exportHistoryAsText(TForm1& form);  // "BitBtn3Click"
 
-// Removes the temporary files that a rewrite of an earlier version, killed
-// half-way, left behind (they may be as large as the history). Run at start.
+// Removes what a rewrite that was killed half-way left behind: its temporary
+// files, which may be as large as the history. Run at start and before each
+// rewrite.
 void removeInterruptedRewrites(const TForm1& form);
 
 }  // namespace kugel

@@ -27,7 +27,7 @@ TEST(ShippedLanguages, TheMasterFileListsTheWindowsAsDesigned) {
     // When this fails, a caption, hint or control changed: run
     // scripts/update-languages.py and translate what it reports.
     EXPECT_EQ(readWholeFile(kLand / "powerball.txt"),
-              encodeAnsiLines(writeLanguageTemplate(*t.app).master));
+              encodeMasterFile(writeLanguageTemplate(*t.app).master));
 }
 
 // The places %1..%9 a text holds, sorted: a translation may reorder them
