@@ -6,7 +6,8 @@
 #   install-deps.sh --tests   also what only the tests need (a headless browser,
 #                             the validators of the desktop entry and the metainfo,
 #                             the Debian package tools: cpack's DEB generator
-#                             calls `file` and dpkg-shlibdeps, which needs objdump)
+#                             calls `file` and dpkg-shlibdeps, which needs objdump;
+#                             the JSON Schema validator for the driver's --json)
 #   install-deps.sh --fuzz    also what the fuzzing build needs (clang, libFuzzer)
 set -euo pipefail
 
@@ -22,7 +23,7 @@ packages=(
 )
 for arg in "$@"; do
   case "$arg" in
-    --tests) packages+=(chromium desktop-file-utils appstream dpkg-dev file binutils python3) ;;
+    --tests) packages+=(chromium desktop-file-utils appstream dpkg-dev file binutils python3 python3-jsonschema) ;;
     # The fuzzing build (scripts/fuzz.sh) needs clang and its libFuzzer runtime.
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
   esac

@@ -26,6 +26,7 @@
 #include "cli/session.h"
 #include "cli/stats_command.h"
 #include "cli/ticket_commands.h"
+#include "controls/value_text.h"
 #include "generation/tip_calculation.h"
 #include "model/main_window.h"
 #include "qt/qsettings_store.h"
@@ -123,18 +124,25 @@ std::string parseFailureText(const CLI::App* app, const CLI::Error& error) {
     return "kugelmeister-cli: " + text + "\nRun with --help for more information.\n";
 }
 
+// A command's failure on standard error: a line for people, or with --json
+// one JSON object a program can read.
+int reportFailure(const char* message, int status, bool json) {
+    std::cout.flush();
+    if (json)
+        std::cerr << "{\"error\":" << kugel::jsonString(message) << ",\"exit\":" << status << "}\n";
+    else
+        std::cerr << "kugelmeister-cli: " << message << '\n';
+    return status;
+}
+
 // Runs a command for people and turns what it throws into its exit status.
-int runCommand(const std::function<int()>& command) {
+int runCommand(const std::function<int()>& command, bool json) {
     try {
         return command();
     } catch (const kugel::cli::UsageError& e) {
-        std::cout.flush();
-        std::cerr << "kugelmeister-cli: " << e.what() << '\n';
-        return kugel::cli::kExitUsage;
+        return reportFailure(e.what(), kugel::cli::kExitUsage, json);
     } catch (const std::exception& e) {
-        std::cout.flush();
-        std::cerr << "kugelmeister-cli: " << e.what() << '\n';
-        return kugel::cli::kExitDataError;
+        return reportFailure(e.what(), kugel::cli::kExitDataError, json);
     }
 }
 
@@ -258,25 +266,28 @@ int main(int argc, char** argv) {
             return kExitSuccess;
         }
         if (update->parsed())
-            return runCommand([&] { return updateHistory(options, json, std::cout); });
+            return runCommand([&] { return updateHistory(options, json, std::cout); }, json);
         if (show->parsed())
-            return runCommand([&] { return showDraw(options, showDate, json, std::cout); });
+            return runCommand([&] { return showDraw(options, showDate, json, std::cout); }, json);
         if (checkCommand->parsed())
-            return runCommand([&] { return checkTicket(options, check, std::cout); });
+            return runCommand([&] { return checkTicket(options, check, std::cout); }, check.json);
         if (calcCommand->parsed())
-            return runCommand([&] { return calculateTicket(options, calc, std::cout); });
+            return runCommand([&] { return calculateTicket(options, calc, std::cout); }, calc.json);
         if (statsCommand->parsed())
-            return runCommand([&] { return printStatistics(options, stats, std::cout); });
+            return runCommand([&] { return printStatistics(options, stats, std::cout); },
+                              stats.json);
         if (exportCsv->parsed())
-            return runCommand(
-                [&] { return kugel::cli::exportCsv(options, exportFile, std::cout); });
+            return runCommand([&] { return kugel::cli::exportCsv(options, exportFile, std::cout); },
+                              false);
         if (importCsv->parsed())
-            return runCommand([&] {
-                import.dates = dateFormat == "dmy"   ? kugel::CsvDateFormat::DayMonthYear
-                               : dateFormat == "mdy" ? kugel::CsvDateFormat::MonthDayYear
-                                                     : kugel::CsvDateFormat::Iso;
-                return kugel::cli::importCsv(options, importFile, import, std::cout, std::cerr);
-            });
+            return runCommand(
+                [&] {
+                    import.dates = dateFormat == "dmy"   ? kugel::CsvDateFormat::DayMonthYear
+                                   : dateFormat == "mdy" ? kugel::CsvDateFormat::MonthDayYear
+                                                         : kugel::CsvDateFormat::Iso;
+                    return kugel::cli::importCsv(options, importFile, import, std::cout, std::cerr);
+                },
+                import.json);
         return runScript(options, scriptFile);
     }());
 }

@@ -13,6 +13,15 @@ std::string hitsText(int mainHits, bool powerball) {
     return std::to_string(mainHits) + (powerball ? " + Powerball" : "");
 }
 
+// A chance as JSON: the exact fraction, its parts and the N of "1 in N".
+std::string chanceJson(const Fraction& f) {
+    char oneIn[32];
+    std::snprintf(oneIn, sizeof oneIn, "%.10g",
+                  static_cast<double>(f.den) / static_cast<double>(f.num));
+    return "\"probability\":\"" + f.text() + "\",\"numerator\":" + std::to_string(f.num) +
+           ",\"denominator\":" + std::to_string(f.den) + ",\"oneIn\":" + oneIn;
+}
+
 }  // namespace
 
 void printOdds(std::ostream& out, bool json) {
@@ -22,11 +31,11 @@ void printOdds(std::ostream& out, bool json) {
         for (const PrizeDivision& d : prizeDivisions()) {
             out << (first ? "" : ",") << "{\"division\":" << d.division
                 << ",\"main\":" << d.mainHits
-                << ",\"powerball\":" << (d.powerball ? "true" : "false") << ",\"probability\":\""
-                << d.probability.text() << "\"}";
+                << ",\"powerball\":" << (d.powerball ? "true" : "false") << ','
+                << chanceJson(d.probability) << '}';
             first = false;
         }
-        out << "]}\n";
+        out << "],\"anyDivision\":{" << chanceJson(anyDivisionProbability()) << "}}\n";
         return;
     }
     char line[160];

@@ -121,6 +121,22 @@ escapes() {
     kugel stats $kind --from 2013-03-14 | head -1
   done
 
+  echo "# every --json output is what docs/json/kugelmeister-cli.schema.json describes"
+  schema=$src/../../docs/json/kugelmeister-cli.schema.json
+  valid() { python3 "$src/check_json.py" "$schema" "$1"; }
+  kugel odds --json | valid command-odds
+  kugel update --json | valid command-update
+  kugel show --json | valid command-show
+  kugel calc --lucky 4711 --json | valid command-calc
+  kugel check "$work/calc.qlt" --json | valid command-check
+  kugel check "$work/calc.qlt" --all --json | valid command-check-all
+  for kind in freq outstanding powerball sums pairs; do
+    kugel stats $kind --json | valid command-stats
+  done
+  kugel import csv "$src/bad.csv" --json --dry-run 2>/dev/null | valid command-import
+  kugel show 2030-01-01 --json 2>&1 >/dev/null | valid command-error
+  kugel check "$work/missing.qlt" --json 2>&1 >/dev/null | valid command-error
+
   echo "# dates and records the history does not hold"
   run show 2013-04-19
   run show 2013-04-18
