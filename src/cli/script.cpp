@@ -45,12 +45,14 @@ Answer parseAnswer(int line, const std::string& args) {
     if (kind == "no") return {Answer::Kind::Button, DialogResult::No, {}};
     if (kind == "ok") return {Answer::Kind::Button, DialogResult::Ok, {}};
     if (kind == "cancel") return {Answer::Kind::Cancel, DialogResult::Cancel, {}};
+    if (kind == "default") return {Answer::Kind::Default, DialogResult::None, {}};
     if (kind == "text") return {Answer::Kind::Text, DialogResult::Ok, value};
     if (kind == "file") {
         if (value.empty()) fail(line, "answer file needs a path");
         return {Answer::Kind::File, DialogResult::Ok, value};
     }
-    fail(line, "unknown answer \"" + kind + "\" (yes, no, ok, cancel, text <value>, file <path>)");
+    fail(line, "unknown answer \"" + kind +
+                   "\" (yes, no, ok, cancel, default, text <value>, file <path>)");
 }
 
 void requireNoArgs(int line, const std::string& word, const std::string& args) {

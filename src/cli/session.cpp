@@ -82,8 +82,9 @@ void configurePlatform(ScriptedPlatform& platform, const GlobalOptions& options,
 CommandPlatform::CommandPlatform() : ScriptedPlatform(discarded) {}
 
 DialogResult CommandPlatform::messageBox(const std::string& caption, const std::string& text,
-                                         MessageButtons buttons) {
+                                         MessageButtons buttons, DialogResult defaultButton) {
     (void)caption;
+    (void)defaultButton;
     messages_.push_back(text);
     // A question is answered with its safe side: nothing is deleted or
     // overwritten without a person saying so.

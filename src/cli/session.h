@@ -67,8 +67,9 @@ struct DiscardedOutput {
 class CommandPlatform : private DiscardedOutput, public ScriptedPlatform {
   public:
     CommandPlatform();
+    using ScriptedPlatform::messageBox;
     DialogResult messageBox(const std::string& caption, const std::string& text,
-                            MessageButtons buttons) override;
+                            MessageButtons buttons, DialogResult defaultButton) override;
     const std::vector<std::string>& messages() const { return messages_; }
 
   private:

@@ -54,8 +54,13 @@ const std::array<const char*, kAddedTextCount> kBuiltIn{
     "zu wenige Reihen für ein Urteil",
     "Bericht: %1",
     "Tipp gegen alle Ziehungen geprüft: %1 Reihen in %2 Ziehungen",
+    "Ziehungsdaten löschen?",
+    "Wollen Sie wirklich alle Ziehungsdaten löschen und dies ab dem %1 aus dem Internet neu "
+    "aufbauen??",
+    "Die Ziehungsdaten wurden nicht neu aufgebaut; die bisherigen Ziehungsdaten bleiben "
+    "unverändert erhalten.",
 };
-static_assert(messageNumber(AddedText::ChanceOfWholeHistory) + 1 ==
+static_assert(messageNumber(AddedText::RebuildNotFinished) + 1 ==
               kDesignedMessageCount + kAddedTextCount);
 
 template <typename Words>

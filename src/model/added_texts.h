@@ -60,8 +60,11 @@ enum class AddedText : int {
     ChanceTooFewRows,      // verdict without rows
     ChanceReportFile,      // %1 the comparison's report file
     ChanceOfWholeHistory,  // %1 rows of a ticket checked against every draw, %2 draws
+    RebuildCaption,        // the caption of the question before the history is rebuilt
+    RebuildQuestion,       // %1 the date of the first draw the rebuilt history holds
+    RebuildNotFinished,    // a rebuild that ended early left the history as it was
 };
-inline constexpr int kAddedTextCount = 41;
+inline constexpr int kAddedTextCount = 44;
 
 constexpr int messageNumber(AddedText t) {
     return static_cast<int>(t);

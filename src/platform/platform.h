@@ -100,8 +100,16 @@ class Platform {
   public:
     virtual ~Platform() = default;
 
+    // A message box whose default button (the one Enter presses) is
+    // `defaultButton`: Yes or No for a question, OK otherwise.
     virtual DialogResult messageBox(const std::string& caption, const std::string& text,
-                                    MessageButtons buttons) = 0;
+                                    MessageButtons buttons, DialogResult defaultButton) = 0;
+    // With the first button as the default: Yes for a question, else OK.
+    DialogResult messageBox(const std::string& caption, const std::string& text,
+                            MessageButtons buttons) {
+        return messageBox(caption, text, buttons,
+                          buttons == MessageButtons::YesNo ? DialogResult::Yes : DialogResult::Ok);
+    }
     virtual std::optional<std::string> inputBox(const std::string& caption,
                                                 const std::string& prompt,
                                                 const std::string& defaultText) = 0;

@@ -31,8 +31,10 @@ TextExcerpt leadingExcerpt(std::string_view utf8, std::size_t maxChars) {
 std::string withVisibleControls(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (const char c : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         const auto u = static_cast<unsigned char>(c);
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
         if (c == '\t') {
             out += "\\t";
         } else if (c == '\r') {
@@ -43,6 +45,13 @@ std::string withVisibleControls(std::string_view text) {
             char hex[8];
             std::snprintf(hex, sizeof hex, "\\x%02X", u);
             out += hex;
+        } else if (u == 0xC2 && next >= 0x80 && next <= 0x9F) {
+            // A C1 control in UTF-8 (U+009B starts a terminal's escape
+            // sequence as ESC [ does).
+            char code[8];
+            std::snprintf(code, sizeof code, "\\u%04X", next);
+            out += code;
+            ++i;
         } else {
             out += c;
         }

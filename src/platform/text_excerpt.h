@@ -14,8 +14,9 @@ struct TextExcerpt {
 };
 TextExcerpt leadingExcerpt(std::string_view utf8, std::size_t maxChars);
 
-// Control characters written out (\t, \r, \n, \x1B) so that a quoted piece of
-// a file shows what is really there and cannot break a message apart.
+// Control characters written out (\t, \r, \n, \x1B, \u009B) so that a quoted
+// piece of a file or of a server's answer shows what is really there, cannot
+// break a message apart nor act on the terminal it is printed to.
 std::string withVisibleControls(std::string_view text);
 
 }  // namespace kugel

@@ -55,11 +55,11 @@ QtPlatform::~QtPlatform() {
 }
 
 DialogResult QtPlatform::messageBox(const std::string& caption, const std::string& text,
-                                    MessageButtons buttons) {
+                                    MessageButtons buttons, DialogResult defaultButton) {
     if (buttons == MessageButtons::YesNo) {
-        const auto answer =
-            QMessageBox::question(dialogParent(), qs(caption), qs(text),
-                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        const auto answer = QMessageBox::question(
+            dialogParent(), qs(caption), qs(text), QMessageBox::Yes | QMessageBox::No,
+            defaultButton == DialogResult::No ? QMessageBox::No : QMessageBox::Yes);
         return answer == QMessageBox::Yes ? DialogResult::Yes : DialogResult::No;
     }
     QMessageBox::information(dialogParent(), qs(caption), qs(text));

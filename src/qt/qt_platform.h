@@ -28,8 +28,9 @@ class QtPlatform : public Platform {
     }
     void setWindowShower(std::function<void(Form&)> shower) { windowShower_ = std::move(shower); }
 
+    using Platform::messageBox;
     DialogResult messageBox(const std::string& caption, const std::string& text,
-                            MessageButtons buttons) override;
+                            MessageButtons buttons, DialogResult defaultButton) override;
     std::optional<std::string> inputBox(const std::string& caption, const std::string& prompt,
                                         const std::string& defaultText) override;
     std::optional<std::string> openFileDialog(const std::string& filter,

@@ -104,7 +104,7 @@ const char* buttonName(DialogResult r) {
 }  // namespace
 
 DialogResult ScriptedPlatform::messageBox(const std::string& caption, const std::string& text,
-                                          MessageButtons buttons) {
+                                          MessageButtons buttons, DialogResult defaultButton) {
     checkStopped();
     out_ << "messagebox " << quoted(caption) << ' ' << quoted(text) << " -> " << std::flush;
     Answer a;
@@ -114,7 +114,9 @@ DialogResult ScriptedPlatform::messageBox(const std::string& caption, const std:
         out_ << "(no answer)\n";
         throw;
     }
-    DialogResult r = a.kind == Answer::Kind::Cancel ? DialogResult::Cancel : a.button;
+    DialogResult r = a.kind == Answer::Kind::Cancel    ? DialogResult::Cancel
+                     : a.kind == Answer::Kind::Default ? defaultButton
+                                                       : a.button;
     // A box with only OK can end with OK alone, whatever was queued.
     if (buttons == MessageButtons::Ok) r = DialogResult::Ok;
     out_ << buttonName(r) << '\n';
@@ -138,7 +140,9 @@ std::optional<std::string> ScriptedPlatform::inputBox(const std::string& caption
         out_ << quoted(a.text) << '\n';
         return a.text;
     }
-    if (a.kind == Answer::Kind::Button && a.button == DialogResult::Ok) {
+    // An input box's default button is OK: it takes the text proposed.
+    if ((a.kind == Answer::Kind::Button && a.button == DialogResult::Ok) ||
+        a.kind == Answer::Kind::Default) {
         out_ << quoted(defaultText) << '\n';
         return defaultText;
     }

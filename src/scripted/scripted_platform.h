@@ -39,7 +39,8 @@ class MemorySettingsStore : public SettingsStore {
 class ScriptedPlatform : public Platform {
   public:
     struct Answer {
-        enum class Kind { Button, Text, File, Cancel } kind = Kind::Button;
+        // Default: whichever button the box has as its default.
+        enum class Kind { Button, Text, File, Cancel, Default } kind = Kind::Button;
         DialogResult button = DialogResult::Ok;
         std::string text;
     };
@@ -80,8 +81,9 @@ class ScriptedPlatform : public Platform {
     const std::string& language() const { return language_; }
 
     // ---- Platform
+    using Platform::messageBox;
     DialogResult messageBox(const std::string& caption, const std::string& text,
-                            MessageButtons buttons) override;
+                            MessageButtons buttons, DialogResult defaultButton) override;
     std::optional<std::string> inputBox(const std::string& caption, const std::string& prompt,
                                         const std::string& defaultText) override;
     std::optional<std::string> openFileDialog(const std::string& filter,

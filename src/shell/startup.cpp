@@ -60,6 +60,7 @@ void restoreMainWindow(TForm1& form) {
     form.ZahlenFile = "Powerball.dat";
     removeInterruptedRewrites(form);
     removeLeftTemporaryFiles(form);
+    removeInterruptedRebuild(form);
     form.random.seed = static_cast<std::uint32_t>(platform.clockTicks());
     form.aktDatum = form.DateTimePicker2->date();
     form.DateTimePicker1->setDate(platform.today());

@@ -44,10 +44,6 @@ class DownloadState {
     TForm1& form_;
 };
 
-bool isBlank(const std::string& line) {
-    return trimmed(line).empty();
-}
-
 // A usable day lies after the day values' origin; NaN, 0 or a negative value
 // is a damaged record, and starting after it would download the whole
 // history a second time behind the first.
@@ -55,15 +51,17 @@ bool isUsableDay(double day) {
     return std::isfinite(day) && day > 0;
 }
 
-// An answer that is not a list of draws may be any page of any size; the
-// message shows its beginning, enough to recognise it.
-constexpr std::size_t kShownBodyChars = 2000;
-
 std::string malformedAnswerText(const TForm1& form, const std::string& body) {
-    const TextExcerpt shown = leadingExcerpt(body, kShownBodyChars);
+    const TextExcerpt shown = shownAnswer(body);
     if (shown.omitted == 0) return shown.text;
     return shown.text + "\n\n" +
            form.addedTexts.format(AddedText::MoreCharsNotShown, {std::to_string(shown.omitted)});
+}
+
+// The server's status line as the status bar shows it: a server may send
+// anything there, and escape sequences must not reach a terminal.
+std::string shownStatusLine(const HttpResponse& response) {
+    return withVisibleControls(response.statusLine);
 }
 
 std::string failureReason(const TForm1& form, const HttpResponse& response) {
@@ -77,7 +75,8 @@ std::string failureReason(const TForm1& form, const HttpResponse& response) {
         case HttpFailure::BrokenOff:
             return form.msg(AddedText::ConnectionBrokenOff);
         default:
-            return form.addedTexts.format(AddedText::TransferFailed, {response.error});
+            return form.addedTexts.format(AddedText::TransferFailed,
+                                          {withVisibleControls(response.error)});
     }
 }
 
@@ -158,136 +157,225 @@ void downloadNewDraws(TForm1& form) {
     downloadNewDraws(form, UpdateStart::ByUser);
 }
 
+namespace {
+
+// How an update ended.
+enum class UpdateEnd {
+    UpToDate,     // every week up to today was answered
+    Stopped,      // by the user
+    Interrupted,  // no answer, or one that says to ask again later
+    Malformed,    // an answer that is no list of draws
+    Damaged,      // the newest stored draw has no usable date: nothing was asked
+};
+
+// The update into `history` without the draw display at its end.
+UpdateEnd runUpdate(TForm1& form, const HistoryFile& history, UpdateStart start) {
+    Platform& platform = form.platform();
+    DownloadState running(form);
+    form.StatusBar1->setPanelHint(0, {});
+    // An empty file (showing a draw creates one) is begun like a missing
+    // one; otherwise its first draw would never be stored.
+    std::vector<TZiehung> records;
+    if (history.exists()) records = history.readAll();
+    if (records.empty()) {
+        if (!history.exists()) history.createEmpty();
+        history.append(ersteZiehungRecord());
+        form.aktDatum = ErsteZiehung;
+        records = history.readAll();
+    }
+    const double newest = records.back().Datum;
+    if (!isUsableDay(newest)) {
+        platform.messageBox(
+            kApplicationTitle,
+            form.addedTexts.format(AddedText::DamagedNewestDraw, {history.path().string()}),
+            MessageButtons::Ok);
+        return UpdateEnd::Damaged;
+    }
+    if (!form.DateTimePicker1->setDate(newest))
+        form.DateTimePicker1->setDate(form.DateTimePicker1->minDate());
+    form.DateTimePicker1->setDate(form.DateTimePicker1->date() + ZiehungsAbstand);
+    form.aktDatum = std::round(form.DateTimePicker1->date());
+
+    // The week asked for is kept here: the user may move the date picker
+    // while a request waits, and the answer belongs to the week asked for.
+    double week = std::floor(form.DateTimePicker1->date());
+    const double firstWeek = week;
+    const int weeks = week <= platform.today()
+                          ? static_cast<int>((platform.today() - week) / ZiehungsAbstand) + 1
+                          : 0;
+    // Requests for the following weeks go out ahead, as many as the
+    // queue holds; their answers are still taken week by week, in order,
+    // and those after a week that ends the update are given up unread.
+    const std::unique_ptr<HttpRequestQueue> requests = platform.httpRequestQueue();
+    double nextToSend = week;
+    std::deque<std::string> addresses;  // of the requests not answered yet, oldest first
+    UpdateEnd end = UpdateEnd::UpToDate;
+    while (week <= platform.today()) {
+        if (form.updateStopRequested()) {
+            end = UpdateEnd::Stopped;
+            break;
+        }
+        form.DateTimePicker1->setDate(week);
+        while (static_cast<int>(addresses.size()) < requests->capacity() &&
+               nextToSend <= platform.today()) {
+            const HttpRequest request = weekRequest(form, nextToSend);
+            requests->send(request);
+            addresses.push_back(addressOf(request));
+            nextToSend += ZiehungsAbstand;
+        }
+        const int done = static_cast<int>((week - firstWeek) / ZiehungsAbstand);
+        form.StatusBar1->setProgress(
+            {done, weeks,
+             form.addedTexts.format(AddedText::UpdateProgress,
+                                    {std::to_string(done + 1), std::to_string(weeks)})});
+        form.StatusBar1->setPanelText(0, "Loading");
+
+        const HttpResponse response = requests->takeNext();
+        const std::string address = addresses.front();
+        addresses.pop_front();
+        const WeekAnswer verdict = judgeWeekAnswer(response);
+        if (verdict == WeekAnswer::EndUpdate && response.answered) {
+            // After a server error a later week would leave this one out
+            // for good; end here, and the next update asks for it again.
+            form.StatusBar1->setPanelText(0, shownStatusLine(response));
+            form.StatusBar1->setPanelHint(0, shownStatusLine(response));
+            end = UpdateEnd::Interrupted;
+            break;
+        }
+        if (verdict == WeekAnswer::EndUpdate) {
+            if (form.updateStopRequested()) {  // given up on the user's stop
+                end = UpdateEnd::Stopped;
+                break;
+            }
+            // Without a connection every further week would wait out its
+            // own time-out; end now and say why.
+            const std::string text = form.addedTexts.format(
+                AddedText::UpdateNoAnswer, {address, failureReason(form, response)});
+            form.StatusBar1->setPanelText(0, text);
+            form.StatusBar1->setPanelHint(0, text);
+            if (start == UpdateStart::ByUser)
+                platform.messageBox(kApplicationTitle, text, MessageButtons::Ok);
+            end = UpdateEnd::Interrupted;
+            break;
+        }
+        form.StatusBar1->setPanelText(0, shownStatusLine(response));
+        form.StatusBar1->setPanelText(1, form.msg(Msg::NoGuarantee));
+
+        if (verdict == WeekAnswer::Store) {
+            const double date = week;
+            const std::vector<std::string> lines = drawLines(response.body);
+            // Judged before anything is stored: too many lines are no week.
+            if (lines.size() > kMaxDrawsPerWeek) {
+                platform.messageBox(kApplicationTitle, malformedAnswerText(form, response.body),
+                                    MessageButtons::Ok);
+                return UpdateEnd::Malformed;
+            }
+            for (const std::string& line : lines) {
+                const auto draw = parseResultLine(line, date);
+                if (!draw) {
+                    platform.messageBox(kApplicationTitle, malformedAnswerText(form, response.body),
+                                        MessageButtons::Ok);
+                    return UpdateEnd::Malformed;  // the draws stored so far stay
+                }
+                form.Datum1 = date;
+                form.Label29->setCaption(drawText(*draw, form.locale(), "   "));
+                platform.processEvents();
+                history.append(*draw);
+                form.aktDatum = draw->Datum;
+            }
+        }
+        week += ZiehungsAbstand;
+    }
+    if (end == UpdateEnd::Stopped)
+        form.StatusBar1->setPanelText(0, form.msg(AddedText::UpdateStopped));
+    form.DateTimePicker1->setDate(week);
+    return end;
+}
+
+// Where a rebuild builds the new history, beside the old one, under a name
+// nothing takes for the history: the old one stays in place until the new
+// one is complete.
+std::filesystem::path rebuildPath(const TForm1& form) {
+    return form.historyPath() + ".neu~";
+}
+
+// The first draw of a rebuilt history: the update begins an empty history
+// with it and asks for the weeks after it.
+double rebuildStartDate() {
+    return ersteZiehungRecord().Datum;
+}
+
+// A rebuild that did not finish: the player learns that the history is the
+// one they had, and the window shows it again where it stood before.
+void keepHistoryAfterRebuild(TForm1& form, double shownDate, bool showBox) {
+    removeInterruptedRebuild(form);
+    const std::string text = form.msg(AddedText::RebuildNotFinished);
+    // The reason the update gave stays at hand in the panel's tool-tip.
+    form.StatusBar1->setPanelHint(0, form.StatusBar1->panelText(0));
+    form.StatusBar1->setPanelText(0, text);
+    if (showBox) form.platform().messageBox(kApplicationTitle, text, MessageButtons::Ok);
+    form.DateTimePicker1->setDate(shownDate);
+}
+
+}  // namespace
+
 void downloadNewDraws(TForm1& form, UpdateStart start) {
     if (form.updateRunning()) return;
-    Platform& platform = form.platform();
-    {
-        DownloadState running(form);
-        form.StatusBar1->setPanelHint(0, {});
-        const HistoryFile history(form.historyPath());
-        // An empty file (showing a draw creates one) is begun like a missing
-        // one; otherwise its first draw would never be stored.
-        std::vector<TZiehung> records;
-        if (history.exists()) records = history.readAll();
-        if (records.empty()) {
-            if (!history.exists()) history.createEmpty();
-            history.append(ersteZiehungRecord());
-            form.aktDatum = ErsteZiehung;
-            records = history.readAll();
-        }
-        const double newest = records.back().Datum;
-        if (!isUsableDay(newest)) {
-            platform.messageBox(
-                kApplicationTitle,
-                form.addedTexts.format(AddedText::DamagedNewestDraw, {history.path().string()}),
-                MessageButtons::Ok);
-            return;
-        }
-        if (!form.DateTimePicker1->setDate(newest))
-            form.DateTimePicker1->setDate(form.DateTimePicker1->minDate());
-        form.DateTimePicker1->setDate(form.DateTimePicker1->date() + ZiehungsAbstand);
-        form.aktDatum = std::round(form.DateTimePicker1->date());
-
-        // The week asked for is kept here: the user may move the date picker
-        // while a request waits, and the answer belongs to the week asked for.
-        double week = std::floor(form.DateTimePicker1->date());
-        const double firstWeek = week;
-        const int weeks = week <= platform.today()
-                              ? static_cast<int>((platform.today() - week) / ZiehungsAbstand) + 1
-                              : 0;
-        // Requests for the following weeks go out ahead, as many as the
-        // queue holds; their answers are still taken week by week, in order,
-        // and those after a week that ends the update are given up unread.
-        const std::unique_ptr<HttpRequestQueue> requests = platform.httpRequestQueue();
-        double nextToSend = week;
-        std::deque<std::string> addresses;  // of the requests not answered yet, oldest first
-        bool stopped = false;
-        while (week <= platform.today()) {
-            if (form.updateStopRequested()) {
-                stopped = true;
-                break;
-            }
-            form.DateTimePicker1->setDate(week);
-            while (static_cast<int>(addresses.size()) < requests->capacity() &&
-                   nextToSend <= platform.today()) {
-                const HttpRequest request = weekRequest(form, nextToSend);
-                requests->send(request);
-                addresses.push_back(addressOf(request));
-                nextToSend += ZiehungsAbstand;
-            }
-            const int done = static_cast<int>((week - firstWeek) / ZiehungsAbstand);
-            form.StatusBar1->setProgress(
-                {done, weeks,
-                 form.addedTexts.format(AddedText::UpdateProgress,
-                                        {std::to_string(done + 1), std::to_string(weeks)})});
-            form.StatusBar1->setPanelText(0, "Loading");
-
-            const HttpResponse response = requests->takeNext();
-            const std::string address = addresses.front();
-            addresses.pop_front();
-            const WeekAnswer verdict = judgeWeekAnswer(response);
-            if (verdict == WeekAnswer::EndUpdate && response.answered) {
-                // After a server error a later week would leave this one out
-                // for good; end here, and the next update asks for it again.
-                form.StatusBar1->setPanelText(0, response.statusLine);
-                form.StatusBar1->setPanelHint(0, response.statusLine);
-                break;
-            }
-            if (verdict == WeekAnswer::EndUpdate) {
-                if (form.updateStopRequested()) {  // given up on the user's stop
-                    stopped = true;
-                    break;
-                }
-                // Without a connection every further week would wait out its
-                // own time-out; end now and say why.
-                const std::string text = form.addedTexts.format(
-                    AddedText::UpdateNoAnswer, {address, failureReason(form, response)});
-                form.StatusBar1->setPanelText(0, text);
-                form.StatusBar1->setPanelHint(0, text);
-                if (start == UpdateStart::ByUser)
-                    platform.messageBox(kApplicationTitle, text, MessageButtons::Ok);
-                break;
-            }
-            form.StatusBar1->setPanelText(0, response.statusLine);
-            form.StatusBar1->setPanelText(1, form.msg(Msg::NoGuarantee));
-
-            if (verdict == WeekAnswer::Store) {
-                const double date = week;
-                for (const std::string& line : splitLines(response.body)) {
-                    if (isBlank(line)) continue;
-                    const auto draw = parseResultLine(line, date);
-                    if (!draw) {
-                        platform.messageBox(kApplicationTitle,
-                                            malformedAnswerText(form, response.body),
-                                            MessageButtons::Ok);
-                        return;  // the draws stored so far stay; no display
-                    }
-                    form.Datum1 = date;
-                    form.Label29->setCaption(drawText(*draw, form.locale(), "   "));
-                    platform.processEvents();
-                    history.append(*draw);
-                    form.aktDatum = draw->Datum;
-                }
-            }
-            week += ZiehungsAbstand;
-        }
-        if (stopped) form.StatusBar1->setPanelText(0, form.msg(AddedText::UpdateStopped));
-        form.DateTimePicker1->setDate(week);
-    }
+    const UpdateEnd end = runUpdate(form, HistoryFile(form.historyPath()), start);
+    // After an answer that is no list of draws, or before a damaged
+    // history, the window is left as the message found it.
+    if (end == UpdateEnd::Malformed || end == UpdateEnd::Damaged) return;
     SpeedButton5Click(form);
+}
+
+void removeInterruptedRebuild(const TForm1& form) {
+    std::error_code ignored;
+    std::filesystem::remove(rebuildPath(form), ignored);
 }
 
 void rebuildHistory(TForm1& form) {
     if (form.updateRunning()) return;
-    const std::string text = "Wollen Sie wirklich alle Ziehungsdaten löschen und dies ab dem " +
-                             formatShortDate(form.DateTimePicker1->date(), form.locale()) +
-                             " aus dem Internet neu aufbauen??";
-    if (form.platform().messageBox("Ziehungsdaten löschen?", text, MessageButtons::YesNo) !=
-        DialogResult::Yes)
+    Platform& platform = form.platform();
+    const std::string text = form.addedTexts.format(
+        AddedText::RebuildQuestion, {formatShortDate(rebuildStartDate(), form.locale())});
+    // No is the default: Enter must not replace the whole history.
+    if (platform.messageBox(form.msg(AddedText::RebuildCaption), text, MessageButtons::YesNo,
+                            DialogResult::No) != DialogResult::Yes)
         return;
-    std::error_code ignored;
-    std::filesystem::remove(form.historyPath(), ignored);
-    downloadNewDraws(form);
+    const HistoryFile history(form.historyPath());
+    // With no draw stored there is nothing to keep: the rebuild is the
+    // update of a new history, whatever it brings. (A directory, pipe or
+    // device in the history's place is refused here, before any request.)
+    if (!history.exists() || history.readAll().empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(history.path(), ignored);
+        downloadNewDraws(form);
+        return;
+    }
+
+    // The new history is built beside the old one, which it replaces in one
+    // step only once it is complete: a server that fails, a stop or the end
+    // of the program midway leave the old history whole.
+    const HistoryFile rebuilt(rebuildPath(form));
+    removeInterruptedRebuild(form);  // a rebuild that was killed must not be continued
+    const double shownDate = form.DateTimePicker1->date();
+    UpdateEnd end = UpdateEnd::Interrupted;
+    try {
+        end = runUpdate(form, rebuilt, UpdateStart::ByUser);
+        // In one step, through a file that is on disk before it takes the
+        // history's place; a failure leaves the old history in place.
+        if (end == UpdateEnd::UpToDate) {
+            history.rewrite(rebuilt.readAll());
+            removeInterruptedRebuild(form);
+        }
+    } catch (...) {
+        keepHistoryAfterRebuild(form, shownDate, false);  // the error box says why
+        throw;
+    }
+    // A stop is the player's own doing: the status bar says enough.
+    if (end != UpdateEnd::UpToDate)
+        keepHistoryAfterRebuild(form, shownDate, end != UpdateEnd::Stopped);
+    SpeedButton5Click(form);
 }
 
 void stopDownload(TForm1& form) {

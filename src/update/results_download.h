@@ -23,9 +23,13 @@ void downloadNewDraws(TForm1& form);
 // message box only to a user who asked for the update.
 enum class UpdateStart { ByUser, AtStartup };
 void downloadNewDraws(TForm1& form, UpdateStart start);
-// Deletes the history after asking and downloads it again from the first
-// draw ("BitBtn2Click").
+// Downloads the whole history again from the first draw after asking
+// ("BitBtn2Click"). The new history is built beside the old one and takes its
+// place only when complete; after an error or a stop the old one is kept.
 void rebuildHistory(TForm1& form);
+// Removes what a rebuild that was ended midway (a killed program) left
+// beside the history.
+void removeInterruptedRebuild(const TForm1& form);
 // Stops a running download before its next request ("SpeedButton8Click").
 void stopDownload(TForm1& form);
 

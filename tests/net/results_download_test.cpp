@@ -153,7 +153,7 @@ TEST_F(DownloadTest, RebuildAsksThenStartsAgainFromTheFirstDraw) {
     t.app->invoke(t.form(), "BitBtn2Click", t.form().BitBtn2);
     EXPECT_NE(
         t.takeOutput().find("messagebox \"Ziehungsdaten löschen?\" \"Wollen Sie wirklich alle "
-                            "Ziehungsdaten löschen und dies ab dem 03/28/13 aus dem Internet "
+                            "Ziehungsdaten löschen und dies ab dem 03/07/13 aus dem Internet "
                             "neu aufbauen??\" -> no"),
         std::string::npos);
     EXPECT_EQ(test::readHistory(t.historyPath()).size(), 1u);

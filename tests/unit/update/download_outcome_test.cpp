@@ -48,24 +48,34 @@ struct DownloadOutcome : ::testing::Test {
     }
 };
 
+// A server error and the client errors that say "try later" alike.
 TEST_F(DownloadOutcome, ServerErrorEndsTheUpdateAndTheWeekIsAskedForAgain) {
-    test::writeHistory(t.historyPath(), {ersteZiehungRecord()});
-    weeks["20130314"] = answer(503, "Service Unavailable");
-    weeks["20130321"] = answer(200, "OK", "1,2,3,4,5,6,7,0");
-    update();
-    EXPECT_EQ(asked, std::vector<std::string>{"20130314"});
-    EXPECT_EQ(t.form().StatusBar1->panelText(0), "HTTP/1.1 503 Service Unavailable");
-    EXPECT_EQ(test::readHistory(t.historyPath()).size(), 1u);
-    expectIdle();
+    const std::pair<int, const char*> statuses[] = {{503, "Service Unavailable"},
+                                                    {408, "Request Timeout"},
+                                                    {425, "Too Early"},
+                                                    {429, "Too Many Requests"}};
+    for (const auto& [status, reason] : statuses) {
+        SCOPED_TRACE(status);
+        test::writeHistory(t.historyPath(), {ersteZiehungRecord()});
+        weeks["20130314"] = answer(status, reason);
+        weeks["20130321"] = answer(200, "OK", "1,2,3,4,5,6,7,0");
+        asked.clear();
+        update();
+        EXPECT_EQ(asked, std::vector<std::string>{"20130314"});
+        EXPECT_EQ(t.form().StatusBar1->panelText(0),
+                  "HTTP/1.1 " + std::to_string(status) + " " + reason);
+        EXPECT_EQ(test::readHistory(t.historyPath()).size(), 1u);
+        expectIdle();
 
-    weeks["20130314"] = answer(200, "OK", "5,9,23,30,35,37,18,0");
-    asked.clear();
-    update();
-    EXPECT_EQ(asked, (std::vector<std::string>{"20130314", "20130321", "20130328"}));
-    const auto records = test::readHistory(t.historyPath());
-    ASSERT_EQ(records.size(), 3u);
-    EXPECT_EQ(records[1].Datum, day(2013, 3, 14));
-    EXPECT_EQ(records[2].Datum, day(2013, 3, 21));
+        weeks["20130314"] = answer(200, "OK", "5,9,23,30,35,37,18,0");
+        asked.clear();
+        update();
+        EXPECT_EQ(asked, (std::vector<std::string>{"20130314", "20130321", "20130328"}));
+        const auto records = test::readHistory(t.historyPath());
+        ASSERT_EQ(records.size(), 3u);
+        EXPECT_EQ(records[1].Datum, day(2013, 3, 14));
+        EXPECT_EQ(records[2].Datum, day(2013, 3, 21));
+    }
 }
 
 TEST_F(DownloadOutcome, ClientErrorWeekIsSkippedAndTheNextStored) {
@@ -128,6 +138,47 @@ TEST_F(DownloadOutcome, LongMalformedAnswerIsShownByItsBeginning) {
         << out.substr(0, 200);
     EXPECT_EQ(out.find("yyy"), std::string::npos);
     EXPECT_EQ(test::readHistory(t.historyPath()).size(), 1u);
+}
+
+// No week holds more than a few draws: an answer of more lines is no week's
+// answer, however valid each line, and nothing of it is stored.
+TEST_F(DownloadOutcome, AnswerOfMoreLinesThanAWeekHoldsStoresNothing) {
+    std::string lines;
+    for (int i = 0; i < 16; ++i) lines += "1,2,3,4,5,6,7,0\r\n\r\n";  // blank lines are no draws
+    for (const bool tooMany : {false, true}) {
+        SCOPED_TRACE(tooMany);
+        test::writeHistory(t.historyPath(), {ersteZiehungRecord()});
+        weeks["20130314"] = answer(200, "OK", lines + (tooMany ? "1,2,3,4,5,6,7,0" : ""));
+        t.answer(DialogResult::Ok);
+        update();
+        const std::string out = t.takeOutput();
+        t.platform.clearAnswers();
+        EXPECT_EQ(out.find("messagebox") != std::string::npos, tooMany) << out;
+        EXPECT_EQ(test::readHistory(t.historyPath()).size(), tooMany ? 1u : 17u);
+        expectIdle();
+    }
+}
+
+// Text from the server reaches a terminal through the driver and the
+// commands; the control characters in it are written out, and a NUL does not
+// end the text.
+TEST_F(DownloadOutcome, ControlCharactersFromTheServerAreShownWrittenOut) {
+    test::writeHistory(t.historyPath(), {ersteZiehungRecord()});
+    using namespace std::string_literals;
+    weeks["20130314"] = answer(200, "OK\x1b]0;owned\x07",
+                               "\x1b]0;owned\x07\x1b[2J\0after\r\nnext\rline\xC2\x9B"
+                               "2J"s);
+    t.answer(DialogResult::Ok);
+    update();
+    EXPECT_NE(t.takeOutput().find("messagebox \"Kugelmeister\" \"\\\\x1B]0;owned\\\\x07\\\\x1B[2J"
+                                  "\\\\x00after\\nnext\\nline\\\\u009B2J\" -> ok"),
+              std::string::npos);
+    EXPECT_EQ(t.form().StatusBar1->panelText(0), "HTTP/1.1 200 OK\\x1B]0;owned\\x07");
+
+    weeks["20130314"] = answer(503, "Busy\x1b[2J");
+    update();
+    EXPECT_EQ(t.form().StatusBar1->panelText(0), "HTTP/1.1 503 Busy\\x1B[2J");
+    EXPECT_EQ(t.form().StatusBar1->panelHint(0), "HTTP/1.1 503 Busy\\x1B[2J");
 }
 
 }  // namespace
