@@ -51,4 +51,11 @@ CalculationSnapshot readSnapshot(const TForm1& form) {
     return c;
 }
 
+InvertedRange findInvertedRange(const CalculationSnapshot& s) {
+    if (s.sumLow > s.sumHigh) return {SettingsRange::RowSum, s.sumLow, s.sumHigh};
+    if (s.eachEarlierRow && s.minShared > s.maxShared)
+        return {SettingsRange::SharedNumbers, s.minShared, s.maxShared};
+    return {};
+}
+
 }  // namespace kugel

@@ -66,4 +66,15 @@ struct CalculationSnapshot {
 
 CalculationSnapshot readSnapshot(const TForm1& form);
 
+// A range of the settings whose lower end lies above its upper end, so that
+// no candidate can pass it: the row sums always, the overlap with each
+// earlier row when it is applied to every earlier row singly.
+enum class SettingsRange { None, RowSum, SharedNumbers };
+struct InvertedRange {
+    SettingsRange range = SettingsRange::None;
+    int low = 0;
+    int high = 0;
+};
+InvertedRange findInvertedRange(const CalculationSnapshot& s);
+
 }  // namespace kugel

@@ -18,6 +18,18 @@ PowerballStatistics readPowerballStatistics(TForm1& form) {
 
 void PowerballChoice::prepare(const PowerballStatistics& stats, PowerballRule rule,
                               bool refuseRecent, int refuseBelow) {
+    // Without a draw in the window every count is zero: no Powerball is
+    // rarer, longer outstanding or more recent than another, so each is
+    // equally likely instead of the ties handing every row the highest.
+    withoutDraws_ = std::all_of(stats.frequency.begin() + 1, stats.frequency.end(),
+                                [](long long n) { return n == 0; });
+    if (withoutDraws_) {
+        fixed_ = 0;
+        allowed_ = 0;
+        for (int p = 1; p <= MaxPowerball; ++p) allowed_ |= 1u << p;
+        return;
+    }
+
     // The longest outstanding: the highest number among the largest values.
     int longest = 1;
     for (int p = 1; p <= MaxPowerball; ++p)

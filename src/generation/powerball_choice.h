@@ -33,8 +33,13 @@ class PowerballChoice {
     // outstanding value is below it was drawn too recently. When every
     // Powerball is refused the choice falls back to the one outstanding
     // longest (the highest number on ties) instead of searching forever.
+    // Statistics without a single draw leave every Powerball to chance.
     void prepare(const PowerballStatistics& stats, PowerballRule rule, bool refuseRecent,
                  int refuseBelow);
+
+    // Whether the statistics held no draw, so every Powerball was made
+    // equally likely whatever the rule.
+    bool withoutDraws() const { return withoutDraws_; }
 
     // The random rule draws 0..19 per attempt until a Powerball is not
     // refused; the fixed rules take no random number.
@@ -61,6 +66,7 @@ class PowerballChoice {
   private:
     int fixed_ = 0;              // the result of a fixed rule, 0 for the random rule
     std::uint32_t allowed_ = 0;  // bit p: Powerball p is not refused
+    bool withoutDraws_ = false;
 };
 
 }  // namespace kugel

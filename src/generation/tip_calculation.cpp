@@ -16,6 +16,7 @@
 #include "generation/powerball_choice.h"
 #include "generation/row_filters.h"
 #include "generation/ticket_editing.h"
+#include "model/added_texts.h"
 #include "model/history_file.h"
 #include "model/main_window.h"
 #include "model/message_table.h"
@@ -370,6 +371,8 @@ void TipCalculation::preparePowerball() {
     rng_ = form_.random;
     powerball_.prepare(*powerballStats_, snap_.powerballRule, snap_.refuseRecentPowerball,
                        snap_.refuseBelow);
+    if (powerball_.withoutDraws())
+        form_.StatusBar1->setPanelText(0, form_.msg(AddedText::PowerballWithoutDraws));
 }
 
 void TipCalculation::planNextMark(int k) {
@@ -467,6 +470,47 @@ std::string candidateStatus(const TForm1& form, int row, const Candidate& c) {
     return text + separator + std::to_string(c.sum);
 }
 
+namespace {
+
+// A caption as a field's name: the runs of blanks that leave room for the
+// edits become an ellipsis, a closing colon goes.
+std::string fieldName(const std::string& caption) {
+    std::string name;
+    for (std::size_t i = 0; i < caption.size();) {
+        if (caption.compare(i, 2, "  ") == 0) {
+            while (i < caption.size() && caption[i] == ' ') ++i;
+            name += " … ";
+            continue;
+        }
+        name += caption[i++];
+    }
+    while (!name.empty() && (name.back() == ' ' || name.back() == ':')) name.pop_back();
+    return name;
+}
+
+// Settings under which no row can pass would only empty the ticket: they
+// are named before anything is touched.
+void refuseInvertedRange(const TForm1& form) {
+    const InvertedRange inverted = findInvertedRange(readSnapshot(form));
+    std::string name;
+    switch (inverted.range) {
+        case SettingsRange::None:
+            return;
+        case SettingsRange::RowSum:
+            if (const Component* label = form.find("QuersummenLabel"))
+                name = fieldName(label->caption());
+            break;
+        case SettingsRange::SharedNumbers:
+            name = fieldName(form.settings.CheckBox24->caption()) + " / " +
+                   fieldName(form.settings.CheckBox3->caption());
+            break;
+    }
+    throw TextError(AddedText::RangeInverted,
+                    {name, std::to_string(inverted.low), std::to_string(inverted.high)});
+}
+
+}  // namespace
+
 std::optional<CalculationReport> startOrStopCalculation(TForm1& form) {
     Button& button = *form.ticket.BitBtn4;
     if (form.Tippsberechnen.empty()) form.Tippsberechnen = button.caption();
@@ -477,6 +521,7 @@ std::optional<CalculationReport> startOrStopCalculation(TForm1& form) {
     // A stop is already on its way; a second calculation must not start
     // inside the first one's event handling.
     if (form.calculationRunning()) return std::nullopt;
+    refuseInvertedRange(form);
     button.setCaption(form.msg(Msg::CalculationStop));
     return TipCalculation(form).run();
 }

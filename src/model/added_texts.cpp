@@ -59,8 +59,15 @@ const std::array<const char*, kAddedTextCount> kBuiltIn{
     "aufbauen??",
     "Die Ziehungsdaten wurden nicht neu aufgebaut; die bisherigen Ziehungsdaten bleiben "
     "unverändert erhalten.",
+    "Die gespeicherten Werte bleiben erhalten, bis Sie die Einstellung im Programm ändern.",
+    "Eine Kopie der Einstellungen liegt in \"%1\".",
+    "Die Datei \"%1\" ist keine Tippdatei: sie enthält keinen Text oder keine lesbare "
+    "Tippreihe.",
+    "Einstellung \"%1\": der untere Wert %2 liegt über dem oberen Wert %3, so kann keine "
+    "Tippreihe entstehen. Es wurden keine Tipps berechnet.",
+    "Keine Ziehung im Statistikzeitraum: jede Powerballzahl gilt als gleich häufig.",
 };
-static_assert(messageNumber(AddedText::RebuildNotFinished) + 1 ==
+static_assert(messageNumber(AddedText::PowerballWithoutDraws) + 1 ==
               kDesignedMessageCount + kAddedTextCount);
 
 template <typename Words>

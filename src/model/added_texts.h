@@ -44,27 +44,32 @@ enum class AddedText : int {
     NoConnection,
     ConnectionTimedOut,
     ConnectionBrokenOff,
-    TransferFailed,        // %1 the network library's own words
-    SearchChartTitle,      // the chart of draws that reached a row's hit count
-    ChanceTitle,           // heading of the comparison with chance
-    ChanceOfSettings,      // %1 rows the analysis of the settings checked
-    ChanceOfSearch,        // %1 rows the history search checked, %2 draws
-    ChanceColumns,         // the table's column headings, tab-separated
-    ChanceWinningRows,     // %1 observed, %2 expected rows in any prize division
-    ChanceChiSquare,       // %1 chi-square, %2 degrees of freedom, %3 p-value
-    ChanceMonteCarlo,      // %1 simulated tables, %2 p-value
-    ChanceResult,          // %1 the verdict
-    ChanceWithin,          // verdict: within what chance gives
-    ChanceBetter,          // verdict: %1 p-value
-    ChanceWorse,           // verdict: %1 p-value
-    ChanceTooFewRows,      // verdict without rows
-    ChanceReportFile,      // %1 the comparison's report file
-    ChanceOfWholeHistory,  // %1 rows of a ticket checked against every draw, %2 draws
-    RebuildCaption,        // the caption of the question before the history is rebuilt
-    RebuildQuestion,       // %1 the date of the first draw the rebuilt history holds
-    RebuildNotFinished,    // a rebuild that ended early left the history as it was
+    TransferFailed,         // %1 the network library's own words
+    SearchChartTitle,       // the chart of draws that reached a row's hit count
+    ChanceTitle,            // heading of the comparison with chance
+    ChanceOfSettings,       // %1 rows the analysis of the settings checked
+    ChanceOfSearch,         // %1 rows the history search checked, %2 draws
+    ChanceColumns,          // the table's column headings, tab-separated
+    ChanceWinningRows,      // %1 observed, %2 expected rows in any prize division
+    ChanceChiSquare,        // %1 chi-square, %2 degrees of freedom, %3 p-value
+    ChanceMonteCarlo,       // %1 simulated tables, %2 p-value
+    ChanceResult,           // %1 the verdict
+    ChanceWithin,           // verdict: within what chance gives
+    ChanceBetter,           // verdict: %1 p-value
+    ChanceWorse,            // verdict: %1 p-value
+    ChanceTooFewRows,       // verdict without rows
+    ChanceReportFile,       // %1 the comparison's report file
+    ChanceOfWholeHistory,   // %1 rows of a ticket checked against every draw, %2 draws
+    RebuildCaption,         // the caption of the question before the history is rebuilt
+    RebuildQuestion,        // %1 the date of the first draw the rebuilt history holds
+    RebuildNotFinished,     // a rebuild that ended early left the history as it was
+    SettingsKeptAsStored,   // unreadable stored settings stay as they are
+    SettingsCopyKept,       // %1 where a copy of the damaged settings store lies
+    TipFileNotText,         // %1 file: holds no text or not one tip row
+    RangeInverted,          // %1 the setting, %2 its lower end, %3 its upper end
+    PowerballWithoutDraws,  // no draw in the statistics window for the Powerball choice
 };
-inline constexpr int kAddedTextCount = 44;
+inline constexpr int kAddedTextCount = 49;
 
 constexpr int messageNumber(AddedText t) {
     return static_cast<int>(t);

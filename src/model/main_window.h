@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -84,6 +86,14 @@ class TForm1 : public Form {
     int Land = 1;
     int TippTop = 39;
     int TippLeft = 47;
+    // Stored settings this run did not put in place: unreadable, or after an
+    // unreadable one in their group. Each maps to the text its control or
+    // field held once the start-up was over; the close writes such a value
+    // only when the player has changed it since, so a damaged or unread
+    // value is never replaced by a default.
+    std::map<std::string, std::optional<std::string>> settingsNotRestored;
+    std::vector<std::string> unreadableSettings;     // their keys, in the order read
+    std::optional<std::string> damagedSettingsCopy;  // where the store was copied
     // The window's state as the view reports it; its size is saved only
     // in the normal state, so a maximised close keeps the last real size.
     enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };

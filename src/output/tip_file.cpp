@@ -50,6 +50,35 @@ class BorrowedDialog {
     std::string filter_;
 };
 
+// A byte below the blank that no text file holds: anything but the tab, the
+// line ends and the form feed, and the delete character.
+bool isBinaryByte(unsigned char c) {
+    return (c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f') || c == 0x7F;
+}
+
+bool isBlankLine(const std::string& line) {
+    return line.find_first_not_of(" \t\f") == std::string::npos;
+}
+
+// A line that reads as a tip row: numbers, commas and blanks only.
+bool isTipRowLine(const std::string& line) {
+    return !isBlankLine(line) && line.find_first_not_of("0123456789, \t") == std::string::npos;
+}
+
+// Whether decoded text can be a tip file: no byte that only binary data
+// holds, and at least one line that reads as a row unless every line is
+// blank (an empty file stands for an empty ticket).
+bool couldBeTipFile(const std::string& text, const std::vector<std::string>& lines) {
+    for (const char c : text)
+        if (isBinaryByte(static_cast<unsigned char>(c))) return false;
+    bool blank = true;
+    for (const std::string& line : lines) {
+        if (isTipRowLine(line)) return true;
+        if (!isBlankLine(line)) blank = false;
+    }
+    return blank;
+}
+
 }  // namespace
 
 std::string proposedTipFileName(double chosenDate) {
@@ -81,7 +110,10 @@ std::vector<std::string> readTipFileLines(const std::string& path) {
     if (in.bad()) throw FileError(FileOperation::Read, path, errno);
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     if (bytes.size() > kMaxTipFileBytes) throw TextError(AddedText::NotATipFile, {path});
-    std::vector<std::string> lines = splitLines(decodeTextFile(bytes));
+    const std::string text = decodeTextFile(bytes);
+    std::vector<std::string> lines = splitLines(text);
+    // Loading such a file would only empty the ticket.
+    if (!couldBeTipFile(text, lines)) throw TextError(AddedText::TipFileNotText, {path});
     if (lines.size() > static_cast<std::size_t>(MaxTipps)) lines.resize(MaxTipps);
     return lines;
 }

@@ -26,7 +26,9 @@ std::string proposedTipFileName(double chosenDate);
 TipFields splitTipLine(const std::string& line);
 
 // The first rows' lines of a tip file. Throws FileError when the file
-// cannot be opened or read, or is far too large to be a tip file.
+// cannot be opened or read, and TextError when it is far too large to be a
+// tip file, holds bytes no text holds, or has text but not one line that
+// reads as a row.
 std::vector<std::string> readTipFileLines(const std::string& path);
 
 // Saves the ticket to a tip file the user chooses.

@@ -91,6 +91,10 @@ class SettingsStore {
     virtual void writeString(const std::string& name, const std::string& value) = 0;
     virtual void writeBinary(const std::string& name, const std::string& bytes) = 0;
     virtual void flush() = 0;
+    // Copies the store as it is now beside it, replacing the copy made at an
+    // earlier time, so that a damaged store can still be looked into; returns
+    // where the copy is, or nothing when this store cannot be copied.
+    virtual std::optional<std::string> keepDamagedCopy() { return std::nullopt; }
 };
 
 // Everything outside the model: dialogs, the event loop, the clock, the

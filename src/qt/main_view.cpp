@@ -4,13 +4,18 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QFontMetrics>
+#include <QMargins>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 
 #include "controls/property_names.h"
 #include "model/main_window.h"
+#include "qt/window_fit.h"
 #include "shell/application.h"
 
 namespace kugel {
@@ -54,12 +59,43 @@ MainView::MainView(Application& app, TForm1& form) : app_(app), form_(form) {
 
 MainView::~MainView() = default;
 
-// The model's client size counts the status bar but not the menu bar.
+// The model's client size counts the status bar but not the menu bar. The
+// window is fitted to the available area of its screen, and the model takes
+// the fitted size, so the pages scale to what is really shown.
 void MainView::applyClientSize() {
     const Bounds& b = form_.bounds();
     const int menu = menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
+    // Before the window is first shown it has no frame yet; the title bar
+    // the window system will add is allowed for.
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                   outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (frame.isNull()) frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const int extraWidth = frame.left() + frame.right();
+    const int extraHeight = frame.top() + frame.bottom() + menu;
+
+    int clientWidth = b.width;
+    int clientHeight = b.height;
+    QPoint place = pos();
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        const ScreenRect fitted =
+            fitToArea({place.x(), place.y(), b.width + extraWidth, b.height + extraHeight},
+                      {area.left(), area.top(), area.width(), area.height()});
+        place = QPoint(fitted.left, fitted.top);
+        clientWidth = fitted.width - extraWidth;
+        clientHeight = fitted.height - extraHeight;
+        // On a screen smaller than the design the pages give way.
+        if (clientWidth < minimumWidth() || clientHeight + menu < minimumHeight())
+            setMinimumSize(std::min(minimumWidth(), clientWidth),
+                           std::min(minimumHeight(), clientHeight + menu));
+    }
     resizing_ = true;
-    resize(b.width, b.height + menu);
+    move(place);
+    resize(clientWidth, clientHeight + menu);
+    if (clientWidth != b.width || clientHeight != b.height)
+        form_.setBounds(b.left, b.top, clientWidth, clientHeight);
     resizing_ = false;
 }
 

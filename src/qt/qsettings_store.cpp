@@ -5,7 +5,9 @@
 #include <QString>
 #include <QVariant>
 
+#include <filesystem>
 #include <stdexcept>
+#include <system_error>
 
 namespace kugel {
 namespace {
@@ -92,6 +94,18 @@ void QSettingsStore::flush() {
     if (settings_->status() != QSettings::NoError)
         throw std::runtime_error("the settings cannot be written: " +
                                  settings_->fileName().toStdString());
+}
+
+std::optional<std::string> QSettingsStore::keepDamagedCopy() {
+    namespace fs = std::filesystem;
+    const fs::path store = settings_->fileName().toStdString();
+    std::error_code ec;
+    if (!fs::is_regular_file(store, ec)) return std::nullopt;
+    fs::path copy = store;
+    copy += ".damaged";
+    fs::copy_file(store, copy, fs::copy_options::overwrite_existing, ec);
+    if (ec) return std::nullopt;
+    return copy.string();
 }
 
 }  // namespace kugel

@@ -38,6 +38,9 @@ class QSettingsStore : public SettingsStore {
     void writeString(const std::string& name, const std::string& value) override;
     void writeBinary(const std::string& name, const std::string& bytes) override;
     void flush() override;
+    // A store kept in a file is copied to the same name with ".damaged"
+    // added, one copy at a time; the registry is not copied.
+    std::optional<std::string> keepDamagedCopy() override;
 
   private:
     QSettingsStore(std::unique_ptr<QSettings> settings, const std::string& group);

@@ -29,8 +29,14 @@ class MemorySettingsStore : public SettingsStore {
     void writeString(const std::string& name, const std::string& value) override;
     void writeBinary(const std::string& name, const std::string& bytes) override;
     void flush() override {}
+    // Kept in memory only, so there is no place to name.
+    std::optional<std::string> keepDamagedCopy() override {
+        damagedCopy = values;
+        return std::nullopt;
+    }
 
     std::map<std::string, std::string> values;  // ints as decimal text
+    std::optional<std::map<std::string, std::string>> damagedCopy;
 };
 
 // A Platform played from a script: dialog answers come from a queue, and

@@ -182,6 +182,31 @@ bool guarded(char group) {
     return group != 'A' && group != 'E';
 }
 
+// The rows from `from` to `to` (exclusive) were not restored: the close
+// must not put their defaults over what the store holds.
+void noteNotRestored(TForm1& form, const std::string& key, std::size_t from, std::size_t to) {
+    const auto& table = settingsTable();
+    for (std::size_t k = from; k < to; ++k)
+        if (!table[k].step && table[k].saveRank != 0)
+            form.settingsNotRestored.emplace(table[k].key, std::nullopt);
+    form.unreadableSettings.push_back(key);
+    if (!form.damagedSettingsCopy) {
+        try {
+            form.damagedSettingsCopy = form.platform().settings().keepDamagedCopy();
+        } catch (...) {
+            // Without a copy the stored values are still kept as they are.
+        }
+        if (!form.damagedSettingsCopy) form.damagedSettingsCopy = std::string();
+    }
+}
+
+// Whether the close leaves the stored value as it is: it was not restored
+// and the player has not changed its setting since the start-up.
+bool keptAsStored(const TForm1& form, const StoredSetting& s, const std::string& text) {
+    const auto it = form.settingsNotRestored.find(s.key);
+    return it != form.settingsNotRestored.end() && (!it->second || *it->second == text);
+}
+
 void restoreGroups(TForm1& form, char first, char last) {
     const SettingsStore& store = form.platform().settings();
     const auto& table = settingsTable();
@@ -194,13 +219,18 @@ void restoreGroups(TForm1& form, char first, char last) {
             bool skipRest = false;
             for (std::size_t k = i; k < end && !skipRest; ++k) {
                 const StoredSetting& s = table[k];
+                // An unguarded group's failure ends the reading of every
+                // value after it; a guarded one only its own group.
+                const std::size_t notRead = guarded(group) ? end : table.size();
                 try {
                     restoreOne(form, store, s, skipRest);
                 } catch (const Unreadable& e) {
+                    noteNotRestored(form, e.key, k, notRead);
                     if (!guarded(group)) throw TextError(AddedText::SettingUnreadable, {e.key});
                     if (s.damaged) Target(form, s).set(*s.damaged);
                     break;
                 } catch (const std::exception&) {
+                    noteNotRestored(form, s.key, k, notRead);
                     if (!guarded(group)) throw;
                     if (s.damaged) Target(form, s).set(*s.damaged);
                     break;
@@ -223,6 +253,7 @@ void saveRanks(TForm1& form, SettingsStore& store, int firstRank, int lastRank) 
         if (s->normalWindowOnly && !normal) continue;
         const auto text = Target(form, *s).get();
         if (!text) throw Unreadable{s->key};
+        if (keptAsStored(form, *s, *text)) continue;
         writeValue(store, *s, *text);
     }
 }
@@ -235,6 +266,22 @@ void restoreSettings(TForm1& form) {
 
 void restoreNetworkAndDateSettings(TForm1& form) {
     restoreGroups(form, 'H', 'I');
+}
+
+std::string finishSettingsRestore(TForm1& form) {
+    for (auto& [key, text] : form.settingsNotRestored) {
+        for (const StoredSetting& s : settingsTable())
+            if (s.key == key && !s.step) text = Target(form, s).get();
+    }
+    if (form.unreadableSettings.empty()) return {};
+    std::string report;
+    for (const std::string& key : form.unreadableSettings)
+        report += form.addedTexts.format(AddedText::SettingUnreadable, {key}) + "\n";
+    report += form.msg(AddedText::SettingsKeptAsStored);
+    if (form.damagedSettingsCopy && !form.damagedSettingsCopy->empty())
+        report +=
+            "\n" + form.addedTexts.format(AddedText::SettingsCopyKept, {*form.damagedSettingsCopy});
+    return report;
 }
 
 void saveSettings(TForm1& form) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace kugel {
 
 class TForm1;
@@ -9,9 +11,15 @@ class TForm1;
 // versions, then (once the ticket check may sort) the network settings and
 // the statistics start date. A value of an unguarded group that cannot be
 // read ends the start-up with a TextError (AddedText::SettingUnreadable).
-// Saving never throws.
+// Either way the values not restored are noted, and the store is copied
+// beside itself once. Saving never throws and leaves every value that was
+// not restored as stored, unless the player changed its setting.
 void restoreSettings(TForm1& form);
 void restoreNetworkAndDateSettings(TForm1& form);
+// At the end of the start-up: notes what the settings that were not restored
+// hold now, and returns the message that names the unreadable values (empty
+// when every value could be read).
+std::string finishSettingsRestore(TForm1& form);
 void saveSettings(TForm1& form);
 
 }  // namespace kugel

@@ -1,7 +1,10 @@
 #include "shell/startup.h"
 
 #include <cmath>
+#include <exception>
 #include <filesystem>
+#include <stdexcept>
+#include <string>
 
 #include "generation/calculation_snapshot.h"
 #include "model/game.h"
@@ -36,7 +39,14 @@ void removeLeftTemporaryFiles(const TForm1& form) {
         removeStaleTemporaryFiles(std::filesystem::path(form.Home) / folder);
 }
 
-void restoreMainWindow(TForm1& form) {
+// What the settings left for the rest of the start-up: the message naming
+// unreadable stored values, and whether one of them ends the start-up.
+struct RestoreOutcome {
+    std::string report;
+    std::exception_ptr ended;
+};
+
+RestoreOutcome restoreMainWindow(TForm1& form) {
     Platform& platform = form.platform();
     form.groesse = form.bounds().height;
     form.dfb = platform.today();
@@ -46,24 +56,48 @@ void restoreMainWindow(TForm1& form) {
     form.LaufMax = 100000;
     form.sortieren = false;
     form.Berechnunglaeuft = false;
+    // The history's name owes nothing to the settings: a damaged store must
+    // not cut the program off from its draws.
+    form.ZahlenFile = "Powerball.dat";
 
-    restoreSettings(form);
-    form.sortieren = true;
-    restoreNetworkAndDateSettings(form);
-    if (form.DateTimePicker2->date() > platform.today() - ZiehungsAbstand)
-        form.DateTimePicker2->setDate(form.DateTimePicker2->minDate());
+    RestoreOutcome outcome;
+    try {
+        restoreSettings(form);
+        form.sortieren = true;
+        restoreNetworkAndDateSettings(form);
+        if (form.DateTimePicker2->date() > platform.today() - ZiehungsAbstand)
+            form.DateTimePicker2->setDate(form.DateTimePicker2->minDate());
+    } catch (...) {
+        // A value of an unguarded group could not be read: the settings after
+        // it keep their designed state and the start-up ends below, but what
+        // does not come from the store is put in place so the window works.
+        outcome.ended = std::current_exception();
+        form.sortieren = true;
+    }
 
     if (auto* upDown7 = form.findAs<UpDown>("UpDown7"))
         form.LaufMax = runBudget(upDown7->position());
     if (form.ProxyHostEdit->text().empty()) form.ProxyPortEdit->setText("80");
     showVendorLinks(form);
-    form.ZahlenFile = "Powerball.dat";
     removeInterruptedRewrites(form);
     removeLeftTemporaryFiles(form);
     removeInterruptedRebuild(form);
     form.random.seed = static_cast<std::uint32_t>(platform.clockTicks());
     form.aktDatum = form.DateTimePicker2->date();
     form.DateTimePicker1->setDate(platform.today());
+    outcome.report = finishSettingsRestore(form);
+    return outcome;
+}
+
+// Tells the player once which stored values could not be read; a value that
+// ends the start-up does so with this message.
+void reportUnreadableSettings(TForm1& form, const RestoreOutcome& outcome) {
+    if (outcome.ended) {
+        if (outcome.report.empty()) std::rethrow_exception(outcome.ended);
+        throw std::runtime_error(outcome.report);
+    }
+    if (!outcome.report.empty())
+        form.platform().messageBox(kApplicationTitle, outcome.report, MessageButtons::Ok);
 }
 
 void showMainWindow(TForm1& form) {
@@ -83,7 +117,7 @@ void registerStartupHandlers(TForm1& form) {
 }
 
 void FormShow(TForm1& form) {
-    restoreMainWindow(form);
+    const RestoreOutcome outcome = restoreMainWindow(form);
     // The stored language is in place before the window first shows and
     // before the update writes its progress, so the player never reads
     // another language than theirs; the first activation applies it again
@@ -91,12 +125,14 @@ void FormShow(TForm1& form) {
     if (form.sprache >= 1 && form.sprache <= static_cast<int>(languages().size()))
         selectLanguage(form, form.sprache);
     showMainWindow(form);
+    reportUnreadableSettings(form, outcome);
     downloadNewDraws(form, UpdateStart::AtStartup);
 }
 
 void prepareMainWindow(TForm1& form) {
-    restoreMainWindow(form);
+    const RestoreOutcome outcome = restoreMainWindow(form);
     showMainWindow(form);
+    reportUnreadableSettings(form, outcome);
 }
 
 void FormActivate(TForm1& form) {

@@ -17,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -192,6 +193,23 @@ TEST_F(GuiSmokeTest, MainWindowOpensAtItsDesignedClientSize) {
     const Bounds& b = t.form().bounds();
     EXPECT_EQ(w.centralWidget()->width(), b.width);
     EXPECT_EQ(w.centralWidget()->height() + w.statusBar()->height(), b.height);
+}
+
+// A size stored on a bigger screen: the window opens on this one, whole,
+// and the model takes the size it really got.
+TEST_F(GuiSmokeTest, AStoredSizeTooLargeForTheScreenIsFitted) {
+    MainView& w = view->mainWindow();
+    ASSERT_NE(w.screen(), nullptr);
+    const QRect area = w.screen()->availableGeometry();
+    TForm1& f = t.form();
+    f.setBounds(f.bounds().left, f.bounds().top, area.width() + 900, area.height() + 700);
+    w.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(area.contains(w.frameGeometry()))
+        << w.frameGeometry().width() << "x" << w.frameGeometry().height();
+    EXPECT_EQ(w.centralWidget()->width(), f.bounds().width);
+    EXPECT_EQ(w.centralWidget()->height() + w.statusBar()->height(), f.bounds().height);
+    EXPECT_LT(f.bounds().height, area.height());
 }
 
 // The pages are laid out for an inner area of 525x415 pixels; the tab

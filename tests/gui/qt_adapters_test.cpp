@@ -3,12 +3,14 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "qt/qsettings_store.h"
 #include "qt/qt_conversions.h"
 #include "qt/qt_translations.h"
+#include "qt/window_fit.h"
 #include "shell/settings_store.h"
 #include "support/test_app.h"
 
@@ -135,6 +137,63 @@ TEST(QSettingsStoreIni, ValuesSurviveReopening) {
     // Another group of the same file sees none of it.
     auto other = QSettingsStore::iniFile(ini, "Andere");
     EXPECT_FALSE(other->contains("Sprache"));
+}
+
+TEST(WindowFit, TheWindowIsBroughtWhollyOntoTheAvailableArea) {
+    const ScreenRect area{0, 0, 1024, 740};  // a 1024x768 screen less its panel
+    const struct {
+        const char* what;
+        ScreenRect window;
+        ScreenRect fitted;
+    } cases[] = {
+        {"fits: unchanged", {40, 30, 533, 500}, {40, 30, 533, 500}},
+        {"saved on a wider screen", {40, 30, 1867, 700}, {0, 30, 1024, 700}},
+        {"too high and too wide", {10, 10, 2132, 1848}, {0, 0, 1024, 740}},
+        {"hanging over the right and bottom edges", {900, 600, 533, 500}, {491, 240, 533, 500}},
+        {"left of and above the area", {-300, -50, 533, 500}, {0, 0, 533, 500}},
+        {"absurd position", {2147483000, -2147483000, 600, 400}, {424, 0, 600, 400}},
+        {"absurd size", {0, 0, 2147483647, 2147483647}, {0, 0, 1024, 740}},
+        {"no size", {5, 5, 0, -3}, {5, 5, 1, 1}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(fitToArea(c.window, area), c.fitted) << c.what;
+    // A second screen to the right, below a taller first one's top.
+    EXPECT_EQ(fitToArea({100, 0, 800, 700}, {1920, 120, 1280, 984}),
+              (ScreenRect{1920, 120, 800, 700}));
+}
+
+// A damaged store is copied beside itself before anything is written, one
+// copy at a time.
+TEST(QSettingsStoreIni, ADamagedStoreIsCopiedBesideItself) {
+    test::TempDir dir;
+    const auto ini = dir.path() / "settings.ini";
+    const auto read = [](const std::filesystem::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    };
+    std::ofstream(ini) << "[General]\nNeuerSchein=kaputt\nEdit1=7\nEdit93=12\n";
+    std::ofstream(dir.path() / "settings.ini.damaged") << "an older copy";
+    const std::string planted = read(ini);
+    {
+        auto store = QSettingsStore::iniFile(ini.string());
+        test::TestApp t;
+        t.platform.setSettings(store.get());
+        t.platform.http = [](const HttpRequest&) { return HttpResponse{}; };
+        t.answer(DialogResult::Ok);
+        t.app->start();
+        const std::string copy = (dir.path() / "settings.ini.damaged").string();
+        EXPECT_NE(t.takeOutput().find("Eine Kopie der Einstellungen liegt in \\\"" + copy),
+                  std::string::npos);
+        t.app->close();
+    }
+    EXPECT_EQ(read(dir.path() / "settings.ini.damaged"), planted);
+    const std::string after = read(ini);
+    EXPECT_NE(after.find("NeuerSchein=kaputt"), std::string::npos) << after;
+    EXPECT_NE(after.find("Edit1=7"), std::string::npos) << after;
+    EXPECT_NE(after.find("Edit93=12"), std::string::npos) << after;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+
+    auto memory = QSettingsStore::native("Quandor", "KugelAU-test-no-such-app");
+    EXPECT_FALSE(memory->keepDamagedCopy().has_value());  // no file yet, nothing to copy
 }
 
 TEST(QSettingsStoreIni, TheTicketAndTheSettingsSurviveTheNextStart) {

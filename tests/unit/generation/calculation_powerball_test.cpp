@@ -43,11 +43,6 @@ TEST(CalculationPowerball, FixedRules) {
         {"rarest with refusal off", stats({{3, 1}}, {{3, 1}}), PowerballRule::Rarest, false, 15, 3},
         // Every outstanding value below 25: all refused, the longest outstanding is taken.
         {"every Powerball refused, rarest", stats({{3, 1}}), PowerballRule::Rarest, true, 25, 20},
-        {"no draw in the window",
-         stats({}, {{20, 0}, {19, 0}, {18, 0}, {17, 0}, {16, 0}, {15, 0}, {14, 0},
-                    {13, 0}, {12, 0}, {11, 0}, {10, 0}, {9, 0},  {8, 0},  {7, 0},
-                    {6, 0},  {5, 0},  {4, 0},  {3, 0},  {2, 0},  {1, 0}}),
-         PowerballRule::Random, true, 1, 20},
     };
     for (const Case& c : cases) {
         PowerballChoice choice;
@@ -58,6 +53,31 @@ TEST(CalculationPowerball, FixedRules) {
             EXPECT_EQ(rng.seed, 1234u) << c.what << ": no draw";
         }
     }
+}
+
+// With no draw in the window every count is zero; each rule, with or
+// without refusing recent Powerballs, then leaves the Powerball to chance
+// instead of handing every row the same one.
+TEST(CalculationPowerball, WithoutDrawsEveryPowerballIsEquallyLikely) {
+    PowerballStatistics none;  // every frequency and outstanding value 0
+    for (const PowerballRule rule :
+         {PowerballRule::Random, PowerballRule::Rarest, PowerballRule::LongestOutstanding}) {
+        for (const bool refuse : {false, true}) {
+            PowerballChoice choice;
+            choice.prepare(none, rule, refuse, 15);
+            EXPECT_TRUE(choice.withoutDraws());
+            Random rng{99};
+            std::array<int, 21> seen{};
+            for (int i = 0; i < 2000; ++i) ++seen[static_cast<std::size_t>(choice.choose(rng))];
+            EXPECT_EQ(seen[0], 0);
+            for (int p = 1; p <= 20; ++p)
+                EXPECT_GT(seen[static_cast<std::size_t>(p)], 50)
+                    << p << " rule " << static_cast<int>(rule) << " refuse " << refuse;
+        }
+    }
+    PowerballChoice withDraws;
+    withDraws.prepare(stats(), PowerballRule::Rarest, false, 15);
+    EXPECT_FALSE(withDraws.withoutDraws());
 }
 
 // The random rule takes one draw 0..19 per attempt until a Powerball is not

@@ -162,8 +162,8 @@ TEST_F(Calculation, RowsWithinTheSettingsAndStateRestored) {
 
 TEST_F(Calculation, BudgetUsedUpLeavesEveryRowEmpty) {
     f().settings.UpDown7->setPosition(1);
-    f().settings.UpDown1->setPosition(200);
-    f().settings.UpDown2->setPosition(100);
+    f().settings.UpDown1->setPosition(230);  // above the largest sum a row can have
+    f().settings.UpDown2->setPosition(239);
     const auto report = startOrStopCalculation(f());
     ASSERT_TRUE(report);
     EXPECT_EQ(report->runs, 1000);
@@ -171,6 +171,75 @@ TEST_F(Calculation, BudgetUsedUpLeavesEveryRowEmpty) {
     for (int r = 1; r <= 12; ++r) EXPECT_EQ(numbers(r), Numbers{}) << r;
     EXPECT_EQ(f().StatusBar1->panelText(1), f().msg(58));
     EXPECT_EQ(t.platform.processEventsCount(), 1000);
+}
+
+// A range no row can pass is named before the ticket is touched.
+TEST_F(Calculation, AnInvertedRangeIsNamedAndTheTicketKept) {
+    struct Case {
+        const char* what;
+        std::function<void(SettingsControls&)> set;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"sums from 150 to 100",
+         [](SettingsControls& s) {
+             s.UpDown1->setPosition(150);
+             s.UpDown2->setPosition(100);
+         },
+         "Einstellung \"Quersummen von … bis … im Tipp zulassen\": der untere Wert 150 liegt "
+         "über dem oberen Wert 100"},
+        {"at least 3 and at most 2 shared numbers with each row",
+         [](SettingsControls& s) {
+             s.UpDown3->setPosition(2);
+             s.UpDown9->setPosition(3);
+         },
+         "Einstellung \"minimale Übereinstimmungen mit anderen Tipps / maximale "
+         "Übereinstimmungen mit anderen Tipps\": der untere Wert 3 liegt über dem oberen Wert 2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TestApp app;
+        test::writeHistory(app.historyPath(), twentyDraws());
+        TForm1& form = app.form();
+        c.set(form.settings);
+        const TicketRow& first = form.ticket.rows[0];
+        first.numbers[0]->setText("8");
+        first.powerball->setText("5");
+        app.answer(DialogResult::Ok);
+        app.app->fireEvent(*form.ticket.BitBtn4, "OnClick");
+        EXPECT_NE(app.takeOutput().find(c.message), std::string::npos);
+        EXPECT_EQ(first.numbers[0]->text(), "8");
+        EXPECT_EQ(first.powerball->text(), "5");
+        EXPECT_EQ(app.platform.processEventsCount(), 0);
+        EXPECT_EQ(form.ticket.BitBtn4->caption(), "Tipps berechnen");
+        EXPECT_FALSE(form.calculationRunning());
+    }
+    // Without every row judged singly the overlap limits are no range.
+    openSettings();
+    f().settings.UpDown3->setPosition(2);
+    f().settings.UpDown9->setPosition(3);
+    f().settings.CheckBox3->setChecked(true);
+    f().settings.CheckBox24->setChecked(true);
+    f().ticket.UpDown8->setPosition(2);
+    click();
+    EXPECT_NE(numbers(1), Numbers{});
+}
+
+// With the statistics window after the newest draw no Powerball is
+// preferred: the rows get different ones and the status bar says why.
+TEST_F(Calculation, NoDrawInTheWindowLeavesThePowerballToChance) {
+    openSettings();
+    f().settings.RadioButton2->setChecked(true);  // the rarest Powerball
+    f().DateTimePicker2->setDate(test::day(2018, 1, 4) + 7 * 25);
+    f().ticket.UpDown8->setPosition(12);
+    f().random.seed = 3;
+    click();
+    std::set<int> powerballs;
+    for (int r = 1; r <= 12; ++r) powerballs.insert(powerball(r));
+    EXPECT_GT(powerballs.size(), 3u);
+    EXPECT_EQ(powerballs.count(0), 0u);
+    EXPECT_EQ(f().StatusBar1->panelText(0),
+              "Keine Ziehung im Statistikzeitraum: jede Powerballzahl gilt als gleich häufig.");
 }
 
 TEST_F(Calculation, RelaxationMarksFromTheThirdRowAndRestoredAfterwards) {
@@ -185,8 +254,8 @@ TEST_F(Calculation, RelaxationMarksFromTheThirdRowAndRestoredAfterwards) {
         form.DateTimePicker1->setDate(test::day(2018, 1, 4) + 7 * 19);
         SettingsControls& s = form.settings;
         s.UpDown7->setPosition(25);  // marks at 5000, 15000, 20000; half at 12500
-        s.UpDown1->setPosition(200);
-        s.UpDown2->setPosition(100);
+        s.UpDown1->setPosition(230);
+        s.UpDown2->setPosition(239);
         s.CheckBox8->setChecked(true);
         form.ticket.UpDown8->setPosition(12);
         for (int r = 1; r < c.firstDrawnRow; ++r) {

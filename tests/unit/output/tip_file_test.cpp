@@ -104,10 +104,6 @@ TEST_F(TipFile, SaveWritesFilledRowsAndLoadBringsThemBackInOrder) {
 TEST_F(TipFile, FilesThatAreNoTipFilesLoadAtMostTwelveJudgedRows) {
     std::string many;
     for (int i = 1; i <= 20; ++i) many += std::to_string(i) + ",21,22,23,24,25,6\n";
-    std::string binary;
-    for (int b = 0; b < 256; ++b)
-        if (b != '\r' && b != '\n') binary += static_cast<char>(b);
-    binary += "\r\n3,4";
     const std::string longLine = "1,2,3,4,5,6," + std::string(100000, '7') + "\n9,10";
     // Notepad's "Unicode": UTF-16 little-endian with its mark.
     const std::string utf16 = std::string("\xFF\xFE", 2) + std::string("2\0,\0003\0", 6);
@@ -116,11 +112,20 @@ TEST_F(TipFile, FilesThatAreNoTipFilesLoadAtMostTwelveJudgedRows) {
     load(file("many.qlt"));
     for (int r = 1; r <= 12; ++r) EXPECT_EQ(texts(r)[0], std::to_string(r)) << r;
 
-    writeBytes("binary.qlt", binary);
-    load(file("binary.qlt"));
+    // Text, but a row among other lines: loaded as the lines say.
+    writeBytes("mixed.qlt", "Reihen:\r\n3,4\r\n");
+    load(file("mixed.qlt"));
     EXPECT_EQ(texts(1), RowTexts{});
     EXPECT_EQ(texts(2), (RowTexts{"3", "", "", "", "", "", "4"}));
     for (int r = 3; r <= 12; ++r) EXPECT_EQ(texts(r), RowTexts{}) << r;
+
+    // An empty file, or one of blank lines, is an empty ticket.
+    for (const char* empty : {"", "\r\n \r\n\t\r\n"}) {
+        fill(1, {"8", "16", "19", "25", "26", "29", "5"});
+        writeBytes("empty.qlt", empty);
+        load(file("empty.qlt"));
+        EXPECT_EQ(texts(1), RowTexts{});
+    }
 
     writeBytes("long.qlt", longLine);
     load(file("long.qlt"));
@@ -138,6 +143,12 @@ TEST_F(TipFile, FilesThatAreNoTipFilesLoadAtMostTwelveJudgedRows) {
 TEST_F(TipFile, ALoadThatCannotReadTheFileChangesNothing) {
     std::filesystem::create_directory(file("folder.qlt"));
     writeBytes("huge.qlt", std::string((1 << 20) + 1, '1'));
+    std::string binary;
+    for (int b = 0; b < 256; ++b)
+        if (b != '\r' && b != '\n') binary += static_cast<char>(b);
+    writeBytes("binary.qlt", binary + "\r\n3,4");
+    writeBytes("nul.qlt", std::string("1,2,3\0", 6));
+    writeBytes("prose.qlt", "Lieber Tippfreund,\r\nviel Glück!\r\n");
     const RowTexts kept{"8", "16", "19", "25", "26", "29", "5"};
     struct Case {
         const char* name;
@@ -147,6 +158,9 @@ TEST_F(TipFile, ALoadThatCannotReadTheFileChangesNothing) {
         {"missing.qlt", "Die Datei kann nicht geöffnet werden:"},
         {"folder.qlt", "Die Datei kann nicht geöffnet werden:"},
         {"huge.qlt", "ist keine Tippdatei"},
+        {"binary.qlt", "ist keine Tippdatei"},
+        {"nul.qlt", "ist keine Tippdatei"},
+        {"prose.qlt", "ist keine Tippdatei"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
