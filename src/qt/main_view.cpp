@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
@@ -71,7 +72,11 @@ void MainView::applyClientSize() {
     const QRect inner = geometry();
     QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
-    if (frame.isNull()) frame.setTop(style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    if (frame.isNull()) {
+        const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+        frame = QMargins(border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border,
+                         border);
+    }
     const int extraWidth = frame.left() + frame.right();
     const int extraHeight = frame.top() + frame.bottom() + menu;
 
@@ -113,6 +118,15 @@ void MainView::formChanged(std::string_view property) {
         if (!resizing_ && (b.width != central_->width() || b.height != clientHeight))
             applyClientSize();
     }
+}
+
+void MainView::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (fittedToFrame_) return;
+    fittedToFrame_ = true;
+    // The window system adds its frame once the window is up; the fit is
+    // done again with the real frame as soon as it is known.
+    QTimer::singleShot(0, this, [this] { applyClientSize(); });
 }
 
 void MainView::resizeEvent(QResizeEvent* event) {

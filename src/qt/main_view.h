@@ -21,6 +21,7 @@ class MainView : public QMainWindow {
     FormView& view() const { return *view_; }
 
   protected:
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -37,6 +38,7 @@ class MainView : public QMainWindow {
     std::unique_ptr<FormView> view_;
     bool leftApplication_ = false;
     bool resizing_ = false;
+    bool fittedToFrame_ = false;
     double scale_ = 0;
 };
 

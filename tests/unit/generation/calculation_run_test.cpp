@@ -186,15 +186,15 @@ TEST_F(Calculation, AnInvertedRangeIsNamedAndTheTicketKept) {
              s.UpDown1->setPosition(150);
              s.UpDown2->setPosition(100);
          },
-         "Einstellung \"Quersummen von … bis … im Tipp zulassen\": der untere Wert 150 liegt "
+         "Einstellung \\\"Quersummen von … bis … im Tipp zulassen\\\": der untere Wert 150 liegt "
          "über dem oberen Wert 100"},
         {"at least 3 and at most 2 shared numbers with each row",
          [](SettingsControls& s) {
              s.UpDown3->setPosition(2);
              s.UpDown9->setPosition(3);
          },
-         "Einstellung \"minimale Übereinstimmungen mit anderen Tipps / maximale "
-         "Übereinstimmungen mit anderen Tipps\": der untere Wert 3 liegt über dem oberen Wert 2"},
+         "Einstellung \\\"minimale Übereinstimmungen mit anderen Tipps / maximale "
+         "Übereinstimmungen mit anderen Tipps\\\": der untere Wert 3 liegt über dem oberen Wert 2"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -207,7 +207,8 @@ TEST_F(Calculation, AnInvertedRangeIsNamedAndTheTicketKept) {
         first.powerball->setText("5");
         app.answer(DialogResult::Ok);
         app.app->fireEvent(*form.ticket.BitBtn4, "OnClick");
-        EXPECT_NE(app.takeOutput().find(c.message), std::string::npos);
+        const std::string out = app.takeOutput();
+        EXPECT_NE(out.find(c.message), std::string::npos) << out;
         EXPECT_EQ(first.numbers[0]->text(), "8");
         EXPECT_EQ(first.powerball->text(), "5");
         EXPECT_EQ(app.platform.processEventsCount(), 0);
