@@ -4,6 +4,7 @@
 #include "controls/builder.h"
 #include "controls/chart.h"
 #include "draws/hit_count.h"
+#include "model/added_texts.h"
 
 namespace kugel {
 
@@ -11,7 +12,7 @@ constexpr Color kObservedColor = clNavy;
 constexpr Color kExpectedColor = clGray;
 
 TChanceForm::TChanceForm(Platform& platform) : Form("ChanceForm", platform) {
-    setCaption("Vergleich mit dem Zufall");
+    setCaption(builtInAddedTexts()[AddedText::ChanceTitle]);
     setBounds(200, 40, 760, 718);
     setFontHeight(13);
     Builder b(*this);

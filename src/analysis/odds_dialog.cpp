@@ -8,6 +8,7 @@
 
 #include "analysis/prize_odds.h"
 #include "controls/builder.h"
+#include "model/added_texts.h"
 #include "model/main_window.h"
 #include "model/program_windows.h"
 #include "platform/platform.h"
@@ -43,7 +44,7 @@ std::optional<double> amount(std::string text) {
 }  // namespace
 
 TOddsForm::TOddsForm(Platform& platform) : Form("OddsForm", platform) {
-    setCaption("Gewinnchancen");
+    setCaption(builtInAddedTexts()[AddedText::OddsDialogTitle]);
     setBounds(220, 140, 560, 420);
     setFontHeight(13);
     Builder b(*this);

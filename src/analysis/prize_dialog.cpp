@@ -4,6 +4,7 @@
 
 #include "analysis/amount_text.h"
 #include "controls/builder.h"
+#include "model/added_texts.h"
 #include "model/conversion.h"
 #include "model/main_window.h"
 #include "model/program_windows.h"
@@ -45,7 +46,7 @@ int rowTop(std::size_t k) {
 }  // namespace
 
 TForm9::TForm9(Platform& platform) : Form("Form9", platform) {
-    setCaption("Auswertung und Gewinnberechnung");
+    setCaption(builtInAddedTexts()[AddedText::PrizeDialogTitle]);
     setBounds(200, 150, kClientWidth, kClientHeight);
     setFontHeight(13);
     build();

@@ -66,9 +66,18 @@ const std::array<const char*, kAddedTextCount> kBuiltIn{
     "Einstellung \"%1\": der untere Wert %2 liegt über dem oberen Wert %3, so kann keine "
     "Tippreihe entstehen. Es wurden keine Tipps berechnet.",
     "Keine Ziehung im Statistikzeitraum: jede Powerballzahl gilt als gleich häufig.",
+    "Zahlen der Ziehung eingeben",
+    "Auswertung und Gewinnberechnung",
+    "Gewinnchancen",
+    "Tippdatei",
+    "Überprüfen Sie den Tipp im Warenkorb!!!",
+    "Klickwerk jetzt installieren?",
+    "Quandors Klickwerk installieren?",
+    "Startdatum der Statistik",
+    "Dieses Datum gilt als ENddatum für die Berechnung, Ziehungen danach werden nicht "
+    "berücksichtigt",
 };
-static_assert(messageNumber(AddedText::PowerballWithoutDraws) + 1 ==
-              kDesignedMessageCount + kAddedTextCount);
+static_assert(messageNumber(AddedText::EndDateHint) + 1 == kDesignedMessageCount + kAddedTextCount);
 
 template <typename Words>
 std::string fill(const std::string& text, const Words& words) {

@@ -68,8 +68,17 @@ enum class AddedText : int {
     TipFileNotText,         // %1 file: holds no text or not one tip row
     RangeInverted,          // %1 the setting, %2 its lower end, %3 its upper end
     PowerballWithoutDraws,  // no draw in the statistics window for the Powerball choice
+    EntryDialogTitle,       // the window titles of the program's own dialogs ...
+    PrizeDialogTitle,
+    OddsDialogTitle,
+    TipFileKind,          // the tip files' name in the file dialogs' filter
+    CheckTheCart,         // after the cart was handed to the browser
+    InstallToolTitle,     // the offer to install the click tool: its title ...
+    InstallToolQuestion,  // ... and its question
+    StatisticsStartHint,  // the hints of the two date pickers
+    EndDateHint,
 };
-inline constexpr int kAddedTextCount = 49;
+inline constexpr int kAddedTextCount = 58;
 
 constexpr int messageNumber(AddedText t) {
     return static_cast<int>(t);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/value_text.h"
+#include "model/added_texts.h"
 #include "model/game.h"
 #include "model/language_menu.h"
 #include "model/message_table.h"
@@ -226,8 +227,8 @@ void TForm1::buildCalculationPage(Builder& b) {
 
 void TForm1::buildChartPage(Builder& b) {
     Panel6 = &b.panel("Panel6", TabSheet5, {0, 0, kPageWidth, 34});
-    DateTimePicker2 =
-        &b.datePicker("DateTimePicker2", Panel6, {410, 6, 110, 22}, "Startdatum der Statistik");
+    DateTimePicker2 = &b.datePicker("DateTimePicker2", Panel6, {410, 6, 110, 22},
+                                    builtInAddedTexts()[AddedText::StatisticsStartHint]);
     DateTimePicker2->setMinDate(ErsteZiehung);
     DateTimePicker2->setDate(ErsteZiehung);
     Chart1 = &create<Chart>("Chart1", TabSheet5);
@@ -237,10 +238,8 @@ void TForm1::buildChartPage(Builder& b) {
 
 void TForm1::buildDatabasePage(Builder& b) {
     Label29 = &b.label("Label29", TabSheet4, {8, 12, 316, 17}, "");
-    DateTimePicker1 = &b.datePicker(
-        "DateTimePicker1", TabSheet4, {8, 38, 110, 22},
-        "Dieses Datum gilt als ENddatum für die Berechnung, Ziehungen danach werden nicht "
-        "berücksichtigt");
+    DateTimePicker1 = &b.datePicker("DateTimePicker1", TabSheet4, {8, 38, 110, 22},
+                                    builtInAddedTexts()[AddedText::EndDateHint]);
     DateTimePicker1->setMinDate(ErsteZiehung);
     DateTimePicker1->setDate(ErsteZiehung);
     SpeedButton5 = &b.button("SpeedButton5", Kind::SpeedButton, TabSheet4, {124, 37, 24, 24}, {},

@@ -1,4 +1,5 @@
 #include "model/manual_entry_dialog.h"
+#include "model/added_texts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +7,7 @@
 namespace kugel {
 
 TForm3::TForm3(Platform& platform) : Form("Form3", platform) {
-    setCaption("Zahlen der Ziehung eingeben");
+    setCaption(builtInAddedTexts()[AddedText::EntryDialogTitle]);
     setBounds(420, 220, 392, 132);
     setFontHeight(13);
     Builder b(*this);

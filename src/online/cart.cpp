@@ -17,7 +17,6 @@ namespace {
 constexpr const char* kBoxTemplate =
     "kasten1=[KASTEN1]&kasten2=[KASTEN2]&kasten3=[KASTEN3]&kasten4=[KASTEN4]&kasten5=[KASTEN5]&"
     "kasten6=[KASTEN6]";
-constexpr const char* kCheckCart = "Überprüfen Sie den Tipp im Warenkorb!!!";
 constexpr int kSecondCartDelayMs = 2000;
 
 // A click on the cart button while a cart is still being handed over (the
@@ -53,7 +52,7 @@ bool openCart(TForm1& form, const std::string& base, const CartBatch& rows) {
         return false;
     }
     form.platform().shellOpen(address);
-    form.StatusBar1->setPanelText(1, kCheckCart);
+    form.StatusBar1->setPanelText(1, form.msg(AddedText::CheckTheCart));
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "model/added_texts.h"
 #include "model/main_window.h"
 #include "model/program_windows.h"
 #include "model/settings_controls.h"
@@ -99,7 +100,8 @@ void Scriptstart(TForm1& form) {
     dialog.LabeledEdit5->setText(readTool(tool, kToolText2Key));
     std::error_code error;
     if (!program || !fs::is_regular_file(*program, error)) {
-        if (platform.messageBox("Klickwerk jetzt installieren?", "Quandors Klickwerk installieren?",
+        if (platform.messageBox(form.msg(AddedText::InstallToolTitle),
+                                form.msg(AddedText::InstallToolQuestion),
                                 MessageButtons::YesNo) == DialogResult::Yes)
             platform.shellOpen(vendorAddress(form) + kInstallerPath);
         return;

@@ -21,7 +21,6 @@ namespace kugel {
 namespace {
 
 constexpr const char* kTipExtension = "qlt";
-constexpr const char* kTipFilter = "Tippdatei|*.qlt";
 // A full ticket takes a few hundred bytes; anything near this size is some
 // other file, and reading it whole would only cost memory.
 constexpr std::size_t kMaxTipFileBytes = 1 << 20;
@@ -32,10 +31,11 @@ constexpr std::size_t kMaxTipFileBytes = 1 << 20;
 // leave the text export's dialog offering tip files.
 class BorrowedDialog {
   public:
-    explicit BorrowedDialog(FileDialog& dialog)
+    // The filter names tip files in the language in use.
+    BorrowedDialog(FileDialog& dialog, const TForm1& form)
         : dialog_(dialog), defaultExt_(dialog.defaultExt), filter_(dialog.filter) {
         dialog_.defaultExt = kTipExtension;
-        dialog_.filter = kTipFilter;
+        dialog_.filter = form.msg(AddedText::TipFileKind) + "|*." + kTipExtension;
     }
     ~BorrowedDialog() {
         dialog_.defaultExt = defaultExt_;
@@ -120,7 +120,7 @@ std::vector<std::string> readTipFileLines(const std::string& path) {
 
 void SpeedButton15Click(TForm1& form) {
     FileDialog& dialog = *form.SaveDialog1;
-    const BorrowedDialog borrowed(dialog);
+    const BorrowedDialog borrowed(dialog, form);
     dialog.fileName = proposedTipFileName(form.DateTimePicker1->date());
     const auto chosen = form.platform().saveFileDialog(dialog.filter, form.Home + dialog.fileName,
                                                        dialog.defaultExt);
@@ -134,7 +134,7 @@ void SpeedButton15Click(TForm1& form) {
 void SpeedButton16Click(TForm1& form) {
     {
         FileDialog& dialog = *form.OpenDialog1;
-        const BorrowedDialog borrowed(dialog);
+        const BorrowedDialog borrowed(dialog, form);
         const auto chosen =
             form.platform().openFileDialog(dialog.filter, form.Home, dialog.defaultExt);
         if (chosen) {

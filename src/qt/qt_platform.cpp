@@ -241,7 +241,11 @@ void QtPlatform::sleepMs(int ms) {
 }
 
 void QtPlatform::languageChanged(const std::string& locale) {
-    loadQtTranslations(QString::fromStdString(locale));
+    const QString name = QString::fromStdString(locale);
+    loadQtTranslations(name);
+    // The names of the days (the draw text's weekday) follow the language;
+    // the date format and the decimal separator stay the user's own.
+    locale_.shortDayNames = localeInfoOf(QLocale(name)).shortDayNames;
 }
 
 }  // namespace kugel

@@ -1,10 +1,12 @@
 #include "qt/qt_translations.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QWidget>
 
 namespace kugel {
 namespace {
@@ -43,6 +45,12 @@ bool loadQtTranslations(const QString& locale) {
         delete translator;
     }
     QLocale::setDefault(chosen);
+    // The default reaches only widgets made from now on; the open windows
+    // (the date pickers' calendar pop-ups among them) are told, and their
+    // children follow.
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+        for (QWidget* w : QApplication::allWidgets())
+            if (w->isWindow()) w->setLocale(chosen);
     return loaded;
 }
 

@@ -5,9 +5,15 @@
 #include <filesystem>
 #include <optional>
 
+#include "analysis/chance_dialog.h"
+#include "analysis/odds_dialog.h"
+#include "analysis/prize_dialog.h"
 #include "draws/draw_display.h"
+#include "model/added_texts.h"
 #include "model/main_window.h"
+#include "model/manual_entry_dialog.h"
 #include "model/message_table.h"
+#include "model/program_windows.h"
 #include "platform/codepage.h"
 #include "platform/durable_file.h"
 #include "statistics/number_statistics.h"
@@ -120,6 +126,19 @@ bool listed(const Component& c) {
     }
 }
 
+// Texts of the windows that no language file line reaches (the dialogs'
+// titles, the date pickers' hints) are added texts; they follow the
+// message file just read.
+void applyAddedCaptions(TForm1& form) {
+    ProgramWindows& windows = form.app();
+    windows.form3().setCaption(form.msg(AddedText::EntryDialogTitle));
+    windows.form9().setCaption(form.msg(AddedText::PrizeDialogTitle));
+    windows.oddsForm().setCaption(form.msg(AddedText::OddsDialogTitle));
+    windows.chanceForm().setCaption(form.msg(AddedText::ChanceTitle));
+    form.DateTimePicker2->setHint(form.msg(AddedText::StatisticsStartHint));
+    form.DateTimePicker1->setHint(form.msg(AddedText::EndDateHint));
+}
+
 void applyLanguageLines(TForm1& form, const std::vector<std::string>& master,
                         const std::vector<std::string>& language) {
     std::size_t p = 0;
@@ -203,6 +222,7 @@ void applyLanguageFile(TForm1& form, const fs::path& masterPath, const fs::path&
             // first applied; a notice still on show follows the language.
             const std::string notice = form.msg(Msg::NoGuarantee);
             applyMessageFile(readLines(*messages), *form.Memo2, form.addedTexts);
+            applyAddedCaptions(form);
             const auto& panels = form.StatusBar1->panels();
             if (panels.size() > 1 && !notice.empty() && panels[1].text == notice)
                 form.StatusBar1->setPanelText(1, form.msg(Msg::NoGuarantee));

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QCalendarWidget>
 #include <QCoreApplication>
+#include <QDateEdit>
 #include <QLocale>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include "qt/qsettings_store.h"
 #include "qt/qt_conversions.h"
@@ -36,6 +39,21 @@ TEST(QtTranslations, QtsOwnTextsFollowTheChosenLanguage) {
         EXPECT_EQ(loadQtTranslations(QString::fromUtf8(c.locale)), c.loaded);
         EXPECT_EQ(cancel(), c.cancel);
         EXPECT_EQ(QLocale().name().left(2), QString::fromUtf8(c.locale).left(2));
+    }
+    loadQtTranslations(QStringLiteral("de"));
+}
+
+TEST(QtTranslations, OpenWindowsAndCalendarsFollowTheChosenLanguage) {
+    QDateEdit edit;
+    edit.setCalendarPopup(true);
+    const QCalendarWidget* calendar = edit.calendarWidget();  // its pop-up exists now
+    ASSERT_NE(calendar, nullptr);
+    for (const auto& [name, language] :
+         {std::pair{"it", QLocale::Italian}, {"ru", QLocale::Russian}}) {
+        SCOPED_TRACE(name);
+        loadQtTranslations(QString::fromUtf8(name));
+        EXPECT_EQ(edit.locale().language(), language);
+        EXPECT_EQ(calendar->locale().language(), language);
     }
     loadQtTranslations(QStringLiteral("de"));
 }

@@ -5,7 +5,11 @@
 #include <filesystem>
 #include <map>
 
+#include "analysis/chance_dialog.h"
+#include "analysis/odds_dialog.h"
+#include "analysis/prize_dialog.h"
 #include "model/added_texts.h"
+#include "model/manual_entry_dialog.h"
 #include "platform/codepage.h"
 #include "platform/durable_file.h"
 #include "shell/language.h"
@@ -84,6 +88,15 @@ TEST(ShippedLanguages, EachLanguageReachesCaptionsHintsAndMessages) {
         EXPECT_FALSE(f.msg(42).empty());
         EXPECT_EQ(f.Tippsberechnen, f.ticket.BitBtn4->caption());
         EXPECT_EQ(f.msg(AddedText::UpdateStopped) == "Gestoppt", german);
+        // Texts no language file line reaches: the dialogs' titles and the
+        // date pickers' hints.
+        EXPECT_EQ(t.app->form3().caption() == "Zahlen der Ziehung eingeben", german);
+        EXPECT_EQ(t.app->form9().caption() == "Auswertung und Gewinnberechnung", german);
+        EXPECT_EQ(t.app->oddsForm().caption() == "Gewinnchancen", german);
+        EXPECT_EQ(t.app->chanceForm().caption() == "Vergleich mit dem Zufall", german);
+        EXPECT_EQ(f.DateTimePicker2->hint() == "Startdatum der Statistik", german);
+        EXPECT_EQ(f.DateTimePicker1->hint().rfind("Dieses Datum", 0) == 0, german);
+        EXPECT_FALSE(t.app->form3().caption().empty());
         // The platform's own dialogs follow.
         EXPECT_EQ(t.platform.language(), l.locale);
     }
