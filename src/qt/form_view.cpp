@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
+#include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
@@ -700,34 +702,56 @@ void FormView::applyGeometry(Component& c) {
         }
     }
     // A label laid out two or more lines high wraps its text; one laid out
-    // for a single line gets the width its text needs at the current font,
-    // which does not grow quite in step with the scaled bounds.
+    // for a single line keeps to its width: the font, which does not grow
+    // quite in step with the scaled bounds, is set a little smaller where the
+    // text would run under its neighbour (the draw text beside its ">"
+    // button). Only a text that does not fit even so gets the width it needs.
     if (auto* label = qobject_cast<QLabel*>(w); label && c.kind() == Kind::Label) {
         const bool wraps = c.bounds().height >= 2 * label->fontMetrics().height() - 4;
         label->setWordWrap(wraps);
-        const int needed =
-            label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->frameWidth() + 1;
-        if (!wraps && !isUpright(c) && needed > label->width())
-            label->resize(needed, label->height());
+        if (wraps || isUpright(c)) return;
+        const auto needed = [label](const QFont& font) {
+            return QFontMetrics(font).horizontalAdvance(label->text()) + 2 * label->frameWidth() +
+                   1;
+        };
+        QFont font = designedFont(c, *label);
+        const int designedSize = font.pixelSize();  // -1 for a font given in points
+        const int smallest = designedSize * 4 / 5;
+        while (designedSize > 0 && needed(font) > label->width() && font.pixelSize() > smallest)
+            font.setPixelSize(font.pixelSize() - 1);
+        if (font.pixelSize() != designedSize)
+            label->setFont(font);
+        else
+            setDesignedFont(c, *label);
+        if (needed(font) > label->width()) label->resize(needed(font), label->height());
     }
+}
+
+QFont FormView::designedFont(const Component& c, const QWidget& w) const {
+    const bool bold = c.kind() == Kind::Label && static_cast<const Label&>(c).bold();
+    QFont font;
+    if (c.fontHeight() > 0) {
+        font = QFont(QStringLiteral("Arial"));
+        font.setPixelSize(c.fontHeight());
+    } else {
+        font = w.parentWidget() ? w.parentWidget()->font() : QApplication::font();
+    }
+    font.setBold(bold);
+    return font;
+}
+
+void FormView::setDesignedFont(const Component& c, QWidget& w) {
+    const bool bold = c.kind() == Kind::Label && static_cast<const Label&>(c).bold();
+    if (c.fontHeight() > 0 || bold)
+        w.setFont(designedFont(c, w));
+    else
+        w.setFont(QFont());  // inherit the parent's
 }
 
 void FormView::applyFont(Component& c) {
     QWidget* w = widgetFor(c);
     if (!w || c.kind() == Kind::MainMenu) return;
-    const bool bold = c.kind() == Kind::Label && static_cast<Label&>(c).bold();
-    if (c.fontHeight() > 0) {
-        QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(c.fontHeight());
-        font.setBold(bold);
-        w->setFont(font);
-    } else if (bold) {
-        QFont font = w->parentWidget() ? w->parentWidget()->font() : QFont();
-        font.setBold(true);
-        w->setFont(font);
-    } else {
-        w->setFont(QFont());  // inherit the parent's
-    }
+    setDesignedFont(c, *w);
     if (c.kind() == Kind::Label) applyGeometry(c);
 }
 

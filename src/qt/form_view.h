@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QKeySequence>
 #include <QObject>
 #include <functional>
@@ -70,6 +71,9 @@ class FormView : public QObject, public FormObserver {
     void syncHiddenShortcut(Component& item, QAction* action);
     void applyGeometry(Component& c);
     void applyFont(Component& c);
+    // The font the model gives a control: its own height, else its parent's.
+    QFont designedFont(const Component& c, const QWidget& w) const;
+    void setDesignedFont(const Component& c, QWidget& w);
     void applyColors(Component& c);
     void applyTabs(Component& pageControl);
     // Shows the active page of a page control after a moment, once for

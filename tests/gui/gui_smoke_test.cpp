@@ -276,6 +276,26 @@ TEST_F(GuiSmokeTest, WindowIsUpWithProgressWhileTheStartUpUpdateRuns) {
     EXPECT_FALSE(bar->isVisible());  // gone once the update has ended
 }
 
+// However the window is scaled, the draw text shows whole beside the ">"
+// button and never runs under it.
+TEST_F(GuiSmokeTest, TheDrawTextKeepsClearOfItsButtonAtEveryScale) {
+    MainView& w = view->mainWindow();
+    w.show();
+    TForm1& f = t.form();
+    f.Label35->setCaption("Wed 28.03.18    33  34  35  36  38  40   PB: 20");
+    const int designed = w.height();
+    for (int height = designed; height <= 2 * designed; height += 9) {
+        w.resize(w.width(), height);
+        QApplication::processEvents();
+        auto* label = qobject_cast<QLabel*>(view->widgetFor(*f.Label35));
+        const QWidget* next = view->widgetFor(*f.SpeedButton7);
+        ASSERT_TRUE(label && next);
+        SCOPED_TRACE(height);
+        EXPECT_LE(label->geometry().right(), next->geometry().left());
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+    }
+}
+
 // Leaving an up-down's edit or pressing Enter in it makes the edit show the
 // position in use: out of range clamped, not a number put back.
 TEST_F(GuiSmokeTest, UpDownEditShowsThePositionUsedOnceLeft) {
