@@ -5,7 +5,10 @@
 #include "analysis/chance_dialog.h"
 #include "draws/hit_count.h"
 #include "model/added_texts.h"
+#include "model/conversion.h"
+#include "model/main_window.h"
 #include "model/program_windows.h"
+#include "platform/dates.h"
 #include "platform/platform.h"
 
 namespace kugel {
@@ -62,29 +65,86 @@ std::string verdictText(const TForm1& form, const ChanceComparison& c) {
     return {};
 }
 
-std::vector<std::string> chanceLines(const TForm1& form, const std::string& source,
-                                     const ChanceComparison& c) {
+std::vector<CheckedRow> readableRows(const TForm1& form) {
+    std::vector<CheckedRow> rows;
+    for (const TicketRow& row : form.ticket.rows) {
+        try {
+            CheckedRow r;
+            for (std::size_t k = 0; k < r.numbers.size(); ++k)
+                r.numbers[k] = toInteger(row.numbers[k]->text());
+            r.powerball = toInteger(row.powerball->text());
+            rows.push_back(r);
+        } catch (const ConversionError&) {
+        }
+    }
+    return rows;
+}
+
+std::optional<double> ticketLearnedUntil(const TForm1& form) {
+    if (!form.calculatedTicket) return std::nullopt;
+    const auto& made = form.calculatedTicket->rows;
+    if (made.size() != form.ticket.rows.size()) return std::nullopt;
+    for (std::size_t r = 0; r < made.size(); ++r) {
+        const TicketRow& row = form.ticket.rows[r];
+        for (std::size_t k = 0; k < row.numbers.size(); ++k)
+            if (row.numbers[k]->text() != made[r][k]) return std::nullopt;
+        if (row.powerball->text() != made[r][6]) return std::nullopt;
+    }
+    return form.calculatedTicket->learnedUntil;
+}
+
+std::vector<std::string> chanceLines(const TForm1& form, const std::vector<std::string>& head,
+                                     const ChanceComparison& c, const LearnedDraws* learned) {
     const AddedTexts& t = form.addedTexts;
-    std::vector<std::string> lines;
-    lines.push_back(source);
+    const auto lead = [&](const ChanceComparison& k) {
+        return t.format(
+            AddedText::ChanceLead,
+            {std::to_string(k.rows), std::to_string(k.winningRows),
+             decimal(form, k.expectedWinningRows < 1 ? "%.2f" : "%.1f", k.expectedWinningRows),
+             std::to_string(k.winningLow), std::to_string(k.winningHigh)});
+    };
+    std::vector<std::string> lines = head;
+    if (c.rows == 0) {
+        // Nothing was checked: no sentence on wins, no table of noughts.
+        lines.push_back(t.format(AddedText::ChanceResult, {verdictText(form, c)}));
+        return lines;
+    }
+    lines.push_back(lead(c));
+    // The comparison that gives the verdict: over the draws after the
+    // ticket's calculation when it learned from some of those checked.
+    const ChanceComparison* judged = &c;
+    std::string verdict;
+    if (learned) {
+        lines.push_back(t.format(
+            AddedText::ChanceLearned,
+            {formatShortDate(learned->until, form.locale()), std::to_string(learned->draws)}));
+        if (learned->after) {
+            judged = &*learned->after;
+            lines.push_back(t.format(AddedText::ChanceAfterCalculation,
+                                     {std::to_string(judged->draws),
+                                      formatShortDate(learned->firstAfter, form.locale())}));
+            lines.push_back(lead(*judged));
+            verdict = verdictText(form, *judged);
+        } else {
+            judged = nullptr;
+            verdict = t[AddedText::ChanceNoLaterDraws];
+        }
+    } else {
+        verdict = verdictText(form, c);
+    }
+    lines.push_back(t.format(AddedText::ChanceResult, {verdict}));
     lines.emplace_back();
     lines.push_back(t[AddedText::ChanceColumns]);
     for (const ChanceComparison::Class& k : c.classes)
         lines.push_back(hitClassText({k.mainHits, k.powerball}) + "\t" +
                         std::to_string(k.observed) + "\t" + expectedText(form, k.expected) + "\t" +
                         std::to_string(k.low) + " - " + std::to_string(k.high));
-    lines.emplace_back();
-    lines.push_back(
-        t.format(AddedText::ChanceWinningRows,
-                 {std::to_string(c.winningRows), expectedText(form, c.expectedWinningRows)}));
-    if (c.test == ChanceTest::ChiSquare)
-        lines.push_back(t.format(AddedText::ChanceChiSquare,
-                                 {decimal(form, "%.2f", c.chiSquare),
-                                  std::to_string(c.degreesOfFreedom), pValueText(form, c.pValue)}));
-    else if (c.test == ChanceTest::MonteCarlo)
-        lines.push_back(t.format(AddedText::ChanceMonteCarlo,
-                                 {std::to_string(c.samples), pValueText(form, c.pValue)}));
-    lines.push_back(t.format(AddedText::ChanceResult, {verdictText(form, c)}));
+    if (judged && judged->test == ChanceTest::Simulation) {
+        lines.emplace_back();
+        lines.push_back(t.format(AddedText::ChanceMethod,
+                                 {std::to_string(judged->samples), std::to_string(judged->draws),
+                                  pValueText(form, judged->pValue), decimal(form, "%.2f", 0.05)}));
+    }
     return lines;
 }
 

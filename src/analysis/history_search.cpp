@@ -25,16 +25,21 @@ constexpr int kDefaultThreshold = 5;
 constexpr int kDefaultThresholdWithPowerball = 7;
 
 // What the search saw, for the comparison with chance: every row checked
-// against every draw of the range, by hit class.
+// against every draw of the range, and apart those checked against draws
+// after the ticket's calculation when the ticket is the calculation's.
 struct SearchTally {
-    HitClassCounts rows{};
-    long long draws = 0;
+    ChanceTally all;
+    ChanceTally after;
+    std::optional<double> learnedUntil;
+    double firstAfter = 0;
+    long long learnedDraws = 0;
 };
 
 // Checks row r against the shown draw, writes its hit label and counts its
 // class. Returns the counted hits, or nothing when a field of the row holds
 // no number.
-std::optional<int> searchRow(TForm1& form, const TicketRow& row, SearchTally& tally) {
+std::optional<int> searchRow(TForm1& form, const TicketRow& row, ChanceTally& tally,
+                             ChanceTally* after, std::vector<CheckedRow>& checked) {
     const auto& n = row.numbers;
     try {
         Zettelcheck(form, n[0]->text(), n[1]->text(), n[2]->text(), n[3]->text(), n[4]->text(),
@@ -43,10 +48,13 @@ std::optional<int> searchRow(TForm1& form, const TicketRow& row, SearchTally& ta
         row.hits->setCaption("");
         return std::nullopt;
     }
+    CheckedRow r;
+    for (std::size_t k = 0; k < r.numbers.size(); ++k) r.numbers[k] = toInteger(n[k]->text());
+    r.powerball = toInteger(row.powerball->text());
+    checked.push_back(r);
     const HitClass cls{form.Gewinn, form.Zusatz};
-    // A damaged draw with a number standing twice can give more than six.
-    ++tally.rows[static_cast<std::size_t>(
-        hitClassIndex(std::clamp(cls.hits, 0, ZahlenProReihe), cls.powerball))];
+    tally.count(cls.hits, cls.powerball);
+    if (after) after->count(cls.hits, cls.powerball);
     row.hits->setFontColor(cls.hits >= 3 || cls.powerball ? clRed : clBlack);
     row.hits->setCaption(hitClassText(cls));
     return countedHits(cls, form.settings.CheckBox31->checked());
@@ -76,14 +84,19 @@ void showRowBars(TForm1& form, const std::array<int, MaxTipps>& reached) {
 // The rows checked beside what chance gives for as many; nothing when the
 // range held no draw or the ticket no row to check.
 void compareSearchWithChance(TForm1& form, const SearchTally& tally) {
-    const ChanceComparison c = judgeAgainstChance(tally.rows);
-    if (c.rows == 0) return;
-    showChanceComparison(
-        form, c,
-        chanceLines(form,
-                    form.addedTexts.format(AddedText::ChanceOfSearch,
-                                           {std::to_string(c.rows), std::to_string(tally.draws)}),
-                    c));
+    if (tally.all.rows() == 0) return;
+    const ChanceComparison c = judgeTally(tally.all);
+    const std::vector<std::string> head{
+        form.addedTexts.format(AddedText::ChanceOfSearch,
+                               {std::to_string(c.rows), std::to_string(tally.all.draws)}),
+        ""};
+    if (!tally.learnedUntil || tally.learnedDraws == 0) {
+        showChanceComparison(form, c, chanceLines(form, head, c));
+        return;
+    }
+    LearnedDraws learned{*tally.learnedUntil, tally.learnedDraws, std::nullopt, tally.firstAfter};
+    if (tally.after.rows() > 0) learned.after = judgeTally(tally.after);
+    showChanceComparison(form, c, chanceLines(form, head, c, &learned));
 }
 
 }  // namespace
@@ -113,21 +126,30 @@ void SpeedButton4Click(TForm1& form) {
     // Bar r: the draws seen in which row r reached the threshold.
     std::array<int, MaxTipps> reached{};
     SearchTally tally;
+    tally.learnedUntil = ticketLearnedUntil(form);
+    std::vector<CheckedRow> checked;
     for (const TZiehung& z : records) {
         if (z.Datum < form.aktDatum || z.Datum > form.dfb) continue;
         showDraw(form, z, "  ", "  PB: ");
         form.Label35->setCaption(form.Label29->caption());
-        ++tally.draws;
-        for (std::size_t r = 0; r < form.ticket.rows.size(); ++r) {
-            const std::optional<int> hits = searchRow(form, form.ticket.rows[r], tally);
+        const bool learned = tally.learnedUntil && z.Datum <= *tally.learnedUntil;
+        if (learned) ++tally.learnedDraws;
+        if (!learned && tally.after.draws == 0) tally.firstAfter = z.Datum;
+        ChanceTally* after = learned ? nullptr : &tally.after;
+        // The rows checked against this draw: all readable ones, or those
+        // before the row at which the user stopped.
+        checked.clear();
+        bool goOn = true;
+        for (std::size_t r = 0; r < form.ticket.rows.size() && goOn; ++r) {
+            const std::optional<int> hits =
+                searchRow(form, form.ticket.rows[r], tally.all, after, checked);
             if (!hits || *hits < threshold) continue;
             ++reached[r];
-            if (!askToGoOn(form, r)) {
-                showRowBars(form, reached);
-                compareSearchWithChance(form, tally);
-                return;
-            }
+            goOn = askToGoOn(form, r);
         }
+        tally.all.addDraw(checked);
+        if (after) after->addDraw(checked);
+        if (!goOn) break;
     }
     showRowBars(form, reached);
     compareSearchWithChance(form, tally);

@@ -55,6 +55,7 @@ enum class ChanceTest {
     None,        // no rows
     ChiSquare,   // pooled chi-square, where every pooled group expects five rows or more
     MonteCarlo,  // the multinomial test by simulation, for fewer rows
+    Simulation,  // the rows held as checked against simulated draws (chance_simulation.h)
 };
 
 // How observed counts of rows by hit class compare with chance.
@@ -79,10 +80,18 @@ struct ChanceComparison {
     long long winningRows = 0;
     double expectedWinningRows = 0;
     ChanceTest test = ChanceTest::None;
-    int samples = 0;  // tables simulated by the Monte-Carlo test
+    int samples = 0;  // tables or periods simulated
+    // The simulation only: the draws checked and the central 95 % of the
+    // rows that won in the simulated periods.
+    long long draws = 0;
+    long long winningLow = 0;
+    long long winningHigh = 0;
 };
 // The comparison with the pooled chi-square test only; `tested` stays false
-// where the rows are too few for it.
+// where the rows are too few for it. It takes every row for an independent
+// trial, which rows checked against the same draw are not: the program
+// judges by the simulation of chance_simulation.h, and this stays as the
+// reference that simulation is measured against.
 ChanceComparison compareWithChance(const HitClassCounts& observed);
 
 // The Monte-Carlo multinomial test: `samples` tables of as many rows as

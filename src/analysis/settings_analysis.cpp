@@ -40,8 +40,28 @@ class ChoiceListOff {
     bool checked_;
 };
 
-std::vector<std::string> settingsReport(const TForm1& form, const HitStatistics& sums, int rounds) {
+// What the rounds checked, for the report and the comparison with chance.
+struct RoundsTally {
+    HitStatistics sums{};
+    int rounds = 0;
+    long long missingRows = 0;  // rows of a round's ticket left unreadable
+    // The rounds whose ticket was calculated before the draw it was checked
+    // against; the others (the last round checks the newest draw with a
+    // ticket calculated from it) cannot be judged.
+    ChanceTally judged;
+    int learnedRounds = 0;
+    long long learnedRows = 0;
+    long long checkedRows() const {
+        long long n = 0;
+        for (const auto& h : sums) n += h[0] + h[1];
+        return n;
+    }
+};
+
+std::vector<std::string> settingsReport(const TForm1& form, const RoundsTally& tally) {
     const int rowsPerTicket = form.ticket.UpDown8->position();
+    const int rounds = tally.rounds;
+    const HitStatistics& sums = tally.sums;
     std::vector<std::string> lines;
     // A line feed at the end of a line leaves an empty line behind it.
     lines.push_back(form.msg(Msg::SettingsBrought));
@@ -56,12 +76,54 @@ std::vector<std::string> settingsReport(const TForm1& form, const HitStatistics&
                     form.msg(Msg::WithEach) + " " + std::to_string(rowsPerTicket) +
                     form.msg(Msg::Tip) + " => " + std::to_string(rounds * rowsPerTicket) + " " +
                     form.msg(Msg::Rows));
+    // The line above multiplies; this one says what was really checked.
+    lines.push_back(form.addedTexts.format(AddedText::ChanceRowsChecked,
+                                           {std::to_string(tally.checkedRows())}));
+    if (tally.missingRows > 0)
+        lines.push_back(form.addedTexts.format(AddedText::ChanceRowsMissing,
+                                               {std::to_string(tally.missingRows)}));
     return lines;
 }
 
-// Steps 4 to 9: the rounds and the report. Returns the rows by hit class,
-// summed over the rounds, or throws.
-HitStatistics runRounds(TForm1& form, const std::string& seedText, double start) {
+// The rows of the round just checked: counted by class, and kept for the
+// comparison when the ticket was calculated before the draw.
+void tallyRound(const TForm1& form, double learnedUntil, RoundsTally& tally) {
+    ++tally.rounds;
+    long long rows = 0;
+    for (std::size_t h = 0; h < tally.sums.size(); ++h) {
+        tally.sums[h][0] += form.Statistik[h][0];
+        tally.sums[h][1] += form.Statistik[h][1];
+        rows += form.Statistik[h][0] + form.Statistik[h][1];
+    }
+    const std::vector<CheckedRow> readable = readableRows(form);
+    const auto wanted = static_cast<std::size_t>(form.ticket.UpDown8->position());
+    for (std::size_t r = 0; r < wanted && r < form.ticket.rows.size(); ++r) {
+        const TicketRow& row = form.ticket.rows[r];
+        try {
+            for (const Edit* e : row.numbers) toInteger(e->text());
+            toInteger(row.powerball->text());
+        } catch (const ConversionError&) {
+            ++tally.missingRows;  // empty or incomplete: the check passes it by
+        }
+    }
+    // The check counts exactly the readable rows; a check that counted
+    // none (nothing to sort yet) leaves the round out of the comparison.
+    if (rows != static_cast<long long>(readable.size())) return;
+    if (form.Datum1 <= learnedUntil) {
+        ++tally.learnedRounds;
+        tally.learnedRows += rows;
+        return;
+    }
+    tally.judged.addDraw(readable);
+    for (std::size_t h = 0; h < tally.sums.size(); ++h)
+        for (const bool pb : {false, true})
+            for (long long k = 0; k < form.Statistik[h][pb ? 1 : 0]; ++k)
+                tally.judged.count(static_cast<int>(h), pb);
+}
+
+// Steps 4 to 9: the rounds and the report. Returns what the rounds
+// checked, or throws.
+RoundsTally runRounds(TForm1& form, const std::string& seedText, double start) {
     const int seed = toInteger(seedText);
     form.random.seed = static_cast<std::uint32_t>(seed);
     const std::string seedStatus = form.msg(Msg::LuckyNumberSetBefore) + std::to_string(seed) +
@@ -69,8 +131,7 @@ HitStatistics runRounds(TForm1& form, const std::string& seedText, double start)
     form.StatusBar1->setPanelText(1, seedStatus);
     BusyCursor busy(form.platform());
 
-    HitStatistics sums{};
-    int rounds = 0;
+    RoundsTally tally;
     // The rounds end when a round no longer moves the end date: the newest
     // draw has been reached and checked once more with a ticket of its own.
     // The first round always runs, whatever date was chosen.
@@ -81,15 +142,13 @@ HitStatistics runRounds(TForm1& form, const std::string& seedText, double start)
                                       formatShortDate(form.DateTimePicker1->date(), form.locale()));
         form.random.seed = static_cast<std::uint32_t>(seed);
         const std::optional<CalculationReport> calculation = startOrStopCalculation(form);
+        // The calculation learned from the draws up to the end date.
+        const double learnedUntil = form.DateTimePicker1->date();
         // The next week's draw: the first on or after the end date + 7 days,
         // or the newest; the ticket check fills Statistik.
         form.DateTimePicker1->setDate(form.DateTimePicker1->date() + ZiehungsAbstand);
         SpeedButton5Click(form);
-        ++rounds;
-        for (std::size_t h = 0; h < sums.size(); ++h) {
-            sums[h][0] += form.Statistik[h][0];
-            sums[h][1] += form.Statistik[h][1];
-        }
+        tallyRound(form, learnedUntil, tally);
         start = form.DateTimePicker1->date();
         if (calculation && calculation->stopped) break;
         // No draw to land on (an empty history): the end date would only
@@ -100,23 +159,33 @@ HitStatistics runRounds(TForm1& form, const std::string& seedText, double start)
     form.random.seed = static_cast<std::uint32_t>(seed);
     form.StatusBar1->setPanelText(0, "");
     form.StatusBar1->setPanelText(1, seedStatus);
-    saveAndOpenReport(form, settingsReport(form, sums, rounds));
-    return sums;
+    saveAndOpenReport(form, settingsReport(form, tally));
+    return tally;
 }
 
 // After the report: the same rows beside what chance gives for as many, in
 // a second report beside the first and in the comparison window, which
 // names that file.
-void compareWithChanceAfterAnalysis(TForm1& form, const HitStatistics& sums) {
-    const ChanceComparison c = judgeAgainstChance(hitClassCounts(sums));
-    std::vector<std::string> lines = chanceLines(
-        form, form.addedTexts.format(AddedText::ChanceOfSettings, {std::to_string(c.rows)}), c);
+void compareWithChanceAfterAnalysis(TForm1& form, const RoundsTally& tally) {
+    const AddedTexts& t = form.addedTexts;
+    const ChanceComparison c = judgeTally(tally.judged);
+    std::vector<std::string> head{
+        t.format(AddedText::ChanceOfSettings, {std::to_string(tally.checkedRows())})};
+    if (tally.missingRows > 0)
+        head.push_back(t.format(AddedText::ChanceRowsMissing, {std::to_string(tally.missingRows)}));
+    if (tally.learnedRounds > 0)
+        head.push_back(
+            t.format(AddedText::ChanceRoundsLearned,
+                     {std::to_string(tally.learnedRounds), std::to_string(tally.learnedRows)}));
+    head.push_back(t[AddedText::ChanceSettingsStand]);
+    head.emplace_back();
+    std::vector<std::string> lines = chanceLines(form, head, c);
     const std::filesystem::path target = chanceReportPath(reportPath(form));
     std::vector<std::string> report{form.msg(AddedText::ChanceTitle)};
     report.insert(report.end(), lines.begin(), lines.end());
     writeReport(target, report);
     lines.emplace_back();
-    lines.push_back(form.addedTexts.format(AddedText::ChanceReportFile, {target.string()}));
+    lines.push_back(t.format(AddedText::ChanceReportFile, {target.string()}));
     showChanceComparison(form, c, std::move(lines));
 }
 
@@ -142,7 +211,7 @@ void BitBtn9Click(TForm1& form) {
         form.platform()
             .inputBox(form.msg(Msg::LuckyNumberCaption), form.msg(Msg::LuckyNumberPrompt), proposal)
             .value_or(proposal);
-    std::optional<HitStatistics> sums;
+    std::optional<RoundsTally> sums;
     try {
         sums = runRounds(form, seedText, start);
     } catch (const std::exception&) {

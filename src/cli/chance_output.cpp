@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/dates.h"
+
 namespace kugel::cli {
 namespace {
 
@@ -27,7 +29,7 @@ const char* verdictName(ChanceVerdict v) {
 
 }  // namespace
 
-std::string chanceJson(const ChanceComparison& c) {
+std::string chanceJson(const ChanceComparison& c, const LearnedDraws* learned) {
     std::string out = "{\"rows\":" + std::to_string(c.rows) + ",\"classes\":[";
     for (std::size_t i = 0; i < c.classes.size(); ++i) {
         const ChanceComparison::Class& k = c.classes[i];
@@ -40,6 +42,12 @@ std::string chanceJson(const ChanceComparison& c) {
     out += "],\"winningRows\":" + std::to_string(c.winningRows) +
            ",\"expectedWinningRows\":" + number(c.expectedWinningRows) + ",\"test\":";
     switch (c.test) {
+        case ChanceTest::Simulation:
+            out += "\"simulation\",\"statistic\":\"winning-rows\",\"samples\":" +
+                   std::to_string(c.samples) + ",\"draws\":" + std::to_string(c.draws) +
+                   ",\"winningLow\":" + std::to_string(c.winningLow) +
+                   ",\"winningHigh\":" + std::to_string(c.winningHigh);
+            break;
         case ChanceTest::ChiSquare:
             out += "\"chi-square\",\"chiSquare\":" + number(c.chiSquare) +
                    ",\"degreesOfFreedom\":" + std::to_string(c.degreesOfFreedom);
@@ -51,8 +59,17 @@ std::string chanceJson(const ChanceComparison& c) {
             out += "null";
             break;
     }
-    return out + ",\"p\":" + number(c.pValue) + ",\"verdict\":\"" + verdictName(verdictOf(c)) +
-           "\"}";
+    out += ",\"p\":" + number(c.pValue) + ",\"verdict\":\"" +
+           (learned ? "in-sample" : verdictName(verdictOf(c))) + "\"";
+    if (learned) {
+        const DateParts d = decodeDate(learned->until);
+        char until[16];
+        std::snprintf(until, sizeof until, "%04d-%02d-%02d", d.year, d.month, d.day);
+        out += std::string(",\"learned\":{\"until\":\"") + until +
+               "\",\"draws\":" + std::to_string(learned->draws) +
+               "},\"after\":" + (learned->after ? chanceJson(*learned->after) : "null");
+    }
+    return out + "}";
 }
 
 }  // namespace kugel::cli

@@ -199,6 +199,9 @@ int main(int argc, char** argv) {
                                                "the draw on or after DATE (default: the newest)");
     checkCommand->add_flag("--all", check.all, "every stored draw")->excludes(checkDate);
     checkCommand->add_flag("--json", check.json, "JSON instead of text");
+    checkCommand->add_option("--calculated", check.calculatedUntil,
+                             "with --all: the newest draw the ticket was calculated from "
+                             "(YYYY-MM-DD; default: the day a name yyyymmdd.qlt is for, less one)");
 
     kugel::cli::CalcOptions calc;
     CLI::App* calcCommand =

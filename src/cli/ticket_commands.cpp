@@ -19,6 +19,7 @@
 #include "model/history_file.h"
 #include "model/main_window.h"
 #include "model/ticket_controls.h"
+#include "platform/dates.h"
 #include "shell/application.h"
 
 namespace kugel::cli {
@@ -116,6 +117,17 @@ void printCheck(const TForm1& form, const TZiehung& z, bool json, bool winnersOn
         out << drawLine(z) << '\n' << text;
 }
 
+// The day a tip file named as the program proposes ("20180426.qlt") is
+// for; nothing for any other name.
+std::optional<double> dayOfProposedName(const std::string& file) {
+    const std::string name = std::filesystem::path(file).filename().string();
+    if (name.size() != 12 || name.substr(8) != ".qlt") return std::nullopt;
+    for (std::size_t k = 0; k < 8; ++k)
+        if (name[k] < '0' || name[k] > '9') return std::nullopt;
+    return encodeDate(std::stoi(name.substr(0, 4)), std::stoi(name.substr(4, 2)),
+                      std::stoi(name.substr(6, 2)));
+}
+
 }  // namespace
 
 int calculateTicket(const GlobalOptions& options, const CalcOptions& calc, std::ostream& out) {
@@ -191,6 +203,7 @@ int calculateTicket(const GlobalOptions& options, const CalcOptions& calc, std::
 
 int checkTicket(const GlobalOptions& options, const CheckOptions& check, std::ostream& out) {
     if (check.all && check.date) throw UsageError("--date and --all exclude each other");
+    if (check.calculatedUntil && !check.all) throw UsageError("--calculated needs --all");
     const double chosen = check.date ? parseDateOption("--date", *check.date) : 0;
 
     Session session(options);
@@ -226,8 +239,24 @@ int checkTicket(const GlobalOptions& options, const CheckOptions& check, std::os
         return kExitSuccess;
     }
 
+    // The newest draw the ticket could have learned from, when known.
+    std::optional<double> learnedUntil;
+    if (check.calculatedUntil) {
+        learnedUntil = parseDateOption("--calculated", *check.calculatedUntil);
+    } else if (const auto forDay = dayOfProposedName(check.file)) {
+        // It learned at most from the draws stored before its day.
+        std::optional<double> newest;
+        for (const TZiehung& z : records)
+            if (z.Datum < *forDay && (!newest || z.Datum > *newest)) newest = z.Datum;
+        learnedUntil = newest.value_or(*forDay - 1);
+    }
+
     // Every draw: shown and checked as the display does it, one after the other.
     std::array<std::array<long long, 2>, ZahlenProReihe + 1> total{};
+    ChanceTally all;
+    ChanceTally after;
+    long long learnedDraws = 0;
+    double firstAfter = 0;
     ProgressBar bar("Checking", progressWanted(options.noProgress) && !standardOutputIsTerminal());
     if (check.json) out << "{\"draws\":[";
     for (std::size_t i = 0; i < records.size(); ++i) {
@@ -238,20 +267,38 @@ int checkTicket(const GlobalOptions& options, const CheckOptions& check, std::os
         });
         if (check.json && i) out << ',';
         printCheck(form, z, check.json, true, out);
+        const bool learned = learnedUntil && z.Datum <= *learnedUntil;
+        if (learned) ++learnedDraws;
+        if (!learned && after.draws == 0) firstAfter = z.Datum;
+        // The rows the check counted: the readable ones (none when it
+        // counted none).
+        long long counted = 0;
         for (std::size_t h = 0; h < total.size(); ++h)
-            for (std::size_t pb = 0; pb < 2; ++pb) total[h][pb] += form.Statistik[h][pb];
+            for (std::size_t pb = 0; pb < 2; ++pb) {
+                const long long n = form.Statistik[h][pb];
+                total[h][pb] += n;
+                counted += n;
+                for (long long k = 0; k < n; ++k) {
+                    all.count(static_cast<int>(h), pb == 1);
+                    if (!learned) after.count(static_cast<int>(h), pb == 1);
+                }
+            }
+        const std::vector<CheckedRow> rows =
+            counted > 0 ? readableRows(form) : std::vector<CheckedRow>{};
+        all.addDraw(rows);
+        if (!learned) after.addDraw(rows);
         bar.update(static_cast<long long>(i) + 1, static_cast<long long>(records.size()));
     }
     bar.finish();
     session.failOnMessages();
 
     // Every row against every draw beside what chance gives for as many.
-    HitClassCounts counts{};
-    for (std::size_t h = 0; h < total.size(); ++h)
-        for (const bool pb : {false, true})
-            counts[static_cast<std::size_t>(hitClassIndex(static_cast<int>(h), pb))] =
-                total[h][pb ? 1 : 0];
-    const ChanceComparison chance = judgeAgainstChance(counts);
+    const ChanceComparison chance = judgeTally(all);
+    std::optional<LearnedDraws> learned;
+    if (learnedUntil && learnedDraws > 0) {
+        learned = LearnedDraws{*learnedUntil, learnedDraws, std::nullopt, firstAfter};
+        if (after.rows() > 0) learned->after = judgeTally(after);
+    }
 
     if (check.json) {
         out << "],\"divisions\":[";
@@ -262,7 +309,7 @@ int checkTicket(const GlobalOptions& options, const CheckOptions& check, std::os
                 << '}';
             first = false;
         }
-        out << "],\"chance\":" << chanceJson(chance) << "}\n";
+        out << "],\"chance\":" << chanceJson(chance, learned ? &*learned : nullptr) << "}\n";
     } else {
         out << "Prizes over " << records.size() << " draws:\n";
         for (const PrizeDivision& d : prizeDivisions()) {
@@ -273,10 +320,13 @@ int checkTicket(const GlobalOptions& options, const CheckOptions& check, std::os
             out << line;
         }
         out << '\n' << form.msg(AddedText::ChanceTitle) << '\n';
-        const std::string source =
+        const std::vector<std::string> head{
             form.addedTexts.format(AddedText::ChanceOfWholeHistory,
-                                   {std::to_string(chance.rows), std::to_string(records.size())});
-        for (const std::string& line : chanceLines(form, source, chance)) out << line << '\n';
+                                   {std::to_string(chance.rows), std::to_string(records.size())}),
+            ""};
+        for (const std::string& line :
+             chanceLines(form, head, chance, learned ? &*learned : nullptr))
+            out << line << '\n';
     }
     return kExitSuccess;
 }

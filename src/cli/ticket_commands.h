@@ -26,11 +26,17 @@ struct CheckOptions {
     std::optional<std::string> date;  // the draw on or after this date (default: the newest)
     bool all = false;                 // every stored draw
     bool json = false;
+    // With --all: the newest draw date the ticket was calculated from. By
+    // default a file named as the program proposes ("yyyymmdd.qlt", the day
+    // of the draw it is for) learned from the draws before that day; any
+    // other name tells nothing.
+    std::optional<std::string> calculatedUntil;
 };
 
 // `check`: the hits of every row of a tip file and the prize divisions won,
 // against one draw or every stored draw, checked as the window checks a
-// loaded ticket.
+// loaded ticket. Against every draw the rows are compared with chance; over
+// the draws the ticket was calculated from the comparison gives no verdict.
 int checkTicket(const GlobalOptions& options, const CheckOptions& check, std::ostream& out);
 
 }  // namespace kugel::cli

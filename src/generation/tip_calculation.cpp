@@ -523,7 +523,21 @@ std::optional<CalculationReport> startOrStopCalculation(TForm1& form) {
     if (form.calculationRunning()) return std::nullopt;
     refuseInvertedRange(form);
     button.setCaption(form.msg(Msg::CalculationStop));
-    return TipCalculation(form).run();
+    const double endBefore = form.DateTimePicker1->date();
+    std::optional<CalculationReport> report = TipCalculation(form).run();
+    if (report && !report->cancelled) {
+        // The end date may have moved while the rows were drawn; the later
+        // one bounds what the calculation saw.
+        TForm1::CalculatedTicket made{std::max(endBefore, form.DateTimePicker1->date()), {}};
+        for (const TicketRow& row : form.ticket.rows) {
+            std::array<std::string, 7> texts;
+            for (std::size_t k = 0; k < row.numbers.size(); ++k) texts[k] = row.numbers[k]->text();
+            texts[6] = row.powerball->text();
+            made.rows.push_back(texts);
+        }
+        form.calculatedTicket = std::move(made);
+    }
+    return report;
 }
 
 void registerTipCalculationHandlers(TForm1& form) {

@@ -76,8 +76,25 @@ const std::array<const char*, kAddedTextCount> kBuiltIn{
     "Startdatum der Statistik",
     "Dieses Datum gilt als ENddatum für die Berechnung, Ziehungen danach werden nicht "
     "berücksichtigt",
+    "Ihre %1 Reihen gewannen %2-mal (erwartet %3-mal); bei fairen Ziehungen gewinnen dieselben "
+    "Reihen in 95 von 100 solchen Zeiträumen %4- bis %5-mal.",
+    "So wurde verglichen: %1-mal wurden %2 Ziehungen zufällig gezogen (6 aus 40 und Powerball 1 "
+    "bis 20) und mit denselben Reihen geprüft, gezählt die Reihen mit Gewinn. p = %3 ist der "
+    "Anteil dieser Durchgänge, die mindestens so weit vom Erwarteten abweichen; unter %4 heißt "
+    "das Ergebnis besser oder schlechter als der Zufall.",
+    "Der Tipp wurde aus den Ziehungen bis zum %1 berechnet: über diese %2 Ziehungen kann der "
+    "Vergleich ihn nicht beurteilen.",
+    "Nach seiner Berechnung: %1 Ziehungen ab dem %2.",
+    "kein Urteil, denn nach der Berechnung des Tipps gab es keine Ziehung",
+    "Leer oder unvollständig und daher nicht geprüft: %1 Reihen.",
+    "Geprüft: %1 Reihen",
+    "Runden, die ihren Tipp gegen eine Ziehung prüften, aus der er berechnet war: %1 mit %2 "
+    "Reihen; der Vergleich lässt sie aus.",
+    "Jeder Tipp wurde vor seiner Ziehung berechnet: das Urteil gilt, sofern die Einstellungen "
+    "nicht an denselben Ziehungen ausprobiert und angepasst wurden.",
 };
-static_assert(messageNumber(AddedText::EndDateHint) + 1 == kDesignedMessageCount + kAddedTextCount);
+static_assert(messageNumber(AddedText::ChanceSettingsStand) + 1 ==
+              kDesignedMessageCount + kAddedTextCount);
 
 template <typename Words>
 std::string fill(const std::string& text, const Words& words) {

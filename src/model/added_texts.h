@@ -77,8 +77,17 @@ enum class AddedText : int {
     InstallToolQuestion,  // ... and its question
     StatisticsStartHint,  // the hints of the two date pickers
     EndDateHint,
+    ChanceLead,              // %1 rows, %2 rows that won, %3 expected, %4 - %5 the 95 % range
+    ChanceMethod,            // %1 simulated periods, %2 draws each, %3 p-value, %4 the level
+    ChanceLearned,           // %1 newest draw the ticket was calculated from, %2 such draws
+    ChanceAfterCalculation,  // %1 draws after the ticket's calculation, %2 the first one's date
+    ChanceNoLaterDraws,      // verdict: no draw after the ticket's calculation
+    ChanceRowsMissing,       // %1 rows of the tickets left empty or incomplete
+    ChanceRowsChecked,       // %1 rows really checked (the analysis report)
+    ChanceRoundsLearned,     // %1 rounds checked against a draw their ticket learned from, %2 rows
+    ChanceSettingsStand,     // why the settings analysis's verdict stands
 };
-inline constexpr int kAddedTextCount = 58;
+inline constexpr int kAddedTextCount = 67;
 
 constexpr int messageNumber(AddedText t) {
     return static_cast<int>(t);

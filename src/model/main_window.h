@@ -101,6 +101,15 @@ class TForm1 : public Form {
     std::string SoundName;
     std::string Tippsberechnen;
     Random random;
+    // The ticket a tip calculation left: the end date it learned up to and
+    // every row's seven texts as it left them. A comparison with chance
+    // knows by them whether the ticket it checks was calculated from the
+    // draws it counts.
+    struct CalculatedTicket {
+        double learnedUntil = 0;
+        std::vector<std::array<std::string, 7>> rows;
+    };
+    std::optional<CalculatedTicket> calculatedTicket;
     // The program's own texts after the designed messages (see Memo2).
     AddedTexts addedTexts;
     // A vendor address given on the command line: used instead of the

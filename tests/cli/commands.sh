@@ -76,6 +76,13 @@ same() {  # same FILE1 FILE2 TEXT: says whether two files are byte-identical
   run check "$work/calc.qlt" --date 2012-01-01
   run check "$work/calc.qlt" --all
   run check "$work/calc.qlt" --all --json
+  # Named as the program proposes, a tip file tells the draw it was made
+  # for: the draws before that day are the ones it may have learned from,
+  # and only the later ones are judged.
+  cp "$work/calc.qlt" "$work/20130325.qlt"
+  run check "$work/20130325.qlt" --all
+  run check "$work/calc.qlt" --all --calculated 2013-04-18 --json
+  run check "$work/calc.qlt" --calculated 2013-04-18
 
   run stats freq --from 2013-03-14 --to 2013-04-04
   run stats pairs
