@@ -19,16 +19,30 @@ std::filesystem::path shippedFilesDirectory(const std::filesystem::path& executa
 // The program directory `Home` when none is given on the command line. A
 // program that keeps its files beside itself (a build tree, an unpacked
 // copy) uses its own directory while that is writable. An installed program,
-// or one whose directory is read-only, uses `userDataDir` instead: the
-// directory is created and every shipped file it lacks is copied into it;
-// what the user already has there is never overwritten, so an update or a
-// reinstall of the program leaves the history and the user's files alone.
+// or one whose directory is read-only, uses `userDataDir` instead, brought up
+// to date with the shipped files by seedProgramDirectory on every start.
 // Throws FileError when the user's directory cannot be made.
 std::filesystem::path chooseProgramHome(const std::filesystem::path& executableDir,
                                         const std::filesystem::path& userDataDir);
 
-// Creates `to` and copies every file below `from` that `to` lacks, keeping
-// the tree's shape; executables are left out. Throws FileError.
+// The record, in `to`, of what seedProgramDirectory put there: one line per
+// file, "SHA-256 of the content as copied, two spaces, path relative to `to`",
+// LF-ended. It is the format of `sha256sum`, so `sha256sum -c` run in that
+// directory lists the files the user has changed since.
+inline constexpr const char* kShippedFilesRecord = ".shipped.sha256";
+
+// Creates `to` and brings the shipped files below `from` into it, keeping the
+// tree's shape, the way a package manager treats configuration files:
+//   - a file `to` lacks is copied;
+//   - a file whose content is still what was copied earlier (as the record
+//     says) is replaced by the shipped one when that is newer;
+//   - a file the user changed, or one of the user's own that was never
+//     copied, is kept as it is;
+// and the record is rewritten. Executables are left out, and the history
+// (Powerball.dat) is the user's data: it is copied when missing, never
+// replaced. Replacing a file is best effort (a failure keeps the old file and
+// tries again at the next start); throws FileError when `to` cannot be made
+// or a missing file cannot be copied.
 void seedProgramDirectory(const std::filesystem::path& from, const std::filesystem::path& to);
 
 }  // namespace kugel
