@@ -6,8 +6,10 @@
 #include <cerrno>
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/durable_file.h"
@@ -87,10 +89,15 @@ std::string sha256(std::string_view data) {
     return Sha256().hexDigest(data);
 }
 
+// Beside the shipped files: the hashes of every earlier version of them, in
+// the record's format, for a directory seeded before records were kept.
+const fs::path kEarlierShippedFiles = ".earlier.sha256";
+
 // The history is the user's data even when a copy of one is shipped.
 const fs::path kHistoryFile = "Powerball.dat";
 
-using Record = std::map<std::string, std::string>;  // relative path -> hash
+using Record = std::map<std::string, std::string>;               // relative path -> hash
+using Versions = std::set<std::pair<std::string, std::string>>;  // (relative path, hash)
 
 // A record's path stands alone on its line; one with a line break or a
 // backslash (which sha256sum would escape) is not recorded, so that file is
@@ -99,16 +106,16 @@ bool recordable(const std::string& path) {
     return path.find_first_of("\n\r\\") == std::string::npos;
 }
 
-// What the record says; lines that are not "HASH  PATH" are passed over, and a
-// record that cannot be read counts as empty, as for a directory seeded
-// before records were kept.
-Record readRecord(const fs::path& file) {
-    Record record;
+// Calls `take(path, hash)` for each "HASH  PATH" line of a file in the format
+// of sha256sum; other lines (a comment) are passed over, and a file that
+// cannot be read counts as empty.
+template <typename Take>
+void readHashes(const fs::path& file, Take take) {
     std::string text;
     try {
         text = readWholeFile(file, 1 << 20);
     } catch (const FileError&) {
-        return record;
+        return;
     }
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -119,8 +126,14 @@ Record readRecord(const fs::path& file) {
         if (line.size() < 67 || line.substr(64, 2) != "  ") continue;
         const std::string_view hash = line.substr(0, 64);
         if (hash.find_first_not_of("0123456789abcdef") != std::string_view::npos) continue;
-        record[std::string(line.substr(66))] = std::string(hash);
+        take(std::string(line.substr(66)), std::string(hash));
     }
+}
+
+// What the record says. Empty for a directory seeded before records were kept.
+Record readRecord(const fs::path& file) {
+    Record record;
+    readHashes(file, [&](std::string path, std::string hash) { record[path] = hash; });
     return record;
 }
 
@@ -173,6 +186,9 @@ void seedProgramDirectory(const fs::path& from, const fs::path& to) {
     if (ec) throw FileError(FileOperation::CreateDirectory, to, ec.value());
     const fs::path recordFile = to / kShippedFilesRecord;
     const Record before = readRecord(recordFile);
+    Versions earlier;
+    readHashes(from / kEarlierShippedFiles,
+               [&](std::string path, std::string hash) { earlier.emplace(path, hash); });
     Record after = before;
 
     for (auto it = fs::recursive_directory_iterator(from, ec); !ec && it != fs::end(it);
@@ -187,7 +203,7 @@ void seedProgramDirectory(const fs::path& from, const fs::path& to) {
         // Programs are not data: a copied tree never holds executables.
         if (!it->is_regular_file() ||
             (it->status().permissions() & fs::perms::owner_exec) != fs::perms::none ||
-            relative == kShippedFilesRecord)
+            relative == kShippedFilesRecord || relative == kEarlierShippedFiles)
             continue;
         const std::string key = relative.generic_string();
         const bool userData = relative == kHistoryFile;
@@ -218,8 +234,12 @@ void seedProgramDirectory(const fs::path& from, const fs::path& to) {
             after[key] = shippedHash;  // up to date, whoever put it there
             continue;
         }
+        // Unchanged is what the record says was copied, or, where it says
+        // nothing, any version an earlier program shipped.
         const auto seeded = before.find(key);
-        if (seeded == before.end() || seeded->second != presentHash) continue;  // the user's
+        const bool unchanged = seeded != before.end() ? seeded->second == presentHash
+                                                      : earlier.count({key, presentHash}) > 0;
+        if (!unchanged) continue;  // the user's
         try {
             replaceFileAtomically(target, temporaryName(target), shipped);
             after[key] = shippedHash;

@@ -35,7 +35,9 @@ inline constexpr const char* kShippedFilesRecord = ".shipped.sha256";
 // tree's shape, the way a package manager treats configuration files:
 //   - a file `to` lacks is copied;
 //   - a file whose content is still what was copied earlier (as the record
-//     says) is replaced by the shipped one when that is newer;
+//     says; without a record entry, what `from/.earlier.sha256` lists as an
+//     earlier shipped version) is replaced by the shipped one when that is
+//     newer;
 //   - a file the user changed, or one of the user's own that was never
 //     copied, is kept as it is;
 // and the record is rewritten. Executables are left out, and the history

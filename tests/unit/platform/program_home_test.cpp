@@ -106,17 +106,27 @@ TEST(ProgramHome, AnUpgradeReplacesTheShippedFilesTheUserLeftAloneAndKeepsTheRes
     EXPECT_EQ(readWholeFile(t.user / "land" / "Deutsch.txt"), "Sprache 1.0.3");
 }
 
-TEST(ProgramHome, WithoutARecordOnlyFilesEqualToTheShippedOnesAreTakenAsUnchanged) {
+TEST(ProgramHome, WithoutARecordFilesEqualToAShippedVersionAreTakenAsUnchanged) {
     Installed t;
-    // Seeded by a program that kept no record; the sound is the user's.
-    writeFile(t.user / "land" / "English.txt", "shipped language");
+    writeFile(t.shared / "land" / "Deutsch.txt", "Sprache 1.0");
+    writeFile(
+        t.shared / ".earlier.sha256",
+        "# every version shipped before\n"
+        "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad  land/English.txt\n");
+    // Seeded by programs that kept no record: the English file as an earlier
+    // version shipped it ("abc"), the German one as this version ships it,
+    // the sound the user's.
+    writeFile(t.user / "land" / "English.txt", "abc");
+    writeFile(t.user / "land" / "Deutsch.txt", "Sprache 1.0");
     writeFile(t.user / "yippee.wav", "a sound of mine");
     seedProgramDirectory(t.shared, t.user);
+    EXPECT_EQ(readWholeFile(t.user / "land" / "English.txt"), "shipped language");
+    EXPECT_FALSE(fs::exists(t.user / ".earlier.sha256"));
 
-    writeFile(t.shared / "land" / "English.txt", "shipped language 1.0.1");
+    writeFile(t.shared / "land" / "Deutsch.txt", "Sprache 1.0.1");
     writeFile(t.shared / "yippee.wav", "shipped sound 1.0.1");
     seedProgramDirectory(t.shared, t.user);
-    EXPECT_EQ(readWholeFile(t.user / "land" / "English.txt"), "shipped language 1.0.1");
+    EXPECT_EQ(readWholeFile(t.user / "land" / "Deutsch.txt"), "Sprache 1.0.1");
     EXPECT_EQ(readWholeFile(t.user / "yippee.wav"), "a sound of mine");
 }
 
