@@ -7,7 +7,8 @@
 #                             the validators of the desktop entry and the metainfo,
 #                             the Debian package tools: cpack's DEB generator
 #                             calls `file` and dpkg-shlibdeps, which needs objdump;
-#                             the JSON Schema validator for the driver's --json)
+#                             lintian checks the package; the JSON Schema
+#                             validator for the driver's --json)
 #   install-deps.sh --fuzz    also what the fuzzing build needs (clang, libFuzzer)
 set -euo pipefail
 
@@ -20,10 +21,12 @@ packages=(
   fonts-liberation fonts-wqy-microhei fonts-lohit-deva poppler-utils
   xvfb xauth imagemagick xdotool tinyproxy-bin
   qt6-qpa-plugins qt6-translations-l10n libqt6svg6
+  help2man
 )
 for arg in "$@"; do
   case "$arg" in
-    --tests) packages+=(chromium desktop-file-utils appstream dpkg-dev file binutils python3 python3-jsonschema) ;;
+    --tests) packages+=(chromium desktop-file-utils appstream dpkg-dev file binutils python3 python3-jsonschema
+                        lintian) ;;
     # The fuzzing build (scripts/fuzz.sh) needs clang and its libFuzzer runtime.
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
   esac
