@@ -137,16 +137,10 @@ Record readRecord(const fs::path& file) {
     return record;
 }
 
-// Beside the file, under a name no user picks: a `NAME.tmp` of the user's
-// own must survive a start.
-fs::path temporaryName(const fs::path& target) {
-    return target.string() + ".kugelmeister-new";
-}
-
 void writeRecord(const fs::path& file, const Record& record) {
     std::string text;
     for (const auto& [path, hash] : record) text += hash + "  " + path + "\n";
-    replaceFileAtomically(file, temporaryName(file), text);
+    replaceFileAtomically(file, text);
 }
 
 }  // namespace
@@ -215,7 +209,7 @@ void seedProgramDirectory(const fs::path& from, const fs::path& to) {
             const std::string bytes = readWholeFile(it->path());
             // Written whole or not at all: a start cut short must not leave a
             // torn file that later passes for one the user changed.
-            replaceFileAtomically(target, temporaryName(target), bytes);
+            replaceFileAtomically(target, bytes);
             if (tracked) after[key] = sha256(bytes);
             continue;
         }
@@ -241,7 +235,7 @@ void seedProgramDirectory(const fs::path& from, const fs::path& to) {
                                                       : earlier.count({key, presentHash}) > 0;
         if (!unchanged) continue;  // the user's
         try {
-            replaceFileAtomically(target, temporaryName(target), shipped);
+            replaceFileAtomically(target, shipped);
             after[key] = shippedHash;
         } catch (const FileError&) {
             // Still the old, unchanged file: the record stays and says so.
