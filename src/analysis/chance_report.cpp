@@ -65,18 +65,22 @@ std::string verdictText(const TForm1& form, const ChanceComparison& c) {
     return {};
 }
 
+std::optional<CheckedRow> readableRow(const TicketRow& row) {
+    try {
+        CheckedRow r;
+        for (std::size_t k = 0; k < r.numbers.size(); ++k)
+            r.numbers[k] = toInteger(row.numbers[k]->text());
+        r.powerball = toInteger(row.powerball->text());
+        return r;
+    } catch (const ConversionError&) {
+        return std::nullopt;
+    }
+}
+
 std::vector<CheckedRow> readableRows(const TForm1& form) {
     std::vector<CheckedRow> rows;
-    for (const TicketRow& row : form.ticket.rows) {
-        try {
-            CheckedRow r;
-            for (std::size_t k = 0; k < r.numbers.size(); ++k)
-                r.numbers[k] = toInteger(row.numbers[k]->text());
-            r.powerball = toInteger(row.powerball->text());
-            rows.push_back(r);
-        } catch (const ConversionError&) {
-        }
-    }
+    for (const TicketRow& row : form.ticket.rows)
+        if (const auto r = readableRow(row)) rows.push_back(*r);
     return rows;
 }
 

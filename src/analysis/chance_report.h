@@ -15,6 +15,9 @@ namespace kugel {
 // counts them.
 HitClassCounts hitClassCounts(const HitStatistics& rows);
 
+// One ticket row as the check reads it; nothing when a field holds no
+// whole number, so the check leaves the row out.
+std::optional<CheckedRow> readableRow(const TicketRow& row);
 // The ticket's rows the check can read, in order: a row with a field that
 // holds no whole number is left out, as the check leaves it out.
 std::vector<CheckedRow> readableRows(const TForm1& form);

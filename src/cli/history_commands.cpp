@@ -2,6 +2,7 @@
 
 #include <iostream>
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include "cli/draw_output.h"
@@ -13,6 +14,7 @@
 #include "platform/durable_file.h"
 #include "shell/application.h"
 #include "update/history_csv.h"
+#include "update/results_download.h"
 
 namespace kugel::cli {
 namespace {
@@ -118,18 +120,25 @@ int updateHistory(const GlobalOptions& options, bool json, std::ostream& out) {
     TForm1& form = session.form();
     const HistoryFile history(form.historyPath());
     const std::size_t before = history.exists() ? history.readAll().size() : 0;
+    UpdateEnd end = UpdateEnd::UpToDate;
     {
         ProgressBar bar("Update", progressWanted(options.noProgress));
         session.platform().onProcessEvents = [&] {
             const StatusProgress& p = form.StatusBar1->progress();
             bar.update(p.position, p.maximum);
         };
-        session.invoke("KugelmeisterClick");
+        session.app().userAction([&] { end = downloadNewDraws(form, UpdateStart::ByUser); });
         session.platform().onProcessEvents = nullptr;
     }
     session.failOnMessages();
     const std::vector<TZiehung> records = history.readAll();
     const std::size_t added = records.size() >= before ? records.size() - before : 0;
+    // An update the server ended (a 5xx, or "try later") is no "up to
+    // date": the weeks after it are missing, and a script must see that.
+    if (end == UpdateEnd::Interrupted)
+        throw DataError("the update ended early: " + form.StatusBar1->panelText(0) + "; " +
+                        std::to_string(added) + (added == 1 ? " new draw" : " new draws") +
+                        " stored, the next update asks again from there");
     if (json) {
         out << "{\"added\":" << added
             << ",\"newest\":" << (records.empty() ? "null" : drawJson(records.back())) << "}\n";

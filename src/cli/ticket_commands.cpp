@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <string>
 #include <vector>
 
 #include "analysis/chance_report.h"
@@ -19,7 +20,9 @@
 #include "model/history_file.h"
 #include "model/main_window.h"
 #include "model/ticket_controls.h"
+#include "output/tip_file.h"
 #include "platform/dates.h"
+#include "platform/text_excerpt.h"
 #include "shell/application.h"
 
 namespace kugel::cli {
@@ -128,6 +131,26 @@ std::optional<double> dayOfProposedName(const std::string& file) {
                       std::stoi(name.substr(6, 2)));
 }
 
+// The lines of the loaded tip file that left no row to check: one that does
+// not read as seven whole numbers, and any after the ticket's last row. A
+// check that silently counted fewer rows would pass for one of the whole file.
+void reportIgnoredTipLines(const TForm1& form, const std::string& file, std::ostream& err) {
+    const std::vector<std::string> lines = readAllTipFileLines(file);
+    const std::size_t rows = form.ticket.rows.size();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (trimmed(lines[i]).empty()) continue;
+        std::string reason;
+        if (i >= rows)
+            reason = "a ticket holds " + std::to_string(rows) + " rows";
+        else if (!readableRow(form.ticket.rows[i]))
+            reason = "not seven whole numbers";
+        else
+            continue;
+        err << "kugelmeister-cli: " << file << ':' << i + 1 << ": ignored (" << reason
+            << "): " << withVisibleControls(lines[i]) << '\n';
+    }
+}
+
 }  // namespace
 
 int calculateTicket(const GlobalOptions& options, const CalcOptions& calc, std::ostream& out) {
@@ -227,6 +250,7 @@ int checkTicket(const GlobalOptions& options, const CheckOptions& check, std::os
     session.platform().queueAnswer(answer);
     session.invoke("SpeedButton16Click");
     session.failOnMessages();
+    reportIgnoredTipLines(form, check.file, std::cerr);
     if (filledRows(form).empty()) throw DataError(check.file + " holds no rows");
 
     if (!check.all) {

@@ -100,6 +100,12 @@ TipFields splitTipLine(const std::string& line) {
 }
 
 std::vector<std::string> readTipFileLines(const std::string& path) {
+    std::vector<std::string> lines = readAllTipFileLines(path);
+    if (lines.size() > static_cast<std::size_t>(MaxTipps)) lines.resize(MaxTipps);
+    return lines;
+}
+
+std::vector<std::string> readAllTipFileLines(const std::string& path) {
     // A directory opens like a file and reads as empty; it is no tip file.
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) throw FileError(FileOperation::Open, path, EISDIR);
@@ -114,7 +120,6 @@ std::vector<std::string> readTipFileLines(const std::string& path) {
     std::vector<std::string> lines = splitLines(text);
     // Loading such a file would only empty the ticket.
     if (!couldBeTipFile(text, lines)) throw TextError(AddedText::TipFileNotText, {path});
-    if (lines.size() > static_cast<std::size_t>(MaxTipps)) lines.resize(MaxTipps);
     return lines;
 }
 

@@ -30,6 +30,9 @@ TipFields splitTipLine(const std::string& line);
 // tip file, holds bytes no text holds, or has text but not one line that
 // reads as a row.
 std::vector<std::string> readTipFileLines(const std::string& path);
+// Every line of a tip file, also those after the ticket's last row; throws
+// as readTipFileLines does.
+std::vector<std::string> readAllTipFileLines(const std::string& path);
 
 // Saves the ticket to a tip file the user chooses.
 void SpeedButton15Click(TForm1& form);

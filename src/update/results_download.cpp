@@ -159,15 +159,6 @@ void downloadNewDraws(TForm1& form) {
 
 namespace {
 
-// How an update ended.
-enum class UpdateEnd {
-    UpToDate,     // every week up to today was answered
-    Stopped,      // by the user
-    Interrupted,  // no answer, or one that says to ask again later
-    Malformed,    // an answer that is no list of draws
-    Damaged,      // the newest stored draw has no usable date: nothing was asked
-};
-
 // The update into `history` without the draw display at its end.
 UpdateEnd runUpdate(TForm1& form, const HistoryFile& history, UpdateStart start) {
     Platform& platform = form.platform();
@@ -319,13 +310,14 @@ void keepHistoryAfterRebuild(TForm1& form, double shownDate, bool showBox) {
 
 }  // namespace
 
-void downloadNewDraws(TForm1& form, UpdateStart start) {
-    if (form.updateRunning()) return;
+UpdateEnd downloadNewDraws(TForm1& form, UpdateStart start) {
+    if (form.updateRunning()) return UpdateEnd::Busy;
     const UpdateEnd end = runUpdate(form, HistoryFile(form.historyPath()), start);
     // After an answer that is no list of draws, or before a damaged
     // history, the window is left as the message found it.
-    if (end == UpdateEnd::Malformed || end == UpdateEnd::Damaged) return;
+    if (end == UpdateEnd::Malformed || end == UpdateEnd::Damaged) return end;
     SpeedButton5Click(form);
+    return end;
 }
 
 void removeInterruptedRebuild(const TForm1& form) {

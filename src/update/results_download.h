@@ -22,7 +22,16 @@ void downloadNewDraws(TForm1& form);
 // Who started the update: a failure to reach the server is shown in a
 // message box only to a user who asked for the update.
 enum class UpdateStart { ByUser, AtStartup };
-void downloadNewDraws(TForm1& form, UpdateStart start);
+// How an update ended.
+enum class UpdateEnd {
+    UpToDate,     // every week up to today was answered
+    Stopped,      // by the user
+    Interrupted,  // no answer, or one that says to ask again later
+    Malformed,    // an answer that is no list of draws
+    Damaged,      // the newest stored draw has no usable date: nothing was asked
+    Busy,         // another update was running: nothing was asked
+};
+UpdateEnd downloadNewDraws(TForm1& form, UpdateStart start);
 // Downloads the whole history again from the first draw after asking
 // ("BitBtn2Click"). The new history is built beside the old one and takes its
 // place only when complete; after an error or a stop the old one is kept.

@@ -52,6 +52,29 @@ on_terminal() {
 shown() {
   printf '%s\n' "$(sed 's/\x1b/^[/g; s/\r$//' "$work/tty" | sed 's/.*\r//' | tr -d '\r')"
 }
+# Starts a results server that answers every request "503 Service
+# Unavailable" and sets busy_url and busy_pid.
+busy_server() {
+  python3 - "$work/busy.port" <<'PY' >/dev/null 2>&1 &
+import http.server, sys
+class Busy(http.server.BaseHTTPRequestHandler):
+    def do_GET(self):
+        self.send_response(503)
+        self.send_header("Content-Length", "0")
+        self.end_headers()
+    def log_message(self, *args):
+        pass
+server = http.server.HTTPServer(("127.0.0.1", 0), Busy)
+open(sys.argv[1], "w").write(str(server.server_port))
+server.serve_forever()
+PY
+  busy_pid=$!
+  for _ in $(seq 100); do
+    [ -s "$work/busy.port" ] && break
+    sleep 0.05
+  done
+  busy_url="http://127.0.0.1:$(cat "$work/busy.port")"
+}
 escapes() {
   if grep -q $'\x1b' "$work/tty"; then echo "(escape sequences sent)"; else echo "(no escape sequences)"; fi
 }
@@ -146,6 +169,27 @@ escapes() {
   run show
   run export csv
   cp "$work/sound.dat" "$home/Powerball.dat"
+
+  echo "# the lines of a tip file the check leaves out are named"
+  {
+    printf '1,2,3,4,5,6,7\r\n4,x,9,10,11,12,3\r\n\r\n'
+    for r in $(seq 4 12); do printf '%d,%d,%d,%d,%d,%d,%d\r\n' $r $((r + 1)) $((r + 2)) $((r + 3)) $((r + 4)) $((r + 5)) 1; done
+    printf '7,8,9,10,11,12,13\r\n'
+  } >"$work/partly.qlt"
+  run check "$work/partly.qlt"
+
+  echo "# an update the server ends is no success"
+  cp "$home/Powerball.dat" "$work/before-503.dat"
+  busy_server
+  echo "\$ update (server answers 503)"
+  timeout 60 "$cli" --home "$home" --settings "$home/settings.ini" --tool-settings "$home/tool.ini" \
+    --server "$busy_url" --today 2013-05-10 --clock 12345 update >"$work/out" 2>"$work/err"
+  echo "exit $?"
+  cat "$work/out"
+  sed "s|$busy_url|@BUSY@|g; s/^/! /" "$work/err"
+  cmp -s "$home/Powerball.dat" "$work/before-503.dat" && echo "(history unchanged)"
+  kill "$busy_pid" 2>/dev/null
+  wait "$busy_pid" 2>/dev/null
 } 2>&1 | sed "s|$work/|@WORK@/|g; s|$src/|@SRC@/|g; s|$url|@SERVER@|g; s|$gui|@GUI@|g" >"$work/transcript"
 
 if [ "${KUGEL_UPDATE_EXPECTED:-}" = 1 ]; then
