@@ -83,10 +83,21 @@ void TippEditClick(TForm1& form, int rowNumber) {
 void SpeedButton13Click(TForm1& form) {
     const std::string proposal = std::to_string(form.random.next(kProposalRange));
     // Cancelling leaves the proposal, as the classic input box does.
-    const std::string answer =
-        form.platform()
-            .inputBox(form.msg(Msg::LuckyNumberCaption), form.msg(Msg::LuckyNumberPrompt), proposal)
+    const auto ask = [&form, &proposal](const std::string& shown) {
+        return form.platform()
+            .inputBox(form.msg(Msg::LuckyNumberCaption), form.msg(Msg::LuckyNumberPrompt), shown)
             .value_or(proposal);
+    };
+    std::string answer = ask(proposal);
+    // A mistyped number is said to be one and offered again for mending,
+    // rather than quietly giving way to the clock.
+    while (!answer.empty() && !parseInt(answer)) {
+        form.platform().messageBox(kApplicationTitle,
+                                   form.msg(Msg::LuckyNumberInputError) + "\n" +
+                                       form.addedTexts.format(AddedText::NotAnInteger, {answer}),
+                                   MessageButtons::Ok);
+        answer = ask(answer);
+    }
     if (const auto lucky = parseInt(answer)) {
         form.random.seed = static_cast<std::uint32_t>(*lucky);
         form.StatusBar1->setPanelText(1, form.msg(Msg::LuckyNumberSetBefore) +

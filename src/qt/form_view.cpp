@@ -23,6 +23,7 @@
 #include <QPen>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,6 +36,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 #include "controls/chart.h"
 #include "controls/property_names.h"
@@ -458,13 +461,20 @@ QObject* FormView::createObject(Component& c, QWidget* parent) {
         case Kind::DateTimePicker: {
             auto* date = new QDateEdit(parent);
             date->setCalendarPopup(true);
+            // A typed date before the earliest one allowed becomes the
+            // earliest one instead of springing back to the date before.
+            date->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
             connect(date, &QDateEdit::dateChanged, this, [this, &c, date](const QDate& d) {
                 if (updatingWidgets()) return;
                 auto& model = static_cast<DateTimePicker&>(c);
                 userAction([&] { model.setDate(dayOfDate(d)); });
-                // A date the model refused springs back.
+                // A date the model refused springs back. One it took stays
+                // untouched: setting it again would move the cursor out of the
+                // part the player is typing.
+                const QDate taken = dateOfDay(model.date());
+                if (date->date() == taken) return;
                 const QSignalBlocker block(date);
-                date->setDate(dateOfDay(model.date()));
+                date->setDate(taken);
             });
             return date;
         }
@@ -627,7 +637,10 @@ void FormView::apply(Component& c, std::string_view property) {
             if (property == prop::Text) {
                 // While the user types, an equal text must not move the cursor.
                 const QString text = qs(model.text());
-                if (edit->text() != text) edit->setText(text);
+                if (edit->text() != text) {
+                    edit->setText(text);
+                    if (editsChanged_) editsChanged_->push_back(edit);
+                }
             } else if (property == prop::ReadOnly) {
                 edit->setReadOnly(model.readOnly());
             }
@@ -653,8 +666,12 @@ void FormView::apply(Component& c, std::string_view property) {
             const QSignalBlocker block(date);
             if (property == prop::MinDate) date->setMinimumDate(dateOfDay(model.minDate()));
             if (property == prop::Date || property == prop::MinDate) {
-                date->setDisplayFormat(editorDateFormat(app_.platform().locale().shortDateFormat));
-                date->setDate(dateOfDay(model.date()));
+                const QString format = editorDateFormat(app_.platform().locale().shortDateFormat);
+                if (date->displayFormat() != format) date->setDisplayFormat(format);
+                // The date the player is typing comes back from the model:
+                // setting it again would move the cursor.
+                const QDate taken = dateOfDay(model.date());
+                if (date->date() != taken) date->setDate(taken);
             }
             break;
         }
@@ -918,6 +935,39 @@ bool FormView::isMenuShortcut(const QKeySequence& keys) const {
     return false;
 }
 
+void FormView::leaveEdit(Component& c, QFocusEvent& event) {
+    // The widget the focus moves to has it already while the one it leaves
+    // hears of the move.
+    auto* next = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (!next || !watched_.count(next)) {
+        userEvent(c, "OnExit");
+        return;
+    }
+    const QString nextText = next->text();
+    std::vector<QWidget*> changed;
+    std::vector<QWidget*>* const outer = std::exchange(editsChanged_, &changed);
+    userEvent(c, "OnExit");
+    editsChanged_ = outer;
+    if (next->text() == nextText || nextText.isEmpty()) return;
+    // The text the player was going to overwrite now stands in another edit:
+    // the focus follows it there, as a Tab would have brought it.
+    for (QWidget* w : changed) {
+        auto* edit = qobject_cast<QLineEdit*>(w);
+        if (!edit || edit == next || edit->text() != nextText) continue;
+        const Qt::FocusReason reason = event.reason();
+        QPointer<QLineEdit> from(next);
+        QPointer<QLineEdit> to(edit);
+        QTimer::singleShot(0, this, [from, to, reason] {
+            if (from && to && from->hasFocus()) {
+                to->setFocus(reason);
+                if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason)
+                    to->selectAll();
+            }
+        });
+        return;
+    }
+}
+
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == host_) {
         if (event->type() == QEvent::Resize && fill_) applyGeometry(*fill_);
@@ -958,14 +1008,23 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
             const char* what = event->type() == QEvent::FocusIn ? "OnEnter" : "OnExit";
-            if (watched == objectFor(c) && c.handlerFor(what)) userEvent(c, what);
+            if (watched != objectFor(c) || !c.handlerFor(what)) break;
+            if (event->type() == QEvent::FocusOut && c.kind() == Kind::Edit)
+                leaveEdit(c, *static_cast<QFocusEvent*>(event));
+            else
+                userEvent(c, what);
             break;
         }
         case QEvent::ShortcutOverride: {
             // An edit claims Ctrl+A (select all) and the like for itself; the
-            // menu's shortcuts must win, as the menu promises them.
+            // menu's shortcuts must win, as the menu promises them. Only
+            // selecting all of a text field's text stays with the field: there
+            // it is what the player means.
             const auto* key = static_cast<QKeyEvent*>(event);
             const QKeySequence pressed(key->keyCombination());
+            const bool textField =
+                qobject_cast<QLineEdit*>(watched) || qobject_cast<QPlainTextEdit*>(watched);
+            if (textField && key->matches(QKeySequence::SelectAll)) break;
             if (isMenuShortcut(pressed)) {
                 event->ignore();
                 return true;

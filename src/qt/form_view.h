@@ -17,6 +17,7 @@ class QMainWindow;
 class QWidget;
 
 class QAction;
+class QFocusEvent;
 
 namespace kugel {
 
@@ -93,6 +94,10 @@ class FormView : public QObject, public FormObserver {
     UpDown* upDownOf(const Component& edit) const;
     // A key sequence one of the form's visible menu items is bound to.
     bool isMenuShortcut(const QKeySequence& keys) const;
+    // Runs the handler of leaving an edit; when it rearranges the texts of
+    // edits (a ticket row sorted) the focus goes along with the text of the
+    // edit it was moving to.
+    void leaveEdit(Component& c, QFocusEvent& event);
 
     Application& app_;
     Form& form_;
@@ -106,6 +111,8 @@ class FormView : public QObject, public FormObserver {
     std::size_t seen_ = 0;
     int updating_ = 0;
     std::set<Component*> pendingTabs_;  // page controls to show, while busy
+    // Edits whose text the model changed while an edit was being left.
+    std::vector<QWidget*>* editsChanged_ = nullptr;
 };
 
 }  // namespace kugel

@@ -21,6 +21,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
@@ -328,6 +329,100 @@ TEST_F(GuiSmokeTest, UpDownEditShowsThePositionUsedOnceLeft) {
         EXPECT_EQ(edit->text(), QString::number(c.expected));
         EXPECT_EQ(f3.edits[0]->text(), std::to_string(c.expected));
     }
+}
+
+// Leaving a ticket cell sorts its row; the cell the player moved to may get
+// another number. The focus goes with the number it was on, so that what the
+// player types next replaces that number and no other.
+TEST_F(GuiSmokeTest, TheFocusStaysWithItsNumberWhenTheRowIsSorted) {
+    TForm1& f = t.form();
+    f.sortieren = true;
+    f.PageControl1->setActivePage(f.TabSheet1);
+    MainView& w = view->mainWindow();
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    const TicketRow& row = f.ticket.rows[0];
+    const std::array<const char*, 6> numbers{"5", "10", "15", "20", "25", "30"};
+    for (std::size_t k = 0; k < numbers.size(); ++k) row.numbers[k]->setText(numbers[k]);
+    row.powerball->setText("7");
+    auto cell = [&](std::size_t k) {
+        return qobject_cast<QLineEdit*>(view->widgetFor(*row.numbers[k]));
+    };
+    cell(0)->setFocus(Qt::MouseFocusReason);
+    cell(0)->selectAll();
+    QTest::keyClicks(cell(0), QStringLiteral("22"));
+    cell(1)->setFocus(Qt::TabFocusReason);  // to the 10, which sorts to the front
+    QApplication::processEvents();
+
+    std::vector<std::string> sorted;
+    for (const Edit* e : row.numbers) sorted.push_back(e->text());
+    EXPECT_EQ(sorted, (std::vector<std::string>{"10", "15", "20", "22", "25", "30"}));
+    ASSERT_EQ(QApplication::focusWidget(), cell(0));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("3"));
+    std::vector<std::string> typed;
+    for (const Edit* e : row.numbers) typed.push_back(e->text());
+    EXPECT_EQ(typed, (std::vector<std::string>{"3", "15", "20", "22", "25", "30"}));
+}
+
+// A year or a whole date typed into the start date of the statistics is the
+// date the charts count from; one before the first draw counts from that.
+TEST_F(GuiSmokeTest, ATypedStartDateIsTaken) {
+    TForm1& f = t.form();
+    f.PageControl1->setActivePage(f.TabSheet5);
+    MainView& w = view->mainWindow();
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    auto* date = qobject_cast<QDateEdit*>(view->widgetFor(*f.DateTimePicker2));
+    ASSERT_NE(date, nullptr);
+    struct Case {
+        QDateTimeEdit::Section section;
+        QString typed;
+        double expected;
+    };
+    f.DateTimePicker2->setDate(test::day(2017, 3, 1));
+    const Case cases[] = {
+        {QDateTimeEdit::YearSection, QStringLiteral("2013"), test::day(2013, 3, 7)},
+        {QDateTimeEdit::MonthSection, QStringLiteral("11252016"), test::day(2016, 11, 25)},
+        {QDateTimeEdit::YearSection, QStringLiteral("2015"), test::day(2015, 11, 25)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        date->setFocus(Qt::MouseFocusReason);
+        date->setSelectedSection(c.section);
+        QTest::keyClicks(date, c.typed);
+        QTest::keyClick(date, Qt::Key_Return);
+        EXPECT_EQ(f.DateTimePicker2->date(), c.expected);
+    }
+}
+
+// Ctrl+A selects the text of the field the cursor is in; elsewhere it is the
+// menu's shortcut for the update.
+TEST_F(GuiSmokeTest, CtrlASelectsAFieldsTextAndUpdatesElsewhere) {
+    TForm1& f = t.form();
+    MainView& w = view->mainWindow();
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    int requests = 0;
+    t.platform.http = [&](const HttpRequest&) {
+        ++requests;
+        return HttpResponse{};
+    };
+    f.PageControl1->setActivePage(f.TabSheet3);
+    f.ProxyHostEdit->setText("proxy.example");
+    QApplication::processEvents();
+    auto* edit = qobject_cast<QLineEdit*>(view->widgetFor(*f.ProxyHostEdit));
+    ASSERT_NE(edit, nullptr);
+    edit->setFocus(Qt::MouseFocusReason);
+    edit->deselect();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(edit->selectedText(), QStringLiteral("proxy.example"));
+    EXPECT_EQ(requests, 0);
+
+    t.answer(DialogResult::Ok);  // whatever the failed update says
+    QWidget* button = view->widgetFor(*f.BitBtn1);
+    button->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(button, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_GT(requests, 0);
 }
 
 TEST_F(GuiSmokeTest, DialogsPressOkOnEnter) {

@@ -187,48 +187,67 @@ TEST_F(TipEditor, RandomPickFillsTheRow) {
 }
 
 TEST_F(TipEditor, LuckyNumber) {
+    Random proposalOf5{5};
+    const std::string proposal = std::to_string(proposalOf5.next(99999));
     struct Case {
         const char* name;
-        ScriptedPlatform::Answer answer;
+        std::vector<ScriptedPlatform::Answer> answers;
         bool seeded;  // false: the clock's seed
-        std::uint32_t seed;
-        const char* status;  // empty: the status bar stays as it was
+        std::string seed;
+        const char* complaint;  // empty: no message box
     };
     using A = ScriptedPlatform::Answer;
     const Case cases[] = {
-        {"an integer",
-         {A::Kind::Text, DialogResult::Ok, "12345"},
-         true,
-         12345u,
-         "Glückszahl 12345 gesetzt"},
+        {"an integer", {{A::Kind::Text, DialogResult::Ok, "12345"}}, true, "12345", ""},
         {"a negative one in two's complement",
-         {A::Kind::Text, DialogResult::Ok, "-1"},
+         {{A::Kind::Text, DialogResult::Ok, "-1"}},
          true,
-         0xFFFFFFFFu,
-         "Glückszahl -1 gesetzt"},
-        {"text", {A::Kind::Text, DialogResult::Ok, "abc"}, false, 0, ""},
-        {"beyond 32 bits", {A::Kind::Text, DialogResult::Ok, "4294967296"}, false, 0, ""},
-        {"empty", {A::Kind::Text, DialogResult::Ok, ""}, false, 0, ""},
+         "-1",
+         ""},
+        {"text, then mended",
+         {{A::Kind::Text, DialogResult::Ok, "12a"}, {A::Kind::Text, DialogResult::Ok, "321"}},
+         true,
+         "321",
+         "'12a' ist kein gültiger Integerwert"},
+        {"beyond 32 bits, then cancelled",
+         {{A::Kind::Text, DialogResult::Ok, "4294967296"},
+          {A::Kind::Cancel, DialogResult::Cancel, {}}},
+         true,
+         proposal,
+         "'4294967296' ist kein gültiger Integerwert"},
+        {"empty", {{A::Kind::Text, DialogResult::Ok, ""}}, false, "", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         t.platform.setClock(777000);
         t.form().random.seed = 5;
         t.form().StatusBar1->setPanelText(1, "vorher");
-        t.platform.queueAnswer(c.answer);
+        for (std::size_t k = 0; k < c.answers.size(); ++k) {
+            if (k > 0) t.answer(DialogResult::Ok);  // the message box between
+            t.platform.queueAnswer(c.answers[k]);
+        }
         t.takeOutput();
         click(*t.form().ticket.SpeedButton13);
 
         const std::string out = t.takeOutput();
-        Random proposal{5};
-        EXPECT_NE(out.find("inputbox \"Ihre Glückszahl (1-99999999)?\" \"Geben Sie Ihre "
-                           "Glückszahl für den Zufallsgenerator ein!\" \"" +
-                           std::to_string(proposal.next(99999)) + "\""),
-                  std::string::npos)
-            << out;
-        EXPECT_EQ(out.find("messagebox"), std::string::npos);
-        EXPECT_EQ(t.form().random.seed, c.seeded ? c.seed : 777000u);
-        EXPECT_EQ(t.form().StatusBar1->panelText(1), *c.status ? c.status : "vorher");
+        const std::string box =
+            "inputbox \"Ihre Glückszahl (1-99999999)?\" \"Geben Sie Ihre "
+            "Glückszahl für den Zufallsgenerator ein!\" \"";
+        EXPECT_NE(out.find(box + proposal + "\""), std::string::npos) << out;
+        EXPECT_EQ(t.platform.queuedAnswers(), 0u);
+        if (*c.complaint) {
+            EXPECT_NE(out.find("Fehler bei Eingabe der ZufallsZahl"), std::string::npos) << out;
+            EXPECT_NE(out.find(c.complaint), std::string::npos) << out;
+            // The box comes again with what was typed, to be mended.
+            EXPECT_NE(out.find(box + c.answers[0].text + "\""), std::string::npos) << out;
+        } else {
+            EXPECT_EQ(out.find("messagebox"), std::string::npos) << out;
+        }
+        const std::uint32_t seed =
+            c.seeded ? static_cast<std::uint32_t>(std::stoll(c.seed)) : 777000u;
+        EXPECT_EQ(t.form().random.seed, seed);
+        EXPECT_EQ(t.form().StatusBar1->panelText(1),
+                  c.seeded ? "Glückszahl " + c.seed + " gesetzt" : "vorher");
     }
 }
 
