@@ -39,7 +39,7 @@ void BM_SettingsAnalysisInWindow(benchmark::State& state) {
         b.platform.queueAnswer({ScriptedPlatform::Answer::Kind::Text, DialogResult::Ok, seed});
         // The desktop platform's busy cursor of the analysis.
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        BitBtn9Click(f);
+        runSettingsAnalysis(f);
         QApplication::restoreOverrideCursor();
         QCoreApplication::processEvents();
         b.out.str({});

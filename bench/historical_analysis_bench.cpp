@@ -32,7 +32,7 @@ void BM_SettingsAnalysis(benchmark::State& state) {
         f.DateTimePicker1->setDate(history(copies).first);
         b.platform.queueAnswer({ScriptedPlatform::Answer::Kind::Button, DialogResult::Yes, {}});
         b.platform.queueAnswer({ScriptedPlatform::Answer::Kind::Text, DialogResult::Ok, seed});
-        BitBtn9Click(f);
+        runSettingsAnalysis(f);
         b.out.str({});
     }
     // Rounds: every draw but the first is checked once, the newest twice.
@@ -54,7 +54,7 @@ void BM_HistoryAnalysis(benchmark::State& state) {
         b.platform.queueAnswer({ScriptedPlatform::Answer::Kind::Button, DialogResult::Yes, {}});
         // A threshold no row reaches: the analysis runs to the newest draw.
         b.platform.queueAnswer({ScriptedPlatform::Answer::Kind::Text, DialogResult::Ok, "7"});
-        BitBtn19Click(f);
+        runHistoryAnalysis(f);
         b.out.str({});
     }
     if (f.Datum1 != history(copies).newest)

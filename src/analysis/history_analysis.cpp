@@ -61,7 +61,7 @@ void emptyChart(TForm1& form) {
 
 }  // namespace
 
-void BitBtn19Click(TForm1& form) {
+void runHistoryAnalysis(TForm1& form) {
     if (form.analysisRunning || form.calculationRunning()) return;
     const std::string question = form.msg(Msg::AnalysisAskFrom) +
                                  formatShortDate(form.DateTimePicker1->date(), form.locale()) +
@@ -70,7 +70,7 @@ void BitBtn19Click(TForm1& form) {
                                    MessageButtons::YesNo) != DialogResult::Yes)
         return;
     const AnalysisRun running(form);
-    SpeedButton5Click(form);
+    showDrawOfPickedDate(form);
     form.PageControl1->setActivePage(form.TabSheet1);
     // Only opens the loop: any date after the shown draw's.
     double recordDate = form.DateTimePicker1->date() + 10;
@@ -118,14 +118,14 @@ void BitBtn19Click(TForm1& form) {
         }
         // The next draw, checked against the ticket: Gewinn is then what
         // the last row with six readable numbers shares with it.
-        SpeedButton7Click(form);
+        showNextDraw(form);
         countShared(next, form.Gewinn);
     }
     saveAndOpenReport(form, historyReport(form, earlier, next));
 }
 
 void registerHistoryAnalysisHandlers(TForm1& form) {
-    form.addHandler("BitBtn19Click", [&form](Component*) { BitBtn19Click(form); });
+    form.addHandler("BitBtn19Click", [&form](Component*) { runHistoryAnalysis(form); });
 }
 
 }  // namespace kugel

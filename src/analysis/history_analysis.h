@@ -9,7 +9,7 @@ class TForm1;
 // earlier draw of the range (table A) and with the draw that follows it
 // (table B); stops to ask where an earlier draw shares at least the
 // threshold. The tables go to the report "Test.rtf".
-void BitBtn19Click(TForm1& form);
+void runHistoryAnalysis(TForm1& form);
 
 void registerHistoryAnalysisHandlers(TForm1& form);
 

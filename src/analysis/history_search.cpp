@@ -101,7 +101,7 @@ void compareSearchWithChance(TForm1& form, const SearchTally& tally) {
 
 }  // namespace
 
-void SpeedButton4Click(TForm1& form) {
+void searchTicketInHistory(TForm1& form) {
     const bool powerballCounts = form.settings.CheckBox31->checked();
     const std::string proposed =
         std::to_string(powerballCounts ? kDefaultThresholdWithPowerball : kDefaultThreshold);
@@ -156,7 +156,7 @@ void SpeedButton4Click(TForm1& form) {
 }
 
 void registerHistorySearchHandlers(TForm1& form) {
-    form.addHandler("SpeedButton4Click", [&form](Component*) { SpeedButton4Click(form); });
+    form.addHandler("SpeedButton4Click", [&form](Component*) { searchTicketInHistory(form); });
 }
 
 }  // namespace kugel

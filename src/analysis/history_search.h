@@ -9,7 +9,7 @@ class TForm1;
 // asks whether to go on wherever a row reaches the threshold the user
 // gives. The chart is left with one bar per row: in how many of the draws
 // seen the row reached the threshold.
-void SpeedButton4Click(TForm1& form);
+void searchTicketInHistory(TForm1& form);
 
 void registerHistorySearchHandlers(TForm1& form);
 

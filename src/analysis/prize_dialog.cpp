@@ -50,8 +50,8 @@ TForm9::TForm9(Platform& platform) : Form("Form9", platform) {
     setBounds(200, 150, kClientWidth, kClientHeight);
     setFontHeight(13);
     build();
-    addHandler("Edit9Change", [this](Component*) { Edit9Change(*this); });
-    addHandler("SpeedButton1Click", [this](Component*) { SpeedButton1Click(*this); });
+    addHandler("Edit9Change", [this](Component*) { recalculatePrizes(*this); });
+    addHandler("SpeedButton1Click", [this](Component*) { fillUsualQuotas(*this); });
 }
 
 // Creation order is the one the language files walk.
@@ -100,7 +100,7 @@ void TForm9::build() {
     StatusBar1->addPanel(50);
 }
 
-void Edit9Change(TForm9& dialog) {
+void recalculatePrizes(TForm9& dialog) {
     for (std::size_t k = 0; k < TForm9::kClasses; ++k)
         dialog.quotas[k]->setEnabled(toInteger(dialog.counts[k]->text()) > 0);
 
@@ -117,7 +117,7 @@ void Edit9Change(TForm9& dialog) {
     dialog.Label20->setCaption(fixedAmountText(total, kTotalPrecision, kDecimals, separator));
 }
 
-void SpeedButton1Click(TForm9& dialog) {
+void fillUsualQuotas(TForm9& dialog) {
     for (std::size_t k = 0; k < TForm9::kClasses; ++k) dialog.quotas[k]->setText(kDefaultQuotas[k]);
     dialog.platform().messageBox(
         kApplicationTitle,
@@ -126,10 +126,10 @@ void SpeedButton1Click(TForm9& dialog) {
         MessageButtons::Ok);
 }
 
-void auswertungClick(TForm1& form) {
+void showPrizeDialog(TForm1& form) {
     TForm9& dialog = form.app().form9();
     try {
-        Edit9Change(dialog);
+        recalculatePrizes(dialog);
     } catch (const ConversionError& e) {
         // A field left without a number must not lock the user out of the
         // dialog where it can be mended.
@@ -139,7 +139,7 @@ void auswertungClick(TForm1& form) {
 }
 
 void registerPrizeDialogHandlers(TForm1& form) {
-    form.addHandler("auswertungClick", [&form](Component*) { auswertungClick(form); });
+    form.addHandler("auswertungClick", [&form](Component*) { showPrizeDialog(form); });
 }
 
 }  // namespace kugel

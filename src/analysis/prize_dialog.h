@@ -46,12 +46,12 @@ class TForm9 : public Form {
 // enabled where a count is above 0, each class's amount, then the total.
 // A text that is no number ends it with a conversion error; what it wrote
 // before stays.
-void Edit9Change(TForm9& dialog);
+void recalculatePrizes(TForm9& dialog);
 // Writes the usual quotas of the eight classes and says they are estimates.
-void SpeedButton1Click(TForm9& dialog);
+void fillUsualQuotas(TForm9& dialog);
 
 // The main window's menu item: recalculates the dialog and shows it.
-void auswertungClick(TForm1& form);
+void showPrizeDialog(TForm1& form);
 void registerPrizeDialogHandlers(TForm1& form);
 
 }  // namespace kugel

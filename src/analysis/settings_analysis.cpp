@@ -147,7 +147,7 @@ RoundsTally runRounds(TForm1& form, const std::string& seedText, double start) {
         // The next week's draw: the first on or after the end date + 7 days,
         // or the newest; the ticket check fills Statistik.
         form.DateTimePicker1->setDate(form.DateTimePicker1->date() + ZiehungsAbstand);
-        SpeedButton5Click(form);
+        showDrawOfPickedDate(form);
         tallyRound(form, learnedUntil, tally);
         start = form.DateTimePicker1->date();
         if (calculation && calculation->stopped) break;
@@ -191,7 +191,7 @@ void compareWithChanceAfterAnalysis(TForm1& form, const RoundsTally& tally) {
 
 }  // namespace
 
-void BitBtn9Click(TForm1& form) {
+void runSettingsAnalysis(TForm1& form) {
     if (form.analysisRunning || form.calculationRunning()) return;
     const std::string question = form.msg(Msg::SettingsAnalysisAskFrom) +
                                  formatShortDate(form.DateTimePicker1->date(), form.locale()) +
@@ -202,7 +202,7 @@ void BitBtn9Click(TForm1& form) {
     const AnalysisRun running(form);
     const ChoiceListOff listOff(*form.settings.CheckBox20);
     const double start = form.DateTimePicker1->date();
-    SpeedButton5Click(form);
+    showDrawOfPickedDate(form);
 
     // The lucky number is a signed 32-bit value; a seed taken from the clock
     // may lie above its range and is proposed as the number that gives it.
@@ -224,7 +224,7 @@ void BitBtn9Click(TForm1& form) {
 }
 
 void registerSettingsAnalysisHandlers(TForm1& form) {
-    form.addHandler("BitBtn9Click", [&form](Component*) { BitBtn9Click(form); });
+    form.addHandler("BitBtn9Click", [&form](Component*) { runSettingsAnalysis(form); });
 }
 
 }  // namespace kugel

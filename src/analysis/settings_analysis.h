@@ -10,7 +10,7 @@ class TForm1;
 // class; the report "Test.rtf" says how the settings would have fared. A
 // click on the calculation's button while a round calculates ends the
 // analysis after that round; the report covers the rounds completed.
-void BitBtn9Click(TForm1& form);
+void runSettingsAnalysis(TForm1& form);
 
 void registerSettingsAnalysisHandlers(TForm1& form);
 

@@ -35,17 +35,17 @@ void showRecord(TForm1& form, long long index) {
 
 }  // namespace
 
-void SpeedButton6Click(TForm1& form) {
+void showPreviousDraw(TForm1& form) {
     showRecord(form, std::max(form.Position - 1LL, 0LL));
 }
 
-void SpeedButton7Click(TForm1& form) {
+void showNextDraw(TForm1& form) {
     showRecord(form, form.Position + 1LL);
 }
 
 void registerDrawBrowserHandlers(TForm1& form) {
-    form.addHandler("SpeedButton6Click", [&form](Component*) { SpeedButton6Click(form); });
-    form.addHandler("SpeedButton7Click", [&form](Component*) { SpeedButton7Click(form); });
+    form.addHandler("SpeedButton6Click", [&form](Component*) { showPreviousDraw(form); });
+    form.addHandler("SpeedButton7Click", [&form](Component*) { showNextDraw(form); });
 }
 
 }  // namespace kugel

@@ -8,8 +8,8 @@ class TForm1;
 // forward (never beyond the last) and checks the ticket against it. Both
 // move DateTimePicker1 to the draw's date and set aktDatum to the start of
 // the statistics window.
-void SpeedButton6Click(TForm1& form);
-void SpeedButton7Click(TForm1& form);
+void showPreviousDraw(TForm1& form);
+void showNextDraw(TForm1& form);
 
 void registerDrawBrowserHandlers(TForm1& form);
 

@@ -13,7 +13,7 @@
 namespace kugel {
 
 void registerDrawDisplayHandlers(TForm1& form) {
-    form.addHandler("SpeedButton5Click", [&form](Component*) { SpeedButton5Click(form); });
+    form.addHandler("SpeedButton5Click", [&form](Component*) { showDrawOfPickedDate(form); });
 }
 
 std::string drawText(const TZiehung& z, const LocaleInfo& locale, const std::string& gap) {
@@ -39,7 +39,7 @@ DrawLocation locateDraw(const std::vector<TZiehung>& records, double day) {
     return at;
 }
 
-void SpeedButton5Click(TForm1& form) {
+void showDrawOfPickedDate(TForm1& form) {
     const HistoryFile history(form.historyPath());
     if (!history.exists()) {
         form.platform().messageBox(

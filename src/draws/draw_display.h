@@ -13,7 +13,7 @@ class TForm1;
 
 // Shows the draw of the date in DateTimePicker1 (the first draw on or after
 // it, else the newest) and checks the ticket against it.
-void SpeedButton5Click(TForm1& form);
+void showDrawOfPickedDate(TForm1& form);
 
 // Where the display lands for a day in a non-empty history: the first record
 // dated on or after the day, else the last record. That record is shown

@@ -123,12 +123,12 @@ void TForm6::layout() {
 }
 
 void TForm6::registerHandlers() {
-    addHandler("FormShow", [this](Component*) { FormShow(); });
-    addHandler("FormClose", [this](Component*) { FormClose(); });
-    addHandler("SpeedButton1Click", [this](Component*) { SpeedButton1Click(); });
-    addHandler("SpeedButton2Click", [this](Component*) { SpeedButton2Click(); });
-    addHandler("BitBtn4Click", [this](Component*) { BitBtn4Click(); });
-    addHandler("Timer1Timer", [this](Component*) { Timer1Timer(); });
+    addHandler("FormShow", [this](Component*) { showNumbersAndWeights(); });
+    addHandler("FormClose", [this](Component*) { endRandomPickOnClose(); });
+    addHandler("SpeedButton1Click", [this](Component*) { saveList(); });
+    addHandler("SpeedButton2Click", [this](Component*) { loadList(); });
+    addHandler("BitBtn4Click", [this](Component*) { startOrStopRandomPick(); });
+    addHandler("Timer1Timer", [this](Component*) { pickRandomNumbers(); });
     addHandler("CheckBoxClick", [this](Component* sender) {
         for (int i = 1; i <= kBoxes; ++i)
             if (&box(i) == sender) showWeight(i);
@@ -220,12 +220,12 @@ void TForm6::showWeight(int i) {
     if (c.caption() != caption) c.setCaption(caption);
 }
 
-void TForm6::FormShow() {
+void TForm6::showNumbersAndWeights() {
     showNumbers();
     for (int i = 1; i <= kBoxes; ++i) showWeight(i);
 }
 
-void TForm6::FormClose() {
+void TForm6::endRandomPickOnClose() {
     showWeights = false;
     for (int i = 1; i <= kBoxes; ++i) showWeight(i);
     Timer1->setEnabled(false);
@@ -233,7 +233,7 @@ void TForm6::FormClose() {
     Losgeht = 1;
 }
 
-void TForm6::SpeedButton1Click() {
+void TForm6::saveList() {
     const auto file = platform().saveFileDialog(SaveDialog1->filter, proposedListFile(platform()),
                                                 SaveDialog1->defaultExt);
     if (!file) return;
@@ -254,7 +254,7 @@ void TForm6::SpeedButton1Click() {
     replaceFileAtomically(target, encodeAnsiLines(lines));
 }
 
-void TForm6::SpeedButton2Click() {
+void TForm6::loadList() {
     const auto file = platform().openFileDialog(OpenDialog1->filter, proposedListFile(platform()),
                                                 OpenDialog1->defaultExt);
     if (!file) return;
@@ -287,7 +287,7 @@ void TForm6::SpeedButton2Click() {
     }
 }
 
-void TForm6::BitBtn4Click() {
+void TForm6::startOrStopRandomPick() {
     if (!Timer1->enabled()) {
         if (!random) throw std::logic_error("the random pick has no generator");
         resetBoxes();
@@ -302,7 +302,7 @@ void TForm6::BitBtn4Click() {
         const int positions = pickPositions();
         for (int p = 1; p <= positions; ++p) {
             if (Tippreihe[static_cast<std::size_t>(p)] == 0) {
-                Timer1Timer();
+                pickRandomNumbers();
                 break;
             }
         }
@@ -312,7 +312,7 @@ void TForm6::BitBtn4Click() {
     }
 }
 
-void TForm6::Timer1Timer() {
+void TForm6::pickRandomNumbers() {
     if (!random) throw std::logic_error("the random pick has no generator");
     const int shown = shownNumbers();
     const int positions = pickPositions();

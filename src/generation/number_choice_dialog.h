@@ -53,13 +53,17 @@ class TForm6 : public Form {
     std::string Zufall = "Zufall";  // idle caption of BitBtn4
     std::string Stopp = "Stop";     // shown in BitBtn4 while picking
 
-    // The dialog's own handlers.
-    void FormShow();
-    void FormClose();
-    void SpeedButton1Click();
-    void SpeedButton2Click();
-    void BitBtn4Click();
-    void Timer1Timer();
+    // What the dialog's own handlers do ("FormShow", "FormClose",
+    // "SpeedButton1Click", "SpeedButton2Click", "BitBtn4Click", "Timer1Timer").
+    void showNumbersAndWeights();
+    void endRandomPickOnClose();
+    void saveList();
+    void loadList();
+    // Starts the random pick, freezes its next position, or ends it with
+    // every number chosen.
+    void startOrStopRandomPick();
+    // One tick of the pick: the positions not frozen draw new numbers.
+    void pickRandomNumbers();
 
   private:
     void layout();

@@ -58,32 +58,32 @@ void clearUnlockedRows(TForm1& form) {
     }
 }
 
-void RadioButtonClick(TForm1& form, int which) {
+void choosePowerballOption(TForm1& form, int which) {
     const std::array<CheckBox*, 3> options{form.settings.RadioButton1, form.settings.RadioButton2,
                                            form.settings.RadioButton3};
     for (std::size_t i = 0; i < options.size(); ++i)
         options[i]->setChecked(static_cast<int>(i) + 1 == which);
 }
 
-void UpDown7Changing(TForm1& form) {
+void followRunBudget(TForm1& form) {
     form.LaufMax = runBudget(form.settings.UpDown7->position());
 }
 
-void UpDown15MouseDown(TForm1& form) {
+void limitMinimumEven(TForm1& form) {
     form.settings.UpDown15->setMax(ZahlenProReihe - form.settings.UpDown16->position());
 }
 
-void UpDown16MouseDown(TForm1& form) {
+void limitMinimumOdd(TForm1& form) {
     form.settings.UpDown16->setMax(ZahlenProReihe - form.settings.UpDown15->position());
 }
 
-void UpDown3MouseDown(TForm1& form) {
+void coupleOverlapLimits(TForm1& form) {
     SettingsControls& s = form.settings;
     s.UpDown9->setMax(s.UpDown3->position());
     s.UpDown3->setMin(s.UpDown9->position());
 }
 
-void UpDown9MouseUp(TForm1& form) {
+void keepMaximumOverlapAboveMinimum(TForm1& form) {
     form.settings.UpDown3->setMin(form.settings.UpDown9->position());
 }
 
@@ -97,14 +97,15 @@ void registerTicketHandlers(TForm1& form) {
     form.addHandler("SpeedButton11Click", [&form](Component*) { clearUnlockedRows(form); });
     for (int k = 1; k <= 3; ++k)
         form.addHandler("RadioButton" + std::to_string(k) + "Click",
-                        [&form, k](Component*) { RadioButtonClick(form, k); });
-    form.addHandler("UpDown7Changing", [&form](Component*) { UpDown7Changing(form); });
-    form.addHandler("UpDown15MouseDown", [&form](Component*) { UpDown15MouseDown(form); });
-    form.addHandler("UpDown15MouseUp", [&form](Component*) { UpDown15MouseDown(form); });
-    form.addHandler("UpDown16MouseDown", [&form](Component*) { UpDown16MouseDown(form); });
-    form.addHandler("UpDown16MouseUp", [&form](Component*) { UpDown16MouseDown(form); });
-    form.addHandler("UpDown3MouseDown", [&form](Component*) { UpDown3MouseDown(form); });
-    form.addHandler("UpDown9MouseUp", [&form](Component*) { UpDown9MouseUp(form); });
+                        [&form, k](Component*) { choosePowerballOption(form, k); });
+    form.addHandler("UpDown7Changing", [&form](Component*) { followRunBudget(form); });
+    form.addHandler("UpDown15MouseDown", [&form](Component*) { limitMinimumEven(form); });
+    form.addHandler("UpDown15MouseUp", [&form](Component*) { limitMinimumEven(form); });
+    form.addHandler("UpDown16MouseDown", [&form](Component*) { limitMinimumOdd(form); });
+    form.addHandler("UpDown16MouseUp", [&form](Component*) { limitMinimumOdd(form); });
+    form.addHandler("UpDown3MouseDown", [&form](Component*) { coupleOverlapLimits(form); });
+    form.addHandler("UpDown9MouseUp",
+                    [&form](Component*) { keepMaximumOverlapAboveMinimum(form); });
 }
 
 }  // namespace kugel

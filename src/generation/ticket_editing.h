@@ -24,16 +24,21 @@ void toggleRowLock(TForm1& form, Component* sender);
 // Empties the unlocked rows: numbers, colours, sums and hit texts
 // ("SpeedButton11Click").
 void clearUnlockedRows(TForm1& form);
-// The Powerball options: the clicked one is checked, the other two not.
-void RadioButtonClick(TForm1& form, int which);
-// The run budget follows the up-down, in thousands of candidate rows.
-void UpDown7Changing(TForm1& form);
+// The Powerball options: the clicked one is checked, the other two not
+// ("RadioButton1Click".."RadioButton3Click").
+void choosePowerballOption(TForm1& form, int which);
+// The run budget follows the up-down, in thousands of candidate rows
+// ("UpDown7Changing").
+void followRunBudget(TForm1& form);
 
-// Coupled limits around mouse use of the arrows.
-void UpDown15MouseDown(TForm1& form);  // also on mouse up
-void UpDown16MouseDown(TForm1& form);  // also on mouse up
-void UpDown3MouseDown(TForm1& form);
-void UpDown9MouseUp(TForm1& form);
+// Coupled limits around mouse use of the arrows: the minimum even count
+// leaves room for the minimum odd count and back ("UpDown15MouseDown",
+// "UpDown16MouseDown", also on mouse up), the minimum overlap stays at or
+// below the maximum ("UpDown3MouseDown", "UpDown9MouseUp").
+void limitMinimumEven(TForm1& form);
+void limitMinimumOdd(TForm1& form);
+void coupleOverlapLimits(TForm1& form);
+void keepMaximumOverlapAboveMinimum(TForm1& form);
 
 void registerTicketHandlers(TForm1& form);
 

@@ -450,14 +450,14 @@ std::array<DrawFields, 3> findReferenceDraws(TForm1& form) {
     const DrawFields shownBefore = displayedDraw(form);
     // The user watches the reference draws go by: the draw of the end date
     // and two steps back, each checked against the ticket.
-    SpeedButton5Click(form);
-    SpeedButton6Click(form);
-    SpeedButton6Click(form);
+    showDrawOfPickedDate(form);
+    showPreviousDraw(form);
+    showPreviousDraw(form);
     // The display has created a missing history by now.
     const std::array<DrawFields, 3> refs =
         referenceDraws(*form.historyRecords(), std::round(remembered), shownBefore);
     form.DateTimePicker1->setDate(remembered);  // a date the picker refuses is ignored
-    SpeedButton5Click(form);
+    showDrawOfPickedDate(form);
     return refs;
 }
 

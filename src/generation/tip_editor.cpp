@@ -76,11 +76,7 @@ void TippEdit(TForm1& form, int row) {
         r.numbers[k]->setText(k < chosen.size() ? std::to_string(chosen[k]) : std::string());
 }
 
-void TippEditClick(TForm1& form, int rowNumber) {
-    TippEdit(form, rowNumber - 1);
-}
-
-void SpeedButton13Click(TForm1& form) {
+void askLuckyNumber(TForm1& form) {
     const std::string proposal = std::to_string(form.random.next(kProposalRange));
     // Cancelling leaves the proposal, as the classic input box does.
     const auto ask = [&form, &proposal](const std::string& shown) {
@@ -111,8 +107,8 @@ void SpeedButton13Click(TForm1& form) {
 void registerTipEditorHandlers(TForm1& form) {
     for (int k = 1; k <= MaxTipps; ++k)
         form.addHandler("Tipp" + std::to_string(k) + "EditClick",
-                        [&form, k](Component*) { TippEditClick(form, k); });
-    form.addHandler("SpeedButton13Click", [&form](Component*) { SpeedButton13Click(form); });
+                        [&form, k](Component*) { TippEdit(form, k - 1); });
+    form.addHandler("SpeedButton13Click", [&form](Component*) { askLuckyNumber(form); });
 }
 
 }  // namespace kugel

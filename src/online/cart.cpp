@@ -90,10 +90,10 @@ bool isWebAddress(const std::string& address) {
 }
 
 void registerCartHandlers(TForm1& form) {
-    form.addHandler("WarenkorbClick", [&form](Component*) { WarenkorbClick(form); });
+    form.addHandler("WarenkorbClick", [&form](Component*) { openCartsInBrowser(form); });
 }
 
-void WarenkorbClick(TForm1& form) {
+void openCartsInBrowser(TForm1& form) {
     if (cartRunning) return;
     const CartRun running;
     Platform& platform = form.platform();

@@ -28,7 +28,7 @@ bool isWebAddress(const std::string& address);
 
 // "Warenkorb / Cart": asks the vendor for the start of a cart address, fills
 // in the rows and opens it in the browser, six rows per cart.
-void WarenkorbClick(TForm1& form);
+void openCartsInBrowser(TForm1& form);
 
 void registerCartHandlers(TForm1& form);
 

@@ -15,7 +15,7 @@
 namespace kugel {
 
 void registerOnlineSubmissionHandlers(TForm1& form) {
-    form.addHandler("OnlineTippClick", [&form](Component*) { OnlineTippClick(form); });
+    form.addHandler("OnlineTippClick", [&form](Component*) { handOverTicket(form); });
 }
 
 std::string handOverTipFile(const TForm1& form) {
@@ -23,7 +23,7 @@ std::string handOverTipFile(const TForm1& form) {
     return form.Home + "Tipps/" + formatYyyymmdd(day) + ".qlt";
 }
 
-void OnlineTippClick(TForm1& form) {
+void handOverTicket(TForm1& form) {
     const std::filesystem::path dir = form.Home + "Tipps";
     std::error_code error;
     std::filesystem::create_directories(dir, error);

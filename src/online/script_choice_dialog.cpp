@@ -34,7 +34,7 @@ bool isInScriptDirectory(const std::string& scriptDirectory, const std::string& 
            fs::is_regular_file(file, error);
 }
 
-void FormShow(TQCSForm& f) {
+void offerTemplates(TQCSForm& f) {
     const std::string remembered = f.LabeledEdit1->text();
     const std::vector<std::string> templates = listTemplates(f.scriptDirectory);
     f.LabeledEdit1->setItems(templates);
@@ -42,12 +42,12 @@ void FormShow(TQCSForm& f) {
                                                                      : remembered);
 }
 
-void FormClose(TQCSForm& f) {
+void fillEmptyNumbersWithZero(TQCSForm& f) {
     for (Edit* zahl : {f.LabeledEdit2, f.LabeledEdit3})
         if (zahl->text().empty()) zahl->setText("0");
 }
 
-void BitBtn1Click(TQCSForm& f) {
+void chooseTemplateFile(TQCSForm& f) {
     const std::string proposed = f.OpenDialog1->initialDir.empty()
                                      ? std::string()
                                      : (fs::path(f.OpenDialog1->initialDir) / "").string();
@@ -58,7 +58,7 @@ void BitBtn1Click(TQCSForm& f) {
     f.LabeledEdit1->setText(*file);
 }
 
-void BitBtn2Click(TQCSForm& f) {
+void refreshChosenTemplate(TQCSForm& f) {
     refreshTemplate(f.platform(), f.vendorSite, f.scriptDirectory, f.LabeledEdit1->text());
     f.modalResult = DialogResult::Ok;
 }
@@ -96,10 +96,10 @@ TQCSForm::TQCSForm(Platform& platform) : Form("QCSForm", platform) {
     OpenDialog1->filter = kTemplateFilter;
     OpenDialog1->defaultExt = "qcs";
 
-    addHandler("FormShow", [this](Component*) { FormShow(*this); });
-    addHandler("FormClose", [this](Component*) { FormClose(*this); });
-    addHandler("BitBtn1Click", [this](Component*) { BitBtn1Click(*this); });
-    addHandler("BitBtn2Click", [this](Component*) { BitBtn2Click(*this); });
+    addHandler("FormShow", [this](Component*) { offerTemplates(*this); });
+    addHandler("FormClose", [this](Component*) { fillEmptyNumbersWithZero(*this); });
+    addHandler("BitBtn1Click", [this](Component*) { chooseTemplateFile(*this); });
+    addHandler("BitBtn2Click", [this](Component*) { refreshChosenTemplate(*this); });
 }
 
 std::vector<std::string> listTemplates(const std::string& directory) {

@@ -6,8 +6,8 @@
 namespace kugel {
 
 void registerWebLinkHandlers(TForm1& form) {
-    form.addHandler("Label43Click", [&form](Component*) { Label43Click(form); });
-    form.addHandler("Label52Click", [&form](Component* sender) { Label52Click(form, sender); });
+    form.addHandler("Label43Click", [&form](Component*) { openVendorHomePage(form); });
+    form.addHandler("Label52Click", [&form](Component* sender) { openLinkOfLabel(form, sender); });
 }
 
 void showVendorLinks(TForm1& form) {
@@ -19,11 +19,11 @@ void showVendorLinks(TForm1& form) {
     form.Label44->setCaption(site);
 }
 
-void Label43Click(TForm1& form) {
+void openVendorHomePage(TForm1& form) {
     form.platform().shellOpen(vendorAddress(form) + "/");
 }
 
-void Label52Click(TForm1& form, Component* sender) {
+void openLinkOfLabel(TForm1& form, Component* sender) {
     if (sender && !sender->caption().empty()) form.platform().shellOpen(sender->caption());
 }
 

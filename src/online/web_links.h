@@ -14,9 +14,9 @@ inline constexpr const char* kToolPagePath = "/klickwerk";
 void showVendorLinks(TForm1& form);
 
 // The side bars: the vendor's home page.
-void Label43Click(TForm1& form);
+void openVendorHomePage(TForm1& form);
 // A link label: the address its caption shows.
-void Label52Click(TForm1& form, Component* sender);
+void openLinkOfLabel(TForm1& form, Component* sender);
 
 void registerWebLinkHandlers(TForm1& form);
 

@@ -55,7 +55,7 @@ std::vector<std::string> listingLines(const TicketListing& listing) {
     return lines;
 }
 
-void BitBtn7Click(TForm1& form) {
+void writeAndOpenListing(TForm1& form) {
     // Every field is converted before anything is written: a bad field
     // leaves the last listing in place and opens nothing.
     const std::vector<std::string> lines = listingLines(ticketListing(form));
@@ -65,7 +65,7 @@ void BitBtn7Click(TForm1& form) {
 }
 
 void registerTicketListingHandlers(TForm1& form) {
-    form.addHandler("BitBtn7Click", [&form](Component*) { BitBtn7Click(form); });
+    form.addHandler("BitBtn7Click", [&form](Component*) { writeAndOpenListing(form); });
 }
 
 }  // namespace kugel

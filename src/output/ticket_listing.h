@@ -40,7 +40,7 @@ inline constexpr const char* kListingFile = "Tipp.txt";
 
 // Writes the listing to Tipp.txt in the program's directory, replacing the
 // last one, and opens it with the desktop's program for text files.
-void BitBtn7Click(TForm1& form);
+void writeAndOpenListing(TForm1& form);
 
 void registerTicketListingHandlers(TForm1& form);
 

@@ -66,12 +66,12 @@ PrintJob ticketPrintJob(const TicketListing& listing) {
     return job;
 }
 
-void Drucken1Click(TForm1& form) {
+void printTicket(TForm1& form) {
     form.platform().print(ticketPrintJob(ticketListing(form)));
 }
 
 void registerTicketPrintHandlers(TForm1& form) {
-    form.addHandler("Drucken1Click", [&form](Component*) { Drucken1Click(form); });
+    form.addHandler("Drucken1Click", [&form](Component*) { printTicket(form); });
 }
 
 }  // namespace kugel

@@ -13,7 +13,7 @@ PrintJob ticketPrintJob(const TicketListing& listing);
 
 // Offers the ticket for printing (a print preview on the desktop). A bad
 // field stops it with the conversion error, as it stops the listing.
-void Drucken1Click(TForm1& form);
+void printTicket(TForm1& form);
 
 void registerTicketPrintHandlers(TForm1& form);
 

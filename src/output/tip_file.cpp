@@ -123,7 +123,7 @@ std::vector<std::string> readAllTipFileLines(const std::string& path) {
     return lines;
 }
 
-void SpeedButton15Click(TForm1& form) {
+void saveTicketToTipFile(TForm1& form) {
     FileDialog& dialog = *form.SaveDialog1;
     const BorrowedDialog borrowed(dialog, form);
     dialog.fileName = proposedTipFileName(form.DateTimePicker1->date());
@@ -136,7 +136,7 @@ void SpeedButton15Click(TForm1& form) {
     replaceFileAtomically(*chosen, encodeAnsiLines(tipFileLines(form.ticket)));
 }
 
-void SpeedButton16Click(TForm1& form) {
+void loadTicketFromTipFile(TForm1& form) {
     {
         FileDialog& dialog = *form.OpenDialog1;
         const BorrowedDialog borrowed(dialog, form);
@@ -157,12 +157,12 @@ void SpeedButton16Click(TForm1& form) {
             }
         }
     }
-    SpeedButton5Click(form);
+    showDrawOfPickedDate(form);
 }
 
 void registerTipFileHandlers(TForm1& form) {
-    form.addHandler("SpeedButton15Click", [&form](Component*) { SpeedButton15Click(form); });
-    form.addHandler("SpeedButton16Click", [&form](Component*) { SpeedButton16Click(form); });
+    form.addHandler("SpeedButton15Click", [&form](Component*) { saveTicketToTipFile(form); });
+    form.addHandler("SpeedButton16Click", [&form](Component*) { loadTicketFromTipFile(form); });
 }
 
 }  // namespace kugel

@@ -35,10 +35,10 @@ std::vector<std::string> readTipFileLines(const std::string& path);
 std::vector<std::string> readAllTipFileLines(const std::string& path);
 
 // Saves the ticket to a tip file the user chooses.
-void SpeedButton15Click(TForm1& form);
+void saveTicketToTipFile(TForm1& form);
 // Loads a tip file the user chooses into the ticket, then shows the draw of
 // the chosen date and checks the loaded ticket against it.
-void SpeedButton16Click(TForm1& form);
+void loadTicketFromTipFile(TForm1& form);
 
 void registerTipFileHandlers(TForm1& form);
 

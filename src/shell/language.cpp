@@ -170,15 +170,15 @@ void registerLanguageHandlers(TForm1& form) {
         form.addHandler(std::string(l.menuItem) + "Click",
                         [&form, number](Component*) { selectLanguage(form, number); });
     }
-    form.addHandler("DateiLaden1Click", [&form](Component*) { DateiLaden1Click(form); });
-    form.addHandler("Dateispeichern1Click", [&form](Component*) { Dateispeichern1Click(form); });
+    form.addHandler("DateiLaden1Click", [&form](Component*) { applyChosenLanguageFile(form); });
+    form.addHandler("Dateispeichern1Click", [&form](Component*) { saveLanguageTemplate(form); });
 }
 
 void SpracheSetzen(TForm1& form) {
     if (form.sprache >= 1 && form.sprache <= static_cast<int>(languages().size()))
         selectLanguage(form, form.sprache);
-    SpeedButton5Click(form);
-    SpeedButton2Click(form);
+    showDrawOfPickedDate(form);
+    showMainNumberFrequency(form);
 }
 
 void selectLanguage(TForm1& form, int number) {
@@ -186,7 +186,7 @@ void selectLanguage(TForm1& form, int number) {
     form.OpenDialog1->fileName = form.Home + kLanguageFolder + chosen.file;
     for (const Language& l : languages())
         if (auto* item = form.findAs<MenuItem>(l.menuItem)) item->setChecked(l.number == number);
-    DateiLaden1Click(form);
+    applyChosenLanguageFile(form);
     form.sprache = number;
     form.platform().languageChanged(chosen.locale);
 }
@@ -234,7 +234,7 @@ void applyLanguageFile(TForm1& form, const fs::path& masterPath, const fs::path&
 
 }  // namespace
 
-void DateiLaden1Click(TForm1& form) {
+void applyChosenLanguageFile(TForm1& form) {
     applyLanguageFile(form, fs::path(form.Home) / kMasterFolder / kMasterFile,
                       form.OpenDialog1->fileName);
 }
@@ -269,7 +269,7 @@ std::string encodeMasterFile(const std::vector<std::string>& lines) {
     return utf8ToAnsi(text);
 }
 
-void Dateispeichern1Click(TForm1& form) {
+void saveLanguageTemplate(TForm1& form) {
     const FileDialog& dialog = *form.SaveDialog1;
     const auto chosen =
         form.platform().saveFileDialog(dialog.filter, dialog.fileName, dialog.defaultExt);

@@ -18,14 +18,14 @@ void SpracheSetzen(TForm1& form);
 // Selects language `number` (1..9) as its menu item does.
 void selectLanguage(TForm1& form, int number);
 // Applies the language file named by OpenDialog1.
-void DateiLaden1Click(TForm1& form);
+void applyChosenLanguageFile(TForm1& form);
 // Applies `language` from the language files under `directory` (a program
 // directory, or where the shipped files lie) without changing the menu or the
 // stored choice. False when that directory holds no such files.
 bool applyLanguageFrom(TForm1& form, const Language& language, const std::string& directory);
 // Asks for a file name and writes the master file there and the language
 // template beside it (".trans").
-void Dateispeichern1Click(TForm1& form);
+void saveLanguageTemplate(TForm1& form);
 
 // The master file's and the template's lines from the windows' current
 // texts, in the order both the writer and the reader walk them.

@@ -65,7 +65,7 @@ void upDown6FollowsCheckBox31(TForm1& form) {
 }
 
 void scaleToRestoredSize(TForm1& form) {
-    FormResize(form);
+    scaleToWindowHeight(form);
 }
 
 std::vector<StoredSetting> buildTable() {

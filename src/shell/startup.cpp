@@ -7,6 +7,7 @@
 #include <string>
 
 #include "generation/calculation_snapshot.h"
+#include "generation/tip_calculation.h"
 #include "model/game.h"
 #include "model/main_window.h"
 #include "online/web_links.h"
@@ -109,14 +110,15 @@ void showMainWindow(TForm1& form) {
 }  // namespace
 
 void registerStartupHandlers(TForm1& form) {
-    form.addHandler("FormShow", [&form](Component*) { FormShow(form); });
-    form.addHandler("FormActivate", [&form](Component*) { FormActivate(form); });
-    form.addHandler("FormResize", [&form](Component*) { FormResize(form); });
-    form.addHandler("FormClose", [&form](Component*) { FormClose(form); });
-    form.addHandler("Schlieen1Click", [&form](Component*) { Schlieen1Click(form); });
+    form.addHandler("FormShow", [&form](Component*) { startProgram(form); });
+    // Each activation applies the chosen language again.
+    form.addHandler("FormActivate", [&form](Component*) { SpracheSetzen(form); });
+    form.addHandler("FormResize", [&form](Component*) { scaleToWindowHeight(form); });
+    form.addHandler("FormClose", [&form](Component*) { saveSettingsOnClose(form); });
+    form.addHandler("Schlieen1Click", [&form](Component*) { closeProgram(form); });
 }
 
-void FormShow(TForm1& form) {
+void startProgram(TForm1& form) {
     const RestoreOutcome outcome = restoreMainWindow(form);
     // The stored language is in place before the window first shows and
     // before the update writes its progress, so the player never reads
@@ -135,11 +137,7 @@ void prepareMainWindow(TForm1& form) {
     reportUnreadableSettings(form, outcome);
 }
 
-void FormActivate(TForm1& form) {
-    SpracheSetzen(form);
-}
-
-void FormResize(TForm1& form) {
+void scaleToWindowHeight(TForm1& form) {
     const int height = form.bounds().height;
     if (form.groesse <= 0 || height == form.groesse) return;
     if (form.designedPages.empty()) {
@@ -164,7 +162,7 @@ void FormResize(TForm1& form) {
     form.groesse = height;
 }
 
-void FormClose(TForm1& form) {
+void saveSettingsOnClose(TForm1& form) {
     try {
         saveSettings(form);
     } catch (...) {
@@ -172,14 +170,14 @@ void FormClose(TForm1& form) {
     }
 }
 
-void Schlieen1Click(TForm1& form) {
+void closeProgram(TForm1& form) {
     form.app().requestClose();
 }
 
 void stopRunningOperations(TForm1& form) {
-    if (form.updateRunning()) form.run("SpeedButton8Click", form.SpeedButton8);
-    // A second click on the calculation's button stops it.
-    if (form.calculationRunning()) form.run("Label28Click", form.ticket.BitBtn4);
+    if (form.updateRunning()) stopDownload(form);
+    // A second start of a running calculation stops it.
+    if (form.calculationRunning()) startOrStopCalculation(form);
 }
 
 }  // namespace kugel

@@ -72,39 +72,31 @@ std::vector<long long> showConsecutiveGroups(TForm1& form, int size) {
     return groupStatistic(form, groupKind(size));
 }
 
-void Button2Click(TForm1& form) {
-    groupStatistic(form, kPairs);
-}
-void Button3Click(TForm1& form) {
-    groupStatistic(form, kTriples);
-}
-void Button4Click(TForm1& form) {
-    groupStatistic(form, kQuadruples);
-}
-
-void Label89Click(TForm1& form) {
+void showConsecutiveGroupsOnChartPage(TForm1& form, int size) {
     form.PageControl1->setActivePage(form.TabSheet5);
-    Button2Click(form);
-}
-
-void Label91Click(TForm1& form) {
-    form.PageControl1->setActivePage(form.TabSheet5);
-    Button3Click(form);
-}
-
-void Label90Click(TForm1& form) {
-    form.PageControl1->setActivePage(form.TabSheet5);
-    Button4Click(form);
+    showConsecutiveGroups(form, size);
 }
 
 void registerGroupStatisticsHandlers(TForm1& form) {
-    const std::pair<const char*, void (*)(TForm1&)> handlers[] = {
-        {"Button2Click", Button2Click}, {"Button3Click", Button3Click},
-        {"Button4Click", Button4Click}, {"Label89Click", Label89Click},
-        {"Label91Click", Label91Click}, {"Label90Click", Label90Click},
+    // The buttons of the chart page and the labels of the settings pages.
+    const struct {
+        const char* handler;
+        int size;
+        bool fromSettings;
+    } entries[] = {
+        {"Button2Click", 2, false}, {"Button3Click", 3, false}, {"Button4Click", 4, false},
+        {"Label89Click", 2, true},  {"Label91Click", 3, true},  {"Label90Click", 4, true},
     };
-    for (const auto& [name, show] : handlers)
-        form.addHandler(name, [&form, handler = show](Component*) { handler(form); });
+    for (const auto& e : entries) {
+        const int size = e.size;
+        if (e.fromSettings)
+            form.addHandler(e.handler, [&form, size](Component*) {
+                showConsecutiveGroupsOnChartPage(form, size);
+            });
+        else
+            form.addHandler(e.handler,
+                            [&form, size](Component*) { showConsecutiveGroups(form, size); });
+    }
 }
 
 }  // namespace kugel

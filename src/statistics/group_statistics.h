@@ -14,20 +14,14 @@ class TForm1;
 // run examined left them.
 
 // Shows the statistic of runs of `size` (2, 3 or 4) numbers as its button
-// does and returns the values shown.
+// does and returns the values shown. Pairs are n, n+1 for n = 1..39;
+// triples n..n+2 for n = 1..38 and set dfb to the end of the window;
+// quadruples n..n+3 give forty bars, those of 38, 39 and 40 always 0, and
+// set dfb.
 std::vector<long long> showConsecutiveGroups(TForm1& form, int size);
 
-// Pairs n, n+1 for n = 1..39.
-void Button2Click(TForm1& form);
-// Triples n..n+2 for n = 1..38; sets dfb to the end of the window.
-void Button3Click(TForm1& form);
-// Quadruples n..n+3: forty bars, those of 38, 39 and 40 always 0; sets dfb.
-void Button4Click(TForm1& form);
-
-// Entries from the settings pages: show the chart page, then the statistic.
-void Label89Click(TForm1& form);  // pairs
-void Label91Click(TForm1& form);  // triples
-void Label90Click(TForm1& form);  // quadruples
+// The settings pages' entries: show the chart page, then the statistic.
+void showConsecutiveGroupsOnChartPage(TForm1& form, int size);
 
 void registerGroupStatisticsHandlers(TForm1& form);
 

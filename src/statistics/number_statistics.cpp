@@ -96,23 +96,7 @@ std::vector<long long> showPowerballOutstanding(TForm1& form) {
     return gap;
 }
 
-void SpeedButton2Click(TForm1& form) {
-    showMainNumberFrequency(form);
-}
-
-void Button5Click(TForm1& form) {
-    showMainNumberOutstanding(form);
-}
-
-void SpeedButton3Click(TForm1& form) {
-    showPowerballFrequency(form);
-}
-
-void Button8Click(TForm1& form) {
-    showPowerballOutstanding(form);
-}
-
-void SpeedButton9Click(TForm1& form) {
+void showRowSumDistribution(TForm1& form) {
     BusyCursor busy(form.platform());
     const StatisticsWindow window = readStatisticsWindow(form, StartDay::Excluded);
     form.dfb = window.end;
@@ -127,32 +111,34 @@ void SpeedButton9Click(TForm1& form) {
              title);
 }
 
-void SpeedButton26Click(TForm1& form) {
+void showMainNumberFrequencyOnChartPage(TForm1& form) {
     showChartPage(form);
-    SpeedButton2Click(form);
+    showMainNumberFrequency(form);
 }
 
-void Label88Click(TForm1& form) {
+void showRowSumDistributionOnChartPage(TForm1& form) {
     showChartPage(form);
-    SpeedButton9Click(form);
+    showRowSumDistribution(form);
 }
 
-void SuperseltenClick(TForm1& form) {
+void showPowerballFrequencyOnChartPage(TForm1& form) {
     showChartPage(form);
-    SpeedButton3Click(form);
-}
-
-void SuperAusClick(TForm1& form) {
-    Button8Click(form);
+    showPowerballFrequency(form);
 }
 
 void registerNumberStatisticsHandlers(TForm1& form) {
+    // The outstanding Powerball from the settings pages leaves the page
+    // choice to the statistic itself.
     const std::pair<const char*, void (*)(TForm1&)> handlers[] = {
-        {"SpeedButton2Click", SpeedButton2Click}, {"Button5Click", Button5Click},
-        {"SpeedButton3Click", SpeedButton3Click}, {"Button8Click", Button8Click},
-        {"SpeedButton9Click", SpeedButton9Click}, {"SpeedButton26Click", SpeedButton26Click},
-        {"Label88Click", Label88Click},           {"SuperseltenClick", SuperseltenClick},
-        {"SuperAusClick", SuperAusClick},
+        {"SpeedButton2Click", [](TForm1& f) { showMainNumberFrequency(f); }},
+        {"Button5Click", [](TForm1& f) { showMainNumberOutstanding(f); }},
+        {"SpeedButton3Click", [](TForm1& f) { showPowerballFrequency(f); }},
+        {"Button8Click", [](TForm1& f) { showPowerballOutstanding(f); }},
+        {"SuperAusClick", [](TForm1& f) { showPowerballOutstanding(f); }},
+        {"SpeedButton9Click", showRowSumDistribution},
+        {"SpeedButton26Click", showMainNumberFrequencyOnChartPage},
+        {"Label88Click", showRowSumDistributionOnChartPage},
+        {"SuperseltenClick", showPowerballFrequencyOnChartPage},
     };
     for (const auto& [name, show] : handlers)
         form.addHandler(name, [&form, handler = show](Component*) { handler(form); });

@@ -13,31 +13,26 @@ class TForm1;
 // The show functions read the window afresh, show the statistic as its
 // button does and return the values shown, so the tip calculation, which
 // shows each statistic on its way, works with the values themselves.
-std::vector<long long> showMainNumberFrequency(TForm1& form);
-std::vector<long long> showMainNumberOutstanding(TForm1& form);
-std::vector<long long> showPowerballFrequency(TForm1& form);
-std::vector<long long> showPowerballOutstanding(TForm1& form);
 
 // How often each main number was drawn (start day counted). Switches the
 // bar value labels off for good; sets dfb to the end of the window.
-void SpeedButton2Click(TForm1& form);
+std::vector<long long> showMainNumberFrequency(TForm1& form);
 // For how many draws each main number has been outstanding (start day not
 // counted); shows the chart page; sets dfb.
-void Button5Click(TForm1& form);
+std::vector<long long> showMainNumberOutstanding(TForm1& form);
 // How often each Powerball was drawn (start day counted).
-void SpeedButton3Click(TForm1& form);
+std::vector<long long> showPowerballFrequency(TForm1& form);
 // For how many draws each Powerball has been outstanding (start day not
 // counted); shows the chart page unless a tip calculation runs.
-void Button8Click(TForm1& form);
+std::vector<long long> showPowerballOutstanding(TForm1& form);
+
 // How often each row sum occurred (start day not counted); sets dfb.
-void SpeedButton9Click(TForm1& form);
+void showRowSumDistribution(TForm1& form);
 
 // Entries from other pages: show the chart page, then the statistic.
-void SpeedButton26Click(TForm1& form);  // frequency of the main numbers
-void Label88Click(TForm1& form);        // row sums
-void SuperseltenClick(TForm1& form);    // frequency of the Powerball
-// Outstanding Powerball, leaving the page choice to Button8Click.
-void SuperAusClick(TForm1& form);
+void showMainNumberFrequencyOnChartPage(TForm1& form);
+void showRowSumDistributionOnChartPage(TForm1& form);
+void showPowerballFrequencyOnChartPage(TForm1& form);
 
 // Registers the handlers of the number and the group statistics.
 void registerNumberStatisticsHandlers(TForm1& form);

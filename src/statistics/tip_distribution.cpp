@@ -31,7 +31,7 @@ std::array<int, MaxZahl + 1> ticketNumberCounts(const TForm1& form) {
 
 }  // namespace
 
-void Button6Click(TForm1& form) {
+void showTicketNumberDistribution(TForm1& form) {
     BusyCursor busy(form.platform());
     const std::array<int, MaxZahl + 1> count = ticketNumberCounts(form);
     std::vector<ChartPoint> bars;
@@ -42,7 +42,7 @@ void Button6Click(TForm1& form) {
 }
 
 void registerTipDistributionHandlers(TForm1& form) {
-    form.addHandler("Button6Click", [&form](Component*) { Button6Click(form); });
+    form.addHandler("Button6Click", [&form](Component*) { showTicketNumberDistribution(form); });
 }
 
 }  // namespace kugel

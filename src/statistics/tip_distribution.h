@@ -8,7 +8,7 @@ class TForm1;
 // Chart1's Series2 (primes red, the others green) on the chart page. The
 // edits are counted row by row; the first one that holds no number ends the
 // count.
-void Button6Click(TForm1& form);
+void showTicketNumberDistribution(TForm1& form);
 
 void registerTipDistributionHandlers(TForm1& form);
 

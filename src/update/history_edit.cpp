@@ -80,7 +80,7 @@ void enterDrawByHand(TForm1& form) {
         }
     }
     form.DateTimePicker1->setDate(form.aktDatum);
-    SpeedButton5Click(form);
+    showDrawOfPickedDate(form);
 }
 
 void deleteShownDraw(TForm1& form) {
@@ -93,7 +93,7 @@ void deleteShownDraw(TForm1& form) {
         removeInterruptedRewrites(form);
         history.rewrite(kept);
     }
-    SpeedButton5Click(form);
+    showDrawOfPickedDate(form);
 }
 
 void exportHistoryAsText(TForm1& form) {

@@ -316,7 +316,7 @@ UpdateEnd downloadNewDraws(TForm1& form, UpdateStart start) {
     // After an answer that is no list of draws, or before a damaged
     // history, the window is left as the message found it.
     if (end == UpdateEnd::Malformed || end == UpdateEnd::Damaged) return end;
-    SpeedButton5Click(form);
+    showDrawOfPickedDate(form);
     return end;
 }
 
@@ -367,7 +367,7 @@ void rebuildHistory(TForm1& form) {
     // A stop is the player's own doing: the status bar says enough.
     if (end != UpdateEnd::UpToDate)
         keepHistoryAfterRebuild(form, shownDate, end != UpdateEnd::Stopped);
-    SpeedButton5Click(form);
+    showDrawOfPickedDate(form);
 }
 
 void stopDownload(TForm1& form) {

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     f.form().OpenDialog1->fileName = file.string();
     f.answerOk(2);
     try {
-        DateiLaden1Click(f.form());
+        applyChosenLanguageFile(f.form());
     } catch (const std::exception&) {
         // A file that cannot be read is reported; only a crash is a finding.
     }

@@ -38,7 +38,7 @@ class DrawBrowser : public ::testing::Test {
 
 TEST_F(DrawBrowser, StepsBackFromTheNewestAndStopsAtBothEnds) {
     t.form().DateTimePicker1->setDate(base + 100);
-    SpeedButton5Click(t.form());
+    showDrawOfPickedDate(t.form());
     ASSERT_EQ(t.form().Position, 3);
     ASSERT_EQ(hits(), "6 + PB");
 

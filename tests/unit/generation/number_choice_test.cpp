@@ -159,7 +159,7 @@ TEST_F(NumberChoice, ButtonsSitBelowTheShownNumbers) {
     for (int shown : {40, 59, 7}) {
         SCOPED_TRACE(shown);
         list().MaxZahl = shown;
-        list().FormShow();
+        list().showNumbersAndWeights();
         const Bounds& ok = list().BitBtn1->bounds();
         for (int i = 1; i <= TForm6::kBoxes; ++i) {
             const Bounds& b = list().box(i).bounds();

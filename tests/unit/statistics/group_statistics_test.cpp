@@ -86,7 +86,7 @@ TEST_F(GroupStatistics, CountsAddUpOverTheWindow) {
                                          test::draw(d2, {1, 2, 10, 11, 30, 31}, 2),
                                          test::draw(d3, {1, 2, 3, 11, 12, 13}, 3)});
     setWindow(form, d1, d3);  // d1 does not count
-    Button2Click(form);
+    showConsecutiveGroups(form, 2);
     EXPECT_EQ(barHeights(chart),
               heights(39, 0, {{1, 2}, {2, 1}, {10, 1}, {11, 1}, {12, 1}, {30, 1}}));
     EXPECT_EQ(chart.LeftAxis.minimum, 0);
@@ -121,7 +121,7 @@ TEST_F(GroupStatistics, LeaveTheDisplayedDrawAndTheLastHitCount) {
     const TZiehung shown = test::draw(d2, {37, 38, 39, 40, 1, 2}, 20, 11);
     test::writeHistory(t.historyPath(), {test::draw(d1, {4, 5, 6, 7, 8, 9}, 3, 10), shown});
     form.DateTimePicker1->setDate(d2);
-    SpeedButton5Click(form);  // displays d2; the window now ends there
+    showDrawOfPickedDate(form);  // displays d2; the window now ends there
     const std::string label = form.Label29->caption();
     form.DateTimePicker2->setDate(d1 - 7);
 
@@ -153,9 +153,9 @@ TEST_F(GroupStatistics, LeaveTheDisplayedDrawAndTheLastHitCount) {
 TEST_F(GroupStatistics, DamagedRecordsCompleteNoRun) {
     test::writeHistory(t.historyPath(), {test::draw(d2, {5, 6, 0, 0, 41, 255}, 0)});
     setWindow(form, d1, d2);
-    Button4Click(form);
+    showConsecutiveGroups(form, 4);
     EXPECT_EQ(barHeights(chart), std::vector<int>(40, 0));
-    Button2Click(form);
+    showConsecutiveGroups(form, 2);
     EXPECT_EQ(barHeights(chart), heights(39, 0, {{5, 1}}));
     EXPECT_EQ(chart.BottomAxis.title, "Ziehungen: 1   Paare gefunden:1");
 }

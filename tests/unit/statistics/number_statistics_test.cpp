@@ -25,7 +25,7 @@ struct NumberStatistics : ::testing::Test {
 
 TEST_F(NumberStatistics, FrequencyOfASingleDraw) {
     setWindow(form, h.d2, h.d2);
-    SpeedButton2Click(form);
+    showMainNumberFrequency(form);
     EXPECT_EQ(barPositions(chart), oneToN(40));
     EXPECT_EQ(barHeights(chart),
               heights(40, 0, {{5, 1}, {6, 1}, {7, 1}, {20, 1}, {21, 1}, {40, 1}}));
@@ -42,7 +42,7 @@ TEST_F(NumberStatistics, FrequencyOfASingleDraw) {
 
 TEST_F(NumberStatistics, OutstandingNumbersCountDrawsSinceLastSeen) {
     setWindow(form, h.d1, h.d4);  // d1 itself is left out
-    Button5Click(form);
+    showMainNumberOutstanding(form);
     // d4 holds 2 11 17 23 30 35, d3 adds 1 37 38 39 40, d2 adds 5 6 7 20 21;
     // the rest were not drawn in the three counting draws.
     EXPECT_EQ(barHeights(chart), heights(40, 4,
@@ -71,7 +71,7 @@ TEST_F(NumberStatistics, OutstandingNumbersCountDrawsSinceLastSeen) {
 
 TEST_F(NumberStatistics, PowerballStatistics) {
     setWindow(form, h.d1, h.d4);
-    SpeedButton3Click(form);  // d1 counts: Powerballs 1 2 20 2
+    showPowerballFrequency(form);  // d1 counts: Powerballs 1 2 20 2
     EXPECT_EQ(barPositions(chart), oneToN(20));
     EXPECT_EQ(barHeights(chart), heights(20, 0, {{1, 1}, {2, 2}, {20, 1}}));
     EXPECT_EQ(chart.LeftAxis.minimum, 0);
@@ -79,7 +79,7 @@ TEST_F(NumberStatistics, PowerballStatistics) {
     EXPECT_EQ(chart.BottomAxis.title, form.msg(47));
     for (const ChartPoint& p : chart.Series2.points) EXPECT_EQ(p.color, 32768);
 
-    Button8Click(form);  // d1 does not count: 2 20 2; not drawn = number of draws
+    showPowerballOutstanding(form);  // d1 does not count: 2 20 2; not drawn = number of draws
     EXPECT_EQ(barHeights(chart), heights(20, 3, {{2, 1}, {20, 2}}));
     EXPECT_EQ(chart.LeftAxis.minimum, 1);
     EXPECT_EQ(chart.LeftAxis.maximum, 3);
@@ -89,7 +89,7 @@ TEST_F(NumberStatistics, PowerballStatistics) {
 
 TEST_F(NumberStatistics, RowSumDistributionSpansSmallestToLargestSum) {
     setWindow(form, h.d1, h.d4);  // sums 99, 157, 118
-    SpeedButton9Click(form);
+    showRowSumDistribution(form);
     std::vector<int> positions;
     for (int s = 99; s <= 157; ++s) positions.push_back(s);
     EXPECT_EQ(barPositions(chart), positions);
@@ -119,11 +119,11 @@ TEST_F(NumberStatistics, AverageRowSumRoundsHalvesToEven) {
                                              test::draw(h.d2, {20, 21, 22, 23, 24, c.lastB}, 1)});
         const std::string tail = "Quersumme: " + std::to_string(c.average);
         setWindow(form, h.d1, h.d2);
-        SpeedButton2Click(form);
+        showMainNumberFrequency(form);
         EXPECT_EQ(chart.BottomAxis.title.substr(chart.BottomAxis.title.size() - tail.size()), tail);
         // The row sums leave the start day out; start a day earlier to keep both.
         setWindow(form, h.d1 - 1, h.d2);
-        SpeedButton9Click(form);
+        showRowSumDistribution(form);
         EXPECT_EQ(chart.BottomAxis.title.substr(chart.BottomAxis.title.size() - tail.size()), tail);
     }
 }
@@ -161,10 +161,10 @@ TEST_F(NumberStatistics, StartDayInclusivity) {
 
 TEST_F(NumberStatistics, DrawsAfterTheEndDoNotCount) {
     setWindow(form, h.d1, h.d3);
-    SpeedButton2Click(form);
+    showMainNumberFrequency(form);
     const std::vector<int> upToD3 = barHeights(chart);
     test::writeHistory(t.historyPath(), {h.records()[0], h.records()[1], h.records()[2]});
-    SpeedButton2Click(form);
+    showMainNumberFrequency(form);
     EXPECT_EQ(barHeights(chart), upToD3);
     // The end day itself counts.
     EXPECT_EQ(upToD3[36], 1);  // 37, drawn on d3 only
@@ -220,9 +220,9 @@ TEST_F(NumberStatistics, FieldsLeftBehind) {
 
 TEST_F(NumberStatistics, FirstFrequencyChartHidesTheValueLabelsForGood) {
     setWindow(form, h.d1, h.d4);
-    Button5Click(form);
+    showMainNumberOutstanding(form);
     EXPECT_TRUE(chart.Series2.marks);
-    SpeedButton2Click(form);
+    showMainNumberFrequency(form);
     EXPECT_FALSE(chart.Series1.marks);
     EXPECT_FALSE(chart.Series2.marks);
     for (const char* later :
@@ -323,7 +323,7 @@ TEST_F(NumberStatistics, ButtonsRunTheirStatistic) {
 
 TEST_F(NumberStatistics, MissingHistoryLeavesTheChartAlone) {
     setWindow(form, h.d1, h.d4);
-    SpeedButton2Click(form);
+    showMainNumberFrequency(form);
     const std::string before = chart.toJson();
     std::filesystem::remove(t.historyPath());
     form.aktDatum = 5;
@@ -347,21 +347,21 @@ TEST_F(NumberStatistics, DamagedRecordsAreCountedSafely) {
     test::writeHistory(t.historyPath(), {damaged, badPowerball});
     setWindow(form, h.d2, h.d3);
 
-    SpeedButton2Click(form);
+    showMainNumberFrequency(form);
     EXPECT_EQ(barHeights(chart),
               heights(40, 0, {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 2}, {40, 1}}));
     EXPECT_NE(chart.BottomAxis.title.find("Ziehungen: 2"), std::string::npos);
 
-    SpeedButton3Click(form);
+    showPowerballFrequency(form);
     EXPECT_EQ(barHeights(chart), std::vector<int>(20, 0));
 
     setWindow(form, h.d2 - 1, h.d3);
-    Button8Click(form);
+    showPowerballOutstanding(form);
     EXPECT_EQ(barHeights(chart), std::vector<int>(20, 2));
-    Button5Click(form);
+    showMainNumberOutstanding(form);
     EXPECT_EQ(barHeights(chart),
               heights(40, 3, {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 2}, {40, 2}}));
-    SpeedButton9Click(form);  // 0+41+255+7+7+40 = 350 and 21
+    showRowSumDistribution(form);  // 0+41+255+7+7+40 = 350 and 21
     EXPECT_EQ(chart.Series2.points.size(), 350u - 21u + 1u);
 }
 

@@ -55,7 +55,7 @@ TEST_F(TipDistribution, CountsRowsUntilTheFirstEmptyEdit) {
         clearTicket();
         for (const auto& [row, numbers] : c.rows) fill(row, numbers);
         form.PageControl1->setActivePage(form.TabSheet1);
-        Button6Click(form);
+        showTicketNumberDistribution(form);
         EXPECT_EQ(barPositions(chart), oneToN(40));
         EXPECT_EQ(barHeights(chart), c.bars);
         const auto [lo, hi] = std::minmax_element(c.bars.begin(), c.bars.end());
@@ -75,7 +75,7 @@ TEST_F(TipDistribution, EmptyEditInsideARowEndsTheCount) {
     fill(0, {3, 7, 12, 25, 31, 40});
     fill(1, {3, 8, 9, 10, 11, 13});
     form.ticket.rows[1].numbers[2]->setText("");  // 9 goes, and all after it
-    Button6Click(form);
+    showTicketNumberDistribution(form);
     std::vector<int> expected(40, 0);
     for (const int n : {7, 12, 25, 31, 40, 8}) expected[static_cast<std::size_t>(n - 1)] = 1;
     expected[2] = 2;  // 3 in both rows
@@ -88,7 +88,7 @@ TEST_F(TipDistribution, ANumberInEveryRow) {
         const int a = 8 + 2 * static_cast<int>(r);  // 8..30
         fill(r, {7, a, a + 1, 38, 39, 40});
     }
-    Button6Click(form);
+    showTicketNumberDistribution(form);
     EXPECT_EQ(chart.Series2.points[6].y, 12);
     EXPECT_EQ(chart.LeftAxis.maximum, 12);
     EXPECT_EQ(chart.LeftAxis.minimum, 0);  // some numbers never occur
