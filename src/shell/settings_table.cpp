@@ -166,6 +166,13 @@ std::vector<StoredSetting> buildTable() {
 
 }  // namespace
 
+const std::vector<std::string>& inputControlsNotStored() {
+    static const std::vector<std::string> names = {
+        "DateTimePicker1",  // the draw shown: every start shows the newest one
+    };
+    return names;
+}
+
 const std::vector<StoredSetting>& settingsTable() {
     static const std::vector<StoredSetting> table = buildTable();
     return table;
