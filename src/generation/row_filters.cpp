@@ -63,7 +63,7 @@ RowPositions rowPositions(const std::array<int, ZahlenProReihe>& numbers) {
 }
 
 bool passesCostlyFilters(const FilterInputs& in, const Candidate& c) {
-    return firstRejectingFilter(in, c) == 0;
+    return firstRejectingFilter(in, c) == RowFilter::None;
 }
 
 bool HistoryWindow::reachesCountingEachPosition(NumberSet candidate, int threshold) const {

@@ -152,9 +152,29 @@ struct FilterInputs {
     const HistoryWindow* recent = nullptr;     // end - 7 * weeks (exclusive) to end
 };
 
-// 0 when the candidate passes every filter, else the number (1..14) of the
-// first filter that rejects it, in the order they are applied.
-inline int firstRejectingFilter(const FilterInputs& in, const Candidate& c) {
+// The filters in the order they are applied; None when a candidate passes
+// them all.
+enum class RowFilter : std::uint8_t {
+    None,
+    OverlapWithEachEarlierRow,  // every earlier row within the overlap limits
+    MaximumOverlap,             // some earlier row shares at most the maximum
+    MinimumOverlap,             // some earlier row shares at least the minimum
+    ForcedPair,
+    NoRunOfThree,
+    RowSum,
+    FirstReferenceDraw,
+    SecondReferenceDraw,
+    ThirdReferenceDraw,
+    MinimumEven,
+    MinimumOdd,
+    EverDrawn,      // matched a stored draw since the start date
+    RecentlyDrawn,  // matched a draw of the recent weeks
+    MinimumPrimes,
+};
+
+// The first filter that rejects the candidate, RowFilter::None when it
+// passes every one.
+inline RowFilter firstRejectingFilter(const FilterInputs& in, const Candidate& c) {
     const CalculationSnapshot& s = *in.settings;
     const NumberSet m = c.numbers;
 
@@ -168,35 +188,38 @@ inline int firstRejectingFilter(const FilterInputs& in, const Candidate& c) {
             if (shared < fewest) fewest = shared;
             if (shared > most) most = shared;
         }
-        if (s.eachEarlierRow && eachFails) return 1;
-        if (s.maxOverall && fewest > s.maxShared) return 2;
-        if (s.minOverall && most < s.minShared) return 3;
+        if (s.eachEarlierRow && eachFails) return RowFilter::OverlapWithEachEarlierRow;
+        if (s.maxOverall && fewest > s.maxShared) return RowFilter::MaximumOverlap;
+        if (s.minOverall && most < s.minShared) return RowFilter::MinimumOverlap;
     }
-    if (s.forcePair && (m & (m >> 1)) == 0) return 4;
-    if (s.noTriple && (m & (m >> 1) & (m >> 2)) != 0) return 5;
-    if (c.sum < s.sumLow || c.sum > s.sumHigh) return 6;
-    for (int r = 0; r < 3; ++r) {
-        const auto ru = static_cast<std::size_t>(r);
+    if (s.forcePair && (m & (m >> 1)) == 0) return RowFilter::ForcedPair;
+    if (s.noTriple && (m & (m >> 1) & (m >> 2)) != 0) return RowFilter::NoRunOfThree;
+    if (c.sum < s.sumLow || c.sum > s.sumHigh) return RowFilter::RowSum;
+    constexpr std::array<RowFilter, 3> kReferenceFilters{RowFilter::FirstReferenceDraw,
+                                                         RowFilter::SecondReferenceDraw,
+                                                         RowFilter::ThirdReferenceDraw};
+    for (std::size_t ru = 0; ru < kReferenceFilters.size(); ++ru) {
         if (s.referenceOn[ru] && s.referenceMax[ru] > 0 &&
             sharedNumbers(m, in.references[ru]) > s.referenceMax[ru])
-            return 7 + r;
+            return kReferenceFilters[ru];
     }
-    if (s.minEvenOn && countOf(m & kEvenNumbers) < s.minEven) return 10;
-    if (s.minOddOn && countOf(m & kOddNumbers) < s.minOdd) return 11;
+    if (s.minEvenOn && countOf(m & kEvenNumbers) < s.minEven) return RowFilter::MinimumEven;
+    if (s.minOddOn && countOf(m & kOddNumbers) < s.minOdd) return RowFilter::MinimumOdd;
     if (s.everOn || s.recentOn) {
         const NumberSet withPowerball =
             s.powerballCounts && c.powerball >= 1 && c.powerball <= MaxPowerball
                 ? m | powerballBit(c.powerball)
                 : m;
-        if (s.everOn && in.ever->reaches(withPowerball, s.everHits)) return 12;
-        if (s.recentOn && in.recent->reaches(withPowerball, s.recentHits)) return 13;
+        if (s.everOn && in.ever->reaches(withPowerball, s.everHits)) return RowFilter::EverDrawn;
+        if (s.recentOn && in.recent->reaches(withPowerball, s.recentHits))
+            return RowFilter::RecentlyDrawn;
     }
-    if (s.primesOn && countOf(m & kPrimeNumbers) < s.minPrimes) return 14;
-    return 0;
+    if (s.primesOn && countOf(m & kPrimeNumbers) < s.minPrimes) return RowFilter::MinimumPrimes;
+    return RowFilter::None;
 }
 
 // Whether the candidate passes every filter: the same verdict as
-// firstRejectingFilter() == 0. No filter has a side effect, so the candidate
+// firstRejectingFilter() == RowFilter::None. No filter has a side effect, so the candidate
 // loop tries the cheap bit tests first and leaves the row overlaps and the
 // history scans to the few candidates that get that far.
 bool passesCostlyFilters(const FilterInputs& in, const Candidate& c);
