@@ -88,7 +88,7 @@ void BM_BareSampling(benchmark::State& state) {
     BenchApp b;
     TForm1& f = b.form();
     Pool pool;
-    buildPool(f, findReferenceDraws(f), pool);
+    buildPool(f, readSnapshot(f), findReferenceDraws(f), pool);
     std::vector<std::uint8_t> entries(pool.begin(), pool.end());
     const auto size = static_cast<std::uint32_t>(entries.size());
     constexpr int kRunsPerIteration = 1 << 20;

@@ -48,6 +48,21 @@ CalculationSnapshot readSnapshot(const TForm1& form) {
                                                   : PowerballRule::Random;
     c.refuseRecentPowerball = s.CheckBox16->checked();
     c.refuseBelow = s.UpDown19->position();
+
+    PoolSettings& p = c.pool;
+    p.frequentGroups = {s.CheckBox1->checked(), s.CheckBox6->checked(), s.CheckBox7->checked()};
+    p.rareGroups = {s.CheckBox11->checked(), s.CheckBox12->checked(), s.CheckBox13->checked()};
+    p.frequentNumbers = s.CheckBox2->checked();
+    p.frequentPercent = s.UpDown12->position();
+    p.rareNumbers = s.CheckBox14->checked();
+    p.rarePercent = s.UpDown14->position();
+    p.outstandingNumbers = s.CheckBox10->checked();
+    p.outstandingPercent = s.UpDown13->position();
+    p.neighbours = s.CheckBox19->checked();
+    p.onlyPreferred = s.CheckBox15->checked();
+    p.avoidLowNumbers = s.CheckBox29->checked();
+    p.lessWeightBelow32 = s.CheckBox30->checked();
+    p.showList = s.CheckBox20->checked();
     return c;
 }
 

@@ -17,7 +17,25 @@ inline RunCount runBudget(int thousands) {
     return static_cast<RunCount>(thousands) * 1000;
 }
 
-// Every setting the drawing of rows reads, as the controls held them when
+// The pool's preference steps, in the order they add entries, and what is
+// removed from it. Groups are runs of two, three and four numbers.
+struct PoolSettings {
+    std::array<bool, 3> frequentGroups{};  // CheckBox1, CheckBox6, CheckBox7
+    std::array<bool, 3> rareGroups{};      // CheckBox11, CheckBox12, CheckBox13
+    bool frequentNumbers = false;          // CheckBox2
+    int frequentPercent = 0;               // UpDown12
+    bool rareNumbers = false;              // CheckBox14
+    int rarePercent = 0;                   // UpDown14
+    bool outstandingNumbers = false;       // CheckBox10
+    int outstandingPercent = 0;            // UpDown13
+    bool neighbours = false;               // CheckBox19
+    bool onlyPreferred = false;            // CheckBox15: no base entry of every number
+    bool avoidLowNumbers = false;          // CheckBox29: 1..12 removed
+    bool lessWeightBelow32 = false;        // CheckBox30: one entry of each 1..31 removed
+    bool showList = false;                 // CheckBox20: the user edits the pool
+};
+
+// Every setting the calculation reads, as the controls held them when
 // pending events were last handled. Settings change only while events are
 // handled, so the loop works on this copy and refreshes it after each time.
 struct CalculationSnapshot {
@@ -62,6 +80,8 @@ struct CalculationSnapshot {
     PowerballRule powerballRule = PowerballRule::Random;
     bool refuseRecentPowerball = false;  // CheckBox16
     int refuseBelow = 0;                 // UpDown19
+
+    PoolSettings pool;
 };
 
 CalculationSnapshot readSnapshot(const TForm1& form);

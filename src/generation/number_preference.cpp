@@ -38,8 +38,6 @@ void addBandPasses(TForm1& form, Pool& pool, const StatisticValues& s, int perce
 }
 
 struct GroupStep {
-    CheckBox* frequent;
-    CheckBox* rare;
     Msg message;
     int size;
     const char* rareGap;
@@ -136,26 +134,28 @@ int differentNumbers(const Pool& pool) {
     return count;
 }
 
-void buildPool(TForm1& form, const std::array<DrawFields, 3>& references, Pool& pool) {
-    const SettingsControls& s = form.settings;
+void buildPool(TForm1& form, const CalculationSnapshot& settings,
+               const std::array<DrawFields, 3>& references, Pool& pool) {
+    const PoolSettings& s = settings.pool;
     pool.clear();
 
     // Frequent and rare groups of one size share one computation of the
     // statistic; the frequent step always computes it.
     const GroupStep groups[] = {
-        {s.CheckBox1, s.CheckBox11, Msg::CalculatingPairs, 2, "  "},
-        {s.CheckBox6, s.CheckBox12, Msg::CalculatingTriples, 3, "  "},
-        {s.CheckBox7, s.CheckBox13, Msg::CalculatingQuadruples, 4, " "},
+        {Msg::CalculatingPairs, 2, "  "},
+        {Msg::CalculatingTriples, 3, "  "},
+        {Msg::CalculatingQuadruples, 4, " "},
     };
-    for (const GroupStep& g : groups) {
+    for (std::size_t k = 0; k < std::size(groups); ++k) {
+        const GroupStep& g = groups[k];
         StatisticValues values;
-        if (g.frequent->checked()) {
+        if (s.frequentGroups[k]) {
             status(form, form.msg(g.message));
             values = statisticValues(showConsecutiveGroups(form, g.size));
             addWindowEntries(form, pool, values, g.size, frequentGroupWindow(values), "  ");
         }
-        if (g.rare->checked()) {
-            if (!g.frequent->checked()) {
+        if (s.rareGroups[k]) {
+            if (!s.frequentGroups[k]) {
                 status(form, form.msg(g.message));
                 values = statisticValues(showConsecutiveGroups(form, g.size));
             }
@@ -165,40 +165,38 @@ void buildPool(TForm1& form, const std::array<DrawFields, 3>& references, Pool& 
 
     // Drawn often, drawn rarely (sharing the frequency statistic), outstanding.
     StatisticValues frequency;
-    if (s.CheckBox2->checked()) {
+    if (s.frequentNumbers) {
         status(form, form.msg(Msg::CalculatingFrequency));
         frequency = statisticValues(showMainNumberFrequency(form));
-        addBandPasses(form, pool, frequency, s.UpDown12->position(), "  ", highBandWindow);
+        addBandPasses(form, pool, frequency, s.frequentPercent, "  ", highBandWindow);
     }
-    if (s.CheckBox14->checked()) {
-        if (!s.CheckBox2->checked()) {
+    if (s.rareNumbers) {
+        if (!s.frequentNumbers) {
             status(form, form.msg(Msg::CalculatingFrequency));
             frequency = statisticValues(showMainNumberFrequency(form));
         }
-        addBandPasses(form, pool, frequency, s.UpDown14->position(), "  ", lowBandWindow);
+        addBandPasses(form, pool, frequency, s.rarePercent, "  ", lowBandWindow);
     }
-    if (s.CheckBox10->checked()) {
+    if (s.outstandingNumbers) {
         status(form, form.msg(Msg::CalculatingOutstanding));
         const StatisticValues outstanding = statisticValues(showMainNumberOutstanding(form));
-        addBandPasses(form, pool, outstanding, s.UpDown13->position(), " ", highBandWindow);
+        addBandPasses(form, pool, outstanding, s.outstandingPercent, " ", highBandWindow);
     }
 
-    if (s.CheckBox19->checked()) {
+    if (s.neighbours) {
         status(form, form.msg(Msg::CalculatingNeighbours));
         addNeighbours(pool, references[0]);
     }
 
     // Without it, numbers no step preferred stay possible.
-    if (!s.CheckBox15->checked()) addEveryNumber(pool);
+    if (!s.onlyPreferred) addEveryNumber(pool);
 
-    if (s.CheckBox4->checked() && s.UpDown4->position() == 0)
-        removeDrawNumbers(pool, references[0]);
-    if (s.CheckBox5->checked() && s.UpDown5->position() == 0)
-        removeDrawNumbers(pool, references[1]);
-    if (s.CheckBox23->checked() && s.UpDown11->position() == 0)
-        removeDrawNumbers(pool, references[2]);
-    if (s.CheckBox29->checked()) removeRange(pool, 1, 12);
-    if (s.CheckBox30->checked()) removeFirstOfEach(pool, 1, 31);
+    // A reference draw allowed no number at all in a row gives none to the pool.
+    for (std::size_t r = 0; r < references.size(); ++r)
+        if (settings.referenceOn[r] && settings.referenceMax[r] == 0)
+            removeDrawNumbers(pool, references[r]);
+    if (s.avoidLowNumbers) removeRange(pool, 1, 12);
+    if (s.lessWeightBelow32) removeFirstOfEach(pool, 1, 31);
 }
 
 }  // namespace kugel

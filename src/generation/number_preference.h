@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "generation/calculation_snapshot.h"
 #include "model/game.h"
 
 namespace kugel {
@@ -73,12 +74,13 @@ void removeFirstOfEach(Pool& pool, int lo, int hi);
 // How many different numbers 1..40 the pool holds.
 int differentNumbers(const Pool& pool);
 
-// Builds the pool from the current settings: the preference steps (running
-// the statistics they need, which redraw the chart), the base entries and
-// the removals. `references` are the reference draw and the two draws stored
+// Builds the pool from the settings: the preference steps (running the
+// statistics they need, which redraw the chart), the base entries and the
+// removals. `references` are the reference draw and the two draws stored
 // before it. Progress goes to panel 1 of the status bar. Showing the pool in
 // the number-choice list is the calculation's business, since the user
 // works there without the busy cursor.
-void buildPool(TForm1& form, const std::array<DrawFields, 3>& references, Pool& pool);
+void buildPool(TForm1& form, const CalculationSnapshot& settings,
+               const std::array<DrawFields, 3>& references, Pool& pool);
 
 }  // namespace kugel

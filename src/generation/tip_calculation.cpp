@@ -192,9 +192,12 @@ bool TipCalculation::prepare() {
     references_ = findReferenceDraws(f);
     clearUnlockedRows(f);
 
+    // Nothing before the pool is built handles events: these are the
+    // settings as the user started the calculation with them.
+    const CalculationSnapshot settings = readSnapshot(f);
     Pool pool;
-    buildPool(f, references_, pool);
-    if (f.settings.CheckBox20->checked()) {
+    buildPool(f, settings, references_, pool);
+    if (settings.pool.showList) {
         f.PageControl1->setActivePage(f.TabSheet1);
         busy_.reset();  // the user works in the list
         const PoolListResult choice = editPoolInList(f, pool);

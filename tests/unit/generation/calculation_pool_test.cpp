@@ -183,7 +183,7 @@ class PoolFromSettings : public ::testing::Test {
 
 TEST_F(PoolFromSettings, NoOptionGivesEveryNumberOnce) {
     Pool pool;
-    buildPool(f(), refs, pool);
+    buildPool(f(), readSnapshot(f()), refs, pool);
     Pool expected;
     addEveryNumber(expected);
     EXPECT_EQ(pool, expected);
@@ -192,7 +192,7 @@ TEST_F(PoolFromSettings, NoOptionGivesEveryNumberOnce) {
 TEST_F(PoolFromSettings, OnlyPreferredWithoutPreferenceIsEmpty) {
     f().settings.CheckBox15->setChecked(true);
     Pool pool;
-    buildPool(f(), refs, pool);
+    buildPool(f(), readSnapshot(f()), refs, pool);
     EXPECT_TRUE(pool.empty());
 }
 
@@ -202,7 +202,7 @@ TEST_F(PoolFromSettings, FrequentNumbersTwoPasses) {
     f().settings.CheckBox2->setChecked(true);
     f().settings.CheckBox15->setChecked(true);
     Pool pool;
-    buildPool(f(), refs, pool);
+    buildPool(f(), readSnapshot(f()), refs, pool);
     EXPECT_EQ(pool, (Pool{1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 8, 8, 9, 9, 1, 2, 3}));
     EXPECT_EQ(f().StatusBar1->panelText(1), "Min: 2  Max: 2  18");
 }
@@ -212,10 +212,73 @@ TEST_F(PoolFromSettings, ReferenceDrawNumbersNeverInThePool) {
     f().settings.UpDown4->setPosition(0);
     f().settings.CheckBox19->setChecked(true);  // neighbours add 2, 4, 8, 10 ... and 3, 7, 9
     Pool pool;
-    buildPool(f(), refs, pool);
+    buildPool(f(), readSnapshot(f()), refs, pool);
     for (const int n : {1, 2, 3, 7, 8, 9})
         EXPECT_EQ(std::count(pool.begin(), pool.end(), n), 0) << n;
     EXPECT_EQ(std::count(pool.begin(), pool.end(), 4), 4 + 1);
+}
+
+// Each pool control reaches its own setting and no other.
+TEST_F(PoolFromSettings, SnapshotReadsEachPoolControl) {
+    SettingsControls& s = f().settings;
+    CheckBox* const boxes[] = {s.CheckBox1,  s.CheckBox6,  s.CheckBox7,  s.CheckBox11, s.CheckBox12,
+                               s.CheckBox13, s.CheckBox2,  s.CheckBox14, s.CheckBox10, s.CheckBox19,
+                               s.CheckBox15, s.CheckBox29, s.CheckBox30, s.CheckBox20};
+    const struct {
+        CheckBox* box;
+        bool PoolSettings::*flag;
+        std::size_t group;  // for the group arrays
+        bool rare;
+    } cases[] = {
+        {s.CheckBox1, nullptr, 0, false},
+        {s.CheckBox6, nullptr, 1, false},
+        {s.CheckBox7, nullptr, 2, false},
+        {s.CheckBox11, nullptr, 0, true},
+        {s.CheckBox12, nullptr, 1, true},
+        {s.CheckBox13, nullptr, 2, true},
+        {s.CheckBox2, &PoolSettings::frequentNumbers, 0, false},
+        {s.CheckBox14, &PoolSettings::rareNumbers, 0, false},
+        {s.CheckBox10, &PoolSettings::outstandingNumbers, 0, false},
+        {s.CheckBox19, &PoolSettings::neighbours, 0, false},
+        {s.CheckBox15, &PoolSettings::onlyPreferred, 0, false},
+        {s.CheckBox29, &PoolSettings::avoidLowNumbers, 0, false},
+        {s.CheckBox30, &PoolSettings::lessWeightBelow32, 0, false},
+        {s.CheckBox20, &PoolSettings::showList, 0, false},
+    };
+    for (const auto& c : cases) {
+        for (CheckBox* b : boxes) b->setChecked(b == c.box);
+        const PoolSettings read = readSnapshot(f()).pool;
+        PoolSettings expected;
+        if (c.flag)
+            expected.*c.flag = true;
+        else
+            (c.rare ? expected.rareGroups : expected.frequentGroups)[c.group] = true;
+        EXPECT_EQ(read.frequentGroups, expected.frequentGroups) << c.box->name();
+        EXPECT_EQ(read.rareGroups, expected.rareGroups) << c.box->name();
+        for (bool PoolSettings::*flag :
+             {&PoolSettings::frequentNumbers, &PoolSettings::rareNumbers,
+              &PoolSettings::outstandingNumbers, &PoolSettings::neighbours,
+              &PoolSettings::onlyPreferred, &PoolSettings::avoidLowNumbers,
+              &PoolSettings::lessWeightBelow32, &PoolSettings::showList})
+            EXPECT_EQ(read.*flag, expected.*flag) << c.box->name();
+    }
+    s.UpDown12->setPosition(11);
+    s.UpDown14->setPosition(12);
+    s.UpDown13->setPosition(13);
+    const PoolSettings read = readSnapshot(f()).pool;
+    EXPECT_EQ(read.frequentPercent, 11);
+    EXPECT_EQ(read.rarePercent, 12);
+    EXPECT_EQ(read.outstandingPercent, 13);
+}
+
+// The pool follows the settings it is given, not the controls.
+TEST_F(PoolFromSettings, BuiltFromTheGivenSettings) {
+    CalculationSnapshot settings = readSnapshot(f());
+    settings.pool.avoidLowNumbers = true;
+    Pool pool;
+    buildPool(f(), settings, refs, pool);
+    EXPECT_EQ(std::count_if(pool.begin(), pool.end(), [](int n) { return n <= 12; }), 0);
+    EXPECT_EQ(differentNumbers(pool), MaxZahl - 12);
 }
 
 }  // namespace
