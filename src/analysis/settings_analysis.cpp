@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include <algorithm>
-#include <exception>
 #include <optional>
 #include <string>
 #include <vector>
@@ -121,10 +120,9 @@ void tallyRound(const TForm1& form, double learnedUntil, RoundsTally& tally) {
                 tally.judged.count(static_cast<int>(h), pb);
 }
 
-// Steps 4 to 9: the rounds and the report. Returns what the rounds
-// checked, or throws.
-RoundsTally runRounds(TForm1& form, const std::string& seedText, double start) {
-    const int seed = toInteger(seedText);
+// The rounds and the report, every round's generator started on the lucky
+// number. Returns what the rounds checked, or throws.
+RoundsTally runRounds(TForm1& form, int seed, double start) {
     form.random.seed = static_cast<std::uint32_t>(seed);
     const std::string seedStatus = form.msg(Msg::LuckyNumberSetBefore) + std::to_string(seed) +
                                    form.msg(Msg::LuckyNumberSetAfter);
@@ -211,16 +209,18 @@ void runSettingsAnalysis(TForm1& form) {
         form.platform()
             .inputBox(form.msg(Msg::LuckyNumberCaption), form.msg(Msg::LuckyNumberPrompt), proposal)
             .value_or(proposal);
-    std::optional<RoundsTally> sums;
+    int seed = 0;
     try {
-        sums = runRounds(form, seedText, start);
-    } catch (const std::exception&) {
+        seed = toInteger(seedText);
+    } catch (const ConversionError&) {
         form.platform().messageBox(kApplicationTitle, form.msg(Msg::LuckyNumberInputError),
                                    MessageButtons::Ok);
+        return;
     }
-    // Outside the rounds' guard: a comparison that cannot be written is no
-    // fault of the lucky number, and says what went wrong itself.
-    if (sums) compareWithChanceAfterAnalysis(form, *sums);
+    // Only the lucky number is the user's input error: a round or a report
+    // that fails says what went wrong itself.
+    const RoundsTally sums = runRounds(form, seed, start);
+    compareWithChanceAfterAnalysis(form, sums);
 }
 
 void registerSettingsAnalysisHandlers(TForm1& form) {

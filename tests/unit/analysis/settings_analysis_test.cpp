@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "analysis/settings_analysis.h"
@@ -12,9 +13,11 @@ struct SettingsAnalysis : ::testing::Test {
     test::TestApp t;
     TForm1& form = t.form();
 
-    void run(const std::string& seed) {
+    // `errorShown`: an error box is expected and answered.
+    void run(const std::string& seed, bool errorShown = false) {
         t.answer(DialogResult::Yes);
         t.platform.queueAnswer({ScriptedPlatform::Answer::Kind::Text, DialogResult::Ok, seed});
+        if (errorShown) t.answer(DialogResult::Ok);
         t.app->invoke(form, "BitBtn9Click", form.BitBtn9);
     }
     std::string roundsLine() const { return form.RichEdit1->line(11); }
@@ -60,6 +63,37 @@ TEST_F(SettingsAnalysis, AcceptingAProposedClockSeedRunsTheAnalysis) {
     t.app->invoke(form, "BitBtn9Click", form.BitBtn9);
     EXPECT_EQ(roundsLine(), "Ziehungen: 1mit je 6Tipp => 6 Reihen");
     EXPECT_EQ(t.out.str().find(form.msg(Msg::LuckyNumberInputError)), std::string::npos);
+}
+
+// Only a lucky number that is no number is reported as one; a round that
+// fails for another reason (here the report cannot be written) says so.
+TEST_F(SettingsAnalysis, OnlyTheLuckyNumberIsReportedAsItsInputError) {
+    const double today = test::day(2018, 4, 19);
+    t.platform.setToday(today);
+    test::writeHistory(t.historyPath(), {test::draw(today - 7, {1, 2, 3, 4, 5, 6}, 1),
+                                         test::draw(today, {7, 8, 9, 10, 11, 12}, 2)});
+    const struct {
+        const char* seed;
+        bool reportBlocked;
+        bool luckyNumberError;
+    } cases[] = {{"47x11", false, true}, {"4711", true, false}, {"4711", false, false}};
+    for (const auto& c : cases) {
+        const std::filesystem::path report = form.Home + "Test.rtf";
+        std::filesystem::remove_all(report);
+        if (c.reportBlocked) std::filesystem::create_directories(report / "in the way");
+        form.DateTimePicker1->setDate(today);
+        t.takeOutput();
+        run(c.seed, c.luckyNumberError || c.reportBlocked);
+        EXPECT_EQ(t.platform.queuedAnswers(), 0u) << c.seed;
+        const std::string shown = t.takeOutput();
+        const bool luckyNumberError =
+            shown.find(form.msg(Msg::LuckyNumberInputError)) != std::string::npos;
+        EXPECT_EQ(luckyNumberError, c.luckyNumberError) << c.seed << " " << shown;
+        if (c.reportBlocked) {
+            EXPECT_NE(shown.find("Test.rtf"), std::string::npos) << shown;
+        }
+        EXPECT_FALSE(form.analysisRunning);
+    }
 }
 
 // A second click while an analysis runs starts nothing inside it.
