@@ -48,7 +48,11 @@ QtPlatform::QtPlatform(std::string programDirectory)
     : programDirectory_(std::move(programDirectory)),
       settings_(QSettingsStore::programStore()),
       toolSettings_(QSettingsStore::automationToolStore()),
-      locale_(localeInfoOf(QLocale::system())) {}
+      locale_(localeInfoOf(QLocale::system())) {
+    // The window speaks German until a language is applied, and stays so
+    // when the start-up ends before that: the draw text's day names too.
+    locale_.shortDayNames = localeInfoOf(QLocale(QStringLiteral("de"))).shortDayNames;
+}
 
 QtPlatform::~QtPlatform() {
     while (busyDepth_ > 0) setBusyCursor(false);

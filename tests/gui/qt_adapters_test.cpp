@@ -3,6 +3,7 @@
 #include <QCalendarWidget>
 #include <QCoreApplication>
 #include <QDateEdit>
+#include <QDir>
 #include <QLocale>
 
 #include <filesystem>
@@ -12,6 +13,7 @@
 
 #include "qt/qsettings_store.h"
 #include "qt/qt_conversions.h"
+#include "qt/qt_platform.h"
 #include "qt/qt_translations.h"
 #include "qt/window_fit.h"
 #include "shell/settings_store.h"
@@ -103,6 +105,20 @@ TEST(LocaleInfo, DayNamesStartWithSunday) {
     EXPECT_EQ(us.shortDayNames[0], "Sun");
     EXPECT_EQ(us.shortDayNames[6], "Sat");
     EXPECT_EQ(us.shortDateFormat, "M/d/yy");
+}
+
+// The designed window is German: before any language is applied its draw
+// text names the day in German, whatever the system's locale; a language
+// applied later brings its own names.
+TEST(LocaleInfo, DayNamesAreGermanUntilALanguageIsApplied) {
+    QtPlatform platform(QDir::tempPath().toStdString());
+    const std::string thursday =
+        QLocale(QLocale::German).dayName(4, QLocale::ShortFormat).toStdString();
+    EXPECT_EQ(platform.locale().shortDayNames[4], thursday);
+    platform.languageChanged("en");
+    EXPECT_EQ(platform.locale().shortDayNames[4], "Thu");
+    platform.languageChanged("de");
+    EXPECT_EQ(platform.locale().shortDayNames[4], thursday);
 }
 
 TEST(DayValues, CalendarDatesRoundTrip) {
