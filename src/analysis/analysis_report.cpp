@@ -4,6 +4,7 @@
 
 #include "model/main_window.h"
 #include "platform/codepage.h"
+#include "platform/dates.h"
 #include "platform/durable_file.h"
 #include "platform/platform.h"
 
@@ -15,6 +16,15 @@ AnalysisRun::AnalysisRun(TForm1& form) : form_(form) {
 
 AnalysisRun::~AnalysisRun() {
     form_.analysisRunning = false;
+}
+
+bool askBeforeAnalysis(TForm1& form, const AnalysisQuestion& question) {
+    if (form.analysisRunning || form.calculationRunning()) return false;
+    const std::string text = form.msg(question.before) +
+                             formatShortDate(form.DateTimePicker1->date(), form.locale()) +
+                             form.msg(question.after);
+    return form.platform().messageBox(form.msg(question.caption), text, MessageButtons::YesNo) ==
+           DialogResult::Yes;
 }
 
 std::filesystem::path reportPath(const TForm1& form) {

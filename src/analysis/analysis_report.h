@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "model/message_table.h"
+
 namespace kugel {
 
 class TForm1;
@@ -22,6 +24,19 @@ class AnalysisRun {
   private:
     TForm1& form_;
 };
+
+// The three messages of the question before an analysis: its caption, and
+// the text before and after the end date it starts from.
+struct AnalysisQuestion {
+    Msg caption;
+    Msg before;
+    Msg after;
+};
+
+// The opening both analyses share: nothing while an analysis or a
+// calculation runs, else the question whether to start from the end date
+// (the ticket's rows will be replaced). True when the user says yes.
+bool askBeforeAnalysis(TForm1& form, const AnalysisQuestion& question);
 
 // The report "Test.rtf" in the program directory.
 std::filesystem::path reportPath(const TForm1& form);

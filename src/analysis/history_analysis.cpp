@@ -62,12 +62,8 @@ void emptyChart(TForm1& form) {
 }  // namespace
 
 void runHistoryAnalysis(TForm1& form) {
-    if (form.analysisRunning || form.calculationRunning()) return;
-    const std::string question = form.msg(Msg::AnalysisAskFrom) +
-                                 formatShortDate(form.DateTimePicker1->date(), form.locale()) +
-                                 form.msg(Msg::AnalysisAskRun);
-    if (form.platform().messageBox(form.msg(Msg::AnalysisDeletesTips), question,
-                                   MessageButtons::YesNo) != DialogResult::Yes)
+    if (!askBeforeAnalysis(form,
+                           {Msg::AnalysisDeletesTips, Msg::AnalysisAskFrom, Msg::AnalysisAskRun}))
         return;
     const AnalysisRun running(form);
     showDrawOfPickedDate(form);

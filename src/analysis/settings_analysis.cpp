@@ -190,12 +190,8 @@ void compareWithChanceAfterAnalysis(TForm1& form, const RoundsTally& tally) {
 }  // namespace
 
 void runSettingsAnalysis(TForm1& form) {
-    if (form.analysisRunning || form.calculationRunning()) return;
-    const std::string question = form.msg(Msg::SettingsAnalysisAskFrom) +
-                                 formatShortDate(form.DateTimePicker1->date(), form.locale()) +
-                                 form.msg(Msg::SettingsAnalysisAskRun);
-    if (form.platform().messageBox(form.msg(Msg::SettingsAnalysisDeletesTips), question,
-                                   MessageButtons::YesNo) != DialogResult::Yes)
+    if (!askBeforeAnalysis(form, {Msg::SettingsAnalysisDeletesTips, Msg::SettingsAnalysisAskFrom,
+                                  Msg::SettingsAnalysisAskRun}))
         return;
     const AnalysisRun running(form);
     const ChoiceListOff listOff(*form.settings.CheckBox20);
