@@ -159,11 +159,10 @@ void downloadNewDraws(TForm1& form) {
 
 namespace {
 
-// The update into `history` without the draw display at its end.
-UpdateEnd runUpdate(TForm1& form, const HistoryFile& history, UpdateStart start) {
-    Platform& platform = form.platform();
-    DownloadState running(form);
-    form.StatusBar1->setPanelHint(0, {});
+// Begins a missing or empty history with the first draw and moves the end
+// date to the week after the newest draw. False, with the message shown,
+// when the newest draw is damaged.
+bool beginAfterNewestDraw(TForm1& form, const HistoryFile& history) {
     // An empty file (showing a draw creates one) is begun like a missing
     // one; otherwise its first draw would never be stored.
     std::vector<TZiehung> records;
@@ -176,16 +175,76 @@ UpdateEnd runUpdate(TForm1& form, const HistoryFile& history, UpdateStart start)
     }
     const double newest = records.back().Datum;
     if (!isUsableDay(newest)) {
-        platform.messageBox(
+        form.platform().messageBox(
             kApplicationTitle,
             form.addedTexts.format(AddedText::DamagedNewestDraw, {history.path().string()}),
             MessageButtons::Ok);
-        return UpdateEnd::Damaged;
+        return false;
     }
     if (!form.DateTimePicker1->setDate(newest))
         form.DateTimePicker1->setDate(form.DateTimePicker1->minDate());
     form.DateTimePicker1->setDate(form.DateTimePicker1->date() + ZiehungsAbstand);
     form.aktDatum = std::round(form.DateTimePicker1->date());
+    return true;
+}
+
+// How the update ends at a week whose answer ends it; the status bar (and,
+// when the user started the update, a box) says why.
+UpdateEnd endAtFailedWeek(TForm1& form, const HttpResponse& response, const std::string& address,
+                          UpdateStart start) {
+    if (response.answered) {
+        // After a server error a later week would leave this one out
+        // for good; end here, and the next update asks for it again.
+        form.StatusBar1->setPanelText(0, shownStatusLine(response));
+        form.StatusBar1->setPanelHint(0, shownStatusLine(response));
+        return UpdateEnd::Interrupted;
+    }
+    if (form.updateStopRequested()) return UpdateEnd::Stopped;  // given up on the user's stop
+    // Without a connection every further week would wait out its own
+    // time-out; end now and say why.
+    const std::string text =
+        form.addedTexts.format(AddedText::UpdateNoAnswer, {address, failureReason(form, response)});
+    form.StatusBar1->setPanelText(0, text);
+    form.StatusBar1->setPanelHint(0, text);
+    if (start == UpdateStart::ByUser)
+        form.platform().messageBox(kApplicationTitle, text, MessageButtons::Ok);
+    return UpdateEnd::Interrupted;
+}
+
+// Stores the draws of one week's answer, each shown as it goes in. False,
+// with the message shown, when the answer is no list of draws; the draws
+// stored before stay.
+bool storeWeekDraws(TForm1& form, const HistoryFile& history, const std::string& body,
+                    double date) {
+    Platform& platform = form.platform();
+    const std::vector<std::string> lines = drawLines(body);
+    // Judged before anything is stored: too many lines are no week.
+    if (lines.size() > kMaxDrawsPerWeek) {
+        platform.messageBox(kApplicationTitle, malformedAnswerText(form, body), MessageButtons::Ok);
+        return false;
+    }
+    for (const std::string& line : lines) {
+        const auto draw = parseResultLine(line, date);
+        if (!draw) {
+            platform.messageBox(kApplicationTitle, malformedAnswerText(form, body),
+                                MessageButtons::Ok);
+            return false;
+        }
+        form.Datum1 = date;
+        form.Label29->setCaption(drawText(*draw, form.locale(), "   "));
+        platform.processEvents();
+        history.append(*draw);
+        form.aktDatum = draw->Datum;
+    }
+    return true;
+}
+
+// The update into `history` without the draw display at its end.
+UpdateEnd runUpdate(TForm1& form, const HistoryFile& history, UpdateStart start) {
+    Platform& platform = form.platform();
+    DownloadState running(form);
+    form.StatusBar1->setPanelHint(0, {});
+    if (!beginAfterNewestDraw(form, history)) return UpdateEnd::Damaged;
 
     // The week asked for is kept here: the user may move the date picker
     // while a request waits, and the answer belongs to the week asked for.
@@ -225,56 +284,14 @@ UpdateEnd runUpdate(TForm1& form, const HistoryFile& history, UpdateStart start)
         const std::string address = addresses.front();
         addresses.pop_front();
         const WeekAnswer verdict = judgeWeekAnswer(response);
-        if (verdict == WeekAnswer::EndUpdate && response.answered) {
-            // After a server error a later week would leave this one out
-            // for good; end here, and the next update asks for it again.
-            form.StatusBar1->setPanelText(0, shownStatusLine(response));
-            form.StatusBar1->setPanelHint(0, shownStatusLine(response));
-            end = UpdateEnd::Interrupted;
-            break;
-        }
         if (verdict == WeekAnswer::EndUpdate) {
-            if (form.updateStopRequested()) {  // given up on the user's stop
-                end = UpdateEnd::Stopped;
-                break;
-            }
-            // Without a connection every further week would wait out its
-            // own time-out; end now and say why.
-            const std::string text = form.addedTexts.format(
-                AddedText::UpdateNoAnswer, {address, failureReason(form, response)});
-            form.StatusBar1->setPanelText(0, text);
-            form.StatusBar1->setPanelHint(0, text);
-            if (start == UpdateStart::ByUser)
-                platform.messageBox(kApplicationTitle, text, MessageButtons::Ok);
-            end = UpdateEnd::Interrupted;
+            end = endAtFailedWeek(form, response, address, start);
             break;
         }
         form.StatusBar1->setPanelText(0, shownStatusLine(response));
         form.StatusBar1->setPanelText(1, form.msg(Msg::NoGuarantee));
-
-        if (verdict == WeekAnswer::Store) {
-            const double date = week;
-            const std::vector<std::string> lines = drawLines(response.body);
-            // Judged before anything is stored: too many lines are no week.
-            if (lines.size() > kMaxDrawsPerWeek) {
-                platform.messageBox(kApplicationTitle, malformedAnswerText(form, response.body),
-                                    MessageButtons::Ok);
-                return UpdateEnd::Malformed;
-            }
-            for (const std::string& line : lines) {
-                const auto draw = parseResultLine(line, date);
-                if (!draw) {
-                    platform.messageBox(kApplicationTitle, malformedAnswerText(form, response.body),
-                                        MessageButtons::Ok);
-                    return UpdateEnd::Malformed;  // the draws stored so far stay
-                }
-                form.Datum1 = date;
-                form.Label29->setCaption(drawText(*draw, form.locale(), "   "));
-                platform.processEvents();
-                history.append(*draw);
-                form.aktDatum = draw->Datum;
-            }
-        }
+        if (verdict == WeekAnswer::Store && !storeWeekDraws(form, history, response.body, week))
+            return UpdateEnd::Malformed;
         week += ZiehungsAbstand;
     }
     if (end == UpdateEnd::Stopped)
