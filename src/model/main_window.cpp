@@ -32,6 +32,63 @@ std::string joinInts(const int* first, const int* last) {
     return out;
 }
 
+// Fields over plain values, read and written as the driver's texts.
+Field dayField(double& v) {
+    return Field{[&v] { return dayValueText(v); },
+                 [&v](const std::string& s) {
+                     const auto d = parseDayValue(s);
+                     if (d) v = *d;
+                     return d.has_value();
+                 }};
+}
+
+Field intField(int& v) {
+    return Field{[&v] { return std::to_string(v); },
+                 [&v](const std::string& s) {
+                     const auto i = parseInt(s);
+                     if (i) v = *i;
+                     return i.has_value();
+                 }};
+}
+
+Field boolField(bool& v) {
+    return Field{[&v] { return boolText(v); },
+                 [&v](const std::string& s) {
+                     const auto on = parseBool(s);
+                     if (on) v = *on;
+                     return on.has_value();
+                 }};
+}
+
+Field textField(std::string& v) {
+    return Field{[&v] { return v; },
+                 [&v](const std::string& s) {
+                     v = s;
+                     return true;
+                 }};
+}
+
+// The client size. A stored size far from the designed one (a damaged
+// store, another screen) is brought back into a range the pages can be
+// scaled to.
+Field clientSizeField(Form& form, bool height) {
+    return Field{[&form, height] {
+                     return std::to_string(height ? form.bounds().height : form.bounds().width);
+                 },
+                 [&form, height](const std::string& s) {
+                     const auto v = parseInt(s);
+                     if (!v) return false;
+                     const Bounds& b = form.bounds();
+                     const int designed = height ? kClientHeight : kClientWidth;
+                     const int size = std::clamp(*v, designed / 2, designed * 4);
+                     if (height)
+                         form.setBounds(b.left, b.top, b.width, size);
+                     else
+                         form.setBounds(b.left, b.top, size, b.height);
+                     return true;
+                 }};
+}
+
 }  // namespace
 
 TForm1::TForm1(Platform& platform, ProgramWindows& app) : Form("Form1", platform), app_(app) {
@@ -316,37 +373,6 @@ void TForm1::buildInternetPage(Builder& b) {
 }
 
 void TForm1::registerFields() {
-    auto dayField = [](double& v) {
-        return Field{[&v] { return dayValueText(v); },
-                     [&v](const std::string& s) {
-                         const auto d = parseDayValue(s);
-                         if (d) v = *d;
-                         return d.has_value();
-                     }};
-    };
-    auto intField = [](int& v) {
-        return Field{[&v] { return std::to_string(v); },
-                     [&v](const std::string& s) {
-                         const auto i = parseInt(s);
-                         if (i) v = *i;
-                         return i.has_value();
-                     }};
-    };
-    auto boolField = [](bool& v) {
-        return Field{[&v] { return boolText(v); },
-                     [&v](const std::string& s) {
-                         const auto on = parseBool(s);
-                         if (on) v = *on;
-                         return on.has_value();
-                     }};
-    };
-    auto textField = [](std::string& v) {
-        return Field{[&v] { return v; },
-                     [&v](const std::string& s) {
-                         v = s;
-                         return true;
-                     }};
-    };
     addField("Zahl", {[this] { return joinInts(Zahl.data() + 1, Zahl.data() + 9); }, {}});
     addField("Treffer", {[this] {
                              std::string out;
@@ -412,27 +438,8 @@ void TForm1::registerFields() {
                                  windowState = static_cast<WindowState>(*i);
                                  return true;
                              }});
-    // The client size. A stored size far from the designed one (a damaged
-    // store, another screen) is brought back into a range the pages can be
-    // scaled to.
-    auto sizeField = [this](bool height) {
-        return Field{
-            [this, height] { return std::to_string(height ? bounds().height : bounds().width); },
-            [this, height](const std::string& s) {
-                const auto v = parseInt(s);
-                if (!v) return false;
-                const Bounds& b = bounds();
-                const int designed = height ? kClientHeight : kClientWidth;
-                const int size = std::clamp(*v, designed / 2, designed * 4);
-                if (height)
-                    setBounds(b.left, b.top, b.width, size);
-                else
-                    setBounds(b.left, b.top, size, b.height);
-                return true;
-            }};
-    };
-    addField("Height", sizeField(true));
-    addField("Width", sizeField(false));
+    addField("Height", clientSizeField(*this, true));
+    addField("Width", clientSizeField(*this, false));
     addField("Zusatz", boolField(Zusatz));
     addField("sortieren", boolField(sortieren));
     addField("Berechnunglaeuft", boolField(Berechnunglaeuft));
