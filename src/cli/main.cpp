@@ -146,17 +146,33 @@ int runCommand(const std::function<int()>& command, bool json) {
     }
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    CLI::App cli{
-        "Kugelmeister without windows: commands for people, and a script driver for "
-        "automation.\nExit status: 0 success, 2 usage error, 3 data or I/O error."};
-    cli.name("kugelmeister-cli");
-    cli.require_subcommand(1);
-    cli.set_version_flag("--version", "kugelmeister-cli " KUGEL_VERSION);
-    cli.failure_message(parseFailureText);
+// The command line: the options every command shares, each command's own,
+// and which command was given.
+struct CommandLine {
     kugel::cli::GlobalOptions options;
+    std::string scriptFile;
+    bool json = false;  // odds, update and show
+    std::optional<std::string> showDate;
+    kugel::cli::CheckOptions check;
+    kugel::cli::CalcOptions calc;
+    kugel::cli::StatsOptions stats;
+    std::string exportFile;
+    std::string importFile;
+    kugel::cli::ImportOptions import;
+    std::string dateFormat = "iso";
+
+    CLI::App* script = nullptr;
+    CLI::App* odds = nullptr;
+    CLI::App* update = nullptr;
+    CLI::App* show = nullptr;
+    CLI::App* checkCommand = nullptr;
+    CLI::App* calcCommand = nullptr;
+    CLI::App* statsCommand = nullptr;
+    CLI::App* exportCsv = nullptr;
+    CLI::App* importCsv = nullptr;
+};
+
+void addGlobalOptions(CLI::App& cli, kugel::cli::GlobalOptions& options) {
     cli.add_option("--home", options.home,
                    "the program's directory (default: the executable's, or the user's data "
                    "directory when installed)");
@@ -171,89 +187,130 @@ int main(int argc, char** argv) {
                    "the window does, 1 for a script)")
         ->check(CLI::Range(1, 6));
     cli.add_flag("--no-progress", options.noProgress, "draws no progress bar on standard error");
+}
 
-    std::string scriptFile;
-    CLI::App* script = cli.add_subcommand("script", "runs a script (FILE \"-\": standard input)");
-    script->fallthrough();
-    script->add_option("FILE", scriptFile, "the script")->required();
+// The commands in the order the help lists them.
+void addCommands(CLI::App& cli, CommandLine& c) {
+    c.script = cli.add_subcommand("script", "runs a script (FILE \"-\": standard input)");
+    c.script->fallthrough();
+    c.script->add_option("FILE", c.scriptFile, "the script")->required();
 
-    bool json = false;
-    CLI::App* odds = cli.add_subcommand("odds", "prints the prize divisions and their chances");
-    odds->add_flag("--json", json, "one line of JSON instead of a table");
+    c.odds = cli.add_subcommand("odds", "prints the prize divisions and their chances");
+    c.odds->add_flag("--json", c.json, "one line of JSON instead of a table");
 
-    CLI::App* update = cli.add_subcommand(
-        "update", "downloads the new draws into the history, as the window does");
-    update->add_flag("--json", json, "JSON instead of text");
+    c.update = cli.add_subcommand("update",
+                                  "downloads the new draws into the history, as the window does");
+    c.update->add_flag("--json", c.json, "JSON instead of text");
 
-    std::optional<std::string> showDate;
-    CLI::App* show =
-        cli.add_subcommand("show", "prints the draw on or after DATE (default: the newest)");
-    show->add_option("DATE", showDate, "YYYY-MM-DD");
-    show->add_flag("--json", json, "JSON instead of text");
+    c.show = cli.add_subcommand("show", "prints the draw on or after DATE (default: the newest)");
+    c.show->add_option("DATE", c.showDate, "YYYY-MM-DD");
+    c.show->add_flag("--json", c.json, "JSON instead of text");
 
-    kugel::cli::CheckOptions check;
-    CLI::App* checkCommand = cli.add_subcommand(
+    c.checkCommand = cli.add_subcommand(
         "check", "checks the rows of a tip file against one draw or every stored draw");
-    checkCommand->add_option("FILE", check.file, "the tip file (.qlt)")->required();
-    auto* checkDate = checkCommand->add_option("--date", check.date,
-                                               "the draw on or after DATE (default: the newest)");
-    checkCommand->add_flag("--all", check.all, "every stored draw")->excludes(checkDate);
-    checkCommand->add_flag("--json", check.json, "JSON instead of text");
-    checkCommand->add_option("--calculated", check.calculatedUntil,
-                             "with --all: the newest draw the ticket was calculated from "
-                             "(YYYY-MM-DD; default: the day a name yyyymmdd.qlt is for, less one)");
+    c.checkCommand->add_option("FILE", c.check.file, "the tip file (.qlt)")->required();
+    auto* checkDate = c.checkCommand->add_option("--date", c.check.date,
+                                                 "the draw on or after DATE (default: the newest)");
+    c.checkCommand->add_flag("--all", c.check.all, "every stored draw")->excludes(checkDate);
+    c.checkCommand->add_flag("--json", c.check.json, "JSON instead of text");
+    c.checkCommand->add_option(
+        "--calculated", c.check.calculatedUntil,
+        "with --all: the newest draw the ticket was calculated from "
+        "(YYYY-MM-DD; default: the day a name yyyymmdd.qlt is for, less one)");
 
-    kugel::cli::CalcOptions calc;
-    CLI::App* calcCommand =
-        cli.add_subcommand("calc", "calculates a ticket as \"Tipps berechnen\" does");
-    calcCommand->add_option("--rows", calc.rows, "rows to calculate (1..12; default: stored)");
-    calcCommand->add_option("--lucky", calc.lucky,
-                            "the lucky number (1..99999999): the same number, the same ticket");
-    calcCommand->add_option("--settings", calc.settingsFile,
-                            "the settings to calculate with, an INI file");
-    calcCommand->add_option("-o,--output", calc.output, "saves the ticket to this tip file (.qlt)");
-    calcCommand->add_flag("--json", calc.json, "JSON instead of text");
+    c.calcCommand = cli.add_subcommand("calc", "calculates a ticket as \"Tipps berechnen\" does");
+    c.calcCommand->add_option("--rows", c.calc.rows, "rows to calculate (1..12; default: stored)");
+    c.calcCommand->add_option("--lucky", c.calc.lucky,
+                              "the lucky number (1..99999999): the same number, the same ticket");
+    c.calcCommand->add_option("--settings", c.calc.settingsFile,
+                              "the settings to calculate with, an INI file");
+    c.calcCommand->add_option("-o,--output", c.calc.output,
+                              "saves the ticket to this tip file (.qlt)");
+    c.calcCommand->add_flag("--json", c.calc.json, "JSON instead of text");
 
-    kugel::cli::StatsOptions stats;
-    CLI::App* statsCommand =
-        cli.add_subcommand("stats", "a statistic of the stored draws as a table");
-    statsCommand
-        ->add_option("KIND", stats.kind, "freq|outstanding|powerball|sums|pairs|triples|quads")
+    c.statsCommand = cli.add_subcommand("stats", "a statistic of the stored draws as a table");
+    c.statsCommand
+        ->add_option("KIND", c.stats.kind, "freq|outstanding|powerball|sums|pairs|triples|quads")
         ->required()
         ->check(CLI::IsMember(
             {"freq", "outstanding", "powerball", "sums", "pairs", "triples", "quads"}));
-    statsCommand->add_option("--from", stats.from,
-                             "the period's first day, YYYY-MM-DD: a draw on that day counts for "
-                             "freq and the Powerball counts, and not for outstanding, sums, "
-                             "pairs, triples, quads and the Powerball's outstanding, as in the "
-                             "charts");
-    statsCommand->add_option("--to", stats.to, "last day counted, YYYY-MM-DD");
-    statsCommand->add_flag("--json", stats.json, "JSON instead of text");
+    c.statsCommand->add_option("--from", c.stats.from,
+                               "the period's first day, YYYY-MM-DD: a draw on that day counts for "
+                               "freq and the Powerball counts, and not for outstanding, sums, "
+                               "pairs, triples, quads and the Powerball's outstanding, as in the "
+                               "charts");
+    c.statsCommand->add_option("--to", c.stats.to, "last day counted, YYYY-MM-DD");
+    c.statsCommand->add_flag("--json", c.stats.json, "JSON instead of text");
 
-    std::string exportFile;
     CLI::App* exportCommand = cli.add_subcommand("export", "writes the history in another format");
     exportCommand->require_subcommand(1);
-    CLI::App* exportCsv = exportCommand->add_subcommand(
+    c.exportCsv = exportCommand->add_subcommand(
         "csv", "the history as CSV (date,n1,n2,n3,n4,n5,n6,pb,extra) to FILE or standard output");
-    exportCsv->add_option("FILE", exportFile, "the CSV file (default: standard output)");
+    c.exportCsv->add_option("FILE", c.exportFile, "the CSV file (default: standard output)");
 
-    std::string importFile;
-    kugel::cli::ImportOptions import;
     CLI::App* importCommand =
         cli.add_subcommand("import", "replaces the history from another format");
     importCommand->require_subcommand(1);
-    CLI::App* importCsv = importCommand->add_subcommand(
+    c.importCsv = importCommand->add_subcommand(
         "csv", "replaces the history with the draws of a CSV file; any bad line: nothing written");
-    importCsv->add_option("FILE", importFile, "the CSV file (\"-\": standard input)")->required();
-    importCsv->add_flag("--dry-run", import.dryRun, "checks the file and writes nothing");
-    importCsv->add_flag("--json", import.json, "JSON instead of text");
-    std::string dateFormat = "iso";
-    importCsv
-        ->add_option("--date-format", dateFormat,
+    c.importCsv->add_option("FILE", c.importFile, "the CSV file (\"-\": standard input)")
+        ->required();
+    c.importCsv->add_flag("--dry-run", c.import.dryRun, "checks the file and writes nothing");
+    c.importCsv->add_flag("--json", c.import.json, "JSON instead of text");
+    c.importCsv
+        ->add_option("--date-format", c.dateFormat,
                      "how the dates are written: iso (YYYY-MM-DD or YYYYMMDD, the default), dmy "
                      "(D/M/YYYY) or mdy (M/D/YYYY); never guessed")
         ->check(CLI::IsMember({"iso", "dmy", "mdy"}));
+}
 
+// Runs the command that was parsed and returns its exit status.
+int runParsedCommand(CommandLine& c) {
+    using namespace kugel::cli;
+    if (c.odds->parsed()) {
+        printOdds(std::cout, c.json);
+        return kExitSuccess;
+    }
+    if (c.update->parsed())
+        return runCommand([&] { return updateHistory(c.options, c.json, std::cout); }, c.json);
+    if (c.show->parsed())
+        return runCommand([&] { return showDraw(c.options, c.showDate, c.json, std::cout); },
+                          c.json);
+    if (c.checkCommand->parsed())
+        return runCommand([&] { return checkTicket(c.options, c.check, std::cout); }, c.check.json);
+    if (c.calcCommand->parsed())
+        return runCommand([&] { return calculateTicket(c.options, c.calc, std::cout); },
+                          c.calc.json);
+    if (c.statsCommand->parsed())
+        return runCommand([&] { return printStatistics(c.options, c.stats, std::cout); },
+                          c.stats.json);
+    if (c.exportCsv->parsed())
+        return runCommand([&] { return exportCsv(c.options, c.exportFile, std::cout); }, false);
+    if (c.importCsv->parsed())
+        return runCommand(
+            [&] {
+                c.import.dates = c.dateFormat == "dmy"   ? kugel::CsvDateFormat::DayMonthYear
+                                 : c.dateFormat == "mdy" ? kugel::CsvDateFormat::MonthDayYear
+                                                         : kugel::CsvDateFormat::Iso;
+                return importCsv(c.options, c.importFile, c.import, std::cout, std::cerr);
+            },
+            c.import.json);
+    return runScript(c.options, c.scriptFile);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App cli{
+        "Kugelmeister without windows: commands for people, and a script driver for "
+        "automation.\nExit status: 0 success, 2 usage error, 3 data or I/O error."};
+    cli.name("kugelmeister-cli");
+    cli.require_subcommand(1);
+    cli.set_version_flag("--version", "kugelmeister-cli " KUGEL_VERSION);
+    cli.failure_message(parseFailureText);
+    CommandLine c;
+    addGlobalOptions(cli, c.options);
+    addCommands(cli, c);
     try {
         cli.parse(argc, argv);
     } catch (const CLI::Success& e) {
@@ -262,35 +319,5 @@ int main(int argc, char** argv) {
         cli.exit(e);
         return kugel::cli::kExitUsage;
     }
-    return checkOutputWritten([&] {
-        using namespace kugel::cli;
-        if (odds->parsed()) {
-            printOdds(std::cout, json);
-            return kExitSuccess;
-        }
-        if (update->parsed())
-            return runCommand([&] { return updateHistory(options, json, std::cout); }, json);
-        if (show->parsed())
-            return runCommand([&] { return showDraw(options, showDate, json, std::cout); }, json);
-        if (checkCommand->parsed())
-            return runCommand([&] { return checkTicket(options, check, std::cout); }, check.json);
-        if (calcCommand->parsed())
-            return runCommand([&] { return calculateTicket(options, calc, std::cout); }, calc.json);
-        if (statsCommand->parsed())
-            return runCommand([&] { return printStatistics(options, stats, std::cout); },
-                              stats.json);
-        if (exportCsv->parsed())
-            return runCommand([&] { return kugel::cli::exportCsv(options, exportFile, std::cout); },
-                              false);
-        if (importCsv->parsed())
-            return runCommand(
-                [&] {
-                    import.dates = dateFormat == "dmy"   ? kugel::CsvDateFormat::DayMonthYear
-                                   : dateFormat == "mdy" ? kugel::CsvDateFormat::MonthDayYear
-                                                         : kugel::CsvDateFormat::Iso;
-                    return kugel::cli::importCsv(options, importFile, import, std::cout, std::cerr);
-                },
-                import.json);
-        return runScript(options, scriptFile);
-    }());
+    return checkOutputWritten(runParsedCommand(c));
 }
