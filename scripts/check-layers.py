@@ -45,8 +45,9 @@ ALLOWED = {
     "shell": ["analysis", "online", "output", "update"],
     # adapters and programs on top
     "net": ["platform"],
-    "qt": ["shell", "net"],
-    "cli": ["shell", "net", "qt", "scripted"],
+    "qtcore": ["platform"],
+    "qt": ["shell", "net", "qtcore"],
+    "cli": ["shell", "net", "qtcore", "scripted"],
 }
 
 # The model (everything up to the shell) is standard C++: no Qt, no curl, no

@@ -29,7 +29,7 @@
 #include "controls/value_text.h"
 #include "generation/tip_calculation.h"
 #include "model/main_window.h"
-#include "qt/qsettings_store.h"
+#include "qtcore/qsettings_store.h"
 #include "scripted/scripted_platform.h"
 #include "shell/application.h"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "model/main_window.h"
-#include "qt/program_home.h"
+#include "qtcore/program_home.h"
 #include "qt/program_view.h"
 #include "qt/qt_platform.h"
 #include "qt/qt_translations.h"

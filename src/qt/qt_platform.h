@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "qt/qsettings_store.h"
+#include "qtcore/qsettings_store.h"
 
 namespace kugel {
 

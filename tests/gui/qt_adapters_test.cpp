@@ -11,7 +11,7 @@
 #include <iterator>
 #include <utility>
 
-#include "qt/qsettings_store.h"
+#include "qtcore/qsettings_store.h"
 #include "qt/qt_conversions.h"
 #include "qt/qt_platform.h"
 #include "qt/qt_translations.h"

@@ -1,4 +1,4 @@
-#include "qt/qsettings_store.h"
+#include "qtcore/qsettings_store.h"
 
 #include <QByteArray>
 #include <QSettings>

@@ -1,4 +1,4 @@
-#include "qt/program_home.h"
+#include "qtcore/program_home.h"
 
 #include <QStandardPaths>
 
