@@ -1,57 +1,15 @@
 #!/usr/bin/env bash
 # How the commands for people treat their streams and say what happened:
-# output that cannot be written, the progress bar on a terminal, versions,
-# unknown commands, a date after the newest draw and a damaged history.
+# output that cannot be written, versions, unknown commands, the user's
+# locale, a date after the newest draw, a damaged history, a server that
+# ends the update. (The progress bar on a terminal: terminal.sh.)
 # The transcript is compared with streams.expected; KUGEL_UPDATE_EXPECTED=1
 # rewrites it.
 #   streams.sh CLI SERVER GUI SOURCE_DIR WORK_DIR
 set -uo pipefail
 cli=$1 server=$2 gui=$3 src=$4 work=$5
-rm -rf "$work"
-mkdir -p "$work/home"
-home=$work/home
-export LC_ALL=C
+source "$src/with_server.sh"
 
-log=$work/server.log
-"$server" --port 0 --data "$src/draws.csv" >"$log" 2>&1 &
-pid=$!
-trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null' EXIT
-url=
-for _ in $(seq 100); do
-  url=$(grep -o 'http://127\.0\.0\.1:[0-9]*' "$log" | head -1)
-  [ -n "$url" ] && break
-  sleep 0.05
-done
-[ -n "$url" ] || { echo "kugelmeister-server did not start" >&2; cat "$log" >&2; exit 1; }
-
-kugel() {
-  timeout 60 "$cli" --home "$home" --settings "$home/settings.ini" --tool-settings "$home/tool.ini" \
-    --server "$url" --today 2013-04-20 --clock 12345 "$@"
-}
-run() {
-  echo "\$ $*"
-  kugel "$@" >"$work/out" 2>"$work/err"
-  local status=$?
-  cat "$work/out"
-  sed 's/^/! /' "$work/err"
-  echo "exit $status"
-}
-# Runs a command with standard output and error on a terminal (TERM as given)
-# and prints what the terminal showed, escape sequences made visible.
-on_terminal() {
-  local term=$1
-  shift
-  echo "\$ [TERM=$term] $*"
-  local command="$cli --home $home --settings $home/settings.ini --tool-settings $home/tool.ini"
-  command+=" --server $url --today 2013-04-20 --clock 12345 $*"
-  TERM=$term timeout 60 script -qfec "$command" /dev/null </dev/null >"$work/tty"
-  echo "exit $?"
-}
-# What the terminal showed last: the bar's redraws depend on timing, only
-# the state before the results counts. ESC is printed as "^[".
-shown() {
-  printf '%s\n' "$(sed 's/\x1b/^[/g; s/\r$//' "$work/tty" | sed 's/.*\r//' | tr -d '\r')"
-}
 # Starts a results server that answers every request "503 Service
 # Unavailable" and sets busy_url and busy_pid.
 busy_server() {
@@ -75,9 +33,6 @@ PY
   done
   busy_url="http://127.0.0.1:$(cat "$work/busy.port")"
 }
-escapes() {
-  if grep -q $'\x1b' "$work/tty"; then echo "(escape sequences sent)"; else echo "(no escape sequences)"; fi
-}
 
 {
   echo "# versions, and help without a display"
@@ -99,28 +54,7 @@ escapes() {
     sed 's/^/! /' "$work/err"
   done
 
-  echo "# the progress bar is wiped before the results and never drawn for a dumb terminal"
-  rm "$home/Powerball.dat"
-  on_terminal xterm update
-  shown
-  escapes
-  rm "$home/Powerball.dat"
-  on_terminal dumb update
-  shown
-  escapes
-  rm "$home/Powerball.dat"
-  on_terminal xterm --no-progress update
-  escapes
   kugel calc --lucky 4711 -o "$work/calc.qlt" >/dev/null
-  # Results written while the work goes on: no bar beside them on the terminal.
-  on_terminal xterm check "$work/calc.qlt" --all
-  escapes
-  grep -c '^Prizes over 7 draws:' "$work/tty"
-  # Results into a file: the bar on the terminal only, wiped at the end.
-  on_terminal xterm check "$work/calc.qlt" --all ">$work/results"
-  shown
-  escapes
-  if grep -q $'\x1b\|#' "$work/results"; then echo "bar in the results"; else echo "results clean"; fi
 
   echo "# the messages follow the user's locale; the program's shipped files hold them"
   for locale in "LC_ALL=de_DE.UTF-8" "LC_ALL=fr_FR.UTF-8" "LC_MESSAGES=ru_RU.UTF-8 LANG=de_DE.UTF-8" \
