@@ -38,7 +38,8 @@ for target in "${targets[@]}"; do
       -print_final_stats=1 -artifact_prefix="$dir/" \
       "$dir/corpus" "$root/tests/fuzz/corpus/$target" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
-    echo "$target: ${runs:-?} executions, no finding"
+    rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
+    echo "$target: ${runs:-?} executions (${rate:-?} a second), no finding"
   else
     echo "$target: FINDING, see $log and the inputs in $dir/" >&2
     grep -m1 -E "ERROR|runtime error|SUMMARY" "$log" >&2 || tail -5 "$log" >&2

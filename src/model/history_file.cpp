@@ -33,8 +33,7 @@ TZiehung decodeRecord(const char* bytes) {
 }
 
 bool HistoryFile::exists() const {
-    std::error_code ec;
-    return std::filesystem::exists(path_, ec);
+    return fileStamp(path_).has_value();
 }
 
 std::vector<TZiehung> HistoryFile::readAll() const {

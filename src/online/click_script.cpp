@@ -98,8 +98,7 @@ void Scriptstart(TForm1& form) {
     dialog.LabeledEdit4->setText(readTool(tool, kToolText1Key));
     dialog.LabeledEdit3->setText(readTool(tool, kToolZahl2Key));
     dialog.LabeledEdit5->setText(readTool(tool, kToolText2Key));
-    std::error_code error;
-    if (!program || !fs::is_regular_file(*program, error)) {
+    if (!program || !isRegularFile(*program)) {
         if (platform.messageBox(form.msg(AddedText::InstallToolTitle),
                                 form.msg(AddedText::InstallToolQuestion),
                                 MessageButtons::YesNo) == DialogResult::Yes)
@@ -121,7 +120,7 @@ void Scriptstart(TForm1& form) {
     tool.writeString(kToolZahl2Key, dialog.LabeledEdit3->text());
     tool.writeString(kToolText2Key, dialog.LabeledEdit5->text());
     tool.flush();
-    if (templateFile.empty() || !fs::is_regular_file(templateFile, error)) return;
+    if (templateFile.empty() || !isRegularFile(templateFile)) return;
 
     const std::string templateBytes = readWholeFile(templateFile);
     // The script is the template with its tokens filled in, in the template's

@@ -1,9 +1,10 @@
 #include "output/tip_file.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 
 #include "controls/component.h"
 #include "draws/draw_display.h"
@@ -106,16 +107,16 @@ std::vector<std::string> readTipFileLines(const std::string& path) {
 }
 
 std::vector<std::string> readAllTipFileLines(const std::string& path) {
-    // A directory opens like a file and reads as empty; it is no tip file.
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) throw FileError(FileOperation::Open, path, EISDIR);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw FileError(FileOperation::Open, path, errno ? errno : ENOENT);
-    std::string bytes(kMaxTipFileBytes + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) throw FileError(FileOperation::Read, path, errno);
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > kMaxTipFileBytes) throw TextError(AddedText::NotATipFile, {path});
+    // A directory is no tip file.
+    const std::optional<FileStamp> stamp = fileStamp(path);
+    if (stamp && S_ISDIR(stamp->mode)) throw FileError(FileOperation::Open, path, EISDIR);
+    std::string bytes;
+    try {
+        bytes = readWholeFile(path, kMaxTipFileBytes);
+    } catch (const FileError& e) {
+        if (e.operation() != FileOperation::ReadTooLarge) throw;
+        throw TextError(AddedText::NotATipFile, {path});
+    }
     const std::string text = decodeTextFile(bytes);
     std::vector<std::string> lines = splitLines(text);
     // Loading such a file would only empty the ticket.

@@ -212,7 +212,7 @@ bool isOwnTemporaryName(std::string_view name) {
     return std::all_of(letters.begin(), letters.end(), isNameCharacter);
 }
 
-void replaceFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+void DiskFiles::replace(const std::filesystem::path& target, std::string_view bytes) {
     const Destination to = destinationOf(target);
     if (to.direct) {
         writeDirectly(to, bytes, target);
@@ -307,7 +307,7 @@ void refuseIrregularFile(const std::filesystem::path& path) {
         throw notRegularFile(path, info.st_mode);
 }
 
-std::optional<FileStamp> fileStamp(const std::filesystem::path& path) {
+std::optional<FileStamp> DiskFiles::stamp(const std::filesystem::path& path) const {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) return std::nullopt;
     const auto ns = [](const timespec& t) {
@@ -321,12 +321,12 @@ std::optional<FileStamp> fileStamp(const std::filesystem::path& path) {
                      ns(info.st_ctim)};
 }
 
-void createFile(const std::filesystem::path& path) {
+void DiskFiles::create(const std::filesystem::path& path) {
     ::close(openRegularFile(path, O_WRONLY | O_CREAT, FileOperation::Create));
 }
 
-void appendAfterWholeRecords(const std::filesystem::path& path, std::string_view bytes,
-                             std::size_t recordSize) {
+void DiskFiles::appendAfterWholeRecords(const std::filesystem::path& path, std::string_view bytes,
+                                        std::size_t recordSize) {
     const int fd = openRegularFile(path, O_RDWR, FileOperation::Open);
     const off_t size = ::lseek(fd, 0, SEEK_END);
     const off_t whole = size < 0 ? 0 : size - size % static_cast<off_t>(recordSize);
@@ -347,7 +347,7 @@ void appendAfterWholeRecords(const std::filesystem::path& path, std::string_view
     if (!ok) throw FileError(FileOperation::Write, path, err ? err : errno);
 }
 
-std::string readWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
+std::string DiskFiles::readWhole(const std::filesystem::path& path, std::size_t maxBytes) const {
     const int fd = openRegularFile(path, O_RDONLY, FileOperation::Open);
     std::string bytes;
     char buffer[65536];
@@ -379,6 +379,55 @@ std::optional<double> modifiedDay(const std::filesystem::path& path) {
     const double seconds = std::chrono::duration<double>(sinceEpoch).count();
     static const double unixEpoch = *encodeDate(1970, 1, 1);
     return unixEpoch + seconds / 86400.0;
+}
+
+namespace {
+
+FileStore* currentStore = nullptr;
+
+}  // namespace
+
+FileStore& diskFiles() {
+    static DiskFiles disk;
+    return disk;
+}
+
+FileStore& fileStore() {
+    return currentStore ? *currentStore : diskFiles();
+}
+
+UseFileStore::UseFileStore(FileStore& store) : previous_(currentStore) {
+    currentStore = &store;
+}
+
+UseFileStore::~UseFileStore() {
+    currentStore = previous_;
+}
+
+void replaceFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+    fileStore().replace(target, bytes);
+}
+
+std::optional<FileStamp> fileStamp(const std::filesystem::path& path) {
+    return fileStore().stamp(path);
+}
+
+bool isRegularFile(const std::filesystem::path& path) {
+    const std::optional<FileStamp> stamp = fileStamp(path);
+    return stamp && S_ISREG(stamp->mode);
+}
+
+void createFile(const std::filesystem::path& path) {
+    fileStore().create(path);
+}
+
+void appendAfterWholeRecords(const std::filesystem::path& path, std::string_view bytes,
+                             std::size_t recordSize) {
+    fileStore().appendAfterWholeRecords(path, bytes, recordSize);
+}
+
+std::string readWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
+    return fileStore().readWhole(path, maxBytes);
 }
 
 }  // namespace kugel

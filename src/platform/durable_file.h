@@ -84,6 +84,9 @@ struct FileStamp {
 // Nullopt when nothing is at the path (or it cannot be examined).
 std::optional<FileStamp> fileStamp(const std::filesystem::path& path);
 
+// Whether a regular file is at the path (a link is followed).
+bool isRegularFile(const std::filesystem::path& path);
+
 // Appends the bytes to a file of fixed-size records. A partial record at the
 // end (an append that was interrupted) is overwritten, so the file always
 // stays a whole number of records. Throws FileError, also for anything that
@@ -100,5 +103,53 @@ std::string readWholeFile(const std::filesystem::path& path,
 // When the file was last modified, as a day value in UTC (the time base of
 // the Last-Modified dates servers send); nothing when it cannot be read.
 std::optional<double> modifiedDay(const std::filesystem::path& path);
+
+// Where the files above are read and kept: the history, tip files, number
+// lists, language files, script templates and whatever else the functions
+// above reach. The program keeps them on the file system; tests and the
+// fuzz targets put a store in memory in its place, so that an input runs
+// the program's own path from the file to the window without a disk.
+class FileStore {
+  public:
+    virtual ~FileStore() = default;
+    // As readWholeFile, fileStamp, createFile, appendAfterWholeRecords and
+    // replaceFileAtomically describe them; the same FileError on failure.
+    virtual std::string readWhole(const std::filesystem::path& path,
+                                  std::size_t maxBytes) const = 0;
+    virtual std::optional<FileStamp> stamp(const std::filesystem::path& path) const = 0;
+    virtual void create(const std::filesystem::path& path) = 0;
+    virtual void appendAfterWholeRecords(const std::filesystem::path& path, std::string_view bytes,
+                                         std::size_t recordSize) = 0;
+    virtual void replace(const std::filesystem::path& path, std::string_view bytes) = 0;
+};
+
+// The file system.
+class DiskFiles : public FileStore {
+  public:
+    std::string readWhole(const std::filesystem::path& path, std::size_t maxBytes) const override;
+    std::optional<FileStamp> stamp(const std::filesystem::path& path) const override;
+    void create(const std::filesystem::path& path) override;
+    void appendAfterWholeRecords(const std::filesystem::path& path, std::string_view bytes,
+                                 std::size_t recordSize) override;
+    void replace(const std::filesystem::path& path, std::string_view bytes) override;
+};
+FileStore& diskFiles();
+
+// The store in use: the file system unless a UseFileStore lives.
+FileStore& fileStore();
+
+// Puts `store` in the file system's place while it lives, for the whole
+// process; the one it replaced comes back after it. Only tests and fuzz
+// targets do this, before the program's first file access.
+class UseFileStore {
+  public:
+    explicit UseFileStore(FileStore& store);
+    ~UseFileStore();
+    UseFileStore(const UseFileStore&) = delete;
+    UseFileStore& operator=(const UseFileStore&) = delete;
+
+  private:
+    FileStore* previous_;
+};
 
 }  // namespace kugel

@@ -42,8 +42,8 @@ std::string lower(std::string s) {
 // is named "Land\powerball.txt" and the folder "land", and names on this
 // file system are case-sensitive.
 std::optional<fs::path> findIgnoringCase(const fs::path& path) {
+    if (fileStamp(path)) return path;
     std::error_code ec;
-    if (fs::exists(path, ec)) return path;
     if (!path.has_relative_path() || path.filename().empty()) return std::nullopt;
     const auto parent = findIgnoringCase(path.parent_path());
     if (!parent) return std::nullopt;

@@ -1,7 +1,5 @@
 #include "fuzz_app.h"
 
-#include <fstream>
-
 #include "platform/dates.h"
 
 namespace kugel::fuzz {
@@ -22,12 +20,8 @@ void FuzzApp::answerOk(int dialogs) {
 
 void FuzzApp::reset() {
     platform.clearAnswers();
+    platform.messages.clear();
     out.str({});
-}
-
-void writeInput(const std::filesystem::path& file, const std::uint8_t* data, std::size_t size) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
 FuzzApp& fuzzApp() {

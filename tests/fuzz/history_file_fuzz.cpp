@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace kugel;
     fuzz::FuzzApp& f = fuzz::fuzzApp();
     f.reset();
-    fuzz::writeInput(f.historyPath(), data, size);
+    f.files.put(f.historyPath(), {reinterpret_cast<const char*>(data), size});
     const auto records = HistoryFile(f.historyPath()).readAll();
     if (records.size() != size / kRecordSize) __builtin_trap();
 

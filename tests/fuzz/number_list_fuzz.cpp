@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::FuzzApp& f = fuzz::fuzzApp();
     f.reset();
     const auto file = f.dir.path() / "list.qlw";
-    fuzz::writeInput(file, data, size);
+    f.files.put(file, {reinterpret_cast<const char*>(data), size});
     TForm6& list = f.app->form6();
     f.platform.queueAnswer({ScriptedPlatform::Answer::Kind::File, DialogResult::Ok, file.string()});
     f.answerOk(2);

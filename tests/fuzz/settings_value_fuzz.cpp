@@ -1,47 +1,74 @@
-// Any bytes as the stored settings: the input's lines are the values of the
-// settings table in restore order (each as number text, text and bytes
-// alike), restored as at start-up, saved and restored once more.
+// Any bytes as the stored settings file, read through the INI store the
+// program keeps its settings in and restored as at start-up; then saved
+// into a new file, read back the same way and restored once more.
 #include <cstddef>
 #include <cstdint>
 #include <exception>
-#include <string_view>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
 
 #include "fuzz_app.h"
+#include "qtcore/qsettings_store.h"
 #include "shell/settings_store.h"
-#include "shell/settings_table.h"
+
+namespace {
+
+// QSettings keeps what it read of a file while the file looks unchanged, and
+// a file rewritten with the same size within its clock's resolution looks
+// so: every input gets files of its own name.
+std::filesystem::path freshFile(const kugel::fuzz::FuzzApp& f, const char* kind) {
+    static unsigned long inputs = 0;
+    return f.dir.path() / (kind + std::to_string(++inputs) + ".ini");
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace kugel;
     fuzz::FuzzApp& f = fuzz::fuzzApp();
     f.reset();
-    // Static: the platform keeps a pointer to its store.
-    static MemorySettingsStore store;
-    static MemorySettingsStore saved;
-    store.values.clear();
-    saved.values.clear();
-    std::string_view rest(reinterpret_cast<const char*>(data), size);
-    for (const StoredSetting& s : settingsTable()) {
-        if (s.step || rest.empty()) continue;
-        const auto end = rest.find('\n');
-        store.values[s.key] = std::string(rest.substr(0, end));
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    static MemorySettingsStore between;  // the platform's store while no file is open
+    const std::filesystem::path input = freshFile(f, "input");
+    const std::filesystem::path output = freshFile(f, "saved");
+    std::ofstream(input, std::ios::binary)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    {
+        const std::unique_ptr<QSettingsStore> store = QSettingsStore::iniFile(input.string());
+        f.platform.setSettings(store.get());
+        f.answerOk(4);
+        try {
+            restoreSettings(f.form());
+            restoreNetworkAndDateSettings(f.form());
+        } catch (const std::exception&) {
+            // A value that ends the start-up is reported; only a crash is a finding.
+        }
+        f.platform.setSettings(&between);
     }
-    f.platform.setSettings(&store);
-    f.answerOk(4);
-    try {
-        restoreSettings(f.form());
-        restoreNetworkAndDateSettings(f.form());
-    } catch (const std::exception&) {
-        // A value that ends the start-up is reported; only a crash is a finding.
+    {
+        const std::unique_ptr<QSettingsStore> saved = QSettingsStore::iniFile(output.string());
+        f.platform.setSettings(saved.get());
+        saveSettings(f.form());
+        saved->flush();
+        f.platform.setSettings(&between);
     }
-    f.platform.setSettings(&saved);
-    saveSettings(f.form());
-    try {
-        restoreSettings(f.form());
-        restoreNetworkAndDateSettings(f.form());
-    } catch (const std::exception&) {
-        // What the program saved itself must read back.
-        __builtin_trap();
+    {
+        const std::unique_ptr<QSettingsStore> saved = QSettingsStore::iniFile(output.string());
+        f.platform.setSettings(saved.get());
+        try {
+            restoreSettings(f.form());
+            restoreNetworkAndDateSettings(f.form());
+        } catch (const std::exception&) {
+            // What the program saved itself must read back.
+            __builtin_trap();
+        }
+        f.platform.setSettings(&between);
+    }
+    // The copy a damaged store leaves beside itself goes with it.
+    for (const auto& file : {input, output}) {
+        std::filesystem::remove(file);
+        std::filesystem::remove(file.string() + ".damaged");
     }
     return 0;
 }
