@@ -1,6 +1,8 @@
 // Any bytes as the stored settings file, read through the INI store the
 // program keeps its settings in and restored as at start-up; then saved
 // into a new file, read back the same way and restored once more.
+#include <stdlib.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <exception>
@@ -9,18 +11,36 @@
 #include <memory>
 #include <string>
 
+#include <QtGlobal>
+
 #include "fuzz_app.h"
 #include "qtcore/qsettings_store.h"
 #include "shell/settings_store.h"
+#include "support/temp_dir.h"
 
 namespace {
+
+// Where the INI files go: a folder in memory (tmpfs) where the system has
+// one, as QSettings syncs every file it writes to the disk.
+const std::filesystem::path& iniFolder() {
+    static const bool prepared = [] {
+        std::error_code error;
+        if (std::filesystem::is_directory("/dev/shm", error)) setenv("TMPDIR", "/dev/shm", 1);
+        // Qt's warnings about values it cannot read would fill the log.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        return true;
+    }();
+    (void)prepared;
+    static const kugel::test::TempDir folder;  // removed when the process ends
+    return folder.path();
+}
 
 // QSettings keeps what it read of a file while the file looks unchanged, and
 // a file rewritten with the same size within its clock's resolution looks
 // so: every input gets files of its own name.
-std::filesystem::path freshFile(const kugel::fuzz::FuzzApp& f, const char* kind) {
+std::filesystem::path freshFile(const char* kind) {
     static unsigned long inputs = 0;
-    return f.dir.path() / (kind + std::to_string(++inputs) + ".ini");
+    return iniFolder() / (kind + std::to_string(++inputs) + ".ini");
 }
 
 }  // namespace
@@ -30,8 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::FuzzApp& f = fuzz::fuzzApp();
     f.reset();
     static MemorySettingsStore between;  // the platform's store while no file is open
-    const std::filesystem::path input = freshFile(f, "input");
-    const std::filesystem::path output = freshFile(f, "saved");
+    const std::filesystem::path input = freshFile("input");
+    const std::filesystem::path output = freshFile("saved");
     std::ofstream(input, std::ios::binary)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     {
