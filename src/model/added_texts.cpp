@@ -92,8 +92,13 @@ const std::array<const char*, kAddedTextCount> kBuiltIn{
     "Reihen; der Vergleich lässt sie aus.",
     "Jeder Tipp wurde vor seiner Ziehung berechnet: das Urteil gilt, sofern die Einstellungen "
     "nicht an denselben Ziehungen ausprobiert und angepasst wurden.",
+    "Kein Programm hat die Tippliste geöffnet. Sie steht in \"%1\"; öffnen Sie sie mit einem "
+    "Texteditor.",
+    "Der Drucker hat den Tipp nicht angenommen; es wurde nichts gedruckt.",
+    "Die Einstellungen wurden nicht gespeichert: %1",
+    "Zwischen dem %1 und dem %2 liegt keine Ziehung: die Statistik hat nichts zu zeigen.",
 };
-static_assert(messageNumber(AddedText::ChanceSettingsStand) + 1 ==
+static_assert(messageNumber(AddedText::NoDrawInPeriod) + 1 ==
               kDesignedMessageCount + kAddedTextCount);
 
 template <typename Words>

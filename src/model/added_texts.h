@@ -86,8 +86,12 @@ enum class AddedText : int {
     ChanceRowsChecked,       // %1 rows really checked (the analysis report)
     ChanceRoundsLearned,     // %1 rounds checked against a draw their ticket learned from, %2 rows
     ChanceSettingsStand,     // why the settings analysis's verdict stands
+    ListingNotOpened,        // %1 the ticket listing no program opened
+    PrintRefused,            // the printer did not take the ticket
+    SettingsNotSaved,        // %1 why the settings could not be written
+    NoDrawInPeriod,          // %1 start, %2 end of a statistics period without a draw
 };
-inline constexpr int kAddedTextCount = 67;
+inline constexpr int kAddedTextCount = 71;
 
 constexpr int messageNumber(AddedText t) {
     return static_cast<int>(t);

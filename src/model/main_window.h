@@ -119,6 +119,9 @@ class TForm1 : public Form {
     // began with a byte order mark, else the ANSI code page. The ticket
     // listing is written in it; reading the master file sets it.
     TextEncoding masterFileEncoding = TextEncoding::Ansi;
+    // The status text saying that the statistics period holds no draw,
+    // while it stands in the status bar.
+    std::string noDrawNote;
 
     // The pages as designed: every resize scales from these, so dragging
     // the window's edge in many small steps cannot wear the layout down.

@@ -7,6 +7,7 @@
 #include "model/conversion.h"
 #include "model/main_window.h"
 #include "model/message_table.h"
+#include "model/program_windows.h"
 #include "model/ticket_controls.h"
 #include "output/ticket_date.h"
 #include "platform/codepage.h"
@@ -61,7 +62,12 @@ void writeAndOpenListing(TForm1& form) {
     const std::vector<std::string> lines = listingLines(ticketListing(form));
     const std::string file = form.Home + kListingFile;
     replaceFileAtomically(file, encodeTextLines(lines, form.masterFileEncoding));
-    form.platform().shellOpen(file);
+    // Without a program for text files the player would wait for a window
+    // that never comes; the listing is there all the same.
+    if (!form.platform().shellOpen(file))
+        form.platform().messageBox(kApplicationTitle,
+                                   form.addedTexts.format(AddedText::ListingNotOpened, {file}),
+                                   MessageButtons::Ok);
 }
 
 void registerTicketListingHandlers(TForm1& form) {

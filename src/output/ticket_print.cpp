@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/main_window.h"
+#include "model/program_windows.h"
 #include "output/ticket_listing.h"
 #include "platform/dates.h"
 
@@ -67,7 +68,9 @@ PrintJob ticketPrintJob(const TicketListing& listing) {
 }
 
 void printTicket(TForm1& form) {
-    form.platform().print(ticketPrintJob(ticketListing(form)));
+    if (form.platform().print(ticketPrintJob(ticketListing(form))) == PrintResult::Failed)
+        form.platform().messageBox(kApplicationTitle, form.msg(AddedText::PrintRefused),
+                                   MessageButtons::Ok);
 }
 
 void registerTicketPrintHandlers(TForm1& form) {

@@ -132,12 +132,14 @@ class Platform {
     virtual void processEvents() = 0;
     virtual void setBusyCursor(bool busy) = 0;
 
-    virtual void shellOpen(const std::string& target) = 0;
+    // Opens a file or web address with the desktop's program for it; false
+    // when nothing on this desktop opened it.
+    virtual bool shellOpen(const std::string& target) = 0;
     virtual void startProgram(const std::string& program, const std::string& parameters) = 0;
     virtual void playSoundAsync(const std::string& file) = 0;
     // Offers the pages to the user for printing (the desktop shows a print
     // preview from which the user prints or saves a PDF, or gives up).
-    virtual void print(const PrintJob& job) = 0;
+    virtual PrintResult print(const PrintJob& job) = 0;
 
     virtual HttpResponse httpGet(const HttpRequest& request) = 0;
     // A queue for a series of requests. By default one request at a time:

@@ -37,6 +37,10 @@ struct PrintPage {
     std::vector<PrintRule> rules;
 };
 
+// How an offer to print ended: printed, given up by the user, or refused by
+// the printer (or the file) the pages went to.
+enum class PrintResult { Printed, Cancelled, Failed };
+
 struct PrintJob {
     std::string title;  // the document's name in the print queue and the PDF
     double pageWidth = 210;

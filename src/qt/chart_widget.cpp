@@ -152,8 +152,10 @@ void ChartWidget::refresh() {
 
     double lo = 0;
     double hi = 0;
+    double lowestBar = shown.front()->points.front().y;
     for (const ChartSeries* s : shown)
         for (const ChartPoint& pt : s->points) {
+            lowestBar = std::min(lowestBar, pt.y);
             lo = std::min(lo, pt.y);
             hi = std::max(hi, pt.y);
             if (pt.range) {
@@ -225,6 +227,11 @@ void ChartWidget::refresh() {
     if (chart_.LeftAxis.automatic) {
         lo = std::floor(lo / step) * step;
         hi = std::ceil(hi / step) * step;
+    } else if (lowestBar <= lo && lo > 0) {
+        // An axis fixed to the smallest value would give the smallest bars
+        // no height at all, as if never counted: the view starts a step
+        // lower (never below zero), so they show as the shortest bars.
+        lo = std::max(0.0, lo - step);
     }
 
     auto* valueAxis = new QValueAxis;

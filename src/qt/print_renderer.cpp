@@ -22,9 +22,9 @@ void preparePrinter(QPrinter& printer, const PrintJob& job) {
     printer.setFullPage(true);
 }
 
-void renderPrintJob(const PrintJob& job, QPrinter& printer) {
+bool renderPrintJob(const PrintJob& job, QPrinter& printer) {
     QPainter painter;
-    if (!painter.begin(&printer)) return;  // the printer refused; nothing to paint on
+    if (!painter.begin(&printer)) return false;  // the printer refused; nothing to paint on
     const double perMm = printer.resolution() / kMillimetresPerInch;
     for (std::size_t p = 0; p < job.pages.size(); ++p) {
         if (p > 0) printer.newPage();
@@ -49,7 +49,9 @@ void renderPrintJob(const PrintJob& job, QPrinter& printer) {
             painter.drawText(QPointF(x, t.top * perMm + metrics.ascent()), text);
         }
     }
-    painter.end();
+    // A printer that fails on the way (a full spool, a file that cannot be
+    // written) says so once the pages are done.
+    return painter.end() && printer.printerState() != QPrinter::Error;
 }
 
 }  // namespace kugel

@@ -12,7 +12,7 @@ namespace kugel {
 void preparePrinter(QPrinter& printer, const PrintJob& job);
 
 // Paints the job's pages on a prepared printer (a real one, a PDF file or
-// the print preview).
-void renderPrintJob(const PrintJob& job, QPrinter& printer);
+// the print preview); false when the printer refused them.
+bool renderPrintJob(const PrintJob& job, QPrinter& printer);
 
 }  // namespace kugel

@@ -152,12 +152,33 @@ void QtPlatform::setBusyCursor(bool busy) {
     }
 }
 
-void QtPlatform::shellOpen(const std::string& target) {
+bool QtPlatform::shellOpen(const std::string& target) {
     const QString t = qs(target);
-    if (looksLikeUrl(t))
-        QDesktopServices::openUrl(QUrl(t));
-    else
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(t).absoluteFilePath()));
+    if (looksLikeUrl(t)) return QDesktopServices::openUrl(QUrl(t));
+    const QString file = QFileInfo(t).absoluteFilePath();
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Qt hands a file to xdg-open and reports success once that has started,
+    // even when xdg-open then finds no program for the file. Its answer is
+    // waited for a moment: a program that keeps it waiting has the file open.
+    auto* opener = new QProcess(QCoreApplication::instance());
+    opener->setProgram(QStringLiteral("xdg-open"));
+    opener->setArguments({file});
+    opener->setStandardOutputFile(QProcess::nullDevice());
+    opener->setStandardErrorFile(QProcess::nullDevice());
+    opener->start();
+    if (opener->waitForStarted()) {
+        constexpr int kAnswerWaitMs = 3000;
+        if (!opener->waitForFinished(kAnswerWaitMs)) {
+            QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+            return true;
+        }
+        const bool opened = opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
+        opener->deleteLater();
+        return opened;
+    }
+    opener->deleteLater();
+#endif
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
 
 void QtPlatform::startProgram(const std::string& program, const std::string& parameters) {
@@ -186,7 +207,7 @@ void QtPlatform::playSoundAsync(const std::string& file) {
     effect->play();
 }
 
-void QtPlatform::print(const PrintJob& job) {
+PrintResult QtPlatform::print(const PrintJob& job) {
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, job);
     // The preview's own print button leads to the printer dialog, where the
@@ -196,9 +217,14 @@ void QtPlatform::print(const PrintJob& job) {
     // Large enough that the page reads without zooming in first.
     if (const QScreen* screen = preview.screen())
         preview.resize(screen->availableGeometry().size() * 0.8);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&job](QPrinter* target) { renderPrintJob(job, *target); });
-    preview.exec();
+    // The preview paints the pages for the screen first; printing paints
+    // them once more, last, for the printer.
+    bool painted = false;
+    QObject::connect(
+        &preview, &QPrintPreviewDialog::paintRequested, &preview,
+        [&job, &painted](QPrinter* target) { painted = renderPrintJob(job, *target); });
+    if (preview.exec() != QDialog::Accepted) return PrintResult::Cancelled;
+    return painted ? PrintResult::Printed : PrintResult::Failed;
 }
 
 HttpResponse QtPlatform::httpGet(const HttpRequest& request) {

@@ -43,10 +43,10 @@ class QtPlatform : public Platform {
     void showWindow(Form& form) override;
     void processEvents() override;
     void setBusyCursor(bool busy) override;
-    void shellOpen(const std::string& target) override;
+    bool shellOpen(const std::string& target) override;
     void startProgram(const std::string& program, const std::string& parameters) override;
     void playSoundAsync(const std::string& file) override;
-    void print(const PrintJob& job) override;
+    PrintResult print(const PrintJob& job) override;
     HttpResponse httpGet(const HttpRequest& request) override;
     std::unique_ptr<HttpRequestQueue> httpRequestQueue() override;
     SettingsStore& settings() override;

@@ -5,9 +5,11 @@
 #include <QString>
 #include <QVariant>
 
+#include <cerrno>
 #include <filesystem>
-#include <stdexcept>
 #include <system_error>
+
+#include "platform/durable_file.h"
 
 namespace kugel {
 namespace {
@@ -91,9 +93,10 @@ void QSettingsStore::writeBinary(const std::string& name, const std::string& byt
 
 void QSettingsStore::flush() {
     settings_->sync();
+    // QSettings keeps the system's reason to itself; not being allowed to
+    // write is what its access error stands for.
     if (settings_->status() != QSettings::NoError)
-        throw std::runtime_error("the settings cannot be written: " +
-                                 settings_->fileName().toStdString());
+        throw FileError(FileOperation::Write, settings_->fileName().toStdString(), EACCES);
 }
 
 std::optional<std::string> QSettingsStore::keepDamagedCopy() {

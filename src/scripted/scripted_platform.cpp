@@ -208,8 +208,9 @@ void ScriptedPlatform::setBusyCursor(bool busy) {
     busyDepth_ += busy ? 1 : -1;
 }
 
-void ScriptedPlatform::shellOpen(const std::string& target) {
+bool ScriptedPlatform::shellOpen(const std::string& target) {
     out_ << "shell open " << escapedToLineEnd(target) << '\n';
+    return !nothingOpens;
 }
 
 void ScriptedPlatform::startProgram(const std::string& program, const std::string& parameters) {
@@ -232,7 +233,7 @@ std::string mm(double v) {
 
 }  // namespace
 
-void ScriptedPlatform::print(const PrintJob& job) {
+PrintResult ScriptedPlatform::print(const PrintJob& job) {
     out_ << "printjob " << quoted(job.title) << ' ' << job.pages.size() << ' ' << mm(job.pageWidth)
          << 'x' << mm(job.pageHeight) << '\n';
     for (std::size_t p = 0; p < job.pages.size(); ++p) {
@@ -249,6 +250,7 @@ void ScriptedPlatform::print(const PrintJob& job) {
             out_ << "printrule " << p + 1 << ' ' << mm(r.x1) << ' ' << mm(r.y) << ' ' << mm(r.x2)
                  << ' ' << mm(r.width) << '\n';
     }
+    return printerRefuses ? PrintResult::Failed : PrintResult::Printed;
 }
 
 void ScriptedPlatform::printRequest(const HttpRequest& request, const HttpResponse& response) {

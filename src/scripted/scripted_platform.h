@@ -67,6 +67,10 @@ class ScriptedPlatform : public Platform {
     // --parallel-requests); without one, requests go out one at a time.
     // Either way each request is printed when its answer is taken.
     std::function<std::unique_ptr<HttpRequestQueue>()> parallelHttp;
+    // A desktop without a program for what is opened (shell open answers
+    // false), and a printer that refuses every job.
+    bool nothingOpens = false;
+    bool printerRefuses = false;
     void setToday(double day) { today_ = day; }
     void setClock(std::uint64_t ticks) { clock_ = ticks; }
     void setProgramDirectory(std::string dir) { programDirectory_ = std::move(dir); }
@@ -103,10 +107,10 @@ class ScriptedPlatform : public Platform {
     void showWindow(Form& form) override;
     void processEvents() override;
     void setBusyCursor(bool busy) override;
-    void shellOpen(const std::string& target) override;
+    bool shellOpen(const std::string& target) override;
     void startProgram(const std::string& program, const std::string& parameters) override;
     void playSoundAsync(const std::string& file) override;
-    void print(const PrintJob& job) override;
+    PrintResult print(const PrintJob& job) override;
     HttpResponse httpGet(const HttpRequest& request) override;
     std::unique_ptr<HttpRequestQueue> httpRequestQueue() override;
     SettingsStore& settings() override { return *settings_; }

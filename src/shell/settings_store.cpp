@@ -284,26 +284,37 @@ std::string finishSettingsRestore(TForm1& form) {
     return report;
 }
 
-void saveSettings(TForm1& form) {
+std::string saveSettings(TForm1& form) {
     SettingsStore& store = form.platform().settings();
-    // A failure ends the save quietly; what was written up to there stays.
-    try {
-        saveRanks(form, store, 1, kFirstPrintSaveRank - 1);
-    } catch (...) {
+    // A failure ends the save; what was written up to there stays, and the
+    // first failure is what the player is told.
+    std::string failure;
+    const auto note = [&form, &failure](const std::exception& e) {
+        if (failure.empty())
+            failure = form.addedTexts.format(AddedText::SettingsNotSaved,
+                                             {errorText(e, form.addedTexts)});
+    };
+    const auto flush = [&store, &note] {
         try {
             store.flush();
-        } catch (...) {
+        } catch (const std::exception& e) {
+            note(e);
         }
-        return;
+    };
+    try {
+        saveRanks(form, store, 1, kFirstPrintSaveRank - 1);
+    } catch (const std::exception& e) {
+        note(e);
+        flush();
+        return failure;
     }
     try {
         saveRanks(form, store, kFirstPrintSaveRank, 1000);
-    } catch (...) {
+    } catch (const std::exception& e) {
+        note(e);
     }
-    try {
-        store.flush();
-    } catch (...) {
-    }
+    flush();
+    return failure;
 }
 
 }  // namespace kugel

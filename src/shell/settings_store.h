@@ -20,6 +20,8 @@ void restoreNetworkAndDateSettings(TForm1& form);
 // hold now, and returns the message that names the unreadable values (empty
 // when every value could be read).
 std::string finishSettingsRestore(TForm1& form);
-void saveSettings(TForm1& form);
+// Saves the settings; returns why they could not all be written, in the
+// language in use (empty when they were).
+std::string saveSettings(TForm1& form);
 
 }  // namespace kugel

@@ -10,6 +10,7 @@
 #include "generation/tip_calculation.h"
 #include "model/game.h"
 #include "model/main_window.h"
+#include "model/program_windows.h"
 #include "online/web_links.h"
 #include "platform/durable_file.h"
 #include "shell/application.h"
@@ -163,10 +164,20 @@ void scaleToWindowHeight(TForm1& form) {
 }
 
 void saveSettingsOnClose(TForm1& form) {
+    std::string failure;
     try {
-        saveSettings(form);
-    } catch (...) {
-        // Closing must not fail because the settings could not be written.
+        failure = saveSettings(form);
+    } catch (const std::exception& e) {
+        failure =
+            form.addedTexts.format(AddedText::SettingsNotSaved, {errorText(e, form.addedTexts)});
+    }
+    // Closing goes on; the player learns that the next start will not find
+    // this session's settings.
+    if (!failure.empty()) {
+        try {
+            form.platform().messageBox(kApplicationTitle, failure, MessageButtons::Ok);
+        } catch (...) {
+        }
     }
 }
 

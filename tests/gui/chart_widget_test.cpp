@@ -96,8 +96,13 @@ TEST_F(ChartWidgetTest, ValueAxisFollowsTheModelsRange) {
         std::vector<double> values;
         double expectLow, expectHighAtLeast, expectHighAtMost;
     };
+    // A range fixed to the smallest value starts a step (here 5, then 1)
+    // lower, so that the smallest bars show; a count of 0 stays at 0.
     const Case cases[] = {
-        {false, 12, 31, {12, 20, 31}, 12, 31, 31},
+        {false, 12, 31, {12, 20, 31}, 7, 31, 31},
+        {false, 2, 3, {3, 2}, 1, 3, 3},
+        {false, 3, 9, {5, 9}, 3, 9, 9},
+        {false, 0, 4, {0, 4}, 0, 4, 4},
         {false, 0, 5, {1, 2, 3}, 0, 5, 5},
         {true, 50, 60, {3, 9, 17}, 0, 17, 20},  // manual limits ignored
         {true, 0, 0, {0, 0}, 0, 1, 1},          // nothing to scale: still a range
@@ -142,8 +147,7 @@ TEST_F(ChartWidgetTest, RedrawsWithoutTheEventLoopLeaveNothingBehind) {
     showBars(chart, {numberBar(1, 4), numberBar(2, 5)}, ValueAxis::Automatic, std::nullopt);
     const auto itemsAfterOne = widget.scene()->items().size();
     for (int i = 0; i < 20; ++i)
-        showBars(chart, {numberBar(1, 4 + i), numberBar(2, 5)}, ValueAxis::Automatic,
-                 std::nullopt);
+        showBars(chart, {numberBar(1, 4 + i), numberBar(2, 5)}, ValueAxis::Automatic, std::nullopt);
     EXPECT_LE(widget.scene()->items().size(), itemsAfterOne + 5);
 }
 

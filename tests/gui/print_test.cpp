@@ -63,5 +63,27 @@ TEST(PrintPreview, RendersThePageAndPrintsTheRowsToPdf) {
     EXPECT_TRUE(hasRow({"3.", "1", "2", "3", "4", "5", "40", "20"})) << out.toStdString();
 }
 
+// Pages the printer does not take are reported, not taken for printed: a PDF
+// in a folder that does not exist stands for a printer that refuses.
+TEST(PrintPreview, APrinterThatRefusesThePagesIsReported) {
+    const PrintJob job = sampleJob();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    struct Case {
+        QString file;
+        bool printed;
+    };
+    const Case cases[] = {{dir.filePath(QStringLiteral("ticket.pdf")), true},
+                          {dir.filePath(QStringLiteral("missing/ticket.pdf")), false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        QPrinter printer(QPrinter::HighResolution);
+        preparePrinter(printer, job);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(c.file);
+        EXPECT_EQ(renderPrintJob(job, printer), c.printed);
+    }
+}
+
 }  // namespace
 }  // namespace kugel

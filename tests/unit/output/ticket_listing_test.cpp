@@ -41,5 +41,50 @@ TEST(TicketListing, ARussianListingReadsBackInRussian) {
     EXPECT_EQ(bytes.find('?'), std::string::npos);
 }
 
+// Handing the ticket to the desktop can fail: no program opens the listing,
+// or the printer refuses the pages. The player is told, and not otherwise.
+TEST(TicketListing, AFailedOpeningOrPrintingIsSaid) {
+    struct Case {
+        const char* handler;
+        bool fails;
+        const char* said;  // empty: no message box
+    };
+    const Case cases[] = {
+        {"BitBtn7Click", false, ""},
+        {"BitBtn7Click", true, "Kein Programm hat die Tippliste geöffnet. Sie steht in"},
+        {"Drucken1Click", false, ""},
+        {"Drucken1Click", true, "Der Drucker hat den Tipp nicht angenommen"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.handler) + (c.fails ? " failing" : ""));
+        test::TestApp t;
+        TForm1& f = t.form();
+        for (const TicketRow& row : f.ticket.rows) {
+            for (std::size_t k = 0; k < row.numbers.size(); ++k)
+                row.numbers[k]->setText(std::to_string(k + 1));
+            row.powerball->setText("7");
+        }
+        t.platform.nothingOpens = c.fails;
+        t.platform.printerRefuses = c.fails;
+        if (*c.said) t.answer(DialogResult::Ok);
+        f.run(c.handler, nullptr);
+        const std::string out = t.takeOutput();
+        if (*c.said) {
+            EXPECT_NE(out.find(std::string("messagebox \"Kugelmeister\" \"") + c.said),
+                      std::string::npos)
+                << out;
+        } else {
+            EXPECT_EQ(out.find("messagebox"), std::string::npos) << out;
+        }
+        EXPECT_EQ(t.platform.queuedAnswers(), 0u);
+    }
+    // The listing names where it lies, for the player to open it.
+    test::TestApp t;
+    t.platform.nothingOpens = true;
+    t.answer(DialogResult::Ok);
+    t.form().run("BitBtn7Click", nullptr);
+    EXPECT_NE(t.takeOutput().find((t.dir.path() / kListingFile).string()), std::string::npos);
+}
+
 }  // namespace
 }  // namespace kugel

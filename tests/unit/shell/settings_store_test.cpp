@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
 #include <map>
 #include <stdexcept>
 
 #include "output/print_settings_dialog.h"
+#include "platform/durable_file.h"
 #include "shell/settings_store.h"
 #include "shell/settings_table.h"
 #include "support/test_app.h"
@@ -67,6 +69,12 @@ class FailingStore : public MemorySettingsStore {
         if (name == failAt_) throw std::runtime_error("write failed");
     }
     std::string failAt_;
+};
+
+// A store whose writing out fails, as a settings file without write access.
+class UnwritableStore : public MemorySettingsStore {
+  public:
+    void flush() override { throw FileError(FileOperation::Write, "/etc/KugelAU.conf", EACCES); }
 };
 
 TEST(SettingsStore, FreshUserKeepsTheDesignedState) {
@@ -298,9 +306,42 @@ TEST(SettingsStore, AFailedWriteEndsTheSaveAndKeepsWhatWasWritten) {
         test::TestApp t;
         FailingStore store(c.failAt);
         t.platform.setSettings(&store);
-        saveSettings(t.form());
+        EXPECT_EQ(saveSettings(t.form()),
+                  "Die Einstellungen wurden nicht gespeichert: write failed");
         EXPECT_TRUE(store.contains(c.written)) << c.failAt;
         EXPECT_FALSE(store.contains(c.notWritten)) << c.failAt;
+    }
+}
+
+// Closing with settings that cannot be written: the program still closes,
+// and says that the settings of this session are lost.
+TEST(SettingsStore, AFailedSaveIsSaidOnClosing) {
+    struct Case {
+        bool writable;
+        const char* said;  // empty: no message box
+    };
+    const Case cases[] = {
+        {true, ""},
+        {false,
+         "Die Einstellungen wurden nicht gespeichert: Die Datei kann nicht geschrieben werden: "
+         "\\\"/etc/KugelAU.conf"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.writable);
+        test::TestApp t;
+        UnwritableStore unwritable;
+        if (!c.writable) t.platform.setSettings(&unwritable);
+        if (*c.said) t.answer(DialogResult::Ok);
+        t.takeOutput();
+        t.app->requestClose();
+        const std::string out = t.takeOutput();
+        EXPECT_TRUE(t.app->closed());
+        if (*c.said)
+            EXPECT_NE(out.find(std::string("messagebox \"Kugelmeister\" \"") + c.said),
+                      std::string::npos)
+                << out;
+        else
+            EXPECT_EQ(out.find("messagebox"), std::string::npos) << out;
     }
 }
 

@@ -197,6 +197,25 @@ TEST_F(NumberStatistics, EmptyWindows) {
     }
 }
 
+// Whatever the chart keeps or shows, the status bar says that the period
+// holds no draw, and the words go once a period with draws is shown.
+TEST_F(NumberStatistics, APeriodWithoutDrawsIsSaid) {
+    for (const char* handler :
+         {"SpeedButton2Click", "Button5Click", "SpeedButton3Click", "Button8Click",
+          "SpeedButton9Click", "Button2Click", "Button3Click", "Button4Click"}) {
+        SCOPED_TRACE(handler);
+        form.StatusBar1->setPanelText(0, "");
+        setWindow(form, h.d4 + 1, h.d4 + 7);  // 01/26/18 to 02/01/18
+        form.run(handler, nullptr);
+        EXPECT_EQ(form.StatusBar1->panelText(0),
+                  "Zwischen dem 01/26/18 und dem 02/01/18 liegt keine Ziehung: die Statistik hat "
+                  "nichts zu zeigen.");
+        setWindow(form, h.d1, h.d4);
+        form.run(handler, nullptr);
+        EXPECT_EQ(form.StatusBar1->panelText(0), "");
+    }
+}
+
 TEST_F(NumberStatistics, FieldsLeftBehind) {
     struct Case {
         const char* handler;
