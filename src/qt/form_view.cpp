@@ -727,19 +727,31 @@ void FormView::applyGeometry(Component& c) {
         const bool wraps = c.bounds().height >= 2 * label->fontMetrics().height() - 4;
         label->setWordWrap(wraps);
         if (wraps || isUpright(c)) return;
+        // Measured on the label itself: a font's width without a device
+        // (another resolution, other hinting) can be narrower than drawn.
         const auto needed = [label](const QFont& font) {
-            return QFontMetrics(font).horizontalAdvance(label->text()) + 2 * label->frameWidth() +
-                   1;
+            return QFontMetrics(font, label).horizontalAdvance(label->text()) +
+                   2 * label->frameWidth() + 1;
         };
-        QFont font = designedFont(c, *label);
-        const int designedSize = font.pixelSize();  // -1 for a font given in points
-        const int smallest = designedSize * 4 / 5;
-        while (designedSize > 0 && needed(font) > label->width() && font.pixelSize() > smallest)
-            font.setPixelSize(font.pixelSize() - 1);
-        if (font.pixelSize() != designedSize)
-            label->setFont(font);
-        else
-            setDesignedFont(c, *label);
+        const QFont designed = designedFont(c, *label);
+        QFont font = designed;
+        // A font given in pixels goes down a pixel at a time, one given in
+        // points (a label that inherits its page's font) half a point, to
+        // four fifths of its designed size at most.
+        const bool inPixels = designed.pixelSize() > 0;
+        const double designedSize = inPixels ? designed.pixelSize() : designed.pointSizeF();
+        const double step = inPixels ? 1.0 : 0.5;
+        for (double size = designedSize; designedSize > 0 && needed(font) > label->width() &&
+                                         size - step >= designedSize * 4 / 5;) {
+            size -= step;
+            if (inPixels)
+                font.setPixelSize(static_cast<int>(size));
+            else
+                font.setPointSizeF(size);
+        }
+        // Set even when it is the designed one: the label is drawn in the
+        // font it was measured in, not in one it might inherit otherwise.
+        label->setFont(font);
         if (needed(font) > label->width()) label->resize(needed(font), label->height());
     }
 }

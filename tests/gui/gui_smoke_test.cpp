@@ -297,6 +297,44 @@ TEST_F(GuiSmokeTest, TheDrawTextKeepsClearOfItsButtonAtEveryScale) {
     }
 }
 
+// The rightmost column of a picture with ink on it (-1 for none).
+int inkRight(const QImage& image) {
+    for (int x = image.width() - 1; x >= 0; --x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 128) return x;
+    return -1;
+}
+
+// The draw text shows whole beside the ">" button, also when it only just
+// fits by its measured width (a language's day name, a font that runs a
+// little wider): the label is drawn as far to the right as the same text
+// drawn with room to spare.
+TEST_F(GuiSmokeTest, TheDrawTextIsNeverCutAtTheEdgeOfItsLabel) {
+    MainView& w = view->mainWindow();
+    w.show();
+    QApplication::processEvents();
+    TForm1& f = t.form();
+    auto* label = qobject_cast<QLabel*>(view->widgetFor(*f.Label35));
+    const QWidget* next = view->widgetFor(*f.SpeedButton7);
+    ASSERT_TRUE(label && next);
+    const QFontMetrics pageFont(label->parentWidget()->font());
+    for (int extra = 0; extra < 6; ++extra) {
+        std::string caption = "Do. 12.04.18    14  16  18  31  32  33   PB: 17";
+        while (pageFont.horizontalAdvance(QString::fromStdString(caption)) < label->width() - 12)
+            caption.insert(caption.find("PB"), " ");
+        caption += std::string(static_cast<std::size_t>(extra), '7');
+        f.Label35->setCaption(caption);
+        QApplication::processEvents();
+        SCOPED_TRACE(caption);
+        EXPECT_LE(label->geometry().right(), next->geometry().left());
+        QLabel roomy;
+        roomy.setFont(label->font());
+        roomy.setText(label->text());
+        roomy.resize(2 * label->width(), label->height());
+        EXPECT_EQ(inkRight(label->grab().toImage()), inkRight(roomy.grab().toImage()));
+    }
+}
+
 // Leaving an up-down's edit or pressing Enter in it makes the edit show the
 // position in use: out of range clamped, not a number put back.
 TEST_F(GuiSmokeTest, UpDownEditShowsThePositionUsedOnceLeft) {
