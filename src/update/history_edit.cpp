@@ -1,7 +1,6 @@
 #include "update/history_edit.h"
 
 #include <cmath>
-#include <fstream>
 
 #include "draws/draw_display.h"
 #include "model/added_texts.h"
@@ -108,11 +107,9 @@ void exportHistoryAsText(TForm1& form) {
         for (const std::uint8_t n : z.Zahlen) line += "," + std::to_string(n);
         lines.push_back(line + ";");
     }
-    std::ofstream out(*chosen, std::ios::binary | std::ios::trunc);
-    if (!out) throw FileError(FileOperation::Create, *chosen, errno);
-    out << encodeAnsiLines(lines);
-    out.close();
-    if (!out) throw FileError(FileOperation::Write, *chosen, errno);
+    // Written beside the chosen file and then put in its place: an export
+    // that fails half way leaves the file that was there as it was.
+    replaceFileAtomically(*chosen, encodeAnsiLines(lines));
 }
 
 }  // namespace kugel

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "model/manual_entry_dialog.h"
+#include "support/file_size_limit.h"
 #include "support/test_app.h"
 #include "update/history_edit.h"
 
@@ -207,6 +208,27 @@ TEST(TextExport, WritesOneLinePerRecordInTheShortDateFormat) {
     std::ifstream in(target, std::ios::binary);
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(text, "03/07/13,8,16,19,25,26,29,5,0;\r\n03/14/13,5,9,23,30,35,37,18,0;\r\n");
+}
+
+// The export writes beside the chosen file and then replaces it: when the
+// write fails, the file that was there stays whole and the player is told.
+TEST(TextExport, AnExportThatFailsKeepsTheFileThatWasThere) {
+    test::TestApp t;
+    test::writeHistory(t.historyPath(), {kMar7, kMar14});
+    const std::string target = t.dir.str() + "out.txt";
+    {
+        std::ofstream mine(target, std::ios::binary);
+        mine << "my notes\r\n";
+    }
+    t.platform.queueAnswer({ScriptedPlatform::Answer::Kind::File, DialogResult::Ok, target});
+    t.answer(DialogResult::Ok);  // the error box
+    {
+        const test::FileSizeLimit limit(20);  // the export cannot be written whole
+        t.app->invoke(t.form(), "BitBtn3Click", t.form().BitBtn3);
+    }
+    EXPECT_NE(t.takeOutput().find("Die Datei kann nicht geschrieben werden:"), std::string::npos);
+    std::ifstream in(target, std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), "my notes\r\n");
 }
 
 }  // namespace
