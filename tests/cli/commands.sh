@@ -6,22 +6,7 @@
 #   commands.sh CLI SERVER SOURCE_DIR WORK_DIR
 set -uo pipefail
 cli=$1 server=$2 src=$3 work=$4
-rm -rf "$work"
-mkdir -p "$work/home"
-home=$work/home
-export LC_ALL=C
-
-log=$work/server.log
-"$server" --port 0 --data "$src/draws.csv" >"$log" 2>&1 &
-pid=$!
-trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null' EXIT
-url=
-for _ in $(seq 100); do
-  url=$(grep -o 'http://127\.0\.0\.1:[0-9]*' "$log" | head -1)
-  [ -n "$url" ] && break
-  sleep 0.05
-done
-[ -n "$url" ] || { echo "kugelmeister-server did not start" >&2; cat "$log" >&2; exit 1; }
+source "$src/with_server.sh"
 
 server=$url today=2013-04-20
 # A command that hangs ends after a minute (exit 124) rather than holding up
