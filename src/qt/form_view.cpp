@@ -192,6 +192,34 @@ bool isButtonKind(Kind k) {
     return k == Kind::Button || k == Kind::BitBtn || k == Kind::SpeedButton;
 }
 
+// A page of a page control; without one it stands as a plain area.
+QWidget* newTabSheet(const Component& c, QWidget* parent) {
+    auto* page = new QWidget();
+    if (auto* tabs = qobject_cast<QTabWidget*>(parent))
+        tabs->addTab(page, qs(c.caption()));
+    else
+        page->setParent(parent);
+    return page;
+}
+
+// A panel is a raised frame that can show its caption.
+QWidget* newPanel(QWidget* parent) {
+    auto* panel = new QLabel(parent);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(1);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setTextFormat(Qt::PlainText);
+    return panel;
+}
+
+QWidget* newLabel(const Component& c, QWidget* parent) {
+    auto* label = isUpright(c) ? new VerticalLabel(parent) : new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (c.handlerFor("OnClick")) label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
 }  // namespace
 
 FormView::FormView(Application& app, Form& form, QWidget* host, QMainWindow* window)
@@ -324,172 +352,37 @@ QObject* FormView::createObject(Component& c, QWidget* parent) {
         case Kind::MainMenu:
             if (window_) return window_->menuBar();
             return new QMenuBar(parent);
-        case Kind::MenuItem: {
-            QWidget* container = menuContainerFor(c);
-            auto* action = new QAction(container ? static_cast<QObject*>(container) : this);
-            if (c.caption() == "-") action->setSeparator(true);
-            if (container) container->addAction(action);
-            connect(action, &QAction::triggered, this, [this, &c] { userEvent(c, "OnClick"); });
-            return action;
-        }
-        case Kind::PageControl: {
-            auto* tabs = new QTabWidget(parent);
-            tabs->setUsesScrollButtons(true);
-            // Without the pane's frame the page keeps the full designed area
-            // below the tab bar.
-            tabs->setDocumentMode(true);
-            connect(tabs, &QTabWidget::currentChanged, this, [this, &c, tabs](int index) {
-                if (updatingWidgets() || index < 0) return;
-                auto& pc = static_cast<PageControl&>(c);
-                for (TabSheet* page : pc.pages()) {
-                    if (widgetFor(*page) == tabs->widget(index)) {
-                        userAction([&] { pc.setActivePage(page); });
-                        userEvent(pc, "OnChange");
-                        break;
-                    }
-                }
-            });
-            return tabs;
-        }
-        case Kind::TabSheet: {
-            auto* page = new QWidget();
-            if (auto* tabs = qobject_cast<QTabWidget*>(parent))
-                tabs->addTab(page, qs(c.caption()));
-            else
-                page->setParent(parent);
-            return page;
-        }
-        case Kind::Panel: {
-            auto* panel = new QLabel(parent);  // a frame that can show its caption
-            panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-            panel->setLineWidth(1);
-            panel->setAlignment(Qt::AlignCenter);
-            panel->setTextFormat(Qt::PlainText);
-            return panel;
-        }
+        case Kind::MenuItem:
+            return createMenuItem(c);
+        case Kind::PageControl:
+            return createPageControl(c, parent);
+        case Kind::TabSheet:
+            return newTabSheet(c, parent);
+        case Kind::Panel:
+            return newPanel(parent);
         case Kind::GroupBox:
         case Kind::RadioGroup:
             return new QGroupBox(parent);
-        case Kind::Label: {
-            auto* label = isUpright(c) ? new VerticalLabel(parent) : new QLabel(parent);
-            label->setTextFormat(Qt::PlainText);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            if (c.handlerFor("OnClick")) label->setCursor(Qt::PointingHandCursor);
-            return label;
-        }
-        case Kind::Edit: {
-            auto* edit = new QLineEdit(parent);
-            connect(edit, &QLineEdit::textEdited, this, [this, &c](const QString& text) {
-                userAction([&] { static_cast<Edit&>(c).setText(text.toStdString()); });
-            });
-            // The edit of an up-down shows the value the program uses once
-            // the user leaves it or presses Enter.
-            connect(edit, &QLineEdit::editingFinished, this, [this, &c] {
-                if (UpDown* upDown = upDownOf(c)) userAction([upDown] { upDown->settleText(); });
-            });
-            return edit;
-        }
-        case Kind::ComboBox: {
-            auto* combo = new QComboBox(parent);
-            combo->setEditable(true);
-            combo->setInsertPolicy(QComboBox::NoInsert);
-            connect(combo, &QComboBox::currentTextChanged, this, [this, &c](const QString& text) {
-                if (updatingWidgets()) return;
-                userAction([&] { static_cast<Edit&>(c).setText(text.toStdString()); });
-            });
-            return combo;
-        }
-        case Kind::UpDown: {
-            auto* ud = new UpDownWidget(parent);
-            auto click = [this, &c](int delta) {
-                userEvent(c, "OnMouseDown");
-                userAction([&] { static_cast<UpDown&>(c).step(delta); });
-                userEvent(c, "OnMouseUp");
-            };
-            connect(ud->up, &QToolButton::clicked, this, [click] { click(+1); });
-            connect(ud->down, &QToolButton::clicked, this, [click] { click(-1); });
-            return ud;
-        }
-        case Kind::CheckBox: {
-            auto* box = new QCheckBox(parent);
-            connect(box, &QCheckBox::clicked, this, [this, &c, box](bool on) {
-                auto& model = static_cast<CheckBox&>(c);
-                userAction([&] { model.setChecked(on); });
-                const QSignalBlocker block(box);
-                box->setChecked(model.checked());
-            });
-            return box;
-        }
-        case Kind::RadioButton: {
-            auto* radio = new QRadioButton(parent);
-            // The model's handlers keep the group exclusive.
-            radio->setAutoExclusive(false);
-            connect(radio, &QRadioButton::clicked, this, [this, &c, radio] {
-                auto& model = static_cast<CheckBox&>(c);
-                userAction([&] { model.setChecked(true); });
-                const QSignalBlocker block(radio);
-                radio->setChecked(model.checked());
-            });
-            return radio;
-        }
+        case Kind::Label:
+            return newLabel(c, parent);
+        case Kind::Edit:
+            return createEdit(c, parent);
+        case Kind::ComboBox:
+            return createComboBox(c, parent);
+        case Kind::UpDown:
+            return createUpDown(c, parent);
+        case Kind::CheckBox:
+            return createCheckBox(c, parent);
+        case Kind::RadioButton:
+            return createRadioButton(c, parent);
         case Kind::Button:
         case Kind::BitBtn:
-        case Kind::SpeedButton: {
-            QAbstractButton* button = nullptr;
-            if (c.kind() == Kind::SpeedButton) {
-                auto* tool = new QToolButton(parent);
-                tool->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-                QIcon icon = buttonIcon(form_.name(), c.name(), app_.platform().programDirectory());
-                if (c.caption().empty()) {
-                    tool->setToolButtonStyle(Qt::ToolButtonIconOnly);
-                    if (icon.isNull()) icon = speedButtonIcon(*tool->style(), c.name());
-                }
-                tool->setIcon(icon);
-                button = tool;
-            } else {
-                auto* push = new QPushButton(parent);
-                push->setAutoDefault(false);
-                button = push;
-            }
-            connect(button, &QAbstractButton::clicked, this, [this, &c] {
-                const DialogResult result = static_cast<Button&>(c).modalResult;
-                if (result != DialogResult::None) form_.modalResult = result;
-                userEvent(c, "OnClick");
-            });
-            return button;
-        }
-        case Kind::DateTimePicker: {
-            auto* date = new QDateEdit(parent);
-            date->setCalendarPopup(true);
-            // A typed date before the earliest one allowed becomes the
-            // earliest one instead of springing back to the date before.
-            date->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
-            connect(date, &QDateEdit::dateChanged, this, [this, &c, date](const QDate& d) {
-                if (updatingWidgets()) return;
-                auto& model = static_cast<DateTimePicker&>(c);
-                userAction([&] { model.setDate(dayOfDate(d)); });
-                // A date the model refused springs back. One it took stays
-                // untouched: setting it again would move the cursor out of the
-                // part the player is typing.
-                const QDate taken = dateOfDay(model.date());
-                if (date->date() == taken) return;
-                const QSignalBlocker block(date);
-                date->setDate(taken);
-            });
-            return date;
-        }
-        case Kind::Memo: {
-            auto* memo = new QPlainTextEdit(parent);
-            memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-            connect(memo, &QPlainTextEdit::textChanged, this, [this, &c, memo] {
-                if (updatingWidgets()) return;
-                std::vector<std::string> lines;
-                for (const QString& line : memo->toPlainText().split(u'\n'))
-                    lines.push_back(line.toStdString());
-                userAction([&] { static_cast<Memo&>(c).setLines(std::move(lines)); });
-            });
-            return memo;
-        }
+        case Kind::SpeedButton:
+            return createButton(c, parent);
+        case Kind::DateTimePicker:
+            return createDatePicker(c, parent);
+        case Kind::Memo:
+            return createMemo(c, parent);
         case Kind::StatusBar: {
             QStatusBar* bar = window_ ? window_->statusBar() : new QStatusBar(parent);
             bar->setSizeGripEnabled(false);
@@ -497,13 +390,164 @@ QObject* FormView::createObject(Component& c, QWidget* parent) {
         }
         case Kind::Chart:
             return new ChartWidget(static_cast<Chart&>(c), parent);
-        case Kind::Timer: {
-            auto* timer = new QTimer(this);
-            connect(timer, &QTimer::timeout, this, [this, &c] { userEvent(c, "OnTimer"); });
-            return timer;
-        }
+        case Kind::Timer:
+            return createTimer(c);
     }
     return nullptr;
+}
+
+QObject* FormView::createMenuItem(Component& c) {
+    QWidget* container = menuContainerFor(c);
+    auto* action = new QAction(container ? static_cast<QObject*>(container) : this);
+    if (c.caption() == "-") action->setSeparator(true);
+    if (container) container->addAction(action);
+    connect(action, &QAction::triggered, this, [this, &c] { userEvent(c, "OnClick"); });
+    return action;
+}
+
+QWidget* FormView::createPageControl(Component& c, QWidget* parent) {
+    auto* tabs = new QTabWidget(parent);
+    tabs->setUsesScrollButtons(true);
+    // Without the pane's frame the page keeps the full designed area
+    // below the tab bar.
+    tabs->setDocumentMode(true);
+    connect(tabs, &QTabWidget::currentChanged, this, [this, &c, tabs](int index) {
+        if (updatingWidgets() || index < 0) return;
+        auto& pc = static_cast<PageControl&>(c);
+        for (TabSheet* page : pc.pages()) {
+            if (widgetFor(*page) == tabs->widget(index)) {
+                userAction([&] { pc.setActivePage(page); });
+                userEvent(pc, "OnChange");
+                break;
+            }
+        }
+    });
+    return tabs;
+}
+
+QWidget* FormView::createEdit(Component& c, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    connect(edit, &QLineEdit::textEdited, this, [this, &c](const QString& text) {
+        userAction([&] { static_cast<Edit&>(c).setText(text.toStdString()); });
+    });
+    // The edit of an up-down shows the value the program uses once
+    // the user leaves it or presses Enter.
+    connect(edit, &QLineEdit::editingFinished, this, [this, &c] {
+        if (UpDown* upDown = upDownOf(c)) userAction([upDown] { upDown->settleText(); });
+    });
+    return edit;
+}
+
+QWidget* FormView::createComboBox(Component& c, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    connect(combo, &QComboBox::currentTextChanged, this, [this, &c](const QString& text) {
+        if (updatingWidgets()) return;
+        userAction([&] { static_cast<Edit&>(c).setText(text.toStdString()); });
+    });
+    return combo;
+}
+
+QWidget* FormView::createUpDown(Component& c, QWidget* parent) {
+    auto* ud = new UpDownWidget(parent);
+    auto click = [this, &c](int delta) {
+        userEvent(c, "OnMouseDown");
+        userAction([&] { static_cast<UpDown&>(c).step(delta); });
+        userEvent(c, "OnMouseUp");
+    };
+    connect(ud->up, &QToolButton::clicked, this, [click] { click(+1); });
+    connect(ud->down, &QToolButton::clicked, this, [click] { click(-1); });
+    return ud;
+}
+
+QWidget* FormView::createCheckBox(Component& c, QWidget* parent) {
+    auto* box = new QCheckBox(parent);
+    connect(box, &QCheckBox::clicked, this, [this, &c, box](bool on) {
+        auto& model = static_cast<CheckBox&>(c);
+        userAction([&] { model.setChecked(on); });
+        const QSignalBlocker block(box);
+        box->setChecked(model.checked());
+    });
+    return box;
+}
+
+QWidget* FormView::createRadioButton(Component& c, QWidget* parent) {
+    auto* radio = new QRadioButton(parent);
+    // The model's handlers keep the group exclusive.
+    radio->setAutoExclusive(false);
+    connect(radio, &QRadioButton::clicked, this, [this, &c, radio] {
+        auto& model = static_cast<CheckBox&>(c);
+        userAction([&] { model.setChecked(true); });
+        const QSignalBlocker block(radio);
+        radio->setChecked(model.checked());
+    });
+    return radio;
+}
+
+QWidget* FormView::createButton(Component& c, QWidget* parent) {
+    QAbstractButton* button = nullptr;
+    if (c.kind() == Kind::SpeedButton) {
+        auto* tool = new QToolButton(parent);
+        tool->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        QIcon icon = buttonIcon(form_.name(), c.name(), app_.platform().programDirectory());
+        if (c.caption().empty()) {
+            tool->setToolButtonStyle(Qt::ToolButtonIconOnly);
+            if (icon.isNull()) icon = speedButtonIcon(*tool->style(), c.name());
+        }
+        tool->setIcon(icon);
+        button = tool;
+    } else {
+        auto* push = new QPushButton(parent);
+        push->setAutoDefault(false);
+        button = push;
+    }
+    connect(button, &QAbstractButton::clicked, this, [this, &c] {
+        const DialogResult result = static_cast<Button&>(c).modalResult;
+        if (result != DialogResult::None) form_.modalResult = result;
+        userEvent(c, "OnClick");
+    });
+    return button;
+}
+
+QWidget* FormView::createDatePicker(Component& c, QWidget* parent) {
+    auto* date = new QDateEdit(parent);
+    date->setCalendarPopup(true);
+    // A typed date before the earliest one allowed becomes the
+    // earliest one instead of springing back to the date before.
+    date->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    connect(date, &QDateEdit::dateChanged, this, [this, &c, date](const QDate& d) {
+        if (updatingWidgets()) return;
+        auto& model = static_cast<DateTimePicker&>(c);
+        userAction([&] { model.setDate(dayOfDate(d)); });
+        // A date the model refused springs back. One it took stays
+        // untouched: setting it again would move the cursor out of the
+        // part the player is typing.
+        const QDate taken = dateOfDay(model.date());
+        if (date->date() == taken) return;
+        const QSignalBlocker block(date);
+        date->setDate(taken);
+    });
+    return date;
+}
+
+QWidget* FormView::createMemo(Component& c, QWidget* parent) {
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    connect(memo, &QPlainTextEdit::textChanged, this, [this, &c, memo] {
+        if (updatingWidgets()) return;
+        std::vector<std::string> lines;
+        for (const QString& line : memo->toPlainText().split(u'\n'))
+            lines.push_back(line.toStdString());
+        userAction([&] { static_cast<Memo&>(c).setLines(std::move(lines)); });
+    });
+    return memo;
+}
+
+QObject* FormView::createTimer(Component& c) {
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, [this, &c] { userEvent(c, "OnTimer"); });
+    return timer;
 }
 
 void FormView::applyAll(Component& c) {

@@ -63,6 +63,19 @@ class FormView : public QObject, public FormObserver {
     void syncComponents();
     void create(Component& c);
     QObject* createObject(Component& c, QWidget* parent);
+    // The widgets of the kinds of controls the user works, each wired to
+    // its control.
+    QObject* createMenuItem(Component& c);
+    QWidget* createPageControl(Component& c, QWidget* parent);
+    QWidget* createEdit(Component& c, QWidget* parent);
+    QWidget* createComboBox(Component& c, QWidget* parent);
+    QWidget* createUpDown(Component& c, QWidget* parent);
+    QWidget* createCheckBox(Component& c, QWidget* parent);
+    QWidget* createRadioButton(Component& c, QWidget* parent);
+    QWidget* createButton(Component& c, QWidget* parent);
+    QWidget* createDatePicker(Component& c, QWidget* parent);
+    QWidget* createMemo(Component& c, QWidget* parent);
+    QObject* createTimer(Component& c);
     QWidget* parentWidgetFor(const Component& c) const;
     void watch(QWidget* w, Component& c);
     void applyAll(Component& c);
