@@ -563,78 +563,18 @@ void FormView::applyAll(Component& c) {
 void FormView::apply(Component& c, std::string_view property) {
     QObject* object = objectFor(c);
     if (!object) return;
-    QWidget* w = qobject_cast<QWidget*>(object);
 
     if (property == prop::Bounds) return applyGeometry(c);
     if (property == prop::Font) return applyFont(c);
     if (property == prop::Color || property == prop::FontColor) return applyColors(c);
 
-    if (auto* action = qobject_cast<QAction*>(object)) {
-        auto& item = static_cast<MenuItem&>(c);
-        if (property == prop::Caption)
-            action->setText(qs(c.caption()));
-        else if (property == prop::Visible) {
-            action->setVisible(c.visible());
-            syncHiddenShortcut(c, action);
-        } else if (property == prop::Enabled) {
-            action->setEnabled(c.enabled());
-            syncHiddenShortcut(c, action);
-        } else if (property == prop::ShortCut) {
-            action->setShortcut(QKeySequence(qs(item.shortCut())));
-            syncHiddenShortcut(c, action);
-        } else if (property == prop::Checked) {
-            if (item.checked()) action->setCheckable(true);
-            action->setChecked(item.checked());
-        } else if (property == prop::Hint)
-            action->setStatusTip(qs(c.hint()));
-        return;
-    }
+    if (auto* action = qobject_cast<QAction*>(object)) return applyMenuItem(c, *action, property);
     if (qobject_cast<QTimer*>(object)) {
         if (property == prop::Enabled || property == prop::Interval) applyTimer(c);
         return;
     }
-
-    if (property == prop::Visible) {
-        if (c.kind() == Kind::TabSheet || c.kind() == Kind::MainMenu) return;
-        w->setVisible(c.visible());
-        return;
-    }
-    if (property == prop::Enabled) {
-        w->setEnabled(c.enabled());
-        return;
-    }
-    if (property == prop::Hint || property == prop::ShowHint) {
-        w->setToolTip(c.showHint() ? qs(c.hint()) : QString());
-        return;
-    }
-    if (property == prop::TabVisible || property == prop::ActivePage) {
-        Component* pages = c.kind() == Kind::PageControl ? &c
-                           : c.kind() == Kind::TabSheet  ? c.parent()
-                                                         : nullptr;
-        if (!pages) return;
-        // A long job may turn pages every round (each calculation of an
-        // analysis shows its chart page); showing and hiding a page's
-        // widgets costs more than the round. While the busy cursor is up the
-        // page shown follows a few times a second, and always ends on the last.
-        if (QApplication::overrideCursor() != nullptr) {
-            applyTabsSoon(*pages);
-            return;
-        }
-        applyTabs(*pages);
-        return;
-    }
-    if (property == prop::Panels) {
-        if (c.kind() == Kind::StatusBar) applyPanels(c);
-        return;
-    }
-    if (property == prop::Progress) {
-        if (c.kind() == Kind::StatusBar) applyProgress(c);
-        return;
-    }
-    if (property == prop::Chart) {
-        w->update();
-        return;
-    }
+    QWidget* w = qobject_cast<QWidget*>(object);
+    if (applyWidgetState(c, *w, property)) return;
 
     switch (c.kind()) {
         case Kind::TabSheet:
@@ -645,15 +585,7 @@ void FormView::apply(Component& c, std::string_view property) {
             break;
         case Kind::Label:
         case Kind::Panel:
-            if (property == prop::Caption) {
-                static_cast<QLabel*>(w)->setText(withoutMnemonics(c.caption()));
-                if (c.kind() == Kind::Label) applyGeometry(c);
-            }
-            if (property == prop::Alignment && c.kind() == Kind::Label) {
-                const bool right = static_cast<Label&>(c).alignment() == Alignment::Right;
-                static_cast<QLabel*>(w)->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) |
-                                                      Qt::AlignTop);
-            }
+            applyLabel(c, *static_cast<QLabel*>(w), property);
             break;
         case Kind::GroupBox:
         case Kind::RadioGroup:
@@ -663,74 +595,162 @@ void FormView::apply(Component& c, std::string_view property) {
         case Kind::BitBtn:
         case Kind::SpeedButton:
         case Kind::CheckBox:
-        case Kind::RadioButton: {
-            auto* button = static_cast<QAbstractButton*>(w);
-            if (property == prop::Caption) {
-                button->setText(qs(c.caption()));
-                if (c.kind() == Kind::SpeedButton) applyGeometry(c);
-            }
-            if (property == prop::Checked && !isButtonKind(c.kind())) {
-                const QSignalBlocker block(button);
-                button->setChecked(static_cast<CheckBox&>(c).checked());
-            }
+        case Kind::RadioButton:
+            applyButton(c, *static_cast<QAbstractButton*>(w), property);
             break;
-        }
-        case Kind::Edit: {
-            auto* edit = static_cast<QLineEdit*>(w);
-            const auto& model = static_cast<Edit&>(c);
-            if (property == prop::Text) {
-                // While the user types, an equal text must not move the cursor.
-                const QString text = qs(model.text());
-                if (edit->text() != text) {
-                    edit->setText(text);
-                    if (editsChanged_) editsChanged_->push_back(edit);
-                }
-            } else if (property == prop::ReadOnly) {
-                edit->setReadOnly(model.readOnly());
-            }
+        case Kind::Edit:
+            applyEdit(static_cast<Edit&>(c), *static_cast<QLineEdit*>(w), property);
             break;
-        }
-        case Kind::ComboBox: {
-            auto* combo = static_cast<QComboBox*>(w);
-            const auto& model = static_cast<ComboBox&>(c);
-            const QSignalBlocker block(combo);
-            if (property == prop::Items) {
-                combo->clear();
-                for (const std::string& item : model.items()) combo->addItem(qs(item));
-            }
-            if (property == prop::Items || property == prop::Text) {
-                const QString text = qs(model.text());
-                if (combo->currentText() != text) combo->setEditText(text);
-            }
+        case Kind::ComboBox:
+            applyComboBox(static_cast<ComboBox&>(c), *static_cast<QComboBox*>(w), property);
             break;
-        }
-        case Kind::DateTimePicker: {
-            auto* date = static_cast<QDateEdit*>(w);
-            const auto& model = static_cast<DateTimePicker&>(c);
-            const QSignalBlocker block(date);
-            if (property == prop::MinDate) date->setMinimumDate(dateOfDay(model.minDate()));
-            if (property == prop::Date || property == prop::MinDate) {
-                const QString format = editorDateFormat(app_.platform().locale().shortDateFormat);
-                if (date->displayFormat() != format) date->setDisplayFormat(format);
-                // The date the player is typing comes back from the model:
-                // setting it again would move the cursor.
-                const QDate taken = dateOfDay(model.date());
-                if (date->date() != taken) date->setDate(taken);
-            }
+        case Kind::DateTimePicker:
+            applyDatePicker(static_cast<DateTimePicker&>(c), *static_cast<QDateEdit*>(w), property);
             break;
-        }
         case Kind::Memo:
-            if (property == prop::Lines) {
-                QStringList lines;
-                for (const std::string& line : static_cast<Memo&>(c).lines()) lines << qs(line);
-                auto* memo = static_cast<QPlainTextEdit*>(w);
-                const QString text = lines.join(u'\n');
-                if (memo->toPlainText() != text) memo->setPlainText(text);
-            }
+            if (property == prop::Lines)
+                applyMemoLines(static_cast<Memo&>(c), *static_cast<QPlainTextEdit*>(w));
             break;
         default:
             break;
     }
+}
+
+void FormView::applyMenuItem(Component& c, QAction& action, std::string_view property) {
+    auto& item = static_cast<MenuItem&>(c);
+    if (property == prop::Caption)
+        action.setText(qs(c.caption()));
+    else if (property == prop::Visible) {
+        action.setVisible(c.visible());
+        syncHiddenShortcut(c, &action);
+    } else if (property == prop::Enabled) {
+        action.setEnabled(c.enabled());
+        syncHiddenShortcut(c, &action);
+    } else if (property == prop::ShortCut) {
+        action.setShortcut(QKeySequence(qs(item.shortCut())));
+        syncHiddenShortcut(c, &action);
+    } else if (property == prop::Checked) {
+        if (item.checked()) action.setCheckable(true);
+        action.setChecked(item.checked());
+    } else if (property == prop::Hint)
+        action.setStatusTip(qs(c.hint()));
+}
+
+bool FormView::applyWidgetState(Component& c, QWidget& w, std::string_view property) {
+    if (property == prop::Visible) {
+        if (c.kind() == Kind::TabSheet || c.kind() == Kind::MainMenu) return true;
+        w.setVisible(c.visible());
+        return true;
+    }
+    if (property == prop::Enabled) {
+        w.setEnabled(c.enabled());
+        return true;
+    }
+    if (property == prop::Hint || property == prop::ShowHint) {
+        w.setToolTip(c.showHint() ? qs(c.hint()) : QString());
+        return true;
+    }
+    if (property == prop::TabVisible || property == prop::ActivePage) {
+        applyPageChange(c);
+        return true;
+    }
+    if (property == prop::Panels) {
+        if (c.kind() == Kind::StatusBar) applyPanels(c);
+        return true;
+    }
+    if (property == prop::Progress) {
+        if (c.kind() == Kind::StatusBar) applyProgress(c);
+        return true;
+    }
+    if (property == prop::Chart) {
+        w.update();
+        return true;
+    }
+    return false;
+}
+
+void FormView::applyPageChange(Component& c) {
+    Component* pages = c.kind() == Kind::PageControl ? &c
+                       : c.kind() == Kind::TabSheet  ? c.parent()
+                                                     : nullptr;
+    if (!pages) return;
+    // A long job may turn pages every round (each calculation of an
+    // analysis shows its chart page); showing and hiding a page's
+    // widgets costs more than the round. While the busy cursor is up the
+    // page shown follows a few times a second, and always ends on the last.
+    if (QApplication::overrideCursor() != nullptr) {
+        applyTabsSoon(*pages);
+        return;
+    }
+    applyTabs(*pages);
+}
+
+void FormView::applyLabel(Component& c, QLabel& label, std::string_view property) {
+    if (property == prop::Caption) {
+        label.setText(withoutMnemonics(c.caption()));
+        if (c.kind() == Kind::Label) applyGeometry(c);
+    }
+    if (property == prop::Alignment && c.kind() == Kind::Label) {
+        const bool right = static_cast<Label&>(c).alignment() == Alignment::Right;
+        label.setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+    }
+}
+
+void FormView::applyButton(Component& c, QAbstractButton& button, std::string_view property) {
+    if (property == prop::Caption) {
+        button.setText(qs(c.caption()));
+        if (c.kind() == Kind::SpeedButton) applyGeometry(c);
+    }
+    if (property == prop::Checked && !isButtonKind(c.kind())) {
+        const QSignalBlocker block(button);
+        button.setChecked(static_cast<CheckBox&>(c).checked());
+    }
+}
+
+void FormView::applyEdit(const Edit& model, QLineEdit& edit, std::string_view property) {
+    if (property == prop::Text) {
+        // While the user types, an equal text must not move the cursor.
+        const QString text = qs(model.text());
+        if (edit.text() != text) {
+            edit.setText(text);
+            if (editsChanged_) editsChanged_->push_back(&edit);
+        }
+    } else if (property == prop::ReadOnly) {
+        edit.setReadOnly(model.readOnly());
+    }
+}
+
+void FormView::applyComboBox(const ComboBox& model, QComboBox& combo, std::string_view property) {
+    const QSignalBlocker block(combo);
+    if (property == prop::Items) {
+        combo.clear();
+        for (const std::string& item : model.items()) combo.addItem(qs(item));
+    }
+    if (property == prop::Items || property == prop::Text) {
+        const QString text = qs(model.text());
+        if (combo.currentText() != text) combo.setEditText(text);
+    }
+}
+
+void FormView::applyDatePicker(const DateTimePicker& model, QDateEdit& date,
+                               std::string_view property) {
+    const QSignalBlocker block(date);
+    if (property == prop::MinDate) date.setMinimumDate(dateOfDay(model.minDate()));
+    if (property == prop::Date || property == prop::MinDate) {
+        const QString format = editorDateFormat(app_.platform().locale().shortDateFormat);
+        if (date.displayFormat() != format) date.setDisplayFormat(format);
+        // The date the player is typing comes back from the model:
+        // setting it again would move the cursor.
+        const QDate taken = dateOfDay(model.date());
+        if (date.date() != taken) date.setDate(taken);
+    }
+}
+
+void FormView::applyMemoLines(const Memo& model, QPlainTextEdit& memo) {
+    QStringList lines;
+    for (const std::string& line : model.lines()) lines << qs(line);
+    const QString text = lines.join(u'\n');
+    if (memo.toPlainText() != text) memo.setPlainText(text);
 }
 
 void FormView::applyGeometry(Component& c) {

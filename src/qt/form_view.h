@@ -11,7 +11,12 @@
 
 #include "controls/form.h"
 
+class QAbstractButton;
+class QComboBox;
+class QDateEdit;
 class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
 class QProgressBar;
 class QMainWindow;
 class QWidget;
@@ -80,6 +85,18 @@ class FormView : public QObject, public FormObserver {
     void watch(QWidget* w, Component& c);
     void applyAll(Component& c);
     void apply(Component& c, std::string_view property);
+    void applyMenuItem(Component& c, QAction& action, std::string_view property);
+    // What every widget shows the same way: visibility, state, tooltip,
+    // pages, status bar and chart. False for a property it leaves alone.
+    bool applyWidgetState(Component& c, QWidget& w, std::string_view property);
+    // The page shown, after a page or a page control changed.
+    void applyPageChange(Component& c);
+    void applyLabel(Component& c, QLabel& label, std::string_view property);
+    void applyButton(Component& c, QAbstractButton& button, std::string_view property);
+    void applyEdit(const Edit& model, QLineEdit& edit, std::string_view property);
+    void applyComboBox(const ComboBox& model, QComboBox& combo, std::string_view property);
+    void applyDatePicker(const DateTimePicker& model, QDateEdit& date, std::string_view property);
+    void applyMemoLines(const Memo& model, QPlainTextEdit& memo);
     // A hidden menu item keeps its shortcut working (Qt drops a hidden
     // action's shortcut), through a window shortcut active only while hidden.
     void syncHiddenShortcut(Component& item, QAction* action);
