@@ -51,6 +51,105 @@ QColor barColor(const ChartPoint& pt, const ChartSeries& s) {
 constexpr double kStackedWidth = 0.7;
 constexpr double kGroupedWidth = 0.8;
 
+// The series with points to show, the first before the second.
+std::vector<const ChartSeries*> shownSeries(const Chart& chart) {
+    std::vector<const ChartSeries*> shown;
+    for (const ChartSeries* s : {&chart.Series1, &chart.Series2})
+        if (s->active && !s->points.empty()) shown.push_back(s);
+    return shown;
+}
+
+// The range and step of the value axis.
+struct ValueScale {
+    double lo = 0;
+    double hi = 0;
+    double step = 1;
+};
+
+// An automatic axis takes in zero, every bar and every range, on whole
+// steps; a manual one keeps the model's range.
+ValueScale valueScale(const std::vector<const ChartSeries*>& shown, const ChartAxis& axis) {
+    double lo = 0;
+    double hi = 0;
+    double lowestBar = shown.front()->points.front().y;
+    for (const ChartSeries* s : shown)
+        for (const ChartPoint& pt : s->points) {
+            lowestBar = std::min(lowestBar, pt.y);
+            lo = std::min(lo, pt.y);
+            hi = std::max(hi, pt.y);
+            if (pt.range) {
+                lo = std::min(lo, pt.range->low);
+                hi = std::max(hi, pt.range->high);
+            }
+        }
+    if (!axis.automatic) {
+        lo = axis.minimum;
+        hi = axis.maximum;
+    }
+    if (hi <= lo) hi = lo + 1;
+    const double step = niceStep(hi - lo, 6);
+    if (axis.automatic) {
+        lo = std::floor(lo / step) * step;
+        hi = std::ceil(hi / step) * step;
+    } else if (lowestBar <= lo && lo > 0) {
+        // An axis fixed to the smallest value would give the smallest bars
+        // no height at all, as if never counted: the view starts a step
+        // lower (never below zero), so they show as the shortest bars.
+        lo = std::max(0.0, lo - step);
+    }
+    return {lo, hi, step};
+}
+
+// One series with per-bar colours: one set per colour, stacked, with each
+// position's value in the set of its colour and 0 in the others. Qt gives
+// the empty parts no value label, so each bar shows its value once.
+QAbstractBarSeries* stackedBars(const ChartSeries& s, qsizetype n) {
+    auto* stacked = new QStackedBarSeries;
+    std::vector<QColor> colors;
+    std::vector<QList<qreal>> values;
+    for (qsizetype i = 0; i < n; ++i) {
+        const ChartPoint& pt = s.points[static_cast<std::size_t>(i)];
+        const QColor color = barColor(pt, s);
+        auto it = std::find(colors.begin(), colors.end(), color);
+        if (it == colors.end()) {
+            colors.push_back(color);
+            values.emplace_back(n, 0.0);
+            it = colors.end() - 1;
+        }
+        values[static_cast<std::size_t>(it - colors.begin())][i] = pt.y;
+    }
+    for (std::size_t k = 0; k < colors.size(); ++k) {
+        auto* set = new QBarSet(colors[k].name());
+        set->setColor(colors[k]);
+        // An outline would swallow the fill of narrow bars.
+        set->setBorderColor(n > 60 ? colors[k] : colors[k].darker(140));
+        set->append(values[k]);
+        stacked->append(set);
+    }
+    stacked->setBarWidth(kStackedWidth);
+    stacked->setLabelsVisible(s.marks);
+    return stacked;
+}
+
+// Two series side by side, each in its own colour.
+QAbstractBarSeries* groupedBars(const std::vector<const ChartSeries*>& shown, qsizetype n) {
+    auto* grouped = new QBarSeries;
+    for (const ChartSeries* s : shown) {
+        auto* set = new QBarSet(QString());
+        const QColor color = plainColor(s->color).value_or(Qt::darkGreen);
+        set->setColor(color);
+        set->setBorderColor(color.darker(140));
+        for (qsizetype i = 0; i < n; ++i)
+            set->append(static_cast<std::size_t>(i) < s->points.size()
+                            ? s->points[static_cast<std::size_t>(i)].y
+                            : 0.0);
+        grouped->append(set);
+    }
+    grouped->setBarWidth(kGroupedWidth);
+    grouped->setLabelsVisible(shown.front()->marks || shown.back()->marks);
+    return grouped;
+}
+
 }  // namespace
 
 ChartWidget::ChartWidget(const Chart& chart, QWidget* parent)
@@ -116,6 +215,19 @@ void ChartWidget::refresh() {
     stale_ = false;
     due_.stop();
     sinceRefresh_.start();
+    clearChart();
+
+    const std::vector<const ChartSeries*> shown = shownSeries(chart_);
+    if (shown.empty()) return;  // an empty chart
+
+    takeCategories(shown);
+    QAbstractBarSeries* bars = addBars(shown);
+    QValueAxis* valueAxis = addValueAxis(*bars, shown);
+    addCategoryAxis(*bars);
+    addRanges(shown, *valueAxis);
+}
+
+void ChartWidget::clearChart() {
     QChart* c = chart();
     categoryAxis_ = nullptr;
     categories_.clear();
@@ -131,14 +243,11 @@ void ChartWidget::refresh() {
     // deletes them: the scene kept every item ever shown, hidden, and each
     // redraw walked them all. Delete them now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
-    std::vector<const ChartSeries*> shown;
-    for (const ChartSeries* s : {&chart_.Series1, &chart_.Series2})
-        if (s->active && !s->points.empty()) shown.push_back(s);
-    if (shown.empty()) return;  // an empty chart
-
-    // The categories are the positions of the bars; with two series both
-    // stand side by side at each position.
+// The categories are the positions of the bars; with two series both
+// stand side by side at each position.
+void ChartWidget::takeCategories(const std::vector<const ChartSeries*>& shown) {
     const ChartSeries& first = **std::max_element(
         shown.begin(), shown.end(),
         [](const auto* a, const auto* b) { return a->points.size() < b->points.size(); });
@@ -148,117 +257,53 @@ void ChartWidget::refresh() {
             cat.x = std::llround(pt.x);
         categories_.push_back(std::move(cat));
     }
+}
+
+QAbstractBarSeries* ChartWidget::addBars(const std::vector<const ChartSeries*>& shown) {
     const auto n = static_cast<qsizetype>(categories_.size());
-
-    double lo = 0;
-    double hi = 0;
-    double lowestBar = shown.front()->points.front().y;
-    for (const ChartSeries* s : shown)
-        for (const ChartPoint& pt : s->points) {
-            lowestBar = std::min(lowestBar, pt.y);
-            lo = std::min(lo, pt.y);
-            hi = std::max(hi, pt.y);
-            if (pt.range) {
-                lo = std::min(lo, pt.range->low);
-                hi = std::max(hi, pt.range->high);
-            }
-        }
-
-    QAbstractBarSeries* bars = nullptr;
-    if (shown.size() == 1) {
-        // Per-bar colours: one set per colour, stacked, with each position's
-        // value in the set of its colour and 0 in the others. Qt gives the
-        // empty parts no value label, so each bar shows its value once.
-        const ChartSeries& s = *shown.front();
-        auto* stacked = new QStackedBarSeries;
-        std::vector<QColor> colors;
-        std::vector<QList<qreal>> values;
-        for (qsizetype i = 0; i < n; ++i) {
-            const ChartPoint& pt = s.points[static_cast<std::size_t>(i)];
-            const QColor color = barColor(pt, s);
-            auto it = std::find(colors.begin(), colors.end(), color);
-            if (it == colors.end()) {
-                colors.push_back(color);
-                values.emplace_back(n, 0.0);
-                it = colors.end() - 1;
-            }
-            values[static_cast<std::size_t>(it - colors.begin())][i] = pt.y;
-        }
-        for (std::size_t k = 0; k < colors.size(); ++k) {
-            auto* set = new QBarSet(colors[k].name());
-            set->setColor(colors[k]);
-            // An outline would swallow the fill of narrow bars.
-            set->setBorderColor(n > 60 ? colors[k] : colors[k].darker(140));
-            set->append(values[k]);
-            stacked->append(set);
-        }
-        stacked->setBarWidth(kStackedWidth);
-        stacked->setLabelsVisible(s.marks);
-        bars = stacked;
-    } else {
-        // Two series side by side, each in its own colour.
-        auto* grouped = new QBarSeries;
-        for (const ChartSeries* s : shown) {
-            auto* set = new QBarSet(QString());
-            const QColor color = plainColor(s->color).value_or(Qt::darkGreen);
-            set->setColor(color);
-            set->setBorderColor(color.darker(140));
-            for (qsizetype i = 0; i < n; ++i)
-                set->append(static_cast<std::size_t>(i) < s->points.size()
-                                ? s->points[static_cast<std::size_t>(i)].y
-                                : 0.0);
-            grouped->append(set);
-        }
-        grouped->setBarWidth(kGroupedWidth);
-        grouped->setLabelsVisible(shown.front()->marks || shown.back()->marks);
-        bars = grouped;
-    }
+    QAbstractBarSeries* bars =
+        shown.size() == 1 ? stackedBars(*shown.front(), n) : groupedBars(shown, n);
     bars->setLabelsFormat(QStringLiteral("@value"));
     bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     for (QBarSet* set : bars->barSets()) set->setLabelColor(palette().color(QPalette::Text));
-    c->addSeries(bars);
+    chart()->addSeries(bars);
+    return bars;
+}
 
-    if (!chart_.LeftAxis.automatic) {
-        lo = chart_.LeftAxis.minimum;
-        hi = chart_.LeftAxis.maximum;
-    }
-    if (hi <= lo) hi = lo + 1;
-    const double step = niceStep(hi - lo, 6);
-    if (chart_.LeftAxis.automatic) {
-        lo = std::floor(lo / step) * step;
-        hi = std::ceil(hi / step) * step;
-    } else if (lowestBar <= lo && lo > 0) {
-        // An axis fixed to the smallest value would give the smallest bars
-        // no height at all, as if never counted: the view starts a step
-        // lower (never below zero), so they show as the shortest bars.
-        lo = std::max(0.0, lo - step);
-    }
-
+QValueAxis* ChartWidget::addValueAxis(QAbstractBarSeries& bars,
+                                      const std::vector<const ChartSeries*>& shown) {
+    const ValueScale scale = valueScale(shown, chart_.LeftAxis);
     auto* valueAxis = new QValueAxis;
     valueAxis->setLabelsFont(font());
     valueAxis->setLabelFormat(QStringLiteral("%d"));
-    valueAxis->setRange(lo, hi);
+    valueAxis->setRange(scale.lo, scale.hi);
     valueAxis->setTickType(QValueAxis::TicksDynamic);
     valueAxis->setTickAnchor(0);
-    valueAxis->setTickInterval(step);
+    valueAxis->setTickInterval(scale.step);
     valueAxis->setMinorGridLineVisible(false);
-    c->addAxis(valueAxis, Qt::AlignLeft);
-    bars->attachAxis(valueAxis);
+    chart()->addAxis(valueAxis, Qt::AlignLeft);
+    bars.attachAxis(valueAxis);
+    return valueAxis;
+}
 
+void ChartWidget::addCategoryAxis(QAbstractBarSeries& bars) {
     categoryAxis_ = new QCategoryAxis;
     categoryAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     categoryAxis_->setGridLineVisible(false);
-    categoryAxis_->setRange(-0.5, static_cast<double>(n) - 0.5);
+    categoryAxis_->setRange(-0.5, static_cast<double>(categories_.size()) - 0.5);
     labelCategories();
     QFont titleFont = font();
     titleFont.setBold(false);
     categoryAxis_->setTitleFont(titleFont);
     categoryAxis_->setTitleText(QString::fromStdString(chart_.BottomAxis.title));
-    c->addAxis(categoryAxis_, Qt::AlignBottom);
-    bars->attachAxis(categoryAxis_);
+    chart()->addAxis(categoryAxis_, Qt::AlignBottom);
+    bars.attachAxis(categoryAxis_);
+}
 
-    // A point's range as an error bar over the middle of its bar: a stem
-    // from low to high with a short cap at each end.
+// A point's range as an error bar over the middle of its bar: a stem
+// from low to high with a short cap at each end.
+void ChartWidget::addRanges(const std::vector<const ChartSeries*>& shown, QValueAxis& valueAxis) {
+    const std::size_t n = categories_.size();
     const double groupWidth = shown.size() == 1 ? kStackedWidth : kGroupedWidth;
     const double barWidth = groupWidth / static_cast<double>(shown.size());
     QPen pen(palette().color(QPalette::Text));
@@ -266,7 +311,7 @@ void ChartWidget::refresh() {
     for (std::size_t k = 0; k < shown.size(); ++k) {
         const double offset = -groupWidth / 2 + (static_cast<double>(k) + 0.5) * barWidth;
         const std::vector<ChartPoint>& points = shown[k]->points;
-        for (std::size_t i = 0; i < points.size() && i < static_cast<std::size_t>(n); ++i) {
+        for (std::size_t i = 0; i < points.size() && i < n; ++i) {
             if (!points[i].range) continue;
             const double x = static_cast<double>(i) + offset;
             const double cap = barWidth / 4;
@@ -280,8 +325,8 @@ void ChartWidget::refresh() {
                           {x, high},
                           {x - cap, high},
                           {x + cap, high}});
-            c->addSeries(line);
-            line->attachAxis(valueAxis);
+            chart()->addSeries(line);
+            line->attachAxis(&valueAxis);
             line->attachAxis(categoryAxis_);
         }
     }

@@ -12,11 +12,14 @@
 
 #include "controls/form.h"
 
+class QAbstractBarSeries;
 class QCategoryAxis;
+class QValueAxis;
 
 namespace kugel {
 
 class Chart;
+struct ChartSeries;
 
 // Shows the model's bar chart with Qt Charts: one bar per point in the
 // point's own colour, value marks on the bars when the series shows them, a
@@ -39,6 +42,15 @@ class ChartWidget : public QChartView, private FormObserver {
     void propertyChanged(Component& component, std::string_view property) override;
     // Rebuilds now, or marks the chart to be rebuilt when it is shown or due.
     void refreshWhenDue();
+    // The parts of a rebuild, in this order: the old series and axes go,
+    // then the categories, the bars, both axes and the ranges over the bars.
+    void clearChart();
+    void takeCategories(const std::vector<const ChartSeries*>& shown);
+    QAbstractBarSeries* addBars(const std::vector<const ChartSeries*>& shown);
+    QValueAxis* addValueAxis(QAbstractBarSeries& bars,
+                             const std::vector<const ChartSeries*>& shown);
+    void addCategoryAxis(QAbstractBarSeries& bars);
+    void addRanges(const std::vector<const ChartSeries*>& shown, QValueAxis& valueAxis);
     // Labels the x axis for the present room per bar.
     void labelCategories();
 
