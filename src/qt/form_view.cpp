@@ -788,16 +788,21 @@ void FormView::applyGeometry(Component& c) {
     // text would run under its neighbour (the draw text beside its ">"
     // button). Only a text that does not fit even so gets the width it needs.
     if (auto* label = qobject_cast<QLabel*>(w); label && c.kind() == Kind::Label) {
-        const bool wraps = c.bounds().height >= 2 * label->fontMetrics().height() - 4;
+        // Judged in the font the label is to have: the one it has may still
+        // be that of the size the window had before it was scaled.
+        const QFont designed = designedFont(c, *label);
+        const bool wraps = c.bounds().height >= 2 * QFontMetrics(designed, label).height() - 4;
         label->setWordWrap(wraps);
-        if (wraps || isUpright(c)) return;
+        if (wraps || isUpright(c)) {
+            label->setFont(designed);
+            return;
+        }
         // Measured on the label itself: a font's width without a device
         // (another resolution, other hinting) can be narrower than drawn.
         const auto needed = [label](const QFont& font) {
             return QFontMetrics(font, label).horizontalAdvance(label->text()) +
                    2 * label->frameWidth() + 1;
         };
-        const QFont designed = designedFont(c, *label);
         QFont font = designed;
         // A font given in pixels goes down a pixel at a time, one given in
         // points (a label that inherits its page's font) half a point, to

@@ -1,11 +1,15 @@
 #include "qt/main_view.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFont>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QMargins>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -44,8 +48,11 @@ MainView::MainView(Application& app, TForm1& form) : app_(app), form_(form) {
     view_->formChanged = [this](std::string_view property) { formChanged(property); };
     view_->setFill(form.PageControl1);
     applyScale(1.0);
+    designedClientHeight_ = form.bounds().height;
+    designedMenuHeight_ = menuBar()->sizeHint().height();
+    menuBar()->setFixedHeight(designedMenuHeight_);
     // Below its designed size the pages would cut off their lowest controls.
-    setMinimumSize(form.bounds().width, form.bounds().height + menuBar()->sizeHint().height());
+    setMinimumSize(form.bounds().width, form.bounds().height + designedMenuHeight_);
 
     // The window opens at its designed place and client size (it is not centred).
     move(form.bounds().left, form.bounds().top);
@@ -65,7 +72,7 @@ MainView::~MainView() = default;
 // the fitted size, so the pages scale to what is really shown.
 void MainView::applyClientSize() {
     const Bounds& b = form_.bounds();
-    const int menu = menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
+    int menu = menuHeightFor(b.height);
     // Before the window is first shown it has no frame yet; the title bar
     // the window system will add is allowed for.
     const QRect outer = frameGeometry();
@@ -90,13 +97,18 @@ void MainView::applyClientSize() {
                       {area.left(), area.top(), area.width(), area.height()});
         place = QPoint(fitted.left, fitted.top);
         clientWidth = fitted.width - extraWidth;
-        clientHeight = fitted.height - extraHeight;
+        if (fitted.height != b.height + extraHeight) {
+            const int windowHeight = fitted.height - (extraHeight - menu);
+            clientHeight = clientHeightFor(windowHeight);
+            menu = windowHeight - clientHeight;
+        }
         // On a screen smaller than the design the pages give way.
         if (clientWidth < minimumWidth() || clientHeight + menu < minimumHeight())
             setMinimumSize(std::min(minimumWidth(), clientWidth),
                            std::min(minimumHeight(), clientHeight + menu));
     }
     resizing_ = true;
+    menuBar()->setFixedHeight(menu);
     move(place);
     resize(clientWidth, clientHeight + menu);
     if (clientWidth != b.width || clientHeight != b.height)
@@ -114,8 +126,7 @@ void MainView::formChanged(std::string_view property) {
         if (!form_.visible() && isVisible()) close();
     } else if (property == prop::Bounds) {
         const Bounds& b = form_.bounds();
-        const int clientHeight = central_->height() + statusBar()->height();
-        if (!resizing_ && (b.width != central_->width() || b.height != clientHeight))
+        if (!resizing_ && (b.width != width() || b.height != clientHeightFor(height())))
             applyClientSize();
     }
 }
@@ -129,15 +140,39 @@ void MainView::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, [this] { applyClientSize(); });
 }
 
+// The menu bar grows and shrinks with the pages, so the client height the
+// pages scale to is what the window leaves once the menu bar has the height
+// that goes with it. Taken from the menu bar as it was before, the pages
+// would scale to a height they do not have, and a window enlarged and made
+// small again would keep them too small.
+int MainView::menuHeightFor(int clientHeight) const {
+    return static_cast<int>(std::lround(static_cast<double>(designedMenuHeight_) * clientHeight /
+                                        designedClientHeight_));
+}
+
+int MainView::clientHeightFor(int windowHeight) const {
+    // Client height plus its menu height grows strictly with the client
+    // height: the largest client height whose window is not higher.
+    int client =
+        static_cast<int>(std::lround(static_cast<double>(windowHeight) * designedClientHeight_ /
+                                     (designedClientHeight_ + designedMenuHeight_)));
+    while (client > 1 && client + menuHeightFor(client) > windowHeight) --client;
+    while (client + 1 + menuHeightFor(client + 1) <= windowHeight) ++client;
+    return client;
+}
+
 void MainView::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (resizing_ && !isVisible()) return;
-    const int clientHeight = central_->height() + statusBar()->height();
+    const int clientHeight = clientHeightFor(height());
+    // The menu bar takes what the client leaves, a pixel more or less than
+    // its share where the heights do not divide evenly.
+    menuBar()->setFixedHeight(height() - clientHeight);
     const Bounds& b = form_.bounds();
-    if (b.width != central_->width() || b.height != clientHeight) {
+    if (b.width != width() || b.height != clientHeight) {
         const bool was = resizing_;
         resizing_ = true;
-        form_.setBounds(b.left, b.top, central_->width(), clientHeight);
+        form_.setBounds(b.left, b.top, width(), clientHeight);
         resizing_ = was;
     }
     app_.fireEvent(form_, "OnResize");
@@ -161,10 +196,25 @@ void MainView::applyScale(double scale) {
     const int textHeight = QFontMetrics(font).height();
     statusBar()->setFixedHeight(
         std::max(static_cast<int>(std::lround(kStatusBarHeight * scale)), textHeight + 5));
-    const int indicator = std::max(8, static_cast<int>(std::lround(kIndicatorPixels * scale)));
-    central_->setStyleSheet(QStringLiteral("QCheckBox::indicator, QRadioButton::indicator "
-                                           "{ width: %1px; height: %1px; }")
-                                .arg(indicator));
+    // The panels' labels carry a style sheet of their own, so they do not
+    // take the bar's font by themselves; a panel of fixed width grows with it.
+    const std::vector<StatusPanel>& panels = form_.StatusBar1->panels();
+    for (std::size_t i = 0; i < panels.size(); ++i) {
+        const std::string name = form_.StatusBar1->name() + ".Panels[" + std::to_string(i) + "]";
+        auto* label = statusBar()->findChild<QLabel*>(QString::fromStdString(name),
+                                                      Qt::FindDirectChildrenOnly);
+        if (!label) continue;
+        label->setFont(font);
+        if (panels[i].width > 0)
+            label->setFixedWidth(static_cast<int>(std::lround(panels[i].width * scale)));
+    }
+    indicatorStyle_.setIndicatorSize(
+        std::max(8, static_cast<int>(std::lround(kIndicatorPixels * scale))));
+    for (QAbstractButton* button : central_->findChildren<QAbstractButton*>()) {
+        if (!qobject_cast<QCheckBox*>(button) && !qobject_cast<QRadioButton*>(button)) continue;
+        if (button->style() != &indicatorStyle_) button->setStyle(&indicatorStyle_);
+        button->update();
+    }
 }
 
 // The model saves the window's size only in the normal state.

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "qt/form_view.h"
+#include "qt/indicator_style.h"
 
 namespace kugel {
 
@@ -30,16 +31,22 @@ class MainView : public QMainWindow {
     void formChanged(std::string_view property);
     void applyClientSize();
     void applyScale(double scale);
+    int menuHeightFor(int clientHeight) const;
+    int clientHeightFor(int windowHeight) const;
     void focusWindowChanged(QWindow* window);
 
     Application& app_;
     TForm1& form_;
     QWidget* central_ = nullptr;
+    // Declared before the view: the pages' check boxes draw with it.
+    IndicatorStyle indicatorStyle_;
     std::unique_ptr<FormView> view_;
     bool leftApplication_ = false;
     bool resizing_ = false;
     bool fittedToFrame_ = false;
     double scale_ = 0;
+    int designedClientHeight_ = 1;
+    int designedMenuHeight_ = 0;
 };
 
 }  // namespace kugel
