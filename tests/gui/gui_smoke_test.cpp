@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -294,6 +295,57 @@ TEST_F(GuiSmokeTest, TheDrawTextKeepsClearOfItsButtonAtEveryScale) {
         SCOPED_TRACE(height);
         EXPECT_LE(label->geometry().right(), next->geometry().left());
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+    }
+}
+
+// Every text of the ticket page and of the status bar grows with the window's
+// height, and a window made small again shows the page as it was designed:
+// same fonts, same places.
+TEST_F(GuiSmokeTest, TheWholePageScalesTogetherAndBackAgain) {
+    MainView& w = view->mainWindow();
+    w.show();
+    QApplication::processEvents();
+    t.form().groesse = t.form().bounds().height;  // as the start-up leaves it
+    struct Text {
+        QWidget* widget;
+        int pixels;
+        QRect place;
+    };
+    std::vector<Text> texts;
+    const auto hasText = [](const QWidget* widget) {
+        if (const auto* label = qobject_cast<const QLabel*>(widget))
+            return !label->text().isEmpty();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            return !button->text().isEmpty();
+        return false;
+    };
+    QWidget* page = view->widgetFor(*t.form().TabSheet1);
+    ASSERT_NE(page, nullptr);
+    std::vector<QWidget*> widgets;
+    for (QWidget* widget : page->findChildren<QWidget*>()) widgets.push_back(widget);
+    for (QWidget* widget : w.statusBar()->findChildren<QWidget*>()) widgets.push_back(widget);
+    for (QWidget* widget : widgets)
+        if (widget->isVisible() && hasText(widget))
+            texts.push_back({widget, QFontInfo(widget->font()).pixelSize(), widget->geometry()});
+    ASSERT_GT(texts.size(), 30u);
+
+    const int designed = w.height();
+    const int designedClient = t.form().bounds().height;
+    w.resize(w.width(), designed * 3 / 2);
+    QApplication::processEvents();
+    for (const Text& text : texts) {
+        SCOPED_TRACE(text.widget->objectName().toStdString());
+        // A one-line label may give up a fifth of its size to fit its room.
+        EXPECT_GE(QFontInfo(text.widget->font()).pixelSize(), text.pixels * 6 / 5);
+    }
+
+    w.resize(w.width(), designed);
+    QApplication::processEvents();
+    EXPECT_EQ(t.form().bounds().height, designedClient);
+    for (const Text& text : texts) {
+        SCOPED_TRACE(text.widget->objectName().toStdString());
+        EXPECT_EQ(QFontInfo(text.widget->font()).pixelSize(), text.pixels);
+        EXPECT_EQ(text.widget->geometry(), text.place);
     }
 }
 
