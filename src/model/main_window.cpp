@@ -279,7 +279,8 @@ void TForm1::buildCalculationPage(Builder& b) {
     TabSheet11 = &b.tabSheet("TabSheet11", *PageControl2, "Powerball");
     TabSheet10 = &b.tabSheet("TabSheet10", *PageControl2, "Allgemein");
     PageControl2->setActivePage(TabSheet8);
-    buildSettingsControls(*this, b);
+    buildControls(*this, settingsPageRows());
+    bindSettingsControls(*this);
 }
 
 void TForm1::buildChartPage(Builder& b) {

@@ -1,6 +1,5 @@
 #include "model/settings_controls.h"
 
-#include "controls/builder.h"
 #include "model/main_window.h"
 
 namespace kugel {
@@ -24,6 +23,13 @@ constexpr int kLabelHeight = 17;
 constexpr int kEditHeight = 21;
 constexpr int kTwoLines = 32;
 
+// The five pages of PageControl2.
+const char* const kStatistical = "TabSheet8";
+const char* const kOptimisation = "TabSheet9";
+const char* const kMathematical = "TabSheet7";
+const char* const kPowerball = "TabSheet11";
+const char* const kGeneral = "TabSheet10";
+
 const char* const kPercentHint =
     "Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen";
 const char* const kHistoryHint =
@@ -31,262 +37,370 @@ const char* const kHistoryHint =
     "Diagrammübersicht";
 const char* const kPreviousDrawHint = "Übereinstimmung mit Zahlen aus vorhergehender Ziehung";
 
-// A check box on one line at `top`.
-CheckBox& box(Builder& b, const char* name, Component* page, int left, int top, int width,
-              const char* caption, bool checked, const char* hint = "") {
-    return b.checkBox(name, page, {left, top, width, kLabelHeight}, caption, checked, hint);
+ControlRow label(const char* name, const char* page, Bounds b, const char* caption,
+                 std::vector<EventBinding> events = {}) {
+    return {.kind = Kind::Label,
+            .name = name,
+            .parent = page,
+            .bounds = b,
+            .caption = caption,
+            .events = std::move(events)};
 }
 
-// An edit with its up-down whose top is aligned with a line of text at `top`.
-UpDown& spin(Builder& b, const char* edit, const char* upDown, Component* page, int left, int top,
-             int width, int min, int max, int position, Edit** editOut, const char* hint = "") {
-    Edit& e = b.edit(edit, page, {left, top - 2, width, kEditHeight}, "", hint);
-    *editOut = &e;
-    return b.upDown(upDown, e, min, max, position);
+// A stored check box on one line at `top`.
+ControlRow box(const char* name, const char* page, int left, int top, int width,
+               const char* caption, bool checked, const char* hint = "") {
+    return {.kind = Kind::CheckBox,
+            .name = name,
+            .parent = page,
+            .bounds = {left, top, width, kLabelHeight},
+            .caption = caption,
+            .hint = hint,
+            .checked = checked,
+            .stored = Stored::Yes};
 }
 
-Button& chartButton(Builder& b, const char* name, Component* parent, int left, int top,
-                    const char* handler) {
-    Button& button = b.button(name, Kind::SpeedButton, parent, {left, top, 24, 24}, "");
-    button.bindEvent("OnClick", handler);
-    return button;
+// The edit of an up-down, its top aligned with a line of text at `top`.
+ControlRow spinEdit(const char* name, const char* page, int left, int top, int width,
+                    const char* hint = "") {
+    return {.kind = Kind::Edit,
+            .name = name,
+            .parent = page,
+            .bounds = {left, top - 2, width, kEditHeight},
+            .hint = hint,
+            .stored = Stored::WithUpDown};
 }
 
-void buildStatisticalPage(TForm1& form, Builder& b) {
-    SettingsControls& s = form.settings;
-    Component* page = form.TabSheet8;
-    b.label("StatistischTitel", page, {8, 8, 400, kLabelHeight},
-            "Zahlen für die Tipps über Statistik bevorzugen");
+// A stored up-down at the right edge of its edit.
+ControlRow upDown(const char* name, const char* edit, int min, int max, int position,
+                  std::vector<EventBinding> events = {}) {
+    return {.kind = Kind::UpDown,
+            .name = name,
+            .associate = edit,
+            .min = min,
+            .max = max,
+            .position = position,
+            .events = std::move(events),
+            .stored = Stored::Yes};
+}
 
+ControlRow chartButton(const char* name, const char* parent, int left, int top,
+                       const char* handler) {
+    return {.kind = Kind::SpeedButton,
+            .name = name,
+            .parent = parent,
+            .bounds = {left, top, 24, 24},
+            .events = {{"OnClick", handler}}};
+}
+
+ControlRow radioButton(const char* name, int top, const char* caption, bool checked = false) {
+    return {.kind = Kind::RadioButton,
+            .name = name,
+            .parent = "RadioGroup1",
+            .bounds = {12, top, 360, kLabelHeight},
+            .caption = caption,
+            .checked = checked,
+            .events = {{"OnClick", std::string(name) + "Click"}},
+            .stored = Stored::Yes};
+}
+
+// "Statistisch": preferred numbers, the percentages in a column at
+// kSpinLeft, one line every kPitch.
+ControlRows statisticalPage() {
     constexpr int kSpinLeft = 380;
+    constexpr int kPercentLeft = kSpinLeft + 34 + 16 + 4;
     constexpr int kRareLeft = 380;
     constexpr int kButtonLeft = 485;
-    struct Percent {
-        const char* box;
-        const char* caption;
-        bool checked;
-        const char* edit;
-        const char* upDown;
-        int position;
-        const char* percentLabel;
-        CheckBox** boxOut;
-        Edit** editOut;
-        UpDown** upDownOut;
-    };
-    const Percent percents[] = {
-        {"CheckBox2", "Zahlen die besonders oft gezogen wurden bevorzugen", false, "Edit85",
-         "UpDown12", 30, "ProzentLabel1", &s.CheckBox2, &s.Edit85, &s.UpDown12},
-        {"CheckBox14", "Zahlen die besonders selten gezogen wurden bevorzugen", false, "Edit87",
-         "UpDown14", 20, "ProzentLabel2", &s.CheckBox14, &s.Edit87, &s.UpDown14},
-        {"CheckBox10", "Zahlen die am längsten überfällig sind", true, "Edit86", "UpDown13", 30,
-         "ProzentLabel3", &s.CheckBox10, &s.Edit86, &s.UpDown13},
-    };
-    int top = 38;
-    for (const Percent& p : percents) {
-        *p.boxOut = &box(b, p.box, page, 8, top, 360, p.caption, p.checked);
-        *p.upDownOut = &spin(b, p.edit, p.upDown, page, kSpinLeft, top, 34, 5, 75, p.position,
-                             p.editOut, kPercentHint);
-        b.label(p.percentLabel, page, {kSpinLeft + 34 + 16 + 4, top, 16, kLabelHeight}, "%");
-        top += 28;
-    }
-    s.SpeedButton26 = &chartButton(b, "SpeedButton26", page, kButtonLeft, 34, "SpeedButton26Click");
-    s.SpeedButton22 = &chartButton(b, "SpeedButton22", page, kButtonLeft, 90, "Button5Click");
+    constexpr int kPitch = 28;
+    constexpr int kPercents = 38;
+    constexpr int kGroups = 128;
+    const char* const page = kStatistical;
+    return {
+        label("StatistischTitel", page, {8, 8, 400, kLabelHeight},
+              "Zahlen für die Tipps über Statistik bevorzugen"),
 
-    struct Group {
-        const char* box;
-        const char* caption;
-        const char* rare;
-        CheckBox** boxOut;
-        CheckBox** rareOut;
-    };
-    const Group groups[] = {
-        {"CheckBox1", "Zahlen mit einer häufigen Paarebildung bevorzugen", "CheckBox11",
-         &s.CheckBox1, &s.CheckBox11},
-        {"CheckBox6", "Zahlen mit einer häufigen Dreiergruppenbildung bevorzugen", "CheckBox12",
-         &s.CheckBox6, &s.CheckBox12},
-        {"CheckBox7", "Zahlen mit einer häufigen Viergruppenbildung bevorzugen", "CheckBox13",
-         &s.CheckBox7, &s.CheckBox13},
-    };
-    top = 128;
-    for (const Group& g : groups) {
-        *g.boxOut = &box(b, g.box, page, 8, top, 366, g.caption, false);
-        *g.rareOut = &box(b, g.rare, page, kRareLeft, top, 90, "seltensten", false);
-        top += 28;
-    }
-    s.SpeedButton23 = &chartButton(b, "SpeedButton23", page, kButtonLeft, 124, "Label89Click");
-    s.SpeedButton24 = &chartButton(b, "SpeedButton24", page, kButtonLeft, 152, "Label91Click");
-    s.SpeedButton25 = &chartButton(b, "SpeedButton25", page, kButtonLeft, 180, "Label90Click");
+        box("CheckBox2", page, 8, kPercents, 360,
+            "Zahlen die besonders oft gezogen wurden bevorzugen", false),
+        spinEdit("Edit85", page, kSpinLeft, kPercents, 34, kPercentHint),
+        upDown("UpDown12", "Edit85", 5, 75, 30),
+        label("ProzentLabel1", page, {kPercentLeft, kPercents, 16, kLabelHeight}, "%"),
+        box("CheckBox14", page, 8, kPercents + kPitch, 360,
+            "Zahlen die besonders selten gezogen wurden bevorzugen", false),
+        spinEdit("Edit87", page, kSpinLeft, kPercents + kPitch, 34, kPercentHint),
+        upDown("UpDown14", "Edit87", 5, 75, 20),
+        label("ProzentLabel2", page, {kPercentLeft, kPercents + kPitch, 16, kLabelHeight}, "%"),
+        box("CheckBox10", page, 8, kPercents + 2 * kPitch, 360,
+            "Zahlen die am längsten überfällig sind", true),
+        spinEdit("Edit86", page, kSpinLeft, kPercents + 2 * kPitch, 34, kPercentHint),
+        upDown("UpDown13", "Edit86", 5, 75, 30),
+        label("ProzentLabel3", page, {kPercentLeft, kPercents + 2 * kPitch, 16, kLabelHeight}, "%"),
+        chartButton("SpeedButton26", page, kButtonLeft, 34, "SpeedButton26Click"),
+        chartButton("SpeedButton22", page, kButtonLeft, 90, "Button5Click"),
 
-    s.CheckBox19 = &box(b, "CheckBox19", page, 8, 218, 340,
-                        "benachbarte Zahlen der letzten Ziehung bevorzugen", false);
-    b.label("ProzentErklaerung", page, {8, 256, 500, kTwoLines},
-            "Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom "
-            "Maximum)");
+        box("CheckBox1", page, 8, kGroups, 366, "Zahlen mit einer häufigen Paarebildung bevorzugen",
+            false),
+        box("CheckBox11", page, kRareLeft, kGroups, 90, "seltensten", false),
+        box("CheckBox6", page, 8, kGroups + kPitch, 366,
+            "Zahlen mit einer häufigen Dreiergruppenbildung bevorzugen", false),
+        box("CheckBox12", page, kRareLeft, kGroups + kPitch, 90, "seltensten", false),
+        box("CheckBox7", page, 8, kGroups + 2 * kPitch, 366,
+            "Zahlen mit einer häufigen Viergruppenbildung bevorzugen", false),
+        box("CheckBox13", page, kRareLeft, kGroups + 2 * kPitch, 90, "seltensten", false),
+        chartButton("SpeedButton23", page, kButtonLeft, 124, "Label89Click"),
+        chartButton("SpeedButton24", page, kButtonLeft, 152, "Label91Click"),
+        chartButton("SpeedButton25", page, kButtonLeft, 180, "Label90Click"),
+
+        box("CheckBox19", page, 8, 218, 340, "benachbarte Zahlen der letzten Ziehung bevorzugen",
+            false),
+        label("ProzentErklaerung", page, {8, 256, 500, kTwoLines},
+              "Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom "
+              "Maximum)"),
+    };
 }
 
-void buildOptimisationPage(TForm1& form, Builder& b) {
-    SettingsControls& s = form.settings;
-    Component* page = form.TabSheet9;
+// "Schein Optimierung": overlaps with the other rows and with the history.
+ControlRows optimisationPage() {
     constexpr int kSpinLeft = 400;
-
-    s.CheckBox3 = &box(b, "CheckBox3", page, 8, 14, 320,
-                       "maximale Übereinstimmungen mit anderen Tipps:", true);
-    s.UpDown3 = &spin(b, "Edit39", "UpDown3", page, kSpinLeft, 14, 30, 0, 5, 2, &s.Edit39);
-    s.CheckBox24 = &box(b, "CheckBox24", page, 8, 41, 320,
-                        "minimale Übereinstimmungen mit anderen Tipps:", true);
-    s.UpDown9 = &spin(b, "Edit88", "UpDown9", page, kSpinLeft, 41, 30, 0, 5, 1, &s.Edit88);
-    s.CheckBox27 = &box(b, "CheckBox27", page, 8, 68, 440,
-                        "Min/Max bezogen auf Verhältnis jedes Tipps auf jeden Tipp anwenden", true);
-
     // The edits of the two history tests stand in the blank runs of the
     // captions, so each sentence reads with its numbers in place.
-    s.CheckBox9 = &box(b, "CheckBox9", page, 8, 102, 410,
-                       "Tipp darf noch keinen              er aus der Datenbank entsprechen", true,
-                       kHistoryHint);
-    s.UpDown6 =
-        &spin(b, "Edit42", "UpDown6", page, 8 + kBoxTextOffset + kCheckBox9Gap + 1, 102,
-              kInCaptionEditWidth, 3, 7, 4, &s.Edit42,
-              "Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden");
-    s.CheckBox28 =
-        &box(b, "CheckBox28", page, 8, 131, 425,
-             "Tipp darf keinen              er aus den letzten              Ziehungen sein", true,
-             kHistoryHint);
-    s.UpDown17 =
-        &spin(b, "Edit91", "UpDown17", page, 8 + kBoxTextOffset + kCheckBox28FirstGap + 1, 131,
-              kInCaptionEditWidth, 2, 6, 3, &s.Edit91,
-              "Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen");
-    s.UpDown18 =
-        &spin(b, "Edit92", "UpDown18", page, 8 + kBoxTextOffset + kCheckBox28SecondGap + 1, 131,
-              kInCaptionEditWidth, 4, 128, 60, &s.Edit92,
-              "Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen");
+    constexpr int kCheckBox9Edit = 8 + kBoxTextOffset + kCheckBox9Gap + 1;
+    constexpr int kCheckBox28FirstEdit = 8 + kBoxTextOffset + kCheckBox28FirstGap + 1;
+    constexpr int kCheckBox28SecondEdit = 8 + kBoxTextOffset + kCheckBox28SecondGap + 1;
+    const char* const page = kOptimisation;
+    return {
+        box("CheckBox3", page, 8, 14, 320, "maximale Übereinstimmungen mit anderen Tipps:", true),
+        spinEdit("Edit39", page, kSpinLeft, 14, 30),
+        upDown("UpDown3", "Edit39", 0, 5, 2, {{"OnMouseDown", "UpDown3MouseDown"}}),
+        box("CheckBox24", page, 8, 41, 320, "minimale Übereinstimmungen mit anderen Tipps:", true),
+        spinEdit("Edit88", page, kSpinLeft, 41, 30),
+        upDown("UpDown9", "Edit88", 0, 5, 1, {{"OnMouseUp", "UpDown9MouseUp"}}),
+        box("CheckBox27", page, 8, 68, 440,
+            "Min/Max bezogen auf Verhältnis jedes Tipps auf jeden Tipp anwenden", true),
 
-    s.CheckBox4 =
-        &box(b, "CheckBox4", page, 8, 167, 386,
-             "maximale Übereinstimmung mit der letzten Ziehung zulassen:", true, kPreviousDrawHint);
-    s.UpDown4 = &spin(b, "Edit40", "UpDown4", page, kSpinLeft, 167, 30, 0, 5, 0, &s.Edit40);
-    s.CheckBox5 = &box(b, "CheckBox5", page, 8, 194, 388,
-                       "maximale Übereinstimmung mit Zahlen der vorletzten Ziehung:", true,
-                       kPreviousDrawHint);
-    s.UpDown5 = &spin(b, "Edit41", "UpDown5", page, kSpinLeft, 194, 30, 0, 5, 0, &s.Edit41);
-    s.CheckBox23 =
-        &box(b, "CheckBox23", page, 8, 221, 386,
-             "maximale Übereinstimmung mit der vorvorletzten Ziehung:", true, kPreviousDrawHint);
-    s.UpDown11 = &spin(b, "Edit84", "UpDown11", page, kSpinLeft, 221, 30, 0, 5, 0, &s.Edit84);
+        box("CheckBox9", page, 8, 102, 410,
+            "Tipp darf noch keinen              er aus der Datenbank entsprechen", true,
+            kHistoryHint),
+        spinEdit("Edit42", page, kCheckBox9Edit, 102, kInCaptionEditWidth,
+                 "Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden"),
+        upDown("UpDown6", "Edit42", 3, 7, 4),
+        box("CheckBox28", page, 8, 131, 425,
+            "Tipp darf keinen              er aus den letzten              Ziehungen sein", true,
+            kHistoryHint),
+        spinEdit("Edit91", page, kCheckBox28FirstEdit, 131, kInCaptionEditWidth,
+                 "Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen"),
+        upDown("UpDown17", "Edit91", 2, 6, 3),
+        spinEdit("Edit92", page, kCheckBox28SecondEdit, 131, kInCaptionEditWidth,
+                 "Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen"),
+        upDown("UpDown18", "Edit92", 4, 128, 60),
 
-    s.CheckBox31 = &box(b, "CheckBox31", page, 8, 257, 390,
-                        "Powerball in Übereinstimmungsberechnung mit einbeziehen!", true);
-    s.CheckBox29 =
-        &box(b, "CheckBox29", page, 8, 284, 430,
-             "vermeiden der Zahlen 1-12 (Monat oft getippt durch Datums-Tipper) ", false);
-    s.CheckBox30 = &box(
-        b, "CheckBox30", page, 8, 311, 500,
-        "Wertigkeit der Zahlen von 1-31 verringern (Datum)  -  selterner im Tipp enthalten", false);
+        box("CheckBox4", page, 8, 167, 386,
+            "maximale Übereinstimmung mit der letzten Ziehung zulassen:", true, kPreviousDrawHint),
+        spinEdit("Edit40", page, kSpinLeft, 167, 30),
+        upDown("UpDown4", "Edit40", 0, 5, 0),
+        box("CheckBox5", page, 8, 194, 388,
+            "maximale Übereinstimmung mit Zahlen der vorletzten Ziehung:", true, kPreviousDrawHint),
+        spinEdit("Edit41", page, kSpinLeft, 194, 30),
+        upDown("UpDown5", "Edit41", 0, 5, 0),
+        box("CheckBox23", page, 8, 221, 386,
+            "maximale Übereinstimmung mit der vorvorletzten Ziehung:", true, kPreviousDrawHint),
+        spinEdit("Edit84", page, kSpinLeft, 221, 30),
+        upDown("UpDown11", "Edit84", 0, 5, 0),
+
+        box("CheckBox31", page, 8, 257, 390,
+            "Powerball in Übereinstimmungsberechnung mit einbeziehen!", true),
+        box("CheckBox29", page, 8, 284, 430,
+            "vermeiden der Zahlen 1-12 (Monat oft getippt durch Datums-Tipper) ", false),
+        box("CheckBox30", page, 8, 311, 500,
+            "Wertigkeit der Zahlen von 1-31 verringern (Datum)  -  selterner im Tipp enthalten",
+            false),
+    };
 }
 
-void buildMathematicalPage(TForm1& form, Builder& b) {
-    SettingsControls& s = form.settings;
-    Component* page = form.TabSheet7;
+// "Mathematisch": conditions every row meets. The even and odd minimums stay
+// within six together as far as the arrows are used.
+ControlRows mathematicalPage() {
     constexpr int kSpinLeft = 340;
-    b.label("MathematischTitel", page, {8, 8, 400, kLabelHeight},
-            "Diese Bedingungen werden in jeder Tippreihe berücksichtigt");
+    const char* const page = kMathematical;
+    return {
+        label("MathematischTitel", page, {8, 8, 400, kLabelHeight},
+              "Diese Bedingungen werden in jeder Tippreihe berücksichtigt"),
 
-    b.label("QuersummenLabel", page, {8, 40, 400, kLabelHeight},
-            "Quersummen von                  bis                     im Tipp zulassen");
-    s.UpDown1 =
-        &spin(b, "Edit37", "UpDown1", page, 8 + kSumFromGap + 4, 40, 40, 21, 279, 50, &s.Edit37);
-    s.UpDown2 =
-        &spin(b, "Edit38", "UpDown2", page, 8 + kSumToGap + 10, 40, 40, 21, 239, 200, &s.Edit38);
-    s.Label88 = &b.label(
-        "Label88", page, {8, 68, 500, kTwoLines},
-        "Die Quersummerverteilung der vergangenen Ziehungen sehen Sie im Diagramm unter QS  ");
-    s.Label88->bindEvent("OnClick", "Label88Click");
+        label("QuersummenLabel", page, {8, 40, 400, kLabelHeight},
+              "Quersummen von                  bis                     im Tipp zulassen"),
+        spinEdit("Edit37", page, 8 + kSumFromGap + 4, 40, 40),
+        upDown("UpDown1", "Edit37", 21, 279, 50),
+        spinEdit("Edit38", page, 8 + kSumToGap + 10, 40, 40),
+        upDown("UpDown2", "Edit38", 21, 239, 200),
+        label("Label88", page, {8, 68, 500, kTwoLines},
+              "Die Quersummerverteilung der vergangenen Ziehungen sehen Sie im Diagramm unter QS  ",
+              {{"OnClick", "Label88Click"}}),
 
-    s.CheckBox22 =
-        &box(b, "CheckBox22", page, 8, 112, 310, "mindest Anzahl der Primzahlen pro Tipp", false);
-    s.UpDown10 = &spin(b, "Edit83", "UpDown10", page, kSpinLeft, 112, 30, 0, 6, 2, &s.Edit83);
-    s.CheckBox25 = &box(b, "CheckBox25", page, 8, 139, 316,
-                        "mindest Anzahl der gerade Zahlen in jedem Tipp", false);
-    s.UpDown15 = &spin(b, "Edit89", "UpDown15", page, kSpinLeft, 139, 30, 0, 6, 2, &s.Edit89);
-    s.CheckBox26 = &box(b, "CheckBox26", page, 8, 166, 320,
-                        "mindestAnzahl der ungerade Zahlen in jedem Tipp", false);
-    s.UpDown16 = &spin(b, "Edit90", "UpDown16", page, kSpinLeft, 166, 30, 0, 6, 2, &s.Edit90);
+        box("CheckBox22", page, 8, 112, 310, "mindest Anzahl der Primzahlen pro Tipp", false),
+        spinEdit("Edit83", page, kSpinLeft, 112, 30),
+        upDown("UpDown10", "Edit83", 0, 6, 2),
+        box("CheckBox25", page, 8, 139, 316, "mindest Anzahl der gerade Zahlen in jedem Tipp",
+            false),
+        spinEdit("Edit89", page, kSpinLeft, 139, 30),
+        upDown("UpDown15", "Edit89", 0, 6, 2,
+               {{"OnMouseDown", "UpDown15MouseDown"}, {"OnMouseUp", "UpDown15MouseUp"}}),
+        box("CheckBox26", page, 8, 166, 320, "mindestAnzahl der ungerade Zahlen in jedem Tipp",
+            false),
+        spinEdit("Edit90", page, kSpinLeft, 166, 30),
+        upDown("UpDown16", "Edit90", 0, 6, 2,
+               {{"OnMouseDown", "UpDown16MouseDown"}, {"OnMouseUp", "UpDown16MouseUp"}}),
 
-    s.CheckBox8 =
-        &box(b, "CheckBox8", page, 8, 202, 250, "eine Paarbildung pro Tipp erzwingen", false);
-    s.Label89 =
-        &b.label("Label89", page, {26, 224, 490, kLabelHeight},
-                 "Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden.");
-    s.Label89->bindEvent("OnClick", "Label89Click");
-    s.CheckBox18 =
-        &box(b, "CheckBox18", page, 8, 258, 230, "keine Dreier, Vierer... Gruppen", true);
-    s.Label91 = &b.label("Label91", page, {26, 280, 44, kLabelHeight}, "Dreier, ");
-    s.Label91->bindEvent("OnClick", "Label91Click");
-    s.Label90 = &b.label("Label90", page, {70, 280, 440, kTwoLines},
-                         "Vierer ... (3-4-5  oder 28-29-30-31) entstehen relativ selten, können "
-                         "hier ganz verhindert werden");
-    s.Label90->bindEvent("OnClick", "Label90Click");
+        box("CheckBox8", page, 8, 202, 250, "eine Paarbildung pro Tipp erzwingen", false),
+        label("Label89", page, {26, 224, 490, kLabelHeight},
+              "Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden.",
+              {{"OnClick", "Label89Click"}}),
+        box("CheckBox18", page, 8, 258, 230, "keine Dreier, Vierer... Gruppen", true),
+        label("Label91", page, {26, 280, 44, kLabelHeight}, "Dreier, ",
+              {{"OnClick", "Label91Click"}}),
+        label("Label90", page, {70, 280, 440, kTwoLines},
+              "Vierer ... (3-4-5  oder 28-29-30-31) entstehen relativ selten, können hier ganz "
+              "verhindert werden",
+              {{"OnClick", "Label90Click"}}),
+    };
 }
 
-void buildPowerballPage(TForm1& form, Builder& b) {
-    SettingsControls& s = form.settings;
-    Component* page = form.TabSheet11;
-    b.label("PowerballTitel", page, {8, 8, 400, kLabelHeight},
-            "Berechnungsoptionen für  den Powerball");
+ControlRows powerballPage() {
+    const char* const page = kPowerball;
+    return {
+        label("PowerballTitel", page, {8, 8, 400, kLabelHeight},
+              "Berechnungsoptionen für  den Powerball"),
+        {.kind = Kind::RadioGroup,
+         .name = "RadioGroup1",
+         .parent = page,
+         .bounds = {8, 34, 500, 108},
+         .caption = "Powerball Option",
+         .frameOnly = true},
+        radioButton("RadioButton1", 22, "einfach per Zufall bestimmen", true),
+        radioButton("RadioButton2", 50, "die am seltensten gezogen Powerball Zahl verwenden"),
+        radioButton("RadioButton3", 78, "die am längsten ausstehende Powerball Zahl verwenden"),
+        chartButton("Superselten", "RadioGroup1", 464, 46, "SuperseltenClick"),
+        chartButton("SuperAus", "RadioGroup1", 464, 74, "SuperAusClick"),
 
-    s.RadioGroup1 =
-        &b.panel("RadioGroup1", page, {8, 34, 500, 108}, "Powerball Option", Kind::RadioGroup);
-    Component* group = s.RadioGroup1;
-    s.RadioButton1 = &b.radioButton("RadioButton1", group, {12, 22, 360, kLabelHeight},
-                                    "einfach per Zufall bestimmen", true);
-    s.RadioButton2 = &b.radioButton("RadioButton2", group, {12, 50, 360, kLabelHeight},
-                                    "die am seltensten gezogen Powerball Zahl verwenden");
-    s.RadioButton3 = &b.radioButton("RadioButton3", group, {12, 78, 360, kLabelHeight},
-                                    "die am längsten ausstehende Powerball Zahl verwenden");
-    for (CheckBox* r : {s.RadioButton1, s.RadioButton2, s.RadioButton3})
-        r->bindEvent("OnClick", r->name() + "Click");
-    s.Superselten = &chartButton(b, "Superselten", group, 464, 46, "SuperseltenClick");
-    s.SuperAus = &chartButton(b, "SuperAus", group, 464, 74, "SuperAusClick");
-
-    s.CheckBox16 = &box(b, "CheckBox16", page, 8, 160, 310,
-                        "keine Powerball Zahl aus den letzten Ziehungen", true);
-    s.UpDown19 = &spin(b, "Edit105", "UpDown19", page, 330, 160, 30, 1, 25, 15, &s.Edit105);
+        box("CheckBox16", page, 8, 160, 310, "keine Powerball Zahl aus den letzten Ziehungen",
+            true),
+        spinEdit("Edit105", page, 330, 160, 30),
+        upDown("UpDown19", "Edit105", 1, 25, 15),
+    };
 }
 
-void buildGeneralPage(TForm1& form, Builder& b) {
-    SettingsControls& s = form.settings;
-    Component* page = form.TabSheet10;
-    b.label("AllgemeinTitel", page, {8, 8, 400, kLabelHeight}, "Allgemeine Berechnungsoptionen");
-    s.CheckBox15 = &box(b, "CheckBox15", page, 8, 38, 310,
-                        "für den Tipp nur bevorzugte Zahlen verwenden!", false);
-    s.CheckBox20 = &box(b, "CheckBox20", page, 8, 65, 360,
-                        "Liste für Zahlenreihengenerierung anzeigen / bearbeiten", false);
-    b.label("LaeufeLabel", page, {8, 104, 172, kLabelHeight}, "Maximale Berechnungsläufe");
-    s.UpDown7 = &spin(b, "Edit55", "UpDown7", page, 184, 104, 50, 1, 30000, 50, &s.Edit55);
-    s.UpDown7->bindEvent("OnChanging", "UpDown7Changing");
-    b.label("TausendLabel", page, {256, 104, 60, kLabelHeight}, "Tausend");
-    b.label("LaeufeErklaerung", page, {8, 140, 500, kTwoLines},
-            "Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren Einstellungen "
-            "nicht alle Reihen berechnet werden konnten. ");
+ControlRows generalPage() {
+    const char* const page = kGeneral;
+    return {
+        label("AllgemeinTitel", page, {8, 8, 400, kLabelHeight}, "Allgemeine Berechnungsoptionen"),
+        box("CheckBox15", page, 8, 38, 310, "für den Tipp nur bevorzugte Zahlen verwenden!", false),
+        box("CheckBox20", page, 8, 65, 360,
+            "Liste für Zahlenreihengenerierung anzeigen / bearbeiten", false),
+        label("LaeufeLabel", page, {8, 104, 172, kLabelHeight}, "Maximale Berechnungsläufe"),
+        spinEdit("Edit55", page, 184, 104, 50),
+        upDown("UpDown7", "Edit55", 1, 30000, 50, {{"OnChanging", "UpDown7Changing"}}),
+        label("TausendLabel", page, {256, 104, 60, kLabelHeight}, "Tausend"),
+        label("LaeufeErklaerung", page, {8, 140, 500, kTwoLines},
+              "Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren "
+              "Einstellungen nicht alle Reihen berechnet werden konnten. "),
+    };
 }
 
 }  // namespace
 
-void buildSettingsControls(TForm1& form, Builder& b) {
-    buildStatisticalPage(form, b);
-    buildOptimisationPage(form, b);
-    buildMathematicalPage(form, b);
-    buildPowerballPage(form, b);
-    buildGeneralPage(form, b);
+const ControlRows& settingsPageRows() {
+    static const ControlRows rows = [] {
+        const ControlRows pages[] = {statisticalPage(), optimisationPage(), mathematicalPage(),
+                                     powerballPage(), generalPage()};
+        return concatenate({&pages[0], &pages[1], &pages[2], &pages[3], &pages[4]});
+    }();
+    return rows;
+}
 
-    // Coupled limits: the even and odd minimums stay within six together and
-    // the overlap minimum within the maximum, as far as the arrows are used.
+void bindSettingsControls(TForm1& form) {
     SettingsControls& s = form.settings;
-    s.UpDown15->bindEvent("OnMouseDown", "UpDown15MouseDown");
-    s.UpDown15->bindEvent("OnMouseUp", "UpDown15MouseUp");
-    s.UpDown16->bindEvent("OnMouseDown", "UpDown16MouseDown");
-    s.UpDown16->bindEvent("OnMouseUp", "UpDown16MouseUp");
-    s.UpDown3->bindEvent("OnMouseDown", "UpDown3MouseDown");
-    s.UpDown9->bindEvent("OnMouseUp", "UpDown9MouseUp");
+    bind(form, "CheckBox2", s.CheckBox2);
+    bind(form, "Edit85", s.Edit85);
+    bind(form, "UpDown12", s.UpDown12);
+    bind(form, "CheckBox14", s.CheckBox14);
+    bind(form, "Edit87", s.Edit87);
+    bind(form, "UpDown14", s.UpDown14);
+    bind(form, "CheckBox10", s.CheckBox10);
+    bind(form, "Edit86", s.Edit86);
+    bind(form, "UpDown13", s.UpDown13);
+    bind(form, "CheckBox1", s.CheckBox1);
+    bind(form, "CheckBox11", s.CheckBox11);
+    bind(form, "CheckBox6", s.CheckBox6);
+    bind(form, "CheckBox12", s.CheckBox12);
+    bind(form, "CheckBox7", s.CheckBox7);
+    bind(form, "CheckBox13", s.CheckBox13);
+    bind(form, "CheckBox19", s.CheckBox19);
+    bind(form, "SpeedButton26", s.SpeedButton26);
+    bind(form, "SpeedButton22", s.SpeedButton22);
+    bind(form, "SpeedButton23", s.SpeedButton23);
+    bind(form, "SpeedButton24", s.SpeedButton24);
+    bind(form, "SpeedButton25", s.SpeedButton25);
+
+    bind(form, "CheckBox3", s.CheckBox3);
+    bind(form, "Edit39", s.Edit39);
+    bind(form, "UpDown3", s.UpDown3);
+    bind(form, "CheckBox24", s.CheckBox24);
+    bind(form, "Edit88", s.Edit88);
+    bind(form, "UpDown9", s.UpDown9);
+    bind(form, "CheckBox27", s.CheckBox27);
+    bind(form, "CheckBox9", s.CheckBox9);
+    bind(form, "Edit42", s.Edit42);
+    bind(form, "UpDown6", s.UpDown6);
+    bind(form, "CheckBox28", s.CheckBox28);
+    bind(form, "Edit91", s.Edit91);
+    bind(form, "UpDown17", s.UpDown17);
+    bind(form, "Edit92", s.Edit92);
+    bind(form, "UpDown18", s.UpDown18);
+    bind(form, "CheckBox4", s.CheckBox4);
+    bind(form, "Edit40", s.Edit40);
+    bind(form, "UpDown4", s.UpDown4);
+    bind(form, "CheckBox5", s.CheckBox5);
+    bind(form, "Edit41", s.Edit41);
+    bind(form, "UpDown5", s.UpDown5);
+    bind(form, "CheckBox23", s.CheckBox23);
+    bind(form, "Edit84", s.Edit84);
+    bind(form, "UpDown11", s.UpDown11);
+    bind(form, "CheckBox31", s.CheckBox31);
+    bind(form, "CheckBox29", s.CheckBox29);
+    bind(form, "CheckBox30", s.CheckBox30);
+
+    bind(form, "Edit37", s.Edit37);
+    bind(form, "UpDown1", s.UpDown1);
+    bind(form, "Edit38", s.Edit38);
+    bind(form, "UpDown2", s.UpDown2);
+    bind(form, "CheckBox22", s.CheckBox22);
+    bind(form, "Edit83", s.Edit83);
+    bind(form, "UpDown10", s.UpDown10);
+    bind(form, "CheckBox25", s.CheckBox25);
+    bind(form, "Edit89", s.Edit89);
+    bind(form, "UpDown15", s.UpDown15);
+    bind(form, "CheckBox26", s.CheckBox26);
+    bind(form, "Edit90", s.Edit90);
+    bind(form, "UpDown16", s.UpDown16);
+    bind(form, "CheckBox8", s.CheckBox8);
+    bind(form, "CheckBox18", s.CheckBox18);
+    bind(form, "Label88", s.Label88);
+    bind(form, "Label89", s.Label89);
+    bind(form, "Label90", s.Label90);
+    bind(form, "Label91", s.Label91);
+
+    bind(form, "RadioGroup1", s.RadioGroup1);
+    bind(form, "RadioButton1", s.RadioButton1);
+    bind(form, "RadioButton2", s.RadioButton2);
+    bind(form, "RadioButton3", s.RadioButton3);
+    bind(form, "CheckBox16", s.CheckBox16);
+    bind(form, "Edit105", s.Edit105);
+    bind(form, "UpDown19", s.UpDown19);
+    bind(form, "Superselten", s.Superselten);
+    bind(form, "SuperAus", s.SuperAus);
+
+    bind(form, "CheckBox15", s.CheckBox15);
+    bind(form, "CheckBox20", s.CheckBox20);
+    bind(form, "Edit55", s.Edit55);
+    bind(form, "UpDown7", s.UpDown7);
 }
 
 }  // namespace kugel

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "controls/control_table.h"
+
 namespace kugel {
 
-class Builder;
 class Button;
 class CheckBox;
 class Edit;
@@ -107,6 +108,9 @@ struct SettingsControls {
     UpDown* UpDown7 = nullptr;  // run budget in thousands
 };
 
-void buildSettingsControls(TForm1& form, Builder& b);
+// The controls of the five pages, in creation order.
+const ControlRows& settingsPageRows();
+// Points the members of `form.settings` at the created controls.
+void bindSettingsControls(TForm1& form);
 
 }  // namespace kugel

@@ -1,10 +1,13 @@
 #include "shell/settings_table.h"
 
+#include <algorithm>
 #include <initializer_list>
+#include <stdexcept>
 
 #include "controls/value_text.h"
 #include "model/game.h"
 #include "model/main_window.h"
+#include "model/settings_controls.h"
 #include "shell/startup.h"
 #include "update/vendor_site.h"
 
@@ -82,14 +85,10 @@ std::vector<StoredSetting> buildTable() {
     add(neuerSchein);
 
     // B: the calculation's check boxes and radio buttons, the window, the language.
-    for (int n : {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
-                  16, 18, 19, 20, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31})
-        add(value("Chekcbox" + std::to_string(n), 'B', StoredType::Flag, "Form1",
-                  "CheckBox" + std::to_string(n), "Checked", kCheckBoxes));
+    const ControlRows& window = settingsPageRows();
+    for (StoredSetting& s : storedControls(window, Kind::CheckBox)) add(std::move(s));
     add(step('B', upDown6FollowsCheckBox31));
-    for (int n = 1; n <= 3; ++n)
-        add(value("RadioButton" + std::to_string(n), 'B', StoredType::Flag, "Form1",
-                  "RadioButton" + std::to_string(n), "Checked", kRadioButtons));
+    for (StoredSetting& s : storedControls(window, Kind::RadioButton)) add(std::move(s));
     add(field("Spiel77Ja", 'B', StoredType::Flag, {}, kNever));
     add(field("Super6Ja", 'B', StoredType::Flag, {}, kNever));
     StoredSetting land = field("Land", 'B', StoredType::Integer, "Land", kLand);
@@ -164,7 +163,50 @@ std::vector<StoredSetting> buildTable() {
     return t;
 }
 
+// The number a control's name ends in: 31 of "CheckBox31".
+int numberOf(const std::string& name) {
+    const std::size_t digits = name.find_last_not_of("0123456789") + 1;
+    return digits < name.size() ? std::stoi(name.substr(digits)) : 0;
+}
+
 }  // namespace
+
+std::vector<StoredSetting> storedControls(const ControlRows& rows, Kind kind) {
+    std::vector<const ControlRow*> stored;
+    for (const ControlRow& row : rows)
+        if (row.kind == kind && row.stored == Stored::Yes) stored.push_back(&row);
+    // The store has always listed them by their numbers, whatever the order
+    // of the window.
+    std::stable_sort(stored.begin(), stored.end(), [](const ControlRow* a, const ControlRow* b) {
+        return numberOf(a->name) < numberOf(b->name);
+    });
+    std::vector<StoredSetting> settings;
+    for (const ControlRow* row : stored) {
+        const std::string& name = row->name;
+        switch (kind) {
+            case Kind::CheckBox:
+                // Misspelt since the first version; every store relies on it.
+                settings.push_back(value("Chekcbox" + std::to_string(numberOf(name)), 'B',
+                                         StoredType::Flag, "Form1", name, "Checked", kCheckBoxes));
+                break;
+            case Kind::RadioButton:
+                settings.push_back(
+                    value(name, 'B', StoredType::Flag, "Form1", name, "Checked", kRadioButtons));
+                break;
+            case Kind::UpDown:
+                settings.push_back(
+                    value(name, 'C', StoredType::Integer, "Form1", name, "Position", kUpDowns));
+                break;
+            case Kind::Edit:
+                settings.push_back(
+                    value(name, 'C', StoredType::Text, "Form1", name, "Text", kTicketEdits));
+                break;
+            default:
+                throw std::logic_error(name + ": no stored form for this kind of control");
+        }
+    }
+    return settings;
+}
 
 const std::vector<std::string>& inputControlsNotStored() {
     static const std::vector<std::string> names = {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "controls/control_table.h"
+
 namespace kugel {
 
 class TForm1;
@@ -47,6 +49,11 @@ struct StoredSetting {
 
 // The rows in restore order, groups A to I.
 const std::vector<StoredSetting>& settingsTable();
+
+// The settings rows of the main window's controls of `kind` (check box,
+// radio button, up-down, edit) whose rows in `rows` are marked Stored::Yes,
+// in the order of the numbers their names end in.
+std::vector<StoredSetting> storedControls(const ControlRows& rows, Kind kind);
 
 // The main window's input controls that are deliberately not stored. Every
 // other check box, radio button, edit, up-down, combo box and date picker of
