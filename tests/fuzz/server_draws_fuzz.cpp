@@ -2,26 +2,21 @@
 // request asks for.
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
 #include <sstream>
 #include <string_view>
 
 #include "calendar_date.h"
 #include "draw_store.h"
-#include "support/temp_dir.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace kugel;
-    static test::TempDir* dir = new test::TempDir();
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const auto file = dir->path() / "draws.csv";
-    {
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
+    // The text is read from memory the way the server reads its file; the
+    // store's file does not exist, so it keeps what it read.
     std::ostringstream log;
-    server::DrawStore store(file, log);
-    store.load();
+    server::DrawStore store("draws.csv.in-memory", log);
+    std::istringstream in{std::string(bytes)};
+    store.read(in);
     // The first line doubles as a requested date.
     const std::string_view first = bytes.substr(0, bytes.find('\n'));
     if (const auto day = server::parseCompactDate(first)) {

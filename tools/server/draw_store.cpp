@@ -190,7 +190,15 @@ bool DrawStore::loadLocked() {
         return false;
     }
     stamp_ = stamp;
+    return readLocked(in);
+}
 
+bool DrawStore::read(std::istream& in) {
+    std::lock_guard lock(mutex_);
+    return readLocked(in);
+}
+
+bool DrawStore::readLocked(std::istream& in) {
     std::string line;
     std::size_t lineNumber = 0;
     std::optional<Layout> layout;

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <istream>
 #include <map>
 #include <mutex>
 #include <ostream>
@@ -32,6 +33,9 @@ class DrawStore {
     // Reads the file. False when it cannot be opened or its header lacks a
     // required column; the draws loaded before stay in place.
     bool load();
+    // Reads the draws from `in` as load() reads the file's, for a caller
+    // that holds the text itself.
+    bool read(std::istream& in);
 
     // The draws of one date in file order; empty when there was none.
     std::vector<Draw> drawsOn(std::chrono::year_month_day date);
@@ -50,6 +54,7 @@ class DrawStore {
 
     void reloadIfChanged();
     bool loadLocked();
+    bool readLocked(std::istream& in);
 
     std::filesystem::path file_;
     std::ostream& log_;
