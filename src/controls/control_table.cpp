@@ -163,12 +163,12 @@ void build(Form& form, const ControlRow& row) {
 }  // namespace
 
 ControlRows creationOrder(const ControlRows& designed, const ControlRows& added) {
-    return concatenate({&designed, &added});
+    return concatenate({designed, added});
 }
 
-ControlRows concatenate(std::initializer_list<const ControlRows*> parts) {
+ControlRows concatenate(std::initializer_list<ControlRows> parts) {
     ControlRows rows;
-    for (const ControlRows* part : parts) rows.insert(rows.end(), part->begin(), part->end());
+    for (const ControlRows& part : parts) rows.insert(rows.end(), part.begin(), part.end());
     return rows;
 }
 

@@ -80,7 +80,7 @@ using ControlRows = std::vector<ControlRow>;
 ControlRows creationOrder(const ControlRows& designed, const ControlRows& added);
 
 // Several consecutive parts of one table, in the order given.
-ControlRows concatenate(std::initializer_list<const ControlRows*> parts);
+ControlRows concatenate(std::initializer_list<ControlRows> parts);
 
 // Creates the controls of `rows` on `form` in table order. A row's parent
 // must exist by then (created by an earlier row, or the form); a missing one
@@ -98,9 +98,9 @@ T& control(Form& form, std::string_view name) {
     throw std::logic_error("control " + std::string(name) + " has another class");
 }
 
-// Assigns `member` the control of its own name: bind(form, "CheckBox2", s.CheckBox2).
+// Assigns `member` the control of its own name: bindMember(form, "CheckBox2", s.CheckBox2).
 template <typename T>
-void bind(Form& form, std::string_view name, T*& member) {
+void bindMember(Form& form, std::string_view name, T*& member) {
     member = &control<T>(form, name);
 }
 

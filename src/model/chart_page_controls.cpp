@@ -5,23 +5,61 @@
 namespace kugel {
 namespace {
 
-Button* speedButton(Builder& b, Panel* bar, const char* name, int left, int width,
-                    const char* caption, const char* hint, const char* handler) {
-    Button& button = b.button(name, Kind::SpeedButton, bar, {left, 5, width, 24}, caption, hint);
-    button.bindEvent("OnClick", handler);
-    return &button;
+// A button of the bar above the chart.
+ControlRow barButton(const char* name, int left, int width, const char* caption, const char* hint,
+                     const char* handler) {
+    return {.kind = Kind::SpeedButton,
+            .name = name,
+            .parent = "Panel6",
+            .bounds = {left, 5, width, 24},
+            .caption = caption,
+            .hint = hint,
+            .events = {{"OnClick", handler}}};
 }
 
-Button* pageButton(Builder& b, TabSheet* page, const char* name, int top, const char* caption,
-                   const char* hint, const char* handler) {
-    Button& button = b.button(name, Kind::Button, page, {330, top, 170, 28}, caption, hint);
-    button.bindEvent("OnClick", handler);
-    return &button;
+// A button of the database page's right column.
+ControlRow pageButton(const char* name, int top, const char* caption, const char* hint,
+                      const char* handler) {
+    return {.kind = Kind::Button,
+            .name = name,
+            .parent = "TabSheet4",
+            .bounds = {330, top, 170, 28},
+            .caption = caption,
+            .hint = hint,
+            .events = {{"OnClick", handler}}};
 }
 
 }  // namespace
 
-void buildChartPageControls(TForm1& form, Builder& b) {
+ControlRows chartPageRows() {
+    return {
+        barButton("SpeedButton2", 4, 24, "", "Verteilung der gezogenen Zahlen",
+                  "SpeedButton2Click"),
+        barButton("SpeedButton9", 31, 28, "QS", "", "SpeedButton9Click"),
+        barButton("SpeedButton1", 62, 28, "2er", "", "Button2Click"),
+        barButton("SpeedButton3", 93, 28, "3er", "", "Button3Click"),
+        barButton("SpeedButton12", 124, 28, "4er", "", "Button4Click"),
+        barButton("SpeedButton19", 155, 78, "Ausstehende", "", "Button5Click"),
+        barButton("SpeedButton20", 236, 64, "Powerball", "", "SuperseltenClick"),
+        barButton("SpeedButton21", 303, 98, "Powerball offen",
+                  "wie lange sind die einzelnen Sternzahlen überfällig", "Button8Click"),
+
+        pageButton("Button5", 8, "Ausstehende", "Erzeugt die Grafik für die Ausstehenden Zahlen",
+                   "Button5Click"),
+        pageButton("Button8", 42, "Sternzahl ausstehende",
+                   "Welche Sternzahl ist am länsten überfällig", "Button8Click"),
+        pageButton("Button2", 76, "Paare suchen",
+                   "Erzeugen der Grafik für die Paarbildung der Zahlen", "Button2Click"),
+        pageButton("Button3", 110, "Dreier suchen",
+                   "Erzeugen der Grafik für die Bildung von Dreiergruppen der Zahlen",
+                   "Button3Click"),
+        pageButton("Button4", 144, "Vierer suchen",
+                   "Erzeugen der Grafik für die Bildung von Viergruppen der Zahlen",
+                   "Button4Click"),
+    };
+}
+
+void bindChartPageControls(TForm1& form) {
     // Bars carry value labels until the first frequency chart switches them
     // off; the statistics draw into Series2, green unless a bar has its own
     // colour.
@@ -31,34 +69,19 @@ void buildChartPageControls(TForm1& form, Builder& b) {
     chart.Series2.color = clGreen;
 
     ChartPageControls& c = form.chartPage;
-    Panel* bar = form.Panel6;
-    c.SpeedButton2 = speedButton(b, bar, "SpeedButton2", 4, 24, "",
-                                 "Verteilung der gezogenen Zahlen", "SpeedButton2Click");
-    c.SpeedButton9 = speedButton(b, bar, "SpeedButton9", 31, 28, "QS", "", "SpeedButton9Click");
-    c.SpeedButton1 = speedButton(b, bar, "SpeedButton1", 62, 28, "2er", "", "Button2Click");
-    c.SpeedButton3 = speedButton(b, bar, "SpeedButton3", 93, 28, "3er", "", "Button3Click");
-    c.SpeedButton12 = speedButton(b, bar, "SpeedButton12", 124, 28, "4er", "", "Button4Click");
-    c.SpeedButton19 =
-        speedButton(b, bar, "SpeedButton19", 155, 78, "Ausstehende", "", "Button5Click");
-    c.SpeedButton20 =
-        speedButton(b, bar, "SpeedButton20", 236, 64, "Powerball", "", "SuperseltenClick");
-    c.SpeedButton21 =
-        speedButton(b, bar, "SpeedButton21", 303, 98, "Powerball offen",
-                    "wie lange sind die einzelnen Sternzahlen überfällig", "Button8Click");
-
-    TabSheet* page = form.TabSheet4;
-    c.Button5 = pageButton(b, page, "Button5", 8, "Ausstehende",
-                           "Erzeugt die Grafik für die Ausstehenden Zahlen", "Button5Click");
-    c.Button8 = pageButton(b, page, "Button8", 42, "Sternzahl ausstehende",
-                           "Welche Sternzahl ist am länsten überfällig", "Button8Click");
-    c.Button2 = pageButton(b, page, "Button2", 76, "Paare suchen",
-                           "Erzeugen der Grafik für die Paarbildung der Zahlen", "Button2Click");
-    c.Button3 = pageButton(b, page, "Button3", 110, "Dreier suchen",
-                           "Erzeugen der Grafik für die Bildung von Dreiergruppen der Zahlen",
-                           "Button3Click");
-    c.Button4 = pageButton(b, page, "Button4", 144, "Vierer suchen",
-                           "Erzeugen der Grafik für die Bildung von Viergruppen der Zahlen",
-                           "Button4Click");
+    bindMember(form, "SpeedButton2", c.SpeedButton2);
+    bindMember(form, "SpeedButton9", c.SpeedButton9);
+    bindMember(form, "SpeedButton1", c.SpeedButton1);
+    bindMember(form, "SpeedButton3", c.SpeedButton3);
+    bindMember(form, "SpeedButton12", c.SpeedButton12);
+    bindMember(form, "SpeedButton19", c.SpeedButton19);
+    bindMember(form, "SpeedButton20", c.SpeedButton20);
+    bindMember(form, "SpeedButton21", c.SpeedButton21);
+    bindMember(form, "Button5", c.Button5);
+    bindMember(form, "Button8", c.Button8);
+    bindMember(form, "Button2", c.Button2);
+    bindMember(form, "Button3", c.Button3);
+    bindMember(form, "Button4", c.Button4);
 }
 
 }  // namespace kugel

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "controls/control_table.h"
+
 namespace kugel {
 
-class Builder;
 class Button;
 class TForm1;
 
@@ -26,8 +27,11 @@ struct ChartPageControls {
     Button* Button4 = nullptr;
 };
 
-// Creates the controls above and sets up Chart1's series; Chart1, Panel6 and
-// the database page exist when this runs.
-void buildChartPageControls(TForm1& form, Builder& b);
+// The controls above in creation order: the bar on Panel6, then the
+// database page's column.
+ControlRows chartPageRows();
+// Points the members of `form.chartPage` at the created controls and sets
+// up Chart1's series.
+void bindChartPageControls(TForm1& form);
 
 }  // namespace kugel

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "controls/builder.h"
 #include "model/main_window.h"
 
 namespace kugel {
@@ -41,37 +40,66 @@ const Language& languageOfLocaleName(std::string_view name) {
     return languages()[kEnglish];
 }
 
-void buildLanguageMenu(TForm1& form, Builder& b) {
-    MenuItem* menu = form.SpracheLanguage1;
-    menu->setTag(kLanguageMenuTag);
-    auto item = [&](MenuItem*& field, int number) {
-        const Language& l = languages()[static_cast<std::size_t>(number - 1)];
-        field = &b.menuItem(l.menuItem, menu, l.caption);
-        field->bindEvent("OnClick", std::string(l.menuItem) + "Click");
+ControlRows languageMenuRows() {
+    ControlRows rows = {{.kind = Kind::MenuItem,
+                         .name = "SpracheLanguage1",
+                         .parent = "MainMenu1",
+                         .caption = "Sprache/&Language",
+                         .tag = kLanguageMenuTag}};
+    // In the order the menu shows them. Portuguese, Chinese and Hindi came
+    // later and take their names from the language files like everything
+    // else; the others keep their own names in every language.
+    struct Item {
+        int number;
+        bool ownName;
     };
-    item(form.Deutsch1, 1);
-    item(form.Englich1, 2);
-    item(form.Spanisch1, 4);
-    item(form.Portogiesisch1, 7);
-    item(form.Franz1, 3);
-    item(form.Italenisch1, 5);
-    item(form.Russisch1, 6);
-    item(form.N2, 8);
-    item(form.Hindi, 9);
-    // Portuguese, Chinese and Hindi came later and take their names from
-    // the language files like everything else.
-    for (MenuItem* tagged : {form.Deutsch1, form.Englich1, form.Spanisch1, form.Franz1,
-                             form.Italenisch1, form.Russisch1})
-        tagged->setTag(kLanguageMenuTag);
+    for (const Item item :
+         {Item{1, true}, Item{2, true}, Item{4, true}, Item{7, false}, Item{3, true}, Item{5, true},
+          Item{6, true}, Item{8, false}, Item{9, false}}) {
+        const Language& l = languages()[static_cast<std::size_t>(item.number - 1)];
+        rows.push_back({.kind = Kind::MenuItem,
+                        .name = l.menuItem,
+                        .parent = "SpracheLanguage1",
+                        .caption = l.caption,
+                        .tag = item.ownName ? kLanguageMenuTag : 0,
+                        .events = {{"OnClick", std::string(l.menuItem) + "Click"}}});
+    }
+    return concatenate({rows,
+                        {
+                            {.kind = Kind::MenuItem,
+                             .name = "N1",
+                             .parent = "SpracheLanguage1",
+                             .caption = "-",
+                             .visible = false},
+                            {.kind = Kind::MenuItem,
+                             .name = "Dateispeichern1",
+                             .parent = "SpracheLanguage1",
+                             .caption = "Datei &speichern",
+                             .visible = false,
+                             .events = {{"OnClick", "Dateispeichern1Click"}}},
+                            {.kind = Kind::MenuItem,
+                             .name = "DateiLaden1",
+                             .parent = "SpracheLanguage1",
+                             .caption = "Datei &laden",
+                             .visible = false,
+                             .events = {{"OnClick", "DateiLaden1Click"}}},
+                        }});
+}
 
-    form.N1 = &b.menuItem("N1", menu, "-");
-    form.N1->setVisible(false);
-    form.Dateispeichern1 = &b.menuItem("Dateispeichern1", menu, "Datei &speichern");
-    form.Dateispeichern1->setVisible(false);
-    form.Dateispeichern1->bindEvent("OnClick", "Dateispeichern1Click");
-    form.DateiLaden1 = &b.menuItem("DateiLaden1", menu, "Datei &laden");
-    form.DateiLaden1->setVisible(false);
-    form.DateiLaden1->bindEvent("OnClick", "DateiLaden1Click");
+void bindLanguageMenu(TForm1& form) {
+    bindMember(form, "SpracheLanguage1", form.SpracheLanguage1);
+    bindMember(form, "Deutsch1", form.Deutsch1);
+    bindMember(form, "Englich1", form.Englich1);
+    bindMember(form, "Spanisch1", form.Spanisch1);
+    bindMember(form, "Portogiesisch1", form.Portogiesisch1);
+    bindMember(form, "Franz1", form.Franz1);
+    bindMember(form, "Italenisch1", form.Italenisch1);
+    bindMember(form, "Russisch1", form.Russisch1);
+    bindMember(form, "N2", form.N2);
+    bindMember(form, "Hindi", form.Hindi);
+    bindMember(form, "N1", form.N1);
+    bindMember(form, "Dateispeichern1", form.Dateispeichern1);
+    bindMember(form, "DateiLaden1", form.DateiLaden1);
 }
 
 }  // namespace kugel

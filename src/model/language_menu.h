@@ -3,9 +3,10 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/control_table.h"
+
 namespace kugel {
 
-class Builder;
 class TForm1;
 
 // One of the languages the menu offers.
@@ -24,8 +25,9 @@ const std::vector<Language>& languages();
 // every language the program does not speak.
 const Language& languageOfLocaleName(std::string_view name);
 
-// The language menu's items under SpracheLanguage1, in the order the menu
-// shows them, and the hidden items that write and apply language files.
-void buildLanguageMenu(TForm1& form, Builder& b);
+// SpracheLanguage1 and its items, in the order the menu shows the
+// languages, then the hidden items that write and apply language files.
+ControlRows languageMenuRows();
+void bindLanguageMenu(TForm1& form);
 
 }  // namespace kugel

@@ -115,262 +115,466 @@ const LocaleInfo& TForm1::locale() const {
     return platform().locale();
 }
 
-void TForm1::buildWindow() {
-    Builder b(*this);
-    bindEvent("OnShow", "FormShow");
-    bindEvent("OnActivate", "FormActivate");
-    bindEvent("OnResize", "FormResize");
-    bindEvent("OnClose", "FormClose");
+namespace {
 
-    MainMenu1 = &create<Panel>(Kind::MainMenu, "MainMenu1", this);
-    Aktualisieren1 = &b.menuItem("Aktualisieren1", MainMenu1, "&Ziehungsdaten laden", "Ctrl+A");
-    Aktualisieren1->bindEvent("OnClick", "Aktualisieren1Click");
-    Berechnen1 = &b.menuItem("Berechnen1", MainMenu1, "&Berechnen", "Ctrl+R");
-    Berechnen1->bindEvent("OnClick", "Label28Click");
-    SpracheLanguage1 = &b.menuItem("SpracheLanguage1", MainMenu1, "Sprache/&Language");
-    buildLanguageMenu(*this, b);
-    Abgeben1 = &b.menuItem("Abgeben1", MainMenu1, "&Abgeben", "Ctrl+G");
-    Abgeben1->setVisible(false);
-    Abgeben1->bindEvent("OnClick", "OnlineTippClick");
-    Schlieen1 = &b.menuItem("Schlieen1", MainMenu1, "&Schließen");
-    Schlieen1->bindEvent("OnClick", "Schlieen1Click");
-
-    PageControl1 =
-        &b.pageControl("PageControl1", this, {0, 0, kClientWidth, kClientHeight - kStatusHeight});
-    TabSheet1 = &b.tabSheet("TabSheet1", *PageControl1, "Tipp-Übersicht");
-    TabSheet2 = &b.tabSheet("TabSheet2", *PageControl1, "Zahlen der letzten Ziehung");
-    TabSheet2->setTabVisible(false);
-    TabSheet6 = &b.tabSheet("TabSheet6", *PageControl1, "Berechnung");
-    TabSheet5 = &b.tabSheet("TabSheet5", *PageControl1, "Diagramm");
-    TabSheet4 = &b.tabSheet("TabSheet4", *PageControl1, "Datenbank");
-    TabSheet3 = &b.tabSheet("TabSheet3", *PageControl1, "Internet-Optionen");
-    PageControl1->setActivePage(TabSheet1);
-
-    buildOverviewPage(b);
-    buildHiddenPage(b);
-    buildCalculationPage(b);
-    buildChartPage(b);
-    buildDatabasePage(b);
-    buildInternetPage(b);
-
-    StatusBar1 = &create<StatusBar>("StatusBar1", this);
-    StatusBar1->setBounds(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
-    StatusBar1->addPanel(150);
-    StatusBar1->addPanel(0);
-
-    // Reports are composed here before they are saved; it is never shown
-    // while they are.
-    RichEdit1 = &create<Memo>("RichEdit1", this);
-    RichEdit1->setBounds(8, 40, kPageWidth - 16, kPageHeight - 48);
-    RichEdit1->setVisible(false);
-
-    buildAddedControls(b);
+ControlRow menuItem(const char* name, const char* parent, const char* caption,
+                    const char* shortCut = "", const char* handler = nullptr) {
+    ControlRow row{.kind = Kind::MenuItem,
+                   .name = name,
+                   .parent = parent,
+                   .caption = caption,
+                   .shortCut = shortCut};
+    if (handler) row.events = {{"OnClick", handler}};
+    return row;
 }
 
-// Controls the window gained after its design. The language files address
-// components by their place in creation order, so every new control is
-// created here, after all designed ones, and the designed ones keep their
-// places: add to the end of this function.
-void TForm1::buildAddedControls(Builder& b) {
-    // The added commands share one menu: the menu bar is only as wide as the
-    // window, and items beyond it would hide behind an overflow arrow.
-    Extras1 = &b.menuItem("Extras1", MainMenu1, "&Extras");
-    Drucken1 = &b.menuItem("Drucken1", Extras1, "&Drucken…", "Ctrl+P");
-    Drucken1->bindEvent("OnClick", "Drucken1Click");
-    DruckButton = &b.button("DruckButton", Kind::SpeedButton, Panel3, {384, 9, 24, 24}, {},
-                            "Druckvorschau des Tipps: drucken oder als PDF speichern");
-    DruckButton->bindEvent("OnClick", "Drucken1Click");
-    Gewinnauswertung1 = &b.menuItem("Gewinnauswertung1", Extras1, "&Gewinnauswertung");
-    Gewinnauswertung1->bindEvent("OnClick", "auswertungClick");
-    Gewinnchancen1 = &b.menuItem("Gewinnchancen1", Extras1, "Gewinn&chancen");
-    Gewinnchancen1->setHint(
-        "Die Gewinnklassen mit ihren genauen Chancen und der erwarteten Auszahlung");
-    Gewinnchancen1->bindEvent("OnClick", "GewinnchancenClick");
+ControlRow speedButton(const char* name, const char* parent, Bounds b, const char* hint,
+                       const char* handler) {
+    return {.kind = Kind::SpeedButton,
+            .name = name,
+            .parent = parent,
+            .bounds = b,
+            .hint = hint,
+            .events = {{"OnClick", handler}}};
 }
 
-void TForm1::buildOverviewPage(Builder& b) {
-    Panel4 = &b.panel("Panel4", TabSheet1, {0, 0, kPageWidth, 34});
-    SpeedButton6 = &b.button("SpeedButton6", Kind::SpeedButton, Panel4, {4, 5, 24, 24}, {},
-                             "vorhergehende Ziehung anzeigen");
-    SpeedButton6->bindEvent("OnClick", "SpeedButton6Click");
-    Label35 = &b.label("Label35", Panel4, {32, 9, 262, 17}, "");
-    SpeedButton7 = &b.button("SpeedButton7", Kind::SpeedButton, Panel4, {298, 5, 24, 24}, {},
-                             "nächste Ziehung anzeigen");
-    SpeedButton7->bindEvent("OnClick", "SpeedButton7Click");
-    Label13 = &b.label("Label13", Panel4, {328, 9, 106, 17}, "Quersumme");
-    SpeedButton10 = &b.button("SpeedButton10", Kind::SpeedButton, Panel4, {438, 5, 24, 24}, {},
-                              "Ziehungsdaten von der Kugelmeister-Webseite laden");
-    SpeedButton10->bindEvent("OnClick", "KugelmeisterClick");
-    Losnummer = &b.label("Losnummer", Panel4, {466, 9, 56, 17}, "");
+ControlRow bitBtn(const char* name, const char* parent, Bounds b, const char* caption,
+                  const char* hint, const char* handler) {
+    return {.kind = Kind::BitBtn,
+            .name = name,
+            .parent = parent,
+            .bounds = b,
+            .caption = caption,
+            .hint = hint,
+            .events = {{"OnClick", handler}}};
+}
 
-    Panel3 = &b.panel("Panel3", TabSheet1, {0, kPageHeight - 42, kPageWidth, 42});
-    buildTicketControls(*this, b);
+ControlRow label(const char* name, const char* parent, Bounds b, const char* caption = "") {
+    return {.kind = Kind::Label, .name = name, .parent = parent, .bounds = b, .caption = caption};
+}
+
+ControlRow tabSheet(const char* name, const char* parent, const char* caption) {
+    return {.kind = Kind::TabSheet, .name = name, .parent = parent, .caption = caption};
+}
+
+ControlRows menuRows() {
+    ControlRows rows = {
+        {.kind = Kind::MainMenu, .name = "MainMenu1"},
+        menuItem("Aktualisieren1", "MainMenu1", "&Ziehungsdaten laden", "Ctrl+A",
+                 "Aktualisieren1Click"),
+        menuItem("Berechnen1", "MainMenu1", "&Berechnen", "Ctrl+R", "Label28Click"),
+    };
+    ControlRow handOver =
+        menuItem("Abgeben1", "MainMenu1", "&Abgeben", "Ctrl+G", "OnlineTippClick");
+    handOver.visible = false;
+    const ControlRows last = {
+        handOver,
+        menuItem("Schlieen1", "MainMenu1", "&Schließen", "", "Schlieen1Click"),
+    };
+    return concatenate({rows, languageMenuRows(), last});
+}
+
+ControlRows pageRows() {
+    ControlRow hidden = tabSheet("TabSheet2", "PageControl1", "Zahlen der letzten Ziehung");
+    hidden.tabVisible = false;
+    return {
+        {.kind = Kind::PageControl,
+         .name = "PageControl1",
+         .bounds = {0, 0, kClientWidth, kClientHeight - kStatusHeight}},
+        tabSheet("TabSheet1", "PageControl1", "Tipp-Übersicht"),
+        hidden,
+        tabSheet("TabSheet6", "PageControl1", "Berechnung"),
+        tabSheet("TabSheet5", "PageControl1", "Diagramm"),
+        tabSheet("TabSheet4", "PageControl1", "Datenbank"),
+        tabSheet("TabSheet3", "PageControl1", "Internet-Optionen"),
+    };
+}
+
+// The overview page: the draw browser panel above, the ticket, the
+// calculation panel below it.
+ControlRows overviewRows() {
+    const ControlRows browser = {
+        {.kind = Kind::Panel,
+         .name = "Panel4",
+         .parent = "TabSheet1",
+         .bounds = {0, 0, kPageWidth, 34}},
+        speedButton("SpeedButton6", "Panel4", {4, 5, 24, 24}, "vorhergehende Ziehung anzeigen",
+                    "SpeedButton6Click"),
+        label("Label35", "Panel4", {32, 9, 262, 17}),
+        speedButton("SpeedButton7", "Panel4", {298, 5, 24, 24}, "nächste Ziehung anzeigen",
+                    "SpeedButton7Click"),
+        label("Label13", "Panel4", {328, 9, 106, 17}, "Quersumme"),
+        speedButton("SpeedButton10", "Panel4", {438, 5, 24, 24},
+                    "Ziehungsdaten von der Kugelmeister-Webseite laden", "KugelmeisterClick"),
+        label("Losnummer", "Panel4", {466, 9, 56, 17}),
+        {.kind = Kind::Panel,
+         .name = "Panel3",
+         .parent = "TabSheet1",
+         .bounds = {0, kPageHeight - 42, kPageWidth, 42}},
+    };
 
     // Save and load sit above the row labels, a small tool bar of the
     // ticket; the listing's button ends Panel3, with room left of it for
     // the printer button added later.
-    SpeedButton15 = &b.button("SpeedButton15", Kind::SpeedButton, TabSheet1, {10, 35, 24, 22}, {},
-                              "Speichern des Tipps");
-    SpeedButton15->bindEvent("OnClick", "SpeedButton15Click");
-    SpeedButton16 = &b.button("SpeedButton16", Kind::SpeedButton, TabSheet1, {38, 35, 24, 22}, {},
-                              "Tipp laden aus Datei");
-    SpeedButton16->bindEvent("OnClick", "SpeedButton16Click");
-    BitBtn7 = &b.button("BitBtn7", Kind::BitBtn, Panel3, {414, 7, 106, 28}, "Tipp ausdrucken",
-                        "Drucken SIe hier die berechneten Tipps aus");
-    BitBtn7->bindEvent("OnClick", "BitBtn7Click");
     // Under the last row, beside the Powerball, sum and hit columns; Panel3's
     // right part is kept for the file and print buttons.
     constexpr int kHandOverTop = kPageHeight - 42 - 18;
-    OnlineTipp = &b.button("OnlineTipp", Kind::BitBtn, TabSheet1, {314, kHandOverTop, 96, 17},
-                           "Tipp &abgeben", "Hier können Sie den Tipp Online abgeben");
-    OnlineTipp->setFontHeight(11);
-    OnlineTipp->bindEvent("OnClick", "OnlineTippClick");
-    Warenkorb =
-        &b.button("Warenkorb", Kind::BitBtn, TabSheet1, {414, kHandOverTop, 100, 17},
-                  "Warenkorb / Cart", "Den Tipp in den Warenkorb eines Online-Anbieters legen");
-    Warenkorb->setFontHeight(11);
-    Warenkorb->bindEvent("OnClick", "WarenkorbClick");
+    ControlRow onlineTipp =
+        bitBtn("OnlineTipp", "TabSheet1", {314, kHandOverTop, 96, 17}, "Tipp &abgeben",
+               "Hier können Sie den Tipp Online abgeben", "OnlineTippClick");
+    onlineTipp.fontHeight = 11;
+    ControlRow warenkorb =
+        bitBtn("Warenkorb", "TabSheet1", {414, kHandOverTop, 100, 17}, "Warenkorb / Cart",
+               "Den Tipp in den Warenkorb eines Online-Anbieters legen", "WarenkorbClick");
+    warenkorb.fontHeight = 11;
 
     // Narrow side bars left and right of the rows; their text is the
     // vendor's address and a click opens its home page.
     constexpr int kBarTop = 34;
     constexpr int kBarHeight = kPageHeight - 42 - kBarTop;
-    Panel2 = &b.panel("Panel2", TabSheet1, {0, kBarTop, 9, kBarHeight});
-    Label43 = &b.label("Label43", Panel2, {0, 0, 9, kBarHeight}, "");
-    Panel5 = &b.panel("Panel5", TabSheet1, {kPageWidth - 10, kBarTop, 10, kBarHeight});
-    Label44 = &b.label("Label44", Panel5, {0, 0, 10, kBarHeight}, "");
-    for (Component* c : {static_cast<Component*>(Panel2), static_cast<Component*>(Label43),
-                         static_cast<Component*>(Panel5), static_cast<Component*>(Label44)}) {
-        c->bindEvent("OnClick", "Label43Click");
-        c->setHint("Zur Kugelmeister-Webseite");
-    }
-    for (Label* l : {Label43, Label44}) {
-        l->setTag(kNoTranslationTag);
-        l->setFontHeight(8);
-    }
-
+    auto bar = [](const char* name, const char* parent, Bounds b, Kind kind) {
+        ControlRow row{.kind = kind,
+                       .name = name,
+                       .parent = parent,
+                       .bounds = b,
+                       .hint = "Zur Kugelmeister-Webseite",
+                       .events = {{"OnClick", "Label43Click"}}};
+        if (kind == Kind::Label) {
+            row.tag = kNoTranslationTag;
+            row.fontHeight = 8;
+        }
+        return row;
+    };
     // Under the last row, left of the hand-over buttons.
-    SpeedButton4 = &b.button("SpeedButton4", Kind::SpeedButton, TabSheet1,
-                             {194, kPageHeight - 42 - 18, 116, 17}, "Tipps in DB suchen",
-                             "Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde");
-    SpeedButton4->setFontHeight(11);
-    SpeedButton4->bindEvent("OnClick", "SpeedButton4Click");
+    ControlRow search = {.kind = Kind::SpeedButton,
+                         .name = "SpeedButton4",
+                         .parent = "TabSheet1",
+                         .bounds = {194, kPageHeight - 42 - 18, 116, 17},
+                         .caption = "Tipps in DB suchen",
+                         .hint = "Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde",
+                         .fontHeight = 11,
+                         .events = {{"OnClick", "SpeedButton4Click"}}};
+    const ControlRows below = {
+        speedButton("SpeedButton15", "TabSheet1", {10, 35, 24, 22}, "Speichern des Tipps",
+                    "SpeedButton15Click"),
+        speedButton("SpeedButton16", "TabSheet1", {38, 35, 24, 22}, "Tipp laden aus Datei",
+                    "SpeedButton16Click"),
+        bitBtn("BitBtn7", "Panel3", {414, 7, 106, 28}, "Tipp ausdrucken",
+               "Drucken SIe hier die berechneten Tipps aus", "BitBtn7Click"),
+        onlineTipp,
+        warenkorb,
+        bar("Panel2", "TabSheet1", {0, kBarTop, 9, kBarHeight}, Kind::Panel),
+        bar("Label43", "Panel2", {0, 0, 9, kBarHeight}, Kind::Label),
+        bar("Panel5", "TabSheet1", {kPageWidth - 10, kBarTop, 10, kBarHeight}, Kind::Panel),
+        bar("Label44", "Panel5", {0, 0, 10, kBarHeight}, Kind::Label),
+        search,
+    };
+    return concatenate({browser, ticketRows(), below});
 }
 
-void TForm1::buildHiddenPage(Builder& b) {
-    Memo2 = &create<Memo>("Memo2", TabSheet2);
-    Memo2->setBounds(8, 8, 300, 200);
-    Memo2->setVisible(false);
-    Memo2->setLines(defaultMessages());
-    // Hidden controls whose values the settings store keeps from run to run.
-    CheckBox21 = &b.checkBox("CheckBox21", TabSheet2, {320, 8, 120, 17}, "", true);
-    CheckBox21->setVisible(false);
-    Edit81 = &b.edit("Edit81", TabSheet2, {320, 32, 80, 21});
-    Edit81->setVisible(false);
-    Edit82 = &b.edit("Edit82", TabSheet2, {320, 58, 80, 21});
-    Edit82->setVisible(false);
+// The hidden page: the message table and controls whose values the
+// settings store keeps from run to run under keys of their own.
+ControlRows hiddenRows() {
+    return {
+        {.kind = Kind::Memo,
+         .name = "Memo2",
+         .parent = "TabSheet2",
+         .bounds = {8, 8, 300, 200},
+         .visible = false},
+        {.kind = Kind::CheckBox,
+         .name = "CheckBox21",
+         .parent = "TabSheet2",
+         .bounds = {320, 8, 120, 17},
+         .checked = true,
+         .visible = false,
+         .stored = Stored::OwnRow},
+        {.kind = Kind::Edit,
+         .name = "Edit81",
+         .parent = "TabSheet2",
+         .bounds = {320, 32, 80, 21},
+         .visible = false,
+         .stored = Stored::OwnRow},
+        {.kind = Kind::Edit,
+         .name = "Edit82",
+         .parent = "TabSheet2",
+         .bounds = {320, 58, 80, 21},
+         .visible = false,
+         .stored = Stored::OwnRow},
+    };
 }
 
-void TForm1::buildCalculationPage(Builder& b) {
-    PageControl2 = &b.pageControl("PageControl2", TabSheet6, {0, 0, kPageWidth, kPageHeight});
-    TabSheet8 = &b.tabSheet("TabSheet8", *PageControl2, "Statistisch");
-    TabSheet9 = &b.tabSheet("TabSheet9", *PageControl2, "Schein Optimierung");
-    TabSheet7 = &b.tabSheet("TabSheet7", *PageControl2, "Mathematisch");
-    TabSheet11 = &b.tabSheet("TabSheet11", *PageControl2, "Powerball");
-    TabSheet10 = &b.tabSheet("TabSheet10", *PageControl2, "Allgemein");
-    PageControl2->setActivePage(TabSheet8);
-    buildControls(*this, settingsPageRows());
-    bindSettingsControls(*this);
+ControlRows calculationRows() {
+    const ControlRows pages = {
+        {.kind = Kind::PageControl,
+         .name = "PageControl2",
+         .parent = "TabSheet6",
+         .bounds = {0, 0, kPageWidth, kPageHeight}},
+        tabSheet("TabSheet8", "PageControl2", "Statistisch"),
+        tabSheet("TabSheet9", "PageControl2", "Schein Optimierung"),
+        tabSheet("TabSheet7", "PageControl2", "Mathematisch"),
+        tabSheet("TabSheet11", "PageControl2", "Powerball"),
+        tabSheet("TabSheet10", "PageControl2", "Allgemein"),
+    };
+    return concatenate({pages, settingsPageRows()});
 }
 
-void TForm1::buildChartPage(Builder& b) {
-    Panel6 = &b.panel("Panel6", TabSheet5, {0, 0, kPageWidth, 34});
-    DateTimePicker2 = &b.datePicker("DateTimePicker2", Panel6, {410, 6, 110, 22},
-                                    builtInAddedTexts()[AddedText::StatisticsStartHint]);
-    DateTimePicker2->setMinDate(ErsteZiehung);
-    DateTimePicker2->setDate(ErsteZiehung);
-    Chart1 = &create<Chart>("Chart1", TabSheet5);
-    Chart1->setBounds(0, 34, kPageWidth, kPageHeight - 34);
-    buildChartPageControls(*this, b);
+ControlRows chartRows() {
+    const ControlRows rows = {
+        {.kind = Kind::Panel,
+         .name = "Panel6",
+         .parent = "TabSheet5",
+         .bounds = {0, 0, kPageWidth, 34}},
+        {.kind = Kind::DateTimePicker,
+         .name = "DateTimePicker2",
+         .parent = "Panel6",
+         .bounds = {410, 6, 110, 22},
+         .hint = builtInAddedTexts()[AddedText::StatisticsStartHint],
+         .minDate = ErsteZiehung,
+         .date = ErsteZiehung,
+         .stored = Stored::OwnRow},
+        {.kind = Kind::Chart,
+         .name = "Chart1",
+         .parent = "TabSheet5",
+         .bounds = {0, 34, kPageWidth, kPageHeight - 34}},
+    };
+    return concatenate({rows, chartPageRows()});
 }
 
-void TForm1::buildDatabasePage(Builder& b) {
-    Label29 = &b.label("Label29", TabSheet4, {8, 12, 316, 17}, "");
-    DateTimePicker1 = &b.datePicker("DateTimePicker1", TabSheet4, {8, 38, 110, 22},
-                                    builtInAddedTexts()[AddedText::EndDateHint]);
-    DateTimePicker1->setMinDate(ErsteZiehung);
-    DateTimePicker1->setDate(ErsteZiehung);
-    SpeedButton5 = &b.button("SpeedButton5", Kind::SpeedButton, TabSheet4, {124, 37, 24, 24}, {},
-                             "Bewertung des Tipps für die Ziehung des gewählten Datums");
-    SpeedButton5->bindEvent("OnClick", "SpeedButton5Click");
-
-    BitBtn1 = &b.button("BitBtn1", Kind::BitBtn, TabSheet4, {8, 78, 190, 28},
-                        "&Datenbank aktualisieren", "aktualieren der Datenbank über Internet");
-    BitBtn1->bindEvent("OnClick", "KugelmeisterClick");
-    SpeedButton8 = &b.button("SpeedButton8", Kind::SpeedButton, TabSheet4, {204, 80, 24, 24}, {},
-                             "Stoppt das Einlesen");
-    SpeedButton8->setVisible(false);
-    SpeedButton8->bindEvent("OnClick", "SpeedButton8Click");
-    BitBtn2 =
-        &b.button("BitBtn2", Kind::BitBtn, TabSheet4, {8, 112, 190, 28}, "Datenbank neu anlegen",
-                  "Beim neu anlegen der Datenbank, wird mit dem Einlesen bei dem "
-                  "Eingestellten Datum begonnen. Ein Datum bis 1994 ist möglich.");
-    BitBtn2->bindEvent("OnClick", "BitBtn2Click");
-    BitBtn8 = &b.button("BitBtn8", Kind::BitBtn, TabSheet4, {8, 158, 92, 28}, "Eingeben",
-                        "manuelle eingaben der Ziehungsdaten.");
-    BitBtn8->bindEvent("OnClick", "BitBtn8Click");
-    BitBtn6 = &b.button("BitBtn6", Kind::BitBtn, TabSheet4, {106, 158, 92, 28}, "Löschen",
-                        "Löschen der aktuell angezeigten Ziehung");
-    BitBtn6->bindEvent("OnClick", "BitBtn4Click");
-    BitBtn3 = &b.button("BitBtn3", Kind::BitBtn, TabSheet4, {8, 192, 190, 28}, "Export nach Text");
-    BitBtn3->setVisible(false);
-    BitBtn3->bindEvent("OnClick", "BitBtn3Click");
-    SaveDialog1 = &create<FileDialog>(Kind::SaveDialog, "SaveDialog1", TabSheet4);
-    SaveDialog1->defaultExt = "txt";
-    SaveDialog1->filter = "Textdatei|*.txt";
-    OpenDialog1 = &create<FileDialog>(Kind::OpenDialog, "OpenDialog1", TabSheet4);
-
+ControlRows databaseRows() {
     // The two analyses replay the history from the date above.
     const char* const analysisHint = "Berechnung und Erfolg beginnend mit dem oben gewählten Datum";
-    BitBtn9 = &b.button("BitBtn9", Kind::BitBtn, TabSheet4, {8, 236, 509, 28},
-                        "Historische Analyse der Parameter beginnenden mit oben gewähltem Datum",
-                        analysisHint);
-    BitBtn9->bindEvent("OnClick", "BitBtn9Click");
-    Label94 = &b.label("Label94", TabSheet4, {8, 268, 509, 17},
-                       "Anhand der eingestellten Parameter werden Tipps berechnet und ausgewertet");
-    BitBtn19 =
-        &b.button("BitBtn19", Kind::BitBtn, TabSheet4, {8, 300, 509, 28},
-                  "Historische Analyse beginnend mit dem oben gewähltem Datum", analysisHint);
-    BitBtn19->bindEvent("OnClick", "BitBtn19Click");
-    Label95 = &b.label("Label95", TabSheet4, {8, 332, 509, 17},
-                       "War eine Ziehung schon ein 4er oder 5er?");
+    ControlRow stop = speedButton("SpeedButton8", "TabSheet4", {204, 80, 24, 24},
+                                  "Stoppt das Einlesen", "SpeedButton8Click");
+    stop.visible = false;
+    ControlRow exportText =
+        bitBtn("BitBtn3", "TabSheet4", {8, 192, 190, 28}, "Export nach Text", "", "BitBtn3Click");
+    exportText.visible = false;
+    return {
+        label("Label29", "TabSheet4", {8, 12, 316, 17}),
+        // The draw shown is not stored: every start shows the newest one.
+        {.kind = Kind::DateTimePicker,
+         .name = "DateTimePicker1",
+         .parent = "TabSheet4",
+         .bounds = {8, 38, 110, 22},
+         .hint = builtInAddedTexts()[AddedText::EndDateHint],
+         .minDate = ErsteZiehung,
+         .date = ErsteZiehung,
+         .stored = Stored::No},
+        speedButton("SpeedButton5", "TabSheet4", {124, 37, 24, 24},
+                    "Bewertung des Tipps für die Ziehung des gewählten Datums",
+                    "SpeedButton5Click"),
+        bitBtn("BitBtn1", "TabSheet4", {8, 78, 190, 28}, "&Datenbank aktualisieren",
+               "aktualieren der Datenbank über Internet", "KugelmeisterClick"),
+        stop,
+        bitBtn("BitBtn2", "TabSheet4", {8, 112, 190, 28}, "Datenbank neu anlegen",
+               "Beim neu anlegen der Datenbank, wird mit dem Einlesen bei dem Eingestellten Datum "
+               "begonnen. Ein Datum bis 1994 ist möglich.",
+               "BitBtn2Click"),
+        bitBtn("BitBtn8", "TabSheet4", {8, 158, 92, 28}, "Eingeben",
+               "manuelle eingaben der Ziehungsdaten.", "BitBtn8Click"),
+        bitBtn("BitBtn6", "TabSheet4", {106, 158, 92, 28}, "Löschen",
+               "Löschen der aktuell angezeigten Ziehung", "BitBtn4Click"),
+        exportText,
+        {.kind = Kind::SaveDialog, .name = "SaveDialog1", .parent = "TabSheet4"},
+        {.kind = Kind::OpenDialog, .name = "OpenDialog1", .parent = "TabSheet4"},
+        bitBtn("BitBtn9", "TabSheet4", {8, 236, 509, 28},
+               "Historische Analyse der Parameter beginnenden mit oben gewähltem Datum",
+               analysisHint, "BitBtn9Click"),
+        label("Label94", "TabSheet4", {8, 268, 509, 17},
+              "Anhand der eingestellten Parameter werden Tipps berechnet und ausgewertet"),
+        bitBtn("BitBtn19", "TabSheet4", {8, 300, 509, 28},
+               "Historische Analyse beginnend mit dem oben gewähltem Datum", analysisHint,
+               "BitBtn19Click"),
+        label("Label95", "TabSheet4", {8, 332, 509, 17},
+              "War eine Ziehung schon ein 4er oder 5er?"),
+    };
 }
 
-void TForm1::buildInternetPage(Builder& b) {
-    b.label("ProxyHostLabel", TabSheet3, {12, 20, 90, 17}, "Proxy-Server");
-    ProxyHostEdit = &b.edit("ProxyHostEdit", TabSheet3, {108, 16, 220, 21});
-    b.label("ProxyPortLabel", TabSheet3, {12, 50, 90, 17}, "Proxy-Port");
-    ProxyPortEdit = &b.edit("ProxyPortEdit", TabSheet3, {108, 46, 64, 21}, "80");
-    URLEdit = &b.edit("URLEdit", TabSheet3, {108, 76, 220, 21});
-    URLEdit->setVisible(false);
-
+ControlRows internetRows() {
     // Link labels: the caption is the address a click opens; start-up sets
     // it from the vendor's address. Tag 8 keeps addresses out of translation.
-    auto link = [&](const char* heading, const char* headingText, const char* name, int top) {
-        b.label(heading, TabSheet3, {12, top, 500, 17}, headingText);
-        Label& l =
-            b.label(name, TabSheet3, {28, top + 20, 484, 17}, "", "Diese Seite im Browser öffnen");
-        l.setTag(kNoTranslationTag);
-        l.setFontColor(kLinkColor);
-        l.bindEvent("OnClick", "Label52Click");
-        return &l;
+    auto link = [](const char* name, int top) {
+        return ControlRow{.kind = Kind::Label,
+                          .name = name,
+                          .parent = "TabSheet3",
+                          .bounds = {28, top + 20, 484, 17},
+                          .hint = "Diese Seite im Browser öffnen",
+                          .tag = kNoTranslationTag,
+                          .fontColor = kLinkColor,
+                          .events = {{"OnClick", "Label52Click"}}};
     };
-    Label52 =
-        link("UpdateLinkHeading", "Updates und die neueste Version gibt es bei:", "Label52", 120);
-    Label54 = link("ResultsLinkHeading",
-                   "Die aktuellen Ziehungen und Quoten finden unter:", "Label54", 170);
-    Label56 =
-        link("ToolLinkHeading", "Tipps online abgeben mit Quandors Klickwerk:", "Label56", 220);
+    auto edit = [](const char* name, Bounds b, const char* text = "") {
+        return ControlRow{.kind = Kind::Edit,
+                          .name = name,
+                          .parent = "TabSheet3",
+                          .bounds = b,
+                          .caption = text,
+                          .stored = Stored::OwnRow};
+    };
+    ControlRow url = edit("URLEdit", {108, 76, 220, 21});
+    url.visible = false;
+    return {
+        label("ProxyHostLabel", "TabSheet3", {12, 20, 90, 17}, "Proxy-Server"),
+        edit("ProxyHostEdit", {108, 16, 220, 21}),
+        label("ProxyPortLabel", "TabSheet3", {12, 50, 90, 17}, "Proxy-Port"),
+        edit("ProxyPortEdit", {108, 46, 64, 21}, "80"),
+        url,
+        label("UpdateLinkHeading", "TabSheet3", {12, 120, 500, 17},
+              "Updates und die neueste Version gibt es bei:"),
+        link("Label52", 120),
+        label("ResultsLinkHeading", "TabSheet3", {12, 170, 500, 17},
+              "Die aktuellen Ziehungen und Quoten finden unter:"),
+        link("Label54", 170),
+        label("ToolLinkHeading", "TabSheet3", {12, 220, 500, 17},
+              "Tipps online abgeben mit Quandors Klickwerk:"),
+        link("Label56", 220),
+    };
+}
+
+ControlRows windowEndRows() {
+    return {
+        {.kind = Kind::StatusBar,
+         .name = "StatusBar1",
+         .bounds = {0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight}},
+        // Reports are composed here before they are saved; it is never shown
+        // while they are.
+        {.kind = Kind::Memo,
+         .name = "RichEdit1",
+         .bounds = {8, 40, kPageWidth - 16, kPageHeight - 48},
+         .visible = false},
+    };
+}
+
+ControlRows designedRows() {
+    return concatenate({menuRows(), pageRows(), overviewRows(), hiddenRows(), calculationRows(),
+                        chartRows(), databaseRows(), internetRows(), windowEndRows()});
+}
+
+// Controls the window gained after its design. The language files address
+// components by their place in creation order, so these rows come after all
+// designed ones: add to the end of this table.
+ControlRows addedRows() {
+    ControlRow odds =
+        menuItem("Gewinnchancen1", "Extras1", "Gewinn&chancen", "", "GewinnchancenClick");
+    odds.hint = "Die Gewinnklassen mit ihren genauen Chancen und der erwarteten Auszahlung";
+    return {
+        // The added commands share one menu: the menu bar is only as wide as
+        // the window, and items beyond it would hide behind an overflow arrow.
+        menuItem("Extras1", "MainMenu1", "&Extras"),
+        menuItem("Drucken1", "Extras1", "&Drucken…", "Ctrl+P", "Drucken1Click"),
+        speedButton("DruckButton", "Panel3", {384, 9, 24, 24},
+                    "Druckvorschau des Tipps: drucken oder als PDF speichern", "Drucken1Click"),
+        menuItem("Gewinnauswertung1", "Extras1", "&Gewinnauswertung", "", "auswertungClick"),
+        odds,
+    };
+}
+
+}  // namespace
+
+const ControlRows& mainWindowRows() {
+    static const ControlRows rows = creationOrder(designedRows(), addedRows());
+    return rows;
+}
+
+void TForm1::buildWindow() {
+    bindEvent("OnShow", "FormShow");
+    bindEvent("OnActivate", "FormActivate");
+    bindEvent("OnResize", "FormResize");
+    bindEvent("OnClose", "FormClose");
+    buildControls(*this, mainWindowRows());
+    bindControls();
+
+    // What the rows do not hold: the texts, the status panels, the file types.
+    Memo2->setLines(defaultMessages());
+    StatusBar1->addPanel(150);
+    StatusBar1->addPanel(0);
+    SaveDialog1->defaultExt = "txt";
+    SaveDialog1->filter = "Textdatei|*.txt";
+}
+
+void TForm1::bindControls() {
+    bindMember(*this, "MainMenu1", MainMenu1);
+    bindMember(*this, "Aktualisieren1", Aktualisieren1);
+    bindMember(*this, "Berechnen1", Berechnen1);
+    bindLanguageMenu(*this);
+    bindMember(*this, "Abgeben1", Abgeben1);
+    bindMember(*this, "Schlieen1", Schlieen1);
+    bindMember(*this, "Extras1", Extras1);
+    bindMember(*this, "Drucken1", Drucken1);
+    bindMember(*this, "Gewinnauswertung1", Gewinnauswertung1);
+    bindMember(*this, "Gewinnchancen1", Gewinnchancen1);
+
+    bindMember(*this, "PageControl1", PageControl1);
+    bindMember(*this, "StatusBar1", StatusBar1);
+    bindMember(*this, "TabSheet1", TabSheet1);
+    bindMember(*this, "TabSheet2", TabSheet2);
+    bindMember(*this, "TabSheet6", TabSheet6);
+    bindMember(*this, "TabSheet5", TabSheet5);
+    bindMember(*this, "TabSheet4", TabSheet4);
+    bindMember(*this, "TabSheet3", TabSheet3);
+
+    bindMember(*this, "Panel4", Panel4);
+    bindMember(*this, "SpeedButton6", SpeedButton6);
+    bindMember(*this, "Label35", Label35);
+    bindMember(*this, "SpeedButton7", SpeedButton7);
+    bindMember(*this, "Label13", Label13);
+    bindMember(*this, "SpeedButton10", SpeedButton10);
+    bindMember(*this, "Losnummer", Losnummer);
+    bindMember(*this, "Panel3", Panel3);
+    bindMember(*this, "SpeedButton4", SpeedButton4);
+    bindTicketControls(*this);
+    bindMember(*this, "SpeedButton15", SpeedButton15);
+    bindMember(*this, "SpeedButton16", SpeedButton16);
+    bindMember(*this, "BitBtn7", BitBtn7);
+    bindMember(*this, "DruckButton", DruckButton);
+    bindMember(*this, "OnlineTipp", OnlineTipp);
+    bindMember(*this, "Warenkorb", Warenkorb);
+    bindMember(*this, "Panel2", Panel2);
+    bindMember(*this, "Label43", Label43);
+    bindMember(*this, "Panel5", Panel5);
+    bindMember(*this, "Label44", Label44);
+
+    bindMember(*this, "Memo2", Memo2);
+    bindMember(*this, "CheckBox21", CheckBox21);
+    bindMember(*this, "Edit81", Edit81);
+    bindMember(*this, "Edit82", Edit82);
+    bindMember(*this, "RichEdit1", RichEdit1);
+
+    bindMember(*this, "PageControl2", PageControl2);
+    bindMember(*this, "TabSheet8", TabSheet8);
+    bindMember(*this, "TabSheet9", TabSheet9);
+    bindMember(*this, "TabSheet7", TabSheet7);
+    bindMember(*this, "TabSheet11", TabSheet11);
+    bindMember(*this, "TabSheet10", TabSheet10);
+    bindSettingsControls(*this);
+
+    bindMember(*this, "Chart1", Chart1);
+    bindMember(*this, "Panel6", Panel6);
+    bindMember(*this, "DateTimePicker2", DateTimePicker2);
+    bindChartPageControls(*this);
+
+    bindMember(*this, "Label29", Label29);
+    bindMember(*this, "DateTimePicker1", DateTimePicker1);
+    bindMember(*this, "SpeedButton5", SpeedButton5);
+    bindMember(*this, "BitBtn1", BitBtn1);
+    bindMember(*this, "BitBtn2", BitBtn2);
+    bindMember(*this, "BitBtn8", BitBtn8);
+    bindMember(*this, "BitBtn6", BitBtn6);
+    bindMember(*this, "BitBtn3", BitBtn3);
+    bindMember(*this, "SpeedButton8", SpeedButton8);
+    bindMember(*this, "SaveDialog1", SaveDialog1);
+    bindMember(*this, "OpenDialog1", OpenDialog1);
+    bindMember(*this, "BitBtn9", BitBtn9);
+    bindMember(*this, "Label94", Label94);
+    bindMember(*this, "BitBtn19", BitBtn19);
+    bindMember(*this, "Label95", Label95);
+
+    bindMember(*this, "ProxyHostEdit", ProxyHostEdit);
+    bindMember(*this, "ProxyPortEdit", ProxyPortEdit);
+    bindMember(*this, "URLEdit", URLEdit);
+    bindMember(*this, "Label52", Label52);
+    bindMember(*this, "Label54", Label54);
+    bindMember(*this, "Label56", Label56);
 }
 
 void TForm1::registerFields() {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "controls/builder.h"
 #include "controls/chart.h"
+#include "controls/control_table.h"
 #include "controls/form.h"
 #include "model/added_texts.h"
 #include "model/chart_page_controls.h"
@@ -242,16 +242,14 @@ class TForm1 : public Form {
   private:
     mutable HistoryCache historyCache_;
     void buildWindow();
-    void buildOverviewPage(Builder& b);
-    void buildHiddenPage(Builder& b);
-    void buildCalculationPage(Builder& b);
-    void buildChartPage(Builder& b);
-    void buildDatabasePage(Builder& b);
-    void buildInternetPage(Builder& b);
-    void buildAddedControls(Builder& b);
+    void bindControls();
     void registerFields();
 
     ProgramWindows& app_;
 };
+
+// Every control of the main window in creation order: the designed rows,
+// then the added ones.
+const ControlRows& mainWindowRows();
 
 }  // namespace kugel

@@ -307,100 +307,98 @@ ControlRows generalPage() {
 }  // namespace
 
 const ControlRows& settingsPageRows() {
-    static const ControlRows rows = [] {
-        const ControlRows pages[] = {statisticalPage(), optimisationPage(), mathematicalPage(),
-                                     powerballPage(), generalPage()};
-        return concatenate({&pages[0], &pages[1], &pages[2], &pages[3], &pages[4]});
-    }();
+    static const ControlRows rows =
+        concatenate({statisticalPage(), optimisationPage(), mathematicalPage(), powerballPage(),
+                     generalPage()});
     return rows;
 }
 
 void bindSettingsControls(TForm1& form) {
     SettingsControls& s = form.settings;
-    bind(form, "CheckBox2", s.CheckBox2);
-    bind(form, "Edit85", s.Edit85);
-    bind(form, "UpDown12", s.UpDown12);
-    bind(form, "CheckBox14", s.CheckBox14);
-    bind(form, "Edit87", s.Edit87);
-    bind(form, "UpDown14", s.UpDown14);
-    bind(form, "CheckBox10", s.CheckBox10);
-    bind(form, "Edit86", s.Edit86);
-    bind(form, "UpDown13", s.UpDown13);
-    bind(form, "CheckBox1", s.CheckBox1);
-    bind(form, "CheckBox11", s.CheckBox11);
-    bind(form, "CheckBox6", s.CheckBox6);
-    bind(form, "CheckBox12", s.CheckBox12);
-    bind(form, "CheckBox7", s.CheckBox7);
-    bind(form, "CheckBox13", s.CheckBox13);
-    bind(form, "CheckBox19", s.CheckBox19);
-    bind(form, "SpeedButton26", s.SpeedButton26);
-    bind(form, "SpeedButton22", s.SpeedButton22);
-    bind(form, "SpeedButton23", s.SpeedButton23);
-    bind(form, "SpeedButton24", s.SpeedButton24);
-    bind(form, "SpeedButton25", s.SpeedButton25);
+    bindMember(form, "CheckBox2", s.CheckBox2);
+    bindMember(form, "Edit85", s.Edit85);
+    bindMember(form, "UpDown12", s.UpDown12);
+    bindMember(form, "CheckBox14", s.CheckBox14);
+    bindMember(form, "Edit87", s.Edit87);
+    bindMember(form, "UpDown14", s.UpDown14);
+    bindMember(form, "CheckBox10", s.CheckBox10);
+    bindMember(form, "Edit86", s.Edit86);
+    bindMember(form, "UpDown13", s.UpDown13);
+    bindMember(form, "CheckBox1", s.CheckBox1);
+    bindMember(form, "CheckBox11", s.CheckBox11);
+    bindMember(form, "CheckBox6", s.CheckBox6);
+    bindMember(form, "CheckBox12", s.CheckBox12);
+    bindMember(form, "CheckBox7", s.CheckBox7);
+    bindMember(form, "CheckBox13", s.CheckBox13);
+    bindMember(form, "CheckBox19", s.CheckBox19);
+    bindMember(form, "SpeedButton26", s.SpeedButton26);
+    bindMember(form, "SpeedButton22", s.SpeedButton22);
+    bindMember(form, "SpeedButton23", s.SpeedButton23);
+    bindMember(form, "SpeedButton24", s.SpeedButton24);
+    bindMember(form, "SpeedButton25", s.SpeedButton25);
 
-    bind(form, "CheckBox3", s.CheckBox3);
-    bind(form, "Edit39", s.Edit39);
-    bind(form, "UpDown3", s.UpDown3);
-    bind(form, "CheckBox24", s.CheckBox24);
-    bind(form, "Edit88", s.Edit88);
-    bind(form, "UpDown9", s.UpDown9);
-    bind(form, "CheckBox27", s.CheckBox27);
-    bind(form, "CheckBox9", s.CheckBox9);
-    bind(form, "Edit42", s.Edit42);
-    bind(form, "UpDown6", s.UpDown6);
-    bind(form, "CheckBox28", s.CheckBox28);
-    bind(form, "Edit91", s.Edit91);
-    bind(form, "UpDown17", s.UpDown17);
-    bind(form, "Edit92", s.Edit92);
-    bind(form, "UpDown18", s.UpDown18);
-    bind(form, "CheckBox4", s.CheckBox4);
-    bind(form, "Edit40", s.Edit40);
-    bind(form, "UpDown4", s.UpDown4);
-    bind(form, "CheckBox5", s.CheckBox5);
-    bind(form, "Edit41", s.Edit41);
-    bind(form, "UpDown5", s.UpDown5);
-    bind(form, "CheckBox23", s.CheckBox23);
-    bind(form, "Edit84", s.Edit84);
-    bind(form, "UpDown11", s.UpDown11);
-    bind(form, "CheckBox31", s.CheckBox31);
-    bind(form, "CheckBox29", s.CheckBox29);
-    bind(form, "CheckBox30", s.CheckBox30);
+    bindMember(form, "CheckBox3", s.CheckBox3);
+    bindMember(form, "Edit39", s.Edit39);
+    bindMember(form, "UpDown3", s.UpDown3);
+    bindMember(form, "CheckBox24", s.CheckBox24);
+    bindMember(form, "Edit88", s.Edit88);
+    bindMember(form, "UpDown9", s.UpDown9);
+    bindMember(form, "CheckBox27", s.CheckBox27);
+    bindMember(form, "CheckBox9", s.CheckBox9);
+    bindMember(form, "Edit42", s.Edit42);
+    bindMember(form, "UpDown6", s.UpDown6);
+    bindMember(form, "CheckBox28", s.CheckBox28);
+    bindMember(form, "Edit91", s.Edit91);
+    bindMember(form, "UpDown17", s.UpDown17);
+    bindMember(form, "Edit92", s.Edit92);
+    bindMember(form, "UpDown18", s.UpDown18);
+    bindMember(form, "CheckBox4", s.CheckBox4);
+    bindMember(form, "Edit40", s.Edit40);
+    bindMember(form, "UpDown4", s.UpDown4);
+    bindMember(form, "CheckBox5", s.CheckBox5);
+    bindMember(form, "Edit41", s.Edit41);
+    bindMember(form, "UpDown5", s.UpDown5);
+    bindMember(form, "CheckBox23", s.CheckBox23);
+    bindMember(form, "Edit84", s.Edit84);
+    bindMember(form, "UpDown11", s.UpDown11);
+    bindMember(form, "CheckBox31", s.CheckBox31);
+    bindMember(form, "CheckBox29", s.CheckBox29);
+    bindMember(form, "CheckBox30", s.CheckBox30);
 
-    bind(form, "Edit37", s.Edit37);
-    bind(form, "UpDown1", s.UpDown1);
-    bind(form, "Edit38", s.Edit38);
-    bind(form, "UpDown2", s.UpDown2);
-    bind(form, "CheckBox22", s.CheckBox22);
-    bind(form, "Edit83", s.Edit83);
-    bind(form, "UpDown10", s.UpDown10);
-    bind(form, "CheckBox25", s.CheckBox25);
-    bind(form, "Edit89", s.Edit89);
-    bind(form, "UpDown15", s.UpDown15);
-    bind(form, "CheckBox26", s.CheckBox26);
-    bind(form, "Edit90", s.Edit90);
-    bind(form, "UpDown16", s.UpDown16);
-    bind(form, "CheckBox8", s.CheckBox8);
-    bind(form, "CheckBox18", s.CheckBox18);
-    bind(form, "Label88", s.Label88);
-    bind(form, "Label89", s.Label89);
-    bind(form, "Label90", s.Label90);
-    bind(form, "Label91", s.Label91);
+    bindMember(form, "Edit37", s.Edit37);
+    bindMember(form, "UpDown1", s.UpDown1);
+    bindMember(form, "Edit38", s.Edit38);
+    bindMember(form, "UpDown2", s.UpDown2);
+    bindMember(form, "CheckBox22", s.CheckBox22);
+    bindMember(form, "Edit83", s.Edit83);
+    bindMember(form, "UpDown10", s.UpDown10);
+    bindMember(form, "CheckBox25", s.CheckBox25);
+    bindMember(form, "Edit89", s.Edit89);
+    bindMember(form, "UpDown15", s.UpDown15);
+    bindMember(form, "CheckBox26", s.CheckBox26);
+    bindMember(form, "Edit90", s.Edit90);
+    bindMember(form, "UpDown16", s.UpDown16);
+    bindMember(form, "CheckBox8", s.CheckBox8);
+    bindMember(form, "CheckBox18", s.CheckBox18);
+    bindMember(form, "Label88", s.Label88);
+    bindMember(form, "Label89", s.Label89);
+    bindMember(form, "Label90", s.Label90);
+    bindMember(form, "Label91", s.Label91);
 
-    bind(form, "RadioGroup1", s.RadioGroup1);
-    bind(form, "RadioButton1", s.RadioButton1);
-    bind(form, "RadioButton2", s.RadioButton2);
-    bind(form, "RadioButton3", s.RadioButton3);
-    bind(form, "CheckBox16", s.CheckBox16);
-    bind(form, "Edit105", s.Edit105);
-    bind(form, "UpDown19", s.UpDown19);
-    bind(form, "Superselten", s.Superselten);
-    bind(form, "SuperAus", s.SuperAus);
+    bindMember(form, "RadioGroup1", s.RadioGroup1);
+    bindMember(form, "RadioButton1", s.RadioButton1);
+    bindMember(form, "RadioButton2", s.RadioButton2);
+    bindMember(form, "RadioButton3", s.RadioButton3);
+    bindMember(form, "CheckBox16", s.CheckBox16);
+    bindMember(form, "Edit105", s.Edit105);
+    bindMember(form, "UpDown19", s.UpDown19);
+    bindMember(form, "Superselten", s.Superselten);
+    bindMember(form, "SuperAus", s.SuperAus);
 
-    bind(form, "CheckBox15", s.CheckBox15);
-    bind(form, "CheckBox20", s.CheckBox20);
-    bind(form, "Edit55", s.Edit55);
-    bind(form, "UpDown7", s.UpDown7);
+    bindMember(form, "CheckBox15", s.CheckBox15);
+    bindMember(form, "CheckBox20", s.CheckBox20);
+    bindMember(form, "Edit55", s.Edit55);
+    bindMember(form, "UpDown7", s.UpDown7);
 }
 
 }  // namespace kugel

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "controls/builder.h"
 #include "model/main_window.h"
 
 namespace kugel {
@@ -63,81 +62,136 @@ std::string n(const char* prefix, int number) {
     return prefix + std::to_string(number);
 }
 
-void buildHeader(TForm1& form, Builder& b) {
-    Component* page = form.TabSheet1;
-    b.label("TippKopfZahlen", page, {kNumbersLeft, kHeaderTop, 5 * kNumberPitch + kNumberWidth, 17},
-            "Zahlen");
-    b.label("TippKopfPowerball", page, {kPowerballLeft, kHeaderTop, kNumberWidth + 8, 17}, "PB");
-    b.label("TippKopfSumme", page, {kSumLeft, kHeaderTop, kSumWidth, 17}, "Summe");
-    b.label("TippKopfTreffer", page, {kHitsLeft, kHeaderTop, kHitsWidth, 17}, "Treffer");
+ControlRow label(std::string name, Bounds b, std::string caption, std::string hint = {}) {
+    return {.kind = Kind::Label,
+            .name = std::move(name),
+            .parent = "TabSheet1",
+            .bounds = b,
+            .caption = std::move(caption),
+            .hint = std::move(hint)};
 }
 
-TicketRow buildRow(TForm1& form, Builder& b, int index) {
+// The column headings above the rows.
+ControlRows headerRows() {
+    return {
+        label("TippKopfZahlen", {kNumbersLeft, kHeaderTop, 5 * kNumberPitch + kNumberWidth, 17},
+              "Zahlen"),
+        label("TippKopfPowerball", {kPowerballLeft, kHeaderTop, kNumberWidth + 8, 17}, "PB"),
+        label("TippKopfSumme", {kSumLeft, kHeaderTop, kSumWidth, 17}, "Summe"),
+        label("TippKopfTreffer", {kHitsLeft, kHeaderTop, kHitsWidth, 17}, "Treffer"),
+    };
+}
+
+// Row `index` (from 0) at its place in the grid; each row is stored as its
+// edits' texts.
+ControlRows rowRows(int index) {
     const RowNames& names = kRowNames[static_cast<std::size_t>(index)];
-    Component* page = form.TabSheet1;
     const int top = kFirstRowTop + index * kRowPitch;
     const int labelTop = top + 3;
-    TicketRow row;
-
-    row.lock = &b.label(n("Label", names.lockLabel), page, {kLockLeft, labelTop, kLockWidth, 17},
-                        std::to_string(index + 1) + ". Tipp", kLockHint);
-    row.lock->bindEvent("OnClick", "Label30Click");
-
-    for (int k = 0; k < ZahlenProReihe; ++k) {
-        Edit& e = b.edit(n("Edit", names.firstEdit + k), page,
-                         {kNumbersLeft + k * kNumberPitch, top, kNumberWidth, kEditHeight});
-        e.setTag(kNoTranslationTag);
-        e.bindEvent("OnChange", "Edit1Change");
-        e.bindEvent("OnExit", "Edit1Exit");
-        row.numbers[static_cast<std::size_t>(k)] = &e;
-    }
-
-    row.powerball = &b.edit(n("Edit", names.powerballEdit), page,
-                            {kPowerballLeft, top, kNumberWidth, kEditHeight});
-    row.powerball->bindEvent("OnChange", "Edit6Change");
-    row.powerball->bindEvent("OnExit", "Edit1Exit");
-
-    row.sum = &b.label(n("Label", names.sumLabel), page, {kSumLeft, labelTop, kSumWidth, 17}, "");
-    row.hits =
-        &b.label(n("Label", names.hitLabel), page, {kHitsLeft, labelTop, kHitsWidth, 17}, "");
-
+    ControlRows rows;
+    ControlRow lock = label(n("Label", names.lockLabel), {kLockLeft, labelTop, kLockWidth, 17},
+                            std::to_string(index + 1) + ". Tipp", kLockHint);
+    lock.events = {{"OnClick", "Label30Click"}};
+    rows.push_back(std::move(lock));
+    for (int k = 0; k < ZahlenProReihe; ++k)
+        rows.push_back({.kind = Kind::Edit,
+                        .name = n("Edit", names.firstEdit + k),
+                        .parent = "TabSheet1",
+                        .bounds = {kNumbersLeft + k * kNumberPitch, top, kNumberWidth, kEditHeight},
+                        .tag = kNoTranslationTag,
+                        .events = {{"OnChange", "Edit1Change"}, {"OnExit", "Edit1Exit"}},
+                        .stored = Stored::Yes});
+    rows.push_back({.kind = Kind::Edit,
+                    .name = n("Edit", names.powerballEdit),
+                    .parent = "TabSheet1",
+                    .bounds = {kPowerballLeft, top, kNumberWidth, kEditHeight},
+                    .events = {{"OnChange", "Edit6Change"}, {"OnExit", "Edit1Exit"}},
+                    .stored = Stored::Yes});
+    rows.push_back(label(n("Label", names.sumLabel), {kSumLeft, labelTop, kSumWidth, 17}, ""));
+    rows.push_back(label(n("Label", names.hitLabel), {kHitsLeft, labelTop, kHitsWidth, 17}, ""));
     const std::string tipp = n("Tipp", index + 1);
-    row.editButton =
-        &b.button(tipp + "Edit", Kind::SpeedButton, page,
-                  {kEditButtonLeft, top, kEditButtonWidth, kEditHeight}, "…", kEditButtonHint);
-    row.editButton->bindEvent("OnClick", tipp + "EditClick");
-    return row;
+    rows.push_back({.kind = Kind::SpeedButton,
+                    .name = tipp + "Edit",
+                    .parent = "TabSheet1",
+                    .bounds = {kEditButtonLeft, top, kEditButtonWidth, kEditHeight},
+                    .caption = "…",
+                    .hint = kEditButtonHint,
+                    .events = {{"OnClick", tipp + "EditClick"}}});
+    return rows;
 }
 
-void buildCalculationPanel(TForm1& form, Builder& b) {
-    TicketControls& t = form.ticket;
-    Component* panel = form.Panel3;
-    // The right part of the panel (x 380 and beyond) stays free for the
-    // file, print and hand-over buttons.
-    t.SpeedButton11 = &b.button("SpeedButton11", Kind::SpeedButton, panel, {6, 9, 24, 24}, "",
-                                "Löschen aller Tipps");
-    t.SpeedButton11->bindEvent("OnClick", "SpeedButton11Click");
-    t.Edit80 = &b.edit("Edit80", panel, {38, 10, 30, 21});
-    t.UpDown8 = &b.upDown("UpDown8", *t.Edit80, 1, MaxTipps, 6);
-    t.BitBtn4 = &b.button("BitBtn4", Kind::BitBtn, panel, {92, 7, 124, 28}, "Tipps berechnen",
-                          "Starten Sie hier die Berechnung der Tippreihen.");
-    t.BitBtn4->bindEvent("OnClick", "Label28Click");
-    t.SpeedButton13 =
-        &b.button("SpeedButton13", Kind::SpeedButton, panel, {222, 9, 24, 24}, "",
-                  "Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren");
-    t.SpeedButton13->bindEvent("OnClick", "SpeedButton13Click");
-    t.Button6 = &b.button("Button6", Kind::Button, panel, {252, 7, 124, 28}, "Verteilung der Tipps",
-                          "Hier sehen Sie im Diagramm welche Zahlen wie oft gezogen wurden");
-    t.Button6->bindEvent("OnClick", "Button6Click");
+// The calculation panel. The right part of Panel3 (x 380 and beyond) stays
+// free for the file, print and hand-over buttons.
+ControlRows calculationPanelRows() {
+    return {
+        {.kind = Kind::SpeedButton,
+         .name = "SpeedButton11",
+         .parent = "Panel3",
+         .bounds = {6, 9, 24, 24},
+         .hint = "Löschen aller Tipps",
+         .events = {{"OnClick", "SpeedButton11Click"}}},
+        {.kind = Kind::Edit,
+         .name = "Edit80",
+         .parent = "Panel3",
+         .bounds = {38, 10, 30, 21},
+         .stored = Stored::WithUpDown},
+        {.kind = Kind::UpDown,
+         .name = "UpDown8",
+         .associate = "Edit80",
+         .min = 1,
+         .max = MaxTipps,
+         .position = 6,
+         .stored = Stored::Yes},
+        {.kind = Kind::BitBtn,
+         .name = "BitBtn4",
+         .parent = "Panel3",
+         .bounds = {92, 7, 124, 28},
+         .caption = "Tipps berechnen",
+         .hint = "Starten Sie hier die Berechnung der Tippreihen.",
+         .events = {{"OnClick", "Label28Click"}}},
+        {.kind = Kind::SpeedButton,
+         .name = "SpeedButton13",
+         .parent = "Panel3",
+         .bounds = {222, 9, 24, 24},
+         .hint = "Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren",
+         .events = {{"OnClick", "SpeedButton13Click"}}},
+        {.kind = Kind::Button,
+         .name = "Button6",
+         .parent = "Panel3",
+         .bounds = {252, 7, 124, 28},
+         .caption = "Verteilung der Tipps",
+         .hint = "Hier sehen Sie im Diagramm welche Zahlen wie oft gezogen wurden",
+         .events = {{"OnClick", "Button6Click"}}},
+    };
 }
 
 }  // namespace
 
-void buildTicketControls(TForm1& form, Builder& b) {
-    buildHeader(form, b);
-    for (int r = 0; r < MaxTipps; ++r)
-        form.ticket.rows[static_cast<std::size_t>(r)] = buildRow(form, b, r);
-    buildCalculationPanel(form, b);
+ControlRows ticketRows() {
+    ControlRows rows = headerRows();
+    for (int r = 0; r < MaxTipps; ++r) rows = concatenate({rows, rowRows(r)});
+    return concatenate({rows, calculationPanelRows()});
+}
+
+void bindTicketControls(TForm1& form) {
+    TicketControls& t = form.ticket;
+    for (std::size_t r = 0; r < t.rows.size(); ++r) {
+        const RowNames& names = kRowNames[r];
+        TicketRow& row = t.rows[r];
+        bindMember(form, n("Label", names.lockLabel), row.lock);
+        for (std::size_t k = 0; k < row.numbers.size(); ++k)
+            bindMember(form, n("Edit", names.firstEdit + static_cast<int>(k)), row.numbers[k]);
+        bindMember(form, n("Edit", names.powerballEdit), row.powerball);
+        bindMember(form, n("Label", names.sumLabel), row.sum);
+        bindMember(form, n("Label", names.hitLabel), row.hits);
+        bindMember(form, n("Tipp", static_cast<int>(r) + 1) + "Edit", row.editButton);
+    }
+    bindMember(form, "SpeedButton11", t.SpeedButton11);
+    bindMember(form, "Edit80", t.Edit80);
+    bindMember(form, "UpDown8", t.UpDown8);
+    bindMember(form, "BitBtn4", t.BitBtn4);
+    bindMember(form, "SpeedButton13", t.SpeedButton13);
+    bindMember(form, "Button6", t.Button6);
 }
 
 bool isLocked(const TicketRow& row) {

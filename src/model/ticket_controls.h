@@ -2,11 +2,11 @@
 
 #include <array>
 
+#include "controls/control_table.h"
 #include "model/game.h"
 
 namespace kugel {
 
-class Builder;
 class Button;
 class Edit;
 class Label;
@@ -39,8 +39,10 @@ struct TicketControls {
     Button* Button6 = nullptr;        // tip distribution chart
 };
 
-// Creates the ticket rows and the calculation panel's controls.
-void buildTicketControls(TForm1& form, Builder& b);
+// The column headings, the ticket rows and the calculation panel's
+// controls, in creation order.
+ControlRows ticketRows();
+void bindTicketControls(TForm1& form);
 
 // The locked flag is the colour of the row label.
 bool isLocked(const TicketRow& row);

@@ -7,7 +7,6 @@
 #include "controls/value_text.h"
 #include "model/game.h"
 #include "model/main_window.h"
-#include "model/settings_controls.h"
 #include "shell/startup.h"
 #include "update/vendor_site.h"
 
@@ -85,7 +84,7 @@ std::vector<StoredSetting> buildTable() {
     add(neuerSchein);
 
     // B: the calculation's check boxes and radio buttons, the window, the language.
-    const ControlRows& window = settingsPageRows();
+    const ControlRows& window = mainWindowRows();
     for (StoredSetting& s : storedControls(window, Kind::CheckBox)) add(std::move(s));
     add(step('B', upDown6FollowsCheckBox31));
     for (StoredSetting& s : storedControls(window, Kind::RadioButton)) add(std::move(s));
@@ -113,18 +112,8 @@ std::vector<StoredSetting> buildTable() {
     add(sprache);
 
     // C: the up-downs, then the ticket (each edit normalises what it receives).
-    for (int n = 1; n <= 19; ++n)
-        add(value("UpDown" + std::to_string(n), 'C', StoredType::Integer, "Form1",
-                  "UpDown" + std::to_string(n), "Position", kUpDowns));
-    auto ticketEdits = [&](int first, int last) {
-        for (int n = first; n <= last; ++n)
-            add(value("Edit" + std::to_string(n), 'C', StoredType::Text, "Form1",
-                      "Edit" + std::to_string(n), "Text", kTicketEdits));
-    };
-    ticketEdits(1, 36);
-    ticketEdits(43, 54);
-    ticketEdits(56, 79);
-    ticketEdits(93, 104);
+    for (StoredSetting& s : storedControls(window, Kind::UpDown)) add(std::move(s));
+    for (StoredSetting& s : storedControls(window, Kind::Edit)) add(std::move(s));
 
     // D: the print positioning dialog.
     for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15, 17, 19, 21, 23, 14})
@@ -206,13 +195,6 @@ std::vector<StoredSetting> storedControls(const ControlRows& rows, Kind kind) {
         }
     }
     return settings;
-}
-
-const std::vector<std::string>& inputControlsNotStored() {
-    static const std::vector<std::string> names = {
-        "DateTimePicker1",  // the draw shown: every start shows the newest one
-    };
-    return names;
 }
 
 const std::vector<StoredSetting>& settingsTable() {

@@ -55,13 +55,6 @@ const std::vector<StoredSetting>& settingsTable();
 // in the order of the numbers their names end in.
 std::vector<StoredSetting> storedControls(const ControlRows& rows, Kind kind);
 
-// The main window's input controls that are deliberately not stored. Every
-// other check box, radio button, edit, up-down, combo box and date picker of
-// the main window has a row of its own, or (an edit) is the display of a
-// stored up-down: a control added without either would silently forget what
-// the player set, and a test holds the window to this.
-const std::vector<std::string>& inputControlsNotStored();
-
 // Save ranks from this one on are written inside a guard of their own.
 inline constexpr int kFirstPrintSaveRank = 14;
 

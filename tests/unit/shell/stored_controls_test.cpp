@@ -5,7 +5,7 @@
 #include <string>
 
 #include "controls/component.h"
-#include "model/settings_controls.h"
+#include "model/main_window.h"
 #include "shell/settings_table.h"
 #include "support/test_app.h"
 
@@ -18,45 +18,27 @@ bool takesInput(Kind k) {
 }
 
 // Every input control of the main window keeps what the player set between
-// runs, unless it is named as not stored: a control added later and left out
-// of the settings table fails here instead of silently forgetting its value.
-TEST(StoredControls, EveryInputOfTheMainWindowIsStoredOrNamedAsNotStored) {
+// runs, unless its row says it is not stored: a control added later without
+// saying so, or said stored and left out of the settings table, fails here
+// instead of silently forgetting its value.
+TEST(StoredControls, EveryInputOfTheMainWindowSaysWhetherItIsStored) {
     test::TestApp t;
     std::set<std::string> stored;
     for (const StoredSetting& s : settingsTable())
         if (s.form == "Form1" && !s.control.empty()) stored.insert(s.control);
-    const std::vector<std::string>& notStored = inputControlsNotStored();
+    const ControlRows& rows = mainWindowRows();
 
-    for (const auto& c : t.form().components()) {
-        if (!takesInput(c->kind()) || stored.count(c->name())) continue;
-        if (std::find(notStored.begin(), notStored.end(), c->name()) != notStored.end()) continue;
-        // An edit that shows a stored up-down's position is stored with it.
-        bool shownByStoredUpDown = false;
-        for (const auto& u : t.form().components())
-            if (u->kind() == Kind::UpDown && stored.count(u->name()) &&
-                static_cast<const UpDown&>(*u).associate() == c.get())
-                shownByStoredUpDown = true;
-        EXPECT_TRUE(shownByStoredUpDown)
-            << c->name() << " is neither stored nor named as not stored";
-    }
-    // The names stay true to the window.
-    for (const std::string& name : notStored) {
-        const Component* c = t.form().find(name);
-        ASSERT_NE(c, nullptr) << name;
-        EXPECT_TRUE(takesInput(c->kind())) << name;
-        EXPECT_EQ(stored.count(name), 0u) << name << " is stored after all";
-    }
-}
+    // The table is the whole window, in its order.
+    std::vector<std::string> created, listed;
+    for (const auto& c : t.form().components()) created.push_back(c->name());
+    for (const ControlRow& row : rows) listed.push_back(row.name);
+    EXPECT_EQ(created, listed);
 
-// The calculation pages say of each input control whether it is stored,
-// and the settings table follows what they say.
-TEST(StoredControls, EveryInputOfTheCalculationPagesSaysWhetherItIsStored) {
-    std::set<std::string> stored;
-    for (const StoredSetting& s : settingsTable())
-        if (s.form == "Form1" && !s.control.empty()) stored.insert(s.control);
-    const ControlRows& rows = settingsPageRows();
     for (const ControlRow& row : rows) {
-        if (!takesInput(row.kind)) continue;
+        if (!takesInput(row.kind)) {
+            EXPECT_EQ(row.stored, Stored::Unsaid) << row.name << " holds no value to store";
+            continue;
+        }
         switch (row.stored) {
             case Stored::Unsaid:
                 ADD_FAILURE() << row.name << " does not say whether it is stored";
