@@ -1,6 +1,6 @@
 #include "output/print_settings_dialog.h"
 
-#include "controls/builder.h"
+#include "controls/control_table.h"
 #include "controls/value_text.h"
 
 namespace kugel {
@@ -9,13 +9,22 @@ TForm5::TForm5(Platform& platform) : Form("Form5", platform) {
     setCaption("Druckeeinstellungen für den Lottoschein");
     setBounds(200, 150, 420, 300);
     setFontHeight(13);
-    Builder b(*this);
-
-    b.label("Label1", this, {12, 12, 396, 17}, "Schrift für den Druck des Scheins:");
-    Label2 = &b.label("Label2", this, {12, 36, 396, 17}, "");
-    Label2->setTag(8);  // shows data, not a text of the language files
-    BitBtn1 = &b.button("BitBtn1", Kind::BitBtn, this, {320, 256, 88, 28}, "OK");
-    BitBtn1->modalResult = DialogResult::Ok;
+    static const ControlRows rows = {
+        {.kind = Kind::Label,
+         .name = "Label1",
+         .bounds = {12, 12, 396, 17},
+         .caption = "Schrift für den Druck des Scheins:"},
+        // Shows data, not a text of the language files.
+        {.kind = Kind::Label, .name = "Label2", .bounds = {12, 36, 396, 17}, .tag = 8},
+        {.kind = Kind::BitBtn,
+         .name = "BitBtn1",
+         .bounds = {320, 256, 88, 28},
+         .caption = "OK",
+         .modalResult = DialogResult::Ok},
+    };
+    buildControls(*this, rows);
+    bindMember(*this, "Label2", Label2);
+    bindMember(*this, "BitBtn1", BitBtn1);
     setPrintFont(printFont_);
 
     // The font by its parts, as the settings store keeps them.
