@@ -1,8 +1,8 @@
 #include "analysis/chance_dialog.h"
 
 #include "analysis/prize_odds.h"
-#include "controls/builder.h"
 #include "controls/chart.h"
+#include "controls/control_table.h"
 #include "draws/hit_count.h"
 #include "model/added_texts.h"
 
@@ -15,21 +15,40 @@ TChanceForm::TChanceForm(Platform& platform) : Form("ChanceForm", platform) {
     setCaption(builtInAddedTexts()[AddedText::ChanceTitle]);
     setBounds(200, 40, 760, 718);
     setFontHeight(13);
-    Builder b(*this);
-    Label1 = &b.label("Label1", this, {12, 8, 736, 17}, "Reihen je Trefferklasse");
-    Chart1 = &create<Chart>("Chart1", this);
-    Chart1->setBounds(12, 28, 736, 240);
-    Chart1->setHint("Beobachtet neben erwartet, je Trefferklasse");
-    ObservedLegend = &b.label("ObservedLegend", this, {12, 274, 200, 17}, "beobachtet");
-    ObservedLegend->setFontColor(kObservedColor);
-    ExpectedLegend = &b.label("ExpectedLegend", this, {220, 274, 528, 17},
-                              "erwartet beim Zufall, der Strich: Bereich (95 %)");
-    ExpectedLegend->setFontColor(kExpectedColor);
-    Memo1 = &create<Memo>("Memo1", this);
-    // Tall enough for the whole text: the table and the verdict below it.
-    Memo1->setBounds(12, 298, 736, 372);
-    BitBtn1 = &b.button("BitBtn1", Kind::BitBtn, this, {660, 680, 88, 28}, "Schließen");
-    BitBtn1->modalResult = DialogResult::Cancel;
+    static const ControlRows rows = {
+        {.kind = Kind::Label,
+         .name = "Label1",
+         .bounds = {12, 8, 736, 17},
+         .caption = "Reihen je Trefferklasse"},
+        {.kind = Kind::Chart,
+         .name = "Chart1",
+         .bounds = {12, 28, 736, 240},
+         .hint = "Beobachtet neben erwartet, je Trefferklasse"},
+        {.kind = Kind::Label,
+         .name = "ObservedLegend",
+         .bounds = {12, 274, 200, 17},
+         .caption = "beobachtet",
+         .fontColor = kObservedColor},
+        {.kind = Kind::Label,
+         .name = "ExpectedLegend",
+         .bounds = {220, 274, 528, 17},
+         .caption = "erwartet beim Zufall, der Strich: Bereich (95 %)",
+         .fontColor = kExpectedColor},
+        // Tall enough for the whole text: the table and the verdict below it.
+        {.kind = Kind::Memo, .name = "Memo1", .bounds = {12, 298, 736, 372}},
+        {.kind = Kind::BitBtn,
+         .name = "BitBtn1",
+         .bounds = {660, 680, 88, 28},
+         .caption = "Schließen",
+         .modalResult = DialogResult::Cancel},
+    };
+    buildControls(*this, rows);
+    bindMember(*this, "Label1", Label1);
+    bindMember(*this, "Chart1", Chart1);
+    bindMember(*this, "ObservedLegend", ObservedLegend);
+    bindMember(*this, "ExpectedLegend", ExpectedLegend);
+    bindMember(*this, "Memo1", Memo1);
+    bindMember(*this, "BitBtn1", BitBtn1);
 }
 
 void TChanceForm::showComparison(const ChanceComparison& c, std::vector<std::string> lines) {
