@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "controls/builder.h"
+#include "controls/control_table.h"
 #include "controls/form.h"
 #include "model/game.h"
 
