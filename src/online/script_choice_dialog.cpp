@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "controls/builder.h"
+#include "controls/control_table.h"
 #include "platform/durable_file.h"
 #include "platform/platform.h"
 
@@ -65,34 +65,80 @@ void refreshChosenTemplate(TQCSForm& f) {
 
 }  // namespace
 
+namespace {
+
+// A parameter's edit under its caption.
+ControlRows labeled(const std::string& name, const char* caption, int left, int top) {
+    return {
+        {.kind = Kind::Label,
+         .name = name + "Label",
+         .bounds = {left, top, 180, 17},
+         .caption = caption},
+        {.kind = Kind::Edit, .name = name, .bounds = {left, top + 18, 180, 21}},
+    };
+}
+
+ControlRows designedRows() {
+    return concatenate({
+        {
+            {.kind = Kind::Label,
+             .name = "Label1",
+             .bounds = {12, 12, 300, 17},
+             .caption = "Quandors Click-Script File"},
+            {.kind = Kind::ComboBox, .name = "LabeledEdit1", .bounds = {12, 32, 360, 23}},
+            {.kind = Kind::BitBtn,
+             .name = "BitBtn1",
+             .bounds = {378, 31, 30, 25},
+             .caption = "…",
+             .hint = "Script-Datei auswählen",
+             .events = {{"OnClick", "BitBtn1Click"}}},
+            {.kind = Kind::Label,
+             .name = "Label2",
+             .bounds = {12, 70, 300, 17},
+             .caption = "Parameter "},
+        },
+        labeled("LabeledEdit2", "ZAHL1", 12, 94),
+        labeled("LabeledEdit3", "ZAHL2", 216, 94),
+        labeled("LabeledEdit4", "TEXT1", 12, 140),
+        labeled("LabeledEdit5", "TEXT2", 216, 140),
+        {
+            {.kind = Kind::BitBtn,
+             .name = "BitBtn3",
+             .bounds = {320, 200, 88, 28},
+             .caption = "Abbrechen",
+             .modalResult = DialogResult::Cancel},
+            {.kind = Kind::BitBtn,
+             .name = "BitBtn2",
+             .bounds = {224, 200, 88, 28},
+             .caption = "OK",
+             .modalResult = DialogResult::Ok,
+             .events = {{"OnClick", "BitBtn2Click"}}},
+            {.kind = Kind::OpenDialog, .name = "OpenDialog1"},
+        },
+    });
+}
+
+}  // namespace
+
 TQCSForm::TQCSForm(Platform& platform) : Form("QCSForm", platform) {
     setCaption("Script für Zahlenübergabe auswählen!");
     setBounds(200, 150, 420, 250);
     setFontHeight(13);
-    Builder b(*this);
     bindEvent("OnShow", "FormShow");
     bindEvent("OnClose", "FormClose");
-
-    Label1 = &b.label("Label1", this, {12, 12, 300, 17}, "Quandors Click-Script File");
-    LabeledEdit1 = &b.comboBox("LabeledEdit1", this, {12, 32, 360, 23});
-    BitBtn1 =
-        &b.button("BitBtn1", Kind::BitBtn, this, {378, 31, 30, 25}, "…", "Script-Datei auswählen");
-    BitBtn1->bindEvent("OnClick", "BitBtn1Click");
-    Label2 = &b.label("Label2", this, {12, 70, 300, 17}, "Parameter ");
-    auto labeled = [&](const char* name, const char* caption, int left, int top) {
-        b.label(std::string(name) + "Label", this, {left, top, 180, 17}, caption);
-        return &b.edit(name, this, {left, top + 18, 180, 21});
-    };
-    LabeledEdit2 = labeled("LabeledEdit2", "ZAHL1", 12, 94);
-    LabeledEdit3 = labeled("LabeledEdit3", "ZAHL2", 216, 94);
-    LabeledEdit4 = labeled("LabeledEdit4", "TEXT1", 12, 140);
-    LabeledEdit5 = labeled("LabeledEdit5", "TEXT2", 216, 140);
-    BitBtn3 = &b.button("BitBtn3", Kind::BitBtn, this, {320, 200, 88, 28}, "Abbrechen");
-    BitBtn3->modalResult = DialogResult::Cancel;
-    BitBtn2 = &b.button("BitBtn2", Kind::BitBtn, this, {224, 200, 88, 28}, "OK");
-    BitBtn2->modalResult = DialogResult::Ok;
-    BitBtn2->bindEvent("OnClick", "BitBtn2Click");
-    OpenDialog1 = &create<FileDialog>(Kind::OpenDialog, "OpenDialog1", this);
+    static const ControlRows rows = designedRows();
+    buildControls(*this, rows);
+    bindMember(*this, "Label1", Label1);
+    bindMember(*this, "LabeledEdit1", LabeledEdit1);
+    bindMember(*this, "BitBtn1", BitBtn1);
+    bindMember(*this, "Label2", Label2);
+    bindMember(*this, "LabeledEdit2", LabeledEdit2);
+    bindMember(*this, "LabeledEdit3", LabeledEdit3);
+    bindMember(*this, "LabeledEdit4", LabeledEdit4);
+    bindMember(*this, "LabeledEdit5", LabeledEdit5);
+    bindMember(*this, "BitBtn3", BitBtn3);
+    bindMember(*this, "BitBtn2", BitBtn2);
+    bindMember(*this, "OpenDialog1", OpenDialog1);
     OpenDialog1->filter = kTemplateFilter;
     OpenDialog1->defaultExt = "qcs";
 
