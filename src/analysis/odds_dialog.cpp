@@ -7,7 +7,7 @@
 #include <string>
 
 #include "analysis/prize_odds.h"
-#include "controls/builder.h"
+#include "controls/control_table.h"
 #include "model/added_texts.h"
 #include "model/main_window.h"
 #include "model/program_windows.h"
@@ -41,51 +41,79 @@ std::optional<double> amount(std::string text) {
     return v;
 }
 
+ControlRow label(std::string name, Bounds b, std::string caption) {
+    return {
+        .kind = Kind::Label, .name = std::move(name), .bounds = b, .caption = std::move(caption)};
+}
+
+// The headings, a line per division with its quota to edit, the chance of
+// any prize, the price of a row and what a row returns.
+ControlRows designedRows() {
+    ControlRows rows = {
+        label("Label1", {12, 10, 70, 17}, "Klasse"),
+        label("Label2", {84, 10, 110, 17}, "Treffer"),
+        label("Label3", {196, 10, 120, 17}, "Chance je Reihe"),
+        label("Label4", {318, 10, 110, 17}, "1 zu"),
+        label("Label5", {440, 10, 100, 17}, "Quote"),
+    };
+    const std::array<double, 8> quotas = defaultDivisionQuotas();
+    for (const PrizeDivision& d : prizeDivisions()) {
+        const int top = kTop + (d.division - 1) * kRowHeight;
+        const std::string n = std::to_string(d.division);
+        rows.push_back(label("Division" + n, {12, top + 3, 70, 17}, n));
+        rows.push_back(label("Hits" + n, {84, top + 3, 110, 17}, hitsText(d)));
+        rows.push_back(label("Chance" + n, {196, top + 3, 120, 17}, d.probability.text()));
+        rows.push_back(label("OneIn" + n, {318, top + 3, 110, 17}, oddsText(d.probability)));
+        rows.push_back({.kind = Kind::Edit,
+                        .name = "Quote" + n,
+                        .bounds = {440, top, 100, 21},
+                        .caption = fixed(quotas[static_cast<std::size_t>(d.division - 1)], 2),
+                        .hint = "Was diese Gewinnklasse je Reihe auszahlt",
+                        .events = {{"OnChange", "OddsChange"}}});
+    }
+
+    const int below = kTop + 8 * kRowHeight + 8;
+    const Fraction any = anyDivisionProbability();
+    return concatenate({
+        rows,
+        {
+            label("AnyLabel", {12, below, 180, 17}, "Irgendeine Gewinnklasse"),
+            label("AnyChance", {196, below, 120, 17}, any.text()),
+            label("AnyOneIn", {318, below, 110, 17}, oddsText(any)),
+            label("PriceLabel", {12, below + 36, 300, 17}, "Preis je Reihe"),
+            {.kind = Kind::Edit,
+             .name = "PriceEdit",
+             .bounds = {440, below + 33, 100, 21},
+             .caption = "1.00",
+             .hint = "Was eine Reihe kostet",
+             .events = {{"OnChange", "OddsChange"}}},
+            label("ReturnLabel", {12, below + 64, 300, 17}, "Erwartete Auszahlung je Reihe"),
+            label("ReturnValue", {318, below + 64, 222, 17}, ""),
+            label("ShareLabel", {12, below + 88, 300, 17}, "Davon zurück je gesetztem Betrag"),
+            label("ShareValue", {318, below + 88, 222, 17}, ""),
+            {.kind = Kind::BitBtn,
+             .name = "BitBtn1",
+             .bounds = {452, below + 124, 88, 28},
+             .caption = "Schließen",
+             .modalResult = DialogResult::Cancel},
+        },
+    });
+}
+
 }  // namespace
 
 TOddsForm::TOddsForm(Platform& platform) : Form("OddsForm", platform) {
     setCaption(builtInAddedTexts()[AddedText::OddsDialogTitle]);
     setBounds(220, 140, 560, 420);
     setFontHeight(13);
-    Builder b(*this);
-    b.label("Label1", this, {12, 10, 70, 17}, "Klasse");
-    b.label("Label2", this, {84, 10, 110, 17}, "Treffer");
-    b.label("Label3", this, {196, 10, 120, 17}, "Chance je Reihe");
-    b.label("Label4", this, {318, 10, 110, 17}, "1 zu");
-    b.label("Label5", this, {440, 10, 100, 17}, "Quote");
-
-    const std::array<double, 8> quotas = defaultDivisionQuotas();
-    for (const PrizeDivision& d : prizeDivisions()) {
-        const int top = kTop + (d.division - 1) * kRowHeight;
-        const std::string n = std::to_string(d.division);
-        b.label("Division" + n, this, {12, top + 3, 70, 17}, n);
-        b.label("Hits" + n, this, {84, top + 3, 110, 17}, hitsText(d));
-        b.label("Chance" + n, this, {196, top + 3, 120, 17}, d.probability.text());
-        b.label("OneIn" + n, this, {318, top + 3, 110, 17}, oddsText(d.probability));
-        Edit& quota = b.edit("Quote" + n, this, {440, top, 100, 21},
-                             fixed(quotas[static_cast<std::size_t>(d.division - 1)], 2),
-                             "Was diese Gewinnklasse je Reihe auszahlt");
-        quota.bindEvent("OnChange", "OddsChange");
-        quotaEdits[static_cast<std::size_t>(d.division - 1)] = &quota;
-    }
-
-    const int below = kTop + 8 * kRowHeight + 8;
-    const Fraction any = anyDivisionProbability();
-    b.label("AnyLabel", this, {12, below, 180, 17}, "Irgendeine Gewinnklasse");
-    b.label("AnyChance", this, {196, below, 120, 17}, any.text());
-    b.label("AnyOneIn", this, {318, below, 110, 17}, oddsText(any));
-
-    b.label("PriceLabel", this, {12, below + 36, 300, 17}, "Preis je Reihe");
-    PriceEdit =
-        &b.edit("PriceEdit", this, {440, below + 33, 100, 21}, "1.00", "Was eine Reihe kostet");
-    PriceEdit->bindEvent("OnChange", "OddsChange");
-    b.label("ReturnLabel", this, {12, below + 64, 300, 17}, "Erwartete Auszahlung je Reihe");
-    ReturnValue = &b.label("ReturnValue", this, {318, below + 64, 222, 17}, "");
-    b.label("ShareLabel", this, {12, below + 88, 300, 17}, "Davon zurück je gesetztem Betrag");
-    ShareValue = &b.label("ShareValue", this, {318, below + 88, 222, 17}, "");
-
-    BitBtn1 = &b.button("BitBtn1", Kind::BitBtn, this, {452, below + 124, 88, 28}, "Schließen");
-    BitBtn1->modalResult = DialogResult::Cancel;
+    static const ControlRows rows = designedRows();
+    buildControls(*this, rows);
+    for (std::size_t i = 0; i < quotaEdits.size(); ++i)
+        bindMember(*this, "Quote" + std::to_string(i + 1), quotaEdits[i]);
+    bindMember(*this, "PriceEdit", PriceEdit);
+    bindMember(*this, "ReturnValue", ReturnValue);
+    bindMember(*this, "ShareValue", ShareValue);
+    bindMember(*this, "BitBtn1", BitBtn1);
 
     addHandler("OddsChange", [this](Component*) { recalculate(); });
     recalculate();
