@@ -3,7 +3,7 @@
 #include <string>
 
 #include "analysis/amount_text.h"
-#include "controls/builder.h"
+#include "controls/control_table.h"
 #include "model/added_texts.h"
 #include "model/conversion.h"
 #include "model/main_window.h"
@@ -54,48 +54,105 @@ TForm9::TForm9(Platform& platform) : Form("Form9", platform) {
     addHandler("SpeedButton1Click", [this](Component*) { fillUsualQuotas(*this); });
 }
 
+namespace {
+
+ControlRow label(std::string name, Bounds b, std::string caption,
+                 Alignment alignment = Alignment::Left) {
+    return {.kind = Kind::Label,
+            .name = std::move(name),
+            .parent = "Panel1",
+            .bounds = b,
+            .caption = std::move(caption),
+            .alignment = alignment};
+}
+
+// The edits of one column, a line per class; a change recalculates.
+ControlRows editColumn(int firstNumber, int left, int width) {
+    ControlRows rows;
+    for (std::size_t k = 0; k < TForm9::kClasses; ++k)
+        rows.push_back({.kind = Kind::Edit,
+                        .name = "Edit" + std::to_string(firstNumber + static_cast<int>(k)),
+                        .parent = "Panel1",
+                        .bounds = {left, rowTop(k), width, kEditHeight},
+                        .caption = "0",
+                        .events = {{"OnChange", "Edit9Change"}}});
+    return rows;
+}
+
 // Creation order is the one the language files walk.
+ControlRows designedRows() {
+    ControlRows rows = {
+        {.kind = Kind::Panel,
+         .name = "Panel1",
+         .bounds = {0, 0, kClientWidth, kClientHeight - kStatusHeight}},
+        label("Label1", {kClassLeft, kHeaderTop, kClassWidth, 17}, "Richtig+Z+S"),
+        label("Label2", {kQuotaLeft, kHeaderTop, kQuotaWidth, 17}, "Gewinnquoten"),
+        label("Label3", {kAmountLeft, kHeaderTop, kAmountWidth, 17}, "Summe"),
+    };
+    for (std::size_t k = 0; k < TForm9::kClasses; ++k)
+        rows.push_back(label("Label" + std::to_string(4 + k),
+                             {kClassLeft, rowTop(k) + 3, kClassWidth, 17}, kClassNames[k]));
+    for (std::size_t k = 0; k < TForm9::kClasses; ++k)
+        rows.push_back(label("Label" + std::to_string(12 + k),
+                             {kAmountLeft, rowTop(k) + 3, kAmountWidth, 17}, "", Alignment::Right));
+    ControlRow total =
+        label("Label20", {kAmountLeft, kTotalTop, kAmountWidth, 17}, "Summe", Alignment::Right);
+    total.bold = true;
+    return concatenate({
+        rows,
+        {
+            total,
+            label("Anzahl", {kCountLeft, kHeaderTop, kCountWidth, 17}, "Anzahl"),
+            {.kind = Kind::SpeedButton,
+             .name = "SpeedButton1",
+             .parent = "Panel1",
+             .bounds = {kQuotaLeft, kTotalTop - 4, 24, 24},
+             .hint = "durchschnittlische Quote eintragen",
+             .events = {{"OnClick", "SpeedButton1Click"}}},
+            // Without a function; kept for the language files' order, not shown.
+            {.kind = Kind::SpeedButton,
+             .name = "SpeedButton2",
+             .parent = "Panel1",
+             .bounds = {kClassLeft, kTotalTop - 4, 24, 24},
+             .visible = false},
+        },
+        editColumn(1, kCountLeft, kCountWidth),
+        editColumn(9, kQuotaLeft, kQuotaWidth),
+        {
+            {.kind = Kind::BitBtn,
+             .name = "BitBtn1",
+             .parent = "Panel1",
+             .bounds = {kClientWidth - 12 - 100, kTotalTop + 28, 100, 28},
+             .caption = "&Schließen",
+             .modalResult = DialogResult::Cancel},
+            {.kind = Kind::StatusBar,
+             .name = "StatusBar1",
+             .bounds = {0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight}},
+        },
+    });
+}
+
+}  // namespace
+
 void TForm9::build() {
-    Builder b(*this);
-    Panel1 = &b.panel("Panel1", this, {0, 0, kClientWidth, kClientHeight - kStatusHeight});
-    Label1 = &b.label("Label1", Panel1, {kClassLeft, kHeaderTop, kClassWidth, 17}, "Richtig+Z+S");
-    Label2 = &b.label("Label2", Panel1, {kQuotaLeft, kHeaderTop, kQuotaWidth, 17}, "Gewinnquoten");
-    Label3 = &b.label("Label3", Panel1, {kAmountLeft, kHeaderTop, kAmountWidth, 17}, "Summe");
-    for (std::size_t k = 0; k < kClasses; ++k)
-        classLabels[k] = &b.label("Label" + std::to_string(4 + k), Panel1,
-                                  {kClassLeft, rowTop(k) + 3, kClassWidth, 17}, kClassNames[k]);
+    static const ControlRows rows = designedRows();
+    buildControls(*this, rows);
+    bindMember(*this, "Panel1", Panel1);
+    bindMember(*this, "Label1", Label1);
+    bindMember(*this, "Label2", Label2);
+    bindMember(*this, "Label3", Label3);
     for (std::size_t k = 0; k < kClasses; ++k) {
-        amounts[k] = &b.label("Label" + std::to_string(12 + k), Panel1,
-                              {kAmountLeft, rowTop(k) + 3, kAmountWidth, 17}, "");
-        amounts[k]->setAlignment(Alignment::Right);
+        bindMember(*this, "Label" + std::to_string(4 + k), classLabels[k]);
+        bindMember(*this, "Label" + std::to_string(12 + k), amounts[k]);
+        bindMember(*this, "Edit" + std::to_string(1 + k), counts[k]);
+        bindMember(*this, "Edit" + std::to_string(9 + k), quotas[k]);
     }
-    Label20 = &b.label("Label20", Panel1, {kAmountLeft, kTotalTop, kAmountWidth, 17}, "Summe");
-    Label20->setAlignment(Alignment::Right);
-    Label20->setBold(true);
-    Anzahl = &b.label("Anzahl", Panel1, {kCountLeft, kHeaderTop, kCountWidth, 17}, "Anzahl");
-    SpeedButton1 =
-        &b.button("SpeedButton1", Kind::SpeedButton, Panel1, {kQuotaLeft, kTotalTop - 4, 24, 24},
-                  "", "durchschnittlische Quote eintragen");
-    SpeedButton1->bindEvent("OnClick", "SpeedButton1Click");
-    // Without a function; kept for the language files' order, not shown.
-    SpeedButton2 = &b.button("SpeedButton2", Kind::SpeedButton, Panel1,
-                             {kClassLeft, kTotalTop - 4, 24, 24}, "");
-    SpeedButton2->setVisible(false);
-    for (std::size_t k = 0; k < kClasses; ++k) {
-        counts[k] = &b.edit("Edit" + std::to_string(1 + k), Panel1,
-                            {kCountLeft, rowTop(k), kCountWidth, kEditHeight}, "0");
-        counts[k]->bindEvent("OnChange", "Edit9Change");
-    }
-    for (std::size_t k = 0; k < kClasses; ++k) {
-        quotas[k] = &b.edit("Edit" + std::to_string(9 + k), Panel1,
-                            {kQuotaLeft, rowTop(k), kQuotaWidth, kEditHeight}, "0");
-        quotas[k]->bindEvent("OnChange", "Edit9Change");
-    }
-    BitBtn1 = &b.button("BitBtn1", Kind::BitBtn, Panel1,
-                        {kClientWidth - 12 - 100, kTotalTop + 28, 100, 28}, "&Schließen");
-    BitBtn1->modalResult = DialogResult::Cancel;
-    StatusBar1 = &create<StatusBar>("StatusBar1", this);
-    StatusBar1->setBounds(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
+    bindMember(*this, "Label20", Label20);
+    bindMember(*this, "Anzahl", Anzahl);
+    bindMember(*this, "SpeedButton1", SpeedButton1);
+    bindMember(*this, "SpeedButton2", SpeedButton2);
+    bindMember(*this, "BitBtn1", BitBtn1);
+    bindMember(*this, "StatusBar1", StatusBar1);
     StatusBar1->addPanel(150);
     StatusBar1->addPanel(50);
 }
