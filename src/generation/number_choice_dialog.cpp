@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "controls/builder.h"
 #include "controls/color.h"
+#include "controls/control_table.h"
 #include "controls/value_text.h"
 #include "model/added_texts.h"
 #include "model/main_window.h"
@@ -79,43 +79,89 @@ TForm6::TForm6(Platform& platform) : Form("Form6", platform) {
     showNumbers();
 }
 
-void TForm6::layout() {
-    Builder b(*this);
-    for (int i = 1; i <= kBoxes; ++i) {
+namespace {
+
+// A box per number in rows of kPerRow (showNumbers moves them to their
+// places for the game), then the buttons on one line below them; their
+// tops follow the boxes shown.
+ControlRows designedRows() {
+    ControlRows rows;
+    for (int i = 1; i <= TForm6::kBoxes; ++i) {
         const int row = (i - 1) / kPerRow;
         const int col = (i - 1) % kPerRow;
-        CheckBox& c = b.checkBox(
-            "CheckBox" + std::to_string(i), this,
-            {kBoxLeft + col * kBoxPitchX, kBoxTop + row * kBoxPitchY, kBoxWidth, kBoxHeight},
-            std::to_string(i));
-        checkBoxes[static_cast<std::size_t>(i - 1)] = &c;
+        rows.push_back({.kind = Kind::CheckBox,
+                        .name = "CheckBox" + std::to_string(i),
+                        .bounds = {kBoxLeft + col * kBoxPitchX, kBoxTop + row * kBoxPitchY,
+                                   kBoxWidth, kBoxHeight},
+                        .caption = std::to_string(i),
+                        .events = {{"OnClick", "CheckBoxClick"}}});
     }
-
-    SpeedButton1 = &b.button("SpeedButton1", Kind::SpeedButton, this,
-                             {kBoxLeft, 0, 72, kButtonHeight}, "Speichern", "Speichern der Liste");
-    SpeedButton2 = &b.button("SpeedButton2", Kind::SpeedButton, this,
-                             {kBoxLeft + 78, 0, 72, kButtonHeight}, "Laden", "Laden der Liste");
-
     // "&Rechnen" serves the calculation, "&Zufall" the tip editor; only one
     // of them shows at a time, so they share a place.
-    const int right = kClientWidth - kBoxLeft;
-    BitBtn3 = &b.button("BitBtn3", Kind::BitBtn, this,
-                        {right - 3 * 88 - 2 * 6, 0, 88, kButtonHeight}, "&Rechnen");
-    BitBtn3->modalResult = DialogResult::Retry;  // rebuild the pool
-    BitBtn4 = &b.button("BitBtn4", Kind::BitBtn, this,
-                        {right - 3 * 88 - 2 * 6, 0, 88, kButtonHeight}, "&Zufall");
-    BitBtn4->setVisible(false);
-    BitBtn1 =
-        &b.button("BitBtn1", Kind::BitBtn, this, {right - 2 * 88 - 6, 0, 88, kButtonHeight}, "OK");
-    BitBtn1->modalResult = DialogResult::Ok;
-    BitBtn2 =
-        &b.button("BitBtn2", Kind::BitBtn, this, {right - 88, 0, 88, kButtonHeight}, "Abbrechen");
-    BitBtn2->modalResult = DialogResult::Abort;
+    constexpr int kRight = kClientWidth - kBoxLeft;
+    return concatenate({
+        rows,
+        {
+            {.kind = Kind::SpeedButton,
+             .name = "SpeedButton1",
+             .bounds = {kBoxLeft, 0, 72, kButtonHeight},
+             .caption = "Speichern",
+             .hint = "Speichern der Liste",
+             .events = {{"OnClick", "SpeedButton1Click"}}},
+            {.kind = Kind::SpeedButton,
+             .name = "SpeedButton2",
+             .bounds = {kBoxLeft + 78, 0, 72, kButtonHeight},
+             .caption = "Laden",
+             .hint = "Laden der Liste",
+             .events = {{"OnClick", "SpeedButton2Click"}}},
+            {.kind = Kind::BitBtn,
+             .name = "BitBtn3",
+             .bounds = {kRight - 3 * 88 - 2 * 6, 0, 88, kButtonHeight},
+             .caption = "&Rechnen",
+             .modalResult = DialogResult::Retry},  // rebuild the pool
+            {.kind = Kind::BitBtn,
+             .name = "BitBtn4",
+             .bounds = {kRight - 3 * 88 - 2 * 6, 0, 88, kButtonHeight},
+             .caption = "&Zufall",
+             .visible = false,
+             .events = {{"OnClick", "BitBtn4Click"}}},
+            {.kind = Kind::BitBtn,
+             .name = "BitBtn1",
+             .bounds = {kRight - 2 * 88 - 6, 0, 88, kButtonHeight},
+             .caption = "OK",
+             .modalResult = DialogResult::Ok},
+            {.kind = Kind::BitBtn,
+             .name = "BitBtn2",
+             .bounds = {kRight - 88, 0, 88, kButtonHeight},
+             .caption = "Abbrechen",
+             .modalResult = DialogResult::Abort},
+            {.kind = Kind::Timer,
+             .name = "Timer1",
+             .interval = 25,
+             .events = {{"OnTimer", "Timer1Timer"}}},
+            {.kind = Kind::SaveDialog, .name = "SaveDialog1"},
+            {.kind = Kind::OpenDialog, .name = "OpenDialog1"},
+        },
+    });
+}
 
-    Timer1 = &create<Timer>("Timer1", this);
-    Timer1->setInterval(25);
-    SaveDialog1 = &create<FileDialog>(Kind::SaveDialog, "SaveDialog1", this);
-    OpenDialog1 = &create<FileDialog>(Kind::OpenDialog, "OpenDialog1", this);
+}  // namespace
+
+void TForm6::layout() {
+    static const ControlRows rows = designedRows();
+    buildControls(*this, rows);
+    for (int i = 1; i <= kBoxes; ++i)
+        bindMember(*this, "CheckBox" + std::to_string(i),
+                   checkBoxes[static_cast<std::size_t>(i - 1)]);
+    bindMember(*this, "SpeedButton1", SpeedButton1);
+    bindMember(*this, "SpeedButton2", SpeedButton2);
+    bindMember(*this, "BitBtn3", BitBtn3);
+    bindMember(*this, "BitBtn4", BitBtn4);
+    bindMember(*this, "BitBtn1", BitBtn1);
+    bindMember(*this, "BitBtn2", BitBtn2);
+    bindMember(*this, "Timer1", Timer1);
+    bindMember(*this, "SaveDialog1", SaveDialog1);
+    bindMember(*this, "OpenDialog1", OpenDialog1);
     for (FileDialog* d : {SaveDialog1, OpenDialog1}) {
         d->filter = kListFilter;
         d->defaultExt = kListExtension;
@@ -136,11 +182,6 @@ void TForm6::registerHandlers() {
 
     bindEvent("OnShow", "FormShow");
     bindEvent("OnClose", "FormClose");
-    SpeedButton1->bindEvent("OnClick", "SpeedButton1Click");
-    SpeedButton2->bindEvent("OnClick", "SpeedButton2Click");
-    BitBtn4->bindEvent("OnClick", "BitBtn4Click");
-    Timer1->bindEvent("OnTimer", "Timer1Timer");
-    for (CheckBox* c : checkBoxes) c->bindEvent("OnClick", "CheckBoxClick");
 
     addField("MaxZahl", {[this] { return std::to_string(MaxZahl); },
                          [this](const std::string& v) {
