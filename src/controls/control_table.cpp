@@ -155,9 +155,6 @@ void build(Form& form, const ControlRow& row) {
         if (!page) throw std::logic_error(form.name() + "." + row.name + " is not a tab sheet");
         page->setTabVisible(false);
     }
-    // Events last: setting the initial state above must not run a handler
-    // the form has not registered yet.
-    for (const EventBinding& e : row.events) c.bindEvent(e.event, e.handler);
 }
 
 }  // namespace
@@ -174,6 +171,12 @@ ControlRows concatenate(std::initializer_list<ControlRows> parts) {
 
 void buildControls(Form& form, const ControlRows& rows) {
     for (const ControlRow& row : rows) build(form, row);
+    // Events once every row stands: setting an initial state (an up-down
+    // writes its edit's text) must not run a handler the form has not
+    // registered yet.
+    for (const ControlRow& row : rows)
+        for (const EventBinding& e : row.events)
+            controlNamed(form, row.name).bindEvent(e.event, e.handler);
 }
 
 Component& controlNamed(Form& form, std::string_view name) {

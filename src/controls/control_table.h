@@ -82,9 +82,10 @@ ControlRows creationOrder(const ControlRows& designed, const ControlRows& added)
 // Several consecutive parts of one table, in the order given.
 ControlRows concatenate(std::initializer_list<ControlRows> parts);
 
-// Creates the controls of `rows` on `form` in table order. A row's parent
-// must exist by then (created by an earlier row, or the form); a missing one
-// throws std::logic_error.
+// Creates the controls of `rows` on `form` in table order, then binds their
+// events, so the initial state runs no handler. A row's parent must exist by
+// then (created by an earlier row, or the form); a missing one throws
+// std::logic_error.
 void buildControls(Form& form, const ControlRows& rows);
 
 // The created control named `name` as its class, for a form's typed members;
