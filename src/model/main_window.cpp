@@ -164,25 +164,30 @@ ControlRows menuRows() {
                  "Aktualisieren1Click"),
         menuItem("Berechnen1", "MainMenu1", "&Berechnen", "Ctrl+R", "Label28Click"),
     };
-    ControlRow handOver =
-        menuItem("Abgeben1", "MainMenu1", "&Abgeben", "Ctrl+G", "OnlineTippClick");
-    handOver.visible = false;
     const ControlRows last = {
-        handOver,
+        {.kind = Kind::MenuItem,
+         .name = "Abgeben1",
+         .parent = "MainMenu1",
+         .caption = "&Abgeben",
+         .shortCut = "Ctrl+G",
+         .visible = false,
+         .events = {{"OnClick", "OnlineTippClick"}}},
         menuItem("Schlieen1", "MainMenu1", "&Schließen", "", "Schlieen1Click"),
     };
     return concatenate({rows, languageMenuRows(), last});
 }
 
 ControlRows pageRows() {
-    ControlRow hidden = tabSheet("TabSheet2", "PageControl1", "Zahlen der letzten Ziehung");
-    hidden.tabVisible = false;
     return {
         {.kind = Kind::PageControl,
          .name = "PageControl1",
          .bounds = {0, 0, kClientWidth, kClientHeight - kStatusHeight}},
         tabSheet("TabSheet1", "PageControl1", "Tipp-Übersicht"),
-        hidden,
+        {.kind = Kind::TabSheet,
+         .name = "TabSheet2",
+         .parent = "PageControl1",
+         .caption = "Zahlen der letzten Ziehung",
+         .tabVisible = false},
         tabSheet("TabSheet6", "PageControl1", "Berechnung"),
         tabSheet("TabSheet5", "PageControl1", "Diagramm"),
         tabSheet("TabSheet4", "PageControl1", "Datenbank"),
@@ -213,61 +218,79 @@ ControlRows overviewRows() {
          .bounds = {0, kPageHeight - 42, kPageWidth, 42}},
     };
 
-    // Save and load sit above the row labels, a small tool bar of the
-    // ticket; the listing's button ends Panel3, with room left of it for
-    // the printer button added later.
-    // Under the last row, beside the Powerball, sum and hit columns; Panel3's
-    // right part is kept for the file and print buttons.
-    constexpr int kHandOverTop = kPageHeight - 42 - 18;
-    ControlRow onlineTipp =
-        bitBtn("OnlineTipp", "TabSheet1", {314, kHandOverTop, 96, 17}, "Tipp &abgeben",
-               "Hier können Sie den Tipp Online abgeben", "OnlineTippClick");
-    onlineTipp.fontHeight = 11;
-    ControlRow warenkorb =
-        bitBtn("Warenkorb", "TabSheet1", {414, kHandOverTop, 100, 17}, "Warenkorb / Cart",
-               "Den Tipp in den Warenkorb eines Online-Anbieters legen", "WarenkorbClick");
-    warenkorb.fontHeight = 11;
-
-    // Narrow side bars left and right of the rows; their text is the
-    // vendor's address and a click opens its home page.
+    // Under the last row: the search, then the hand-over beside the
+    // Powerball, sum and hit columns.
+    constexpr int kUnderRowsTop = kPageHeight - 42 - 18;
+    // The narrow side bars left and right of the rows.
     constexpr int kBarTop = 34;
     constexpr int kBarHeight = kPageHeight - 42 - kBarTop;
-    auto bar = [](const char* name, const char* parent, Bounds b, Kind kind) {
-        ControlRow row{.kind = kind,
-                       .name = name,
-                       .parent = parent,
-                       .bounds = b,
-                       .hint = "Zur Kugelmeister-Webseite",
-                       .events = {{"OnClick", "Label43Click"}}};
-        if (kind == Kind::Label) {
-            row.tag = kNoTranslationTag;
-            row.fontHeight = 8;
-        }
-        return row;
-    };
-    // Under the last row, left of the hand-over buttons.
-    ControlRow search = {.kind = Kind::SpeedButton,
-                         .name = "SpeedButton4",
-                         .parent = "TabSheet1",
-                         .bounds = {194, kPageHeight - 42 - 18, 116, 17},
-                         .caption = "Tipps in DB suchen",
-                         .hint = "Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde",
-                         .fontHeight = 11,
-                         .events = {{"OnClick", "SpeedButton4Click"}}};
+    const char* const kVendorHint = "Zur Kugelmeister-Webseite";
     const ControlRows below = {
+        // Save and load sit above the row labels, a small tool bar of the
+        // ticket; the listing's button ends Panel3, with room left of it for
+        // the printer button added later.
         speedButton("SpeedButton15", "TabSheet1", {10, 35, 24, 22}, "Speichern des Tipps",
                     "SpeedButton15Click"),
         speedButton("SpeedButton16", "TabSheet1", {38, 35, 24, 22}, "Tipp laden aus Datei",
                     "SpeedButton16Click"),
         bitBtn("BitBtn7", "Panel3", {414, 7, 106, 28}, "Tipp ausdrucken",
                "Drucken SIe hier die berechneten Tipps aus", "BitBtn7Click"),
-        onlineTipp,
-        warenkorb,
-        bar("Panel2", "TabSheet1", {0, kBarTop, 9, kBarHeight}, Kind::Panel),
-        bar("Label43", "Panel2", {0, 0, 9, kBarHeight}, Kind::Label),
-        bar("Panel5", "TabSheet1", {kPageWidth - 10, kBarTop, 10, kBarHeight}, Kind::Panel),
-        bar("Label44", "Panel5", {0, 0, 10, kBarHeight}, Kind::Label),
-        search,
+        {.kind = Kind::BitBtn,
+         .name = "OnlineTipp",
+         .parent = "TabSheet1",
+         .bounds = {314, kUnderRowsTop, 96, 17},
+         .caption = "Tipp &abgeben",
+         .hint = "Hier können Sie den Tipp Online abgeben",
+         .fontHeight = 11,
+         .events = {{"OnClick", "OnlineTippClick"}}},
+        {.kind = Kind::BitBtn,
+         .name = "Warenkorb",
+         .parent = "TabSheet1",
+         .bounds = {414, kUnderRowsTop, 100, 17},
+         .caption = "Warenkorb / Cart",
+         .hint = "Den Tipp in den Warenkorb eines Online-Anbieters legen",
+         .fontHeight = 11,
+         .events = {{"OnClick", "WarenkorbClick"}}},
+
+        // The side bars' text is the vendor's address, and a click opens
+        // its home page.
+        {.kind = Kind::Panel,
+         .name = "Panel2",
+         .parent = "TabSheet1",
+         .bounds = {0, kBarTop, 9, kBarHeight},
+         .hint = kVendorHint,
+         .events = {{"OnClick", "Label43Click"}}},
+        {.kind = Kind::Label,
+         .name = "Label43",
+         .parent = "Panel2",
+         .bounds = {0, 0, 9, kBarHeight},
+         .hint = kVendorHint,
+         .tag = kNoTranslationTag,
+         .fontHeight = 8,
+         .events = {{"OnClick", "Label43Click"}}},
+        {.kind = Kind::Panel,
+         .name = "Panel5",
+         .parent = "TabSheet1",
+         .bounds = {kPageWidth - 10, kBarTop, 10, kBarHeight},
+         .hint = kVendorHint,
+         .events = {{"OnClick", "Label43Click"}}},
+        {.kind = Kind::Label,
+         .name = "Label44",
+         .parent = "Panel5",
+         .bounds = {0, 0, 10, kBarHeight},
+         .hint = kVendorHint,
+         .tag = kNoTranslationTag,
+         .fontHeight = 8,
+         .events = {{"OnClick", "Label43Click"}}},
+
+        {.kind = Kind::SpeedButton,
+         .name = "SpeedButton4",
+         .parent = "TabSheet1",
+         .bounds = {194, kUnderRowsTop, 116, 17},
+         .caption = "Tipps in DB suchen",
+         .hint = "Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde",
+         .fontHeight = 11,
+         .events = {{"OnClick", "SpeedButton4Click"}}},
     };
     return concatenate({browser, ticketRows(), below});
 }
@@ -343,12 +366,6 @@ ControlRows chartRows() {
 ControlRows databaseRows() {
     // The two analyses replay the history from the date above.
     const char* const analysisHint = "Berechnung und Erfolg beginnend mit dem oben gewählten Datum";
-    ControlRow stop = speedButton("SpeedButton8", "TabSheet4", {204, 80, 24, 24},
-                                  "Stoppt das Einlesen", "SpeedButton8Click");
-    stop.visible = false;
-    ControlRow exportText =
-        bitBtn("BitBtn3", "TabSheet4", {8, 192, 190, 28}, "Export nach Text", "", "BitBtn3Click");
-    exportText.visible = false;
     return {
         label("Label29", "TabSheet4", {8, 12, 316, 17}),
         // The draw shown is not stored: every start shows the newest one.
@@ -365,7 +382,13 @@ ControlRows databaseRows() {
                     "SpeedButton5Click"),
         bitBtn("BitBtn1", "TabSheet4", {8, 78, 190, 28}, "&Datenbank aktualisieren",
                "aktualieren der Datenbank über Internet", "KugelmeisterClick"),
-        stop,
+        {.kind = Kind::SpeedButton,
+         .name = "SpeedButton8",
+         .parent = "TabSheet4",
+         .bounds = {204, 80, 24, 24},
+         .hint = "Stoppt das Einlesen",
+         .visible = false,
+         .events = {{"OnClick", "SpeedButton8Click"}}},
         bitBtn("BitBtn2", "TabSheet4", {8, 112, 190, 28}, "Datenbank neu anlegen",
                "Beim neu anlegen der Datenbank, wird mit dem Einlesen bei dem Eingestellten Datum "
                "begonnen. Ein Datum bis 1994 ist möglich.",
@@ -374,7 +397,13 @@ ControlRows databaseRows() {
                "manuelle eingaben der Ziehungsdaten.", "BitBtn8Click"),
         bitBtn("BitBtn6", "TabSheet4", {106, 158, 92, 28}, "Löschen",
                "Löschen der aktuell angezeigten Ziehung", "BitBtn4Click"),
-        exportText,
+        {.kind = Kind::BitBtn,
+         .name = "BitBtn3",
+         .parent = "TabSheet4",
+         .bounds = {8, 192, 190, 28},
+         .caption = "Export nach Text",
+         .visible = false,
+         .events = {{"OnClick", "BitBtn3Click"}}},
         {.kind = Kind::SaveDialog, .name = "SaveDialog1", .parent = "TabSheet4"},
         {.kind = Kind::OpenDialog, .name = "OpenDialog1", .parent = "TabSheet4"},
         bitBtn("BitBtn9", "TabSheet4", {8, 236, 509, 28},
@@ -411,14 +440,17 @@ ControlRows internetRows() {
                           .caption = text,
                           .stored = Stored::OwnRow};
     };
-    ControlRow url = edit("URLEdit", {108, 76, 220, 21});
-    url.visible = false;
     return {
         label("ProxyHostLabel", "TabSheet3", {12, 20, 90, 17}, "Proxy-Server"),
         edit("ProxyHostEdit", {108, 16, 220, 21}),
         label("ProxyPortLabel", "TabSheet3", {12, 50, 90, 17}, "Proxy-Port"),
         edit("ProxyPortEdit", {108, 46, 64, 21}, "80"),
-        url,
+        {.kind = Kind::Edit,
+         .name = "URLEdit",
+         .parent = "TabSheet3",
+         .bounds = {108, 76, 220, 21},
+         .visible = false,
+         .stored = Stored::OwnRow},
         label("UpdateLinkHeading", "TabSheet3", {12, 120, 500, 17},
               "Updates und die neueste Version gibt es bei:"),
         link("Label52", 120),
@@ -454,9 +486,6 @@ ControlRows designedRows() {
 // components by their place in creation order, so these rows come after all
 // designed ones: add to the end of this table.
 ControlRows addedRows() {
-    ControlRow odds =
-        menuItem("Gewinnchancen1", "Extras1", "Gewinn&chancen", "", "GewinnchancenClick");
-    odds.hint = "Die Gewinnklassen mit ihren genauen Chancen und der erwarteten Auszahlung";
     return {
         // The added commands share one menu: the menu bar is only as wide as
         // the window, and items beyond it would hide behind an overflow arrow.
@@ -465,7 +494,12 @@ ControlRows addedRows() {
         speedButton("DruckButton", "Panel3", {384, 9, 24, 24},
                     "Druckvorschau des Tipps: drucken oder als PDF speichern", "Drucken1Click"),
         menuItem("Gewinnauswertung1", "Extras1", "&Gewinnauswertung", "", "auswertungClick"),
-        odds,
+        {.kind = Kind::MenuItem,
+         .name = "Gewinnchancen1",
+         .parent = "Extras1",
+         .caption = "Gewinn&chancen",
+         .hint = "Die Gewinnklassen mit ihren genauen Chancen und der erwarteten Auszahlung",
+         .events = {{"OnClick", "GewinnchancenClick"}}},
     };
 }
 
