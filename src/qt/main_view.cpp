@@ -1,6 +1,7 @@
 #include "qt/main_view.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -49,10 +50,11 @@ MainView::MainView(Application& app, TForm1& form) : app_(app), form_(form) {
     view_->setFill(form.PageControl1);
     applyScale(1.0);
     designedClientHeight_ = form.bounds().height;
-    designedMenuHeight_ = menuBar()->sizeHint().height();
-    menuBar()->setFixedHeight(designedMenuHeight_);
+    const int menuHeight = menuHeightFor(designedClientHeight_);
+    menuBar()->setFixedHeight(menuHeight);
+    menuBar()->installEventFilter(this);
     // Below its designed size the pages would cut off their lowest controls.
-    setMinimumSize(form.bounds().width, form.bounds().height + designedMenuHeight_);
+    setMinimumSize(form.bounds().width, form.bounds().height + menuHeight);
 
     // The window opens at its designed place and client size (it is not centred).
     move(form.bounds().left, form.bounds().top);
@@ -140,22 +142,40 @@ void MainView::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, [this] { applyClientSize(); });
 }
 
+// The menu and status bars' font at a scale of the pages.
+QFont MainView::barFont(double scale) const {
+    QFont font = this->font();
+    font.setPixelSize(std::max(8, static_cast<int>(std::lround(kDesignedFontPixels * scale))));
+    return font;
+}
+
 // The menu bar grows and shrinks with the pages, so the client height the
 // pages scale to is what the window leaves once the menu bar has the height
 // that goes with it. Taken from the menu bar as it was before, the pages
 // would scale to a height they do not have, and a window enlarged and made
-// small again would keep them too small.
+// small again would keep them too small. The height is the tallest menu
+// text in the font of that scale (scripts such as Devanagari or Chinese
+// stand taller than Latin ones), with the bar's padding around it: a menu
+// bar lower than its items hides them all behind its overflow arrow.
 int MainView::menuHeightFor(int clientHeight) const {
-    return static_cast<int>(std::lround(static_cast<double>(designedMenuHeight_) * clientHeight /
-                                        designedClientHeight_));
+    const auto tallestText = [this](const QFont& font) {
+        const QFontMetrics metrics(font);
+        int tallest = metrics.height();
+        for (const QAction* action : menuBar()->actions())
+            if (action->isVisible())
+                tallest =
+                    std::max(tallest, metrics.size(Qt::TextShowMnemonic, action->text()).height());
+        return tallest;
+    };
+    const int padding = menuBar()->sizeHint().height() - tallestText(menuBar()->font());
+    return padding +
+           tallestText(barFont(static_cast<double>(clientHeight) / designedClientHeight_));
 }
 
 int MainView::clientHeightFor(int windowHeight) const {
     // Client height plus its menu height grows strictly with the client
     // height: the largest client height whose window is not higher.
-    int client =
-        static_cast<int>(std::lround(static_cast<double>(windowHeight) * designedClientHeight_ /
-                                     (designedClientHeight_ + designedMenuHeight_)));
+    int client = std::max(1, windowHeight - menuHeightFor(windowHeight));
     while (client > 1 && client + menuHeightFor(client) > windowHeight) --client;
     while (client + 1 + menuHeightFor(client + 1) <= windowHeight) ++client;
     return client;
@@ -164,9 +184,13 @@ int MainView::clientHeightFor(int windowHeight) const {
 void MainView::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (resizing_ && !isVisible()) return;
+    fitPagesToWindowHeight();
+}
+
+void MainView::fitPagesToWindowHeight() {
     const int clientHeight = clientHeightFor(height());
-    // The menu bar takes what the client leaves, a pixel more or less than
-    // its share where the heights do not divide evenly.
+    // The menu bar takes what the client leaves, a pixel more than its
+    // share where the heights do not divide evenly.
     menuBar()->setFixedHeight(height() - clientHeight);
     const Bounds& b = form_.bounds();
     if (b.width != width() || b.height != clientHeight) {
@@ -180,14 +204,32 @@ void MainView::resizeEvent(QResizeEvent* event) {
         applyScale(static_cast<double>(form_.groesse) / form_.designedHeight);
 }
 
+// Menu texts of another language may stand taller: the menu bar takes the
+// height they need, from the pages when the window is up, else in addition.
+bool MainView::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == menuBar() && !menuFitPending_ &&
+        (type == QEvent::ActionChanged || type == QEvent::ActionAdded ||
+         type == QEvent::ActionRemoved)) {
+        menuFitPending_ = true;
+        QTimer::singleShot(0, this, [this] {
+            menuFitPending_ = false;
+            setMinimumHeight(designedClientHeight_ + menuHeightFor(designedClientHeight_));
+            if (isVisible())
+                fitPagesToWindowHeight();
+            else
+                applyClientSize();
+        });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 // What lies outside the pages grows and shrinks with them: the menu, the
 // status bar, and the indicators of check boxes and radio buttons.
 void MainView::applyScale(double scale) {
     if (scale == scale_ && scale != 1.0) return;
     scale_ = scale;
-    const int pixels = std::max(8, static_cast<int>(std::lround(kDesignedFontPixels * scale)));
-    QFont font = this->font();
-    font.setPixelSize(pixels);
+    const QFont font = barFont(scale);
     menuBar()->setFont(font);
     statusBar()->setFont(font);
     // A line of text, the panels' sunken frames (one pixel above and below)

@@ -26,11 +26,14 @@ class MainView : public QMainWindow {
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void formChanged(std::string_view property);
     void applyClientSize();
     void applyScale(double scale);
+    void fitPagesToWindowHeight();
+    QFont barFont(double scale) const;
     int menuHeightFor(int clientHeight) const;
     int clientHeightFor(int windowHeight) const;
     void focusWindowChanged(QWindow* window);
@@ -46,7 +49,7 @@ class MainView : public QMainWindow {
     bool fittedToFrame_ = false;
     double scale_ = 0;
     int designedClientHeight_ = 1;
-    int designedMenuHeight_ = 0;
+    bool menuFitPending_ = false;
 };
 
 }  // namespace kugel

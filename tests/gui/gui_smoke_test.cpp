@@ -349,6 +349,32 @@ TEST_F(GuiSmokeTest, TheWholePageScalesTogetherAndBackAgain) {
     }
 }
 
+// The menu bar is always as high as its texts, whatever their script and
+// the window's scale: a lower bar hides every item behind its overflow arrow.
+TEST_F(GuiSmokeTest, TheMenuBarHoldsItsItemsInEveryScriptAndScale) {
+    MainView& w = view->mainWindow();
+    w.show();
+    QApplication::processEvents();
+    t.form().groesse = t.form().bounds().height;  // as the start-up leaves it
+    TForm1& f = t.form();
+    f.Aktualisieren1->setCaption("ड्रॉ परिणाम लोड करें (&Z)");
+    f.Berechnen1->setCaption("计算(&B)");
+    QApplication::processEvents();
+    const int designed = w.height();
+    for (const int height : {designed, designed * 3 / 2, designed * 2, designed}) {
+        SCOPED_TRACE(height);
+        w.resize(w.width(), height);
+        QApplication::processEvents();
+        EXPECT_GE(w.menuBar()->height(), w.menuBar()->sizeHint().height());
+        EXPECT_EQ(w.menuBar()->height() + f.bounds().height, w.height());
+        for (MenuItem* item : {f.Aktualisieren1, f.Berechnen1, f.Schlieen1}) {
+            auto* action = qobject_cast<QAction*>(view->objectFor(*item));
+            ASSERT_NE(action, nullptr);
+            EXPECT_FALSE(w.menuBar()->actionGeometry(action).isEmpty()) << item->name();
+        }
+    }
+}
+
 // The rightmost column of a picture with ink on it (-1 for none).
 int inkRight(const QImage& image) {
     for (int x = image.width() - 1; x >= 0; --x)
