@@ -35,7 +35,7 @@ TChanceForm::TChanceForm(Platform& platform) : Form("ChanceForm", platform) {
          .caption = "erwartet beim Zufall, der Strich: Bereich (95 %)",
          .fontColor = kExpectedColor},
         // Tall enough for the whole text: the table and the verdict below it.
-        {.kind = Kind::Memo, .name = "Memo1", .bounds = {12, 298, 736, 372}},
+        {.kind = Kind::Memo, .name = "Memo1", .bounds = {12, 298, 736, 372}, .wordWrap = true},
         {.kind = Kind::BitBtn,
          .name = "BitBtn1",
          .bounds = {660, 680, 88, 28},

@@ -305,12 +305,17 @@ class Memo : public Component {
     void setLines(std::vector<std::string> lines);
     // Line k, or an empty text beyond the last line.
     std::string line(std::size_t k) const;
+    // Whether a line longer than the memo is wide goes on below, at a blank,
+    // instead of running out of sight.
+    bool wordWrap() const { return wordWrap_; }
+    void setWordWrap(bool on) { wordWrap_ = on; }
 
     std::optional<std::string> property(std::string_view name) const override;
     SetResult setProperty(std::string_view name, const std::string& value) override;
 
   private:
     std::vector<std::string> lines_;
+    bool wordWrap_ = false;
 };
 
 struct StatusPanel {

@@ -113,6 +113,7 @@ Component& createPlaced(Form& form, const ControlRow& row, Component* parent) {
         }
         case Kind::Memo: {
             auto& m = form.create<Memo>(row.name, parent);
+            m.setWordWrap(row.wordWrap);
             place(m, row);
             return m;
         }

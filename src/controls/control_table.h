@@ -56,6 +56,7 @@ struct ControlRow {
     // A radio group that is only a frame around its buttons, which are read
     // one by one: a plain panel, without an item index.
     bool frameOnly = false;
+    bool wordWrap = false;  // memo: a text to read, whose long lines wrap
 
     // Appearance.
     int tag = 0;

@@ -533,7 +533,8 @@ QWidget* FormView::createDatePicker(Component& c, QWidget* parent) {
 
 QWidget* FormView::createMemo(Component& c, QWidget* parent) {
     auto* memo = new QPlainTextEdit(parent);
-    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setLineWrapMode(static_cast<Memo&>(c).wordWrap() ? QPlainTextEdit::WidgetWidth
+                                                           : QPlainTextEdit::NoWrap);
     connect(memo, &QPlainTextEdit::textChanged, this, [this, &c, memo] {
         if (updatingWidgets()) return;
         std::vector<std::string> lines;

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -26,6 +27,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "analysis/chance_dialog.h"
 #include "model/manual_entry_dialog.h"
 #include "qt/program_view.h"
 #include "support/test_app.h"
@@ -373,6 +375,21 @@ TEST_F(GuiSmokeTest, TheMenuBarHoldsItsItemsInEveryScriptAndScale) {
             EXPECT_FALSE(w.menuBar()->actionGeometry(action).isEmpty()) << item->name();
         }
     }
+}
+
+// The comparison with chance is a text to read: a long sentence wraps at the
+// box's width instead of running out of sight behind a scroll bar.
+TEST_F(GuiSmokeTest, TheComparisonTextWrapsItsLongSentences) {
+    TChanceForm& chance = t.app->chanceForm();
+    std::string sentence;
+    for (int i = 0; i < 60; ++i) sentence += "Reihen gewannen ";
+    chance.Memo1->setLines({"Vergleich mit dem Zufall", sentence});
+    auto* memo = qobject_cast<QPlainTextEdit*>(view->objectFor(*chance.Memo1));
+    ASSERT_NE(memo, nullptr);
+    memo->window()->show();
+    QApplication::processEvents();
+    EXPECT_EQ(memo->horizontalScrollBar()->maximum(), 0);
+    memo->window()->hide();
 }
 
 // The rightmost column of a picture with ink on it (-1 for none).
