@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "controls/value_text.h"
 #include "draws/hit_count.h"
 #include "model/main_window.h"
 #include "platform/platform.h"
@@ -10,12 +11,18 @@
 namespace kugel {
 namespace {
 
-// Sorts and sums one row, counts its hits and shows them. Throws
-// ConversionError when a field of the row holds no number; what was written
-// before that stays.
-void checkRow(TForm1& form, const TicketRow& row) {
+// Sorts and sums one row, counts its hits and shows them. False, with
+// nothing written, when a number field holds no number: empty rows are the
+// usual case, checked at every draw shown, so they are told without an
+// exception. Throws ConversionError when the Powerball field holds no
+// number; what was written before that stays.
+bool checkRow(TForm1& form, const TicketRow& row) {
     std::array<int, ZahlenProReihe> values{};
-    for (std::size_t k = 0; k < values.size(); ++k) values[k] = toInteger(row.numbers[k]->text());
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        const auto value = parseInt(row.numbers[k]->text());
+        if (!value) return false;
+        values[k] = *value;
+    }
 
     int sum = 0;
     for (const int v : values) sum += v;
@@ -46,6 +53,7 @@ void checkRow(TForm1& form, const TicketRow& row) {
         row.hits->setFontColor(clBlack);
     }
     row.powerball->setColor(cls.powerball ? clRed : clWindow);
+    return true;
 }
 
 }  // namespace
@@ -58,12 +66,13 @@ void Komplettcheck(TForm1& form) {
     // invalid field shows no result and the check goes on with the next.
     for (const TicketRow& row : form.ticket.rows) {
         try {
-            checkRow(form, row);
+            if (checkRow(form, row)) continue;
         } catch (const ConversionError&) {
-            row.hits->setCaption("");
-            for (Edit* e : row.numbers) e->setColor(clWindow);
-            row.powerball->setColor(clWindow);
+            // A Powerball that is no number: no result either.
         }
+        row.hits->setCaption("");
+        for (Edit* e : row.numbers) e->setColor(clWindow);
+        row.powerball->setColor(clWindow);
     }
 }
 
