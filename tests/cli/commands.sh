@@ -8,22 +8,6 @@ set -uo pipefail
 cli=$1 server=$2 src=$3 work=$4
 source "$src/with_server.sh"
 
-server=$url today=2013-04-20
-# A command that hangs ends after a minute (exit 124) rather than holding up
-# the test.
-kugel() {
-  timeout 60 "$cli" --home "$home" --settings "$home/settings.ini" --tool-settings "$home/tool.ini" \
-    --server "$server" --today "$today" --clock 12345 "$@"
-}
-# Prints the command, its output, its error output (marked "! ") and its status.
-run() {
-  echo "\$ $*"
-  kugel "$@" >"$work/out" 2>"$work/err"
-  local status=$?
-  cat "$work/out"
-  sed 's/^/! /' "$work/err"
-  echo "exit $status"
-}
 same() {  # same FILE1 FILE2 TEXT: says whether two files are byte-identical
   if cmp -s "$1" "$2"; then echo "$3: identical"; else echo "$3: DIFFERENT"; fi
 }
@@ -32,7 +16,7 @@ same() {  # same FILE1 FILE2 TEXT: says whether two files are byte-identical
   run show
   run update
   run update --json
-  server=http://127.0.0.1:9 today=2013-05-20 run update  # nobody answers: exit 3
+  server_url=http://127.0.0.1:9 today=2013-05-20 run update  # nobody answers: exit 3
   run show
   run show 2013-03-20 --json
 

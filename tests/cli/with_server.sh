@@ -18,10 +18,16 @@ for _ in $(seq 100); do
 done
 [ -n "$url" ] || { echo "kugelmeister-server did not start" >&2; cat "$log" >&2; exit 1; }
 
+# The address and the date a command runs with; a command may set either
+# for itself: `server_url=http://127.0.0.1:9 today=2013-05-20 run update`.
+server_url=$url today=2013-04-20
+# A command that hangs ends after a minute (exit 124) rather than holding up
+# the test.
 kugel() {
   timeout 60 "$cli" --home "$home" --settings "$home/settings.ini" --tool-settings "$home/tool.ini" \
-    --server "$url" --today 2013-04-20 --clock 12345 "$@"
+    --server "$server_url" --today "$today" --clock 12345 "$@"
 }
+# Prints the command, its output, its error output (marked "! ") and its status.
 run() {
   echo "\$ $*"
   kugel "$@" >"$work/out" 2>"$work/err"
