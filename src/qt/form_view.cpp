@@ -463,12 +463,7 @@ QWidget* FormView::createUpDown(Component& c, QWidget* parent) {
 
 QWidget* FormView::createCheckBox(Component& c, QWidget* parent) {
     auto* box = new QCheckBox(parent);
-    connect(box, &QCheckBox::clicked, this, [this, &c, box](bool on) {
-        auto& model = static_cast<CheckBox&>(c);
-        userAction([&] { model.setChecked(on); });
-        const QSignalBlocker block(box);
-        box->setChecked(model.checked());
-    });
+    connectChecking(c, *box, false);
     return box;
 }
 
@@ -476,13 +471,19 @@ QWidget* FormView::createRadioButton(Component& c, QWidget* parent) {
     auto* radio = new QRadioButton(parent);
     // The model's handlers keep the group exclusive.
     radio->setAutoExclusive(false);
-    connect(radio, &QRadioButton::clicked, this, [this, &c, radio] {
-        auto& model = static_cast<CheckBox&>(c);
-        userAction([&] { model.setChecked(true); });
-        const QSignalBlocker block(radio);
-        radio->setChecked(model.checked());
-    });
+    connectChecking(c, *radio, true);
     return radio;
+}
+
+// A click checks the model's box (a radio button is only ever checked by
+// one); the widget then shows what the model's handlers left.
+void FormView::connectChecking(Component& c, QAbstractButton& button, bool radio) {
+    connect(&button, &QAbstractButton::clicked, this, [this, &c, &button, radio](bool on) {
+        auto& model = static_cast<CheckBox&>(c);
+        userAction([&] { model.setChecked(radio || on); });
+        const QSignalBlocker block(&button);
+        button.setChecked(model.checked());
+    });
 }
 
 QWidget* FormView::createButton(Component& c, QWidget* parent) {

@@ -77,6 +77,7 @@ class FormView : public QObject, public FormObserver {
     QWidget* createUpDown(Component& c, QWidget* parent);
     QWidget* createCheckBox(Component& c, QWidget* parent);
     QWidget* createRadioButton(Component& c, QWidget* parent);
+    void connectChecking(Component& c, QAbstractButton& button, bool radio);
     QWidget* createButton(Component& c, QWidget* parent);
     QWidget* createDatePicker(Component& c, QWidget* parent);
     QWidget* createMemo(Component& c, QWidget* parent);

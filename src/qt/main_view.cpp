@@ -215,6 +215,12 @@ bool MainView::eventFilter(QObject* watched, QEvent* event) {
         QTimer::singleShot(0, this, [this] {
             menuFitPending_ = false;
             setMinimumHeight(designedClientHeight_ + menuHeightFor(designedClientHeight_));
+            // Most changes (an item enabled while an operation runs) leave
+            // the height as it is; only a new height reaches the pages.
+            const int clientHeight = clientHeightFor(height());
+            if (clientHeight == form_.bounds().height &&
+                menuBar()->height() == height() - clientHeight)
+                return;
             if (isVisible())
                 fitPagesToWindowHeight();
             else
