@@ -1,10 +1,10 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "controls/component.h"
@@ -21,6 +21,18 @@ class FormObserver {
 };
 
 using Handler = std::function<void(Component* sender)>;
+
+// Hashes a name the way it is asked for, so a lookup by string_view builds
+// no string. Restoring the settings, walking a language file and every
+// script step look controls up by name, many hundred times in a row.
+struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const noexcept {
+        return std::hash<std::string_view>{}(name);
+    }
+};
+template <typename T>
+using ByName = std::unordered_map<std::string, T, NameHash, std::equal_to<>>;
 
 // A field of the form reachable by name for automation (print/set).
 struct Field {
@@ -72,9 +84,9 @@ class Form : public Component {
   private:
     Platform& platform_;
     std::vector<std::unique_ptr<Component>> components_;
-    std::map<std::string, Component*, std::less<>> byName_;
-    std::map<std::string, Handler, std::less<>> handlers_;
-    std::map<std::string, Field, std::less<>> fields_;
+    ByName<Component*> byName_;
+    ByName<Handler> handlers_;
+    ByName<Field> fields_;
     std::vector<FormObserver*> observers_;
 };
 

@@ -1,6 +1,7 @@
 // Any bytes as the stored settings file, read through the INI store the
 // program keeps its settings in and restored as at start-up; then saved
-// into a new file, read back the same way and restored once more.
+// into a new file, read back the same way and restored once more, with
+// nothing left unreadable.
 #include <stdlib.h>
 
 #include <cstddef>
@@ -43,6 +44,14 @@ std::filesystem::path freshFile(const char* kind) {
     return iniFolder() / (kind + std::to_string(++inputs) + ".ini");
 }
 
+// Each input is a start of its own: what an earlier one could not read
+// must not keep this one's values from being saved.
+void startAfresh(kugel::TForm1& form) {
+    form.settingsNotRestored.clear();
+    form.unreadableSettings.clear();
+    form.damagedSettingsCopy.reset();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -58,12 +67,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::unique_ptr<QSettingsStore> store = QSettingsStore::iniFile(input.string());
         f.platform.setSettings(store.get());
         f.answerOk(4);
+        startAfresh(f.form());
         try {
             restoreSettings(f.form());
             restoreNetworkAndDateSettings(f.form());
         } catch (const std::exception&) {
             // A value that ends the start-up is reported; only a crash is a finding.
         }
+        finishSettingsRestore(f.form());
         f.platform.setSettings(&between);
     }
     {
@@ -76,6 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         const std::unique_ptr<QSettingsStore> saved = QSettingsStore::iniFile(output.string());
         f.platform.setSettings(saved.get());
+        startAfresh(f.form());
         try {
             restoreSettings(f.form());
             restoreNetworkAndDateSettings(f.form());
@@ -83,6 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // What the program saved itself must read back.
             __builtin_trap();
         }
+        if (!f.form().unreadableSettings.empty()) __builtin_trap();
         f.platform.setSettings(&between);
     }
     // The copy a damaged store leaves beside itself goes with it.
