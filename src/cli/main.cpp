@@ -29,6 +29,7 @@
 #include "controls/value_text.h"
 #include "generation/tip_calculation.h"
 #include "model/main_window.h"
+#include "platform/durable_file.h"
 #include "qtcore/qsettings_store.h"
 #include "scripted/scripted_platform.h"
 #include "shell/application.h"
@@ -95,8 +96,13 @@ int runScript(const kugel::cli::GlobalOptions& options, const std::string& scrip
         status = kExitNoAnswer;
     }
     std::cout.flush();
-    settings->flush();
-    toolSettings->flush();
+    try {
+        settings->flush();
+        toolSettings->flush();
+    } catch (const kugel::FileError& e) {
+        std::cerr << "kugelmeister-cli: " << e.what() << '\n';
+        return status == 0 ? kugel::cli::kExitDataError : status;
+    }
     return status;
 }
 

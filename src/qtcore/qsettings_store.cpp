@@ -94,8 +94,10 @@ void QSettingsStore::writeBinary(const std::string& name, const std::string& byt
 void QSettingsStore::flush() {
     settings_->sync();
     // QSettings keeps the system's reason to itself; not being allowed to
-    // write is what its access error stands for.
-    if (settings_->status() != QSettings::NoError)
+    // write is what its access error stands for. A format error only says
+    // that reading found a damaged line, which the restore reports itself:
+    // the values were still written.
+    if (settings_->status() == QSettings::AccessError)
         throw FileError(FileOperation::Write, settings_->fileName().toStdString(), EACCES);
 }
 

@@ -62,6 +62,13 @@ same() {  # same FILE1 FILE2 TEXT: says whether two files are byte-identical
   run check "$work/calc.qlt" --all --date 2013-03-20
   run check "$work/missing.qlt"
   run calc --settings "$work/missing.ini"
+  # A settings store that cannot be written at the end is reported, not a crash.
+  [ -e "$home/settings.ini" ] && mv "$home/settings.ini" "$work/kept.ini"
+  mkdir "$home/settings.ini"
+  printf 'start\nprint Form1.Edit1.Text\n' >"$work/one.kms"
+  run script "$work/one.kms"
+  rmdir "$home/settings.ini"
+  [ -e "$work/kept.ini" ] && mv "$work/kept.ini" "$home/settings.ini"
   # A pipe in the history's place is refused, never waited on.
   mv "$home/Powerball.dat" "$work/kept.dat"
   mkfifo "$home/Powerball.dat"

@@ -11,11 +11,11 @@
 #include <iterator>
 #include <utility>
 
-#include "qtcore/qsettings_store.h"
 #include "qt/qt_conversions.h"
 #include "qt/qt_platform.h"
 #include "qt/qt_translations.h"
 #include "qt/window_fit.h"
+#include "qtcore/qsettings_store.h"
 #include "shell/settings_store.h"
 #include "support/test_app.h"
 
@@ -171,6 +171,21 @@ TEST(QSettingsStoreIni, ValuesSurviveReopening) {
     // Another group of the same file sees none of it.
     auto other = QSettingsStore::iniFile(ini, "Andere");
     EXPECT_FALSE(other->contains("Sprache"));
+}
+
+// A line QSettings cannot parse leaves it in its format error for good; the
+// values written after it still reach the file, so no write failed.
+TEST(QSettingsStoreIni, ADamagedLineIsNoFailureToWrite) {
+    test::TempDir dir;
+    const auto ini = dir.path() / "settings.ini";
+    std::ofstream(ini) << "[General]\nSprache=2\nkaputt\n";
+    {
+        auto store = QSettingsStore::iniFile(ini.string());
+        EXPECT_EQ(store->readInt("Sprache"), 2);
+        store->writeInt("Edit1", 7);
+        EXPECT_NO_THROW(store->flush());
+    }
+    EXPECT_EQ(QSettingsStore::iniFile(ini.string())->readInt("Edit1"), 7);
 }
 
 TEST(WindowFit, TheWindowIsBroughtWhollyOntoTheAvailableArea) {
