@@ -47,7 +47,9 @@ for target in "${targets[@]}"; do
   # reads garbage past the first frame inside them. Every such allocation
   # stack then looks new, and the store of stacks grew by about 8 KB an
   # input, past the 2 GB limit within a quarter of a million inputs. One
-  # frame stays true; the stack of a crash itself is still whole.
+  # frame stays true. A bad access still shows its whole stack; a failed
+  # allocation shows one frame, and replaying the input without this option
+  # shows the rest.
   [ "$target" = settings_value ] && options="$options:malloc_context_size=1"
   # New inputs go to the work corpus (the first directory); the seeds stay as they are.
   if ASAN_OPTIONS=$options "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
