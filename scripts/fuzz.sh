@@ -43,15 +43,15 @@ for target in "${targets[@]}"; do
   mkdir -p "$dir/corpus"
   log="$dir/fuzz.log"
   options=$ASAN_OPTIONS
-  # Qt's libraries keep no frame pointers, so the sanitizer's fast unwinder
-  # reads garbage past the first frame inside them. Every such allocation
-  # stack then looks new, and the store of stacks grew by about 8 KB an
-  # input, past the 2 GB limit within a quarter of a million inputs. One
-  # frame stays true. A bad access still shows its whole stack; a failed
-  # allocation shows one frame, and replaying the input without this option
-  # shows the rest.
   flags=()
   if [ "$target" = settings_value ]; then
+    # Qt's libraries keep no frame pointers, so the sanitizer's fast unwinder
+    # reads garbage past the first frame inside them. Every such allocation
+    # stack then looks new, and the store of stacks grew by about 8 KB an
+    # input, past the 2 GB limit within a quarter of a million inputs. One
+    # frame stays true. A bad access still shows its whole stack; a failed
+    # allocation shows one frame, and replaying the input without this option
+    # shows the rest.
     options="$options:malloc_context_size=1"
     # A stored "@Variant(...)" value makes Qt's data stream reserve whatever
     # length its bytes claim, tens of gigabytes at times. An ordinary malloc

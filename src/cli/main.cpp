@@ -96,12 +96,14 @@ int runScript(const kugel::cli::GlobalOptions& options, const std::string& scrip
         status = kExitNoAnswer;
     }
     std::cout.flush();
-    try {
-        settings->flush();
-        toolSettings->flush();
-    } catch (const kugel::FileError& e) {
-        std::cerr << "kugelmeister-cli: " << e.what() << '\n';
-        return status == 0 ? kugel::cli::kExitDataError : status;
+    // Each store is written even when the other cannot be.
+    for (kugel::QSettingsStore* store : {settings.get(), toolSettings.get()}) {
+        try {
+            store->flush();
+        } catch (const kugel::FileError& e) {
+            std::cerr << "kugelmeister-cli: " << e.what() << '\n';
+            if (status == 0) status = kugel::cli::kExitDataError;
+        }
     }
     return status;
 }
